@@ -1,0 +1,81 @@
+// Digit-text arithmetic behind formats and roundings.
+#include "numbers/decimal.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tallyman::detail {
+
+Decimal toDecimal(double value, int significant)
+{
+    Decimal d;
+    if (value == 0 || !std::isfinite(value))
+        return d;
+    d.negative = value < 0;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+    // buffer: d.ddddde[+-]xx
+    std::string text(buffer);
+    const auto e = text.find('e');
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.')
+            d.digits += text[i];
+    d.intDigits = std::atoi(text.c_str() + e + 1) + 1;
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty())
+        d = Decimal{};
+    return d;
+}
+
+Decimal roundHalfAway(Decimal d, int places)
+{
+    const int keep = d.intDigits + places; // digits that stay
+    if (keep < 0 || d.digits.empty())
+        return Decimal{};
+    if (static_cast<int>(d.digits.size()) <= keep)
+        return d;
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+            d.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i < 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.intDigits;
+        } else {
+            ++d.digits[static_cast<std::size_t>(i)];
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+    if (d.digits.empty())
+        return Decimal{};
+    return d;
+}
+
+std::string integerDigits(const Decimal &d)
+{
+    std::string out;
+    for (int i = 0; i < d.intDigits; ++i)
+        out += i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] : '0';
+    return out;
+}
+
+std::string fractionDigits(const Decimal &d, int places)
+{
+    std::string out;
+    for (int i = 0; i < places; ++i) {
+        const int index = d.intDigits + i;
+        out += index >= 0 && index < static_cast<int>(d.digits.size())
+            ? d.digits[static_cast<std::size_t>(index)]
+            : '0';
+    }
+    return out;
+}
+
+} // namespace tallyman::detail

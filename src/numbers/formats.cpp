@@ -1,0 +1,74 @@
+// Amount formats, all rounding half away from zero on the 15-digit text of the value.
+#include "numbers/formats.h"
+
+#include "numbers/decimal.h"
+
+#include <cmath>
+
+namespace tallyman {
+
+namespace {
+
+struct Pieces {
+    bool negative = false;
+    std::string integer; // no leading zeros; empty for zero
+    std::string fraction;
+};
+
+Pieces split(double value, int places)
+{
+    const auto d = detail::roundHalfAway(detail::toDecimal(value, 15), places);
+    // A value that rounds to zero shows no sign.
+    return Pieces{d.negative && !d.digits.empty(), detail::integerDigits(d), detail::fractionDigits(d, places)};
+}
+
+std::string withThousands(const std::string &digits)
+{
+    std::string out;
+    const auto n = digits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::string formatCommaCents(double value)
+{
+    const auto p = split(value, 2);
+    return (p.negative ? "-" : "") + withThousands(p.integer) + "." + p.fraction;
+}
+
+std::string formatDollarCents(double value)
+{
+    const auto p = split(value, 2);
+    return (p.negative ? "-$" : "$") + withThousands(p.integer) + "." + p.fraction;
+}
+
+std::string formatPlainCents(double value)
+{
+    const auto p = split(value, 2);
+    return (p.negative ? "-" : "") + p.integer + "." + p.fraction;
+}
+
+std::string formatZeroPaddedCents(double value)
+{
+    const auto p = split(value, 2);
+    std::string integer = p.integer;
+    if (integer.size() < 6)
+        integer.insert(0, 6 - integer.size(), '0');
+    return (p.negative ? "-" : "") + integer + "." + p.fraction;
+}
+
+std::string formatPercent(double fraction)
+{
+    auto p = split(fraction * 100, 2);
+    while (!p.fraction.empty() && p.fraction.back() == '0')
+        p.fraction.pop_back();
+    return (p.negative ? "-" : "") + p.integer + "." + p.fraction + "%";
+}
+
+} // namespace tallyman

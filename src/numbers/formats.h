@@ -1,0 +1,19 @@
+// The display formats of amounts; no other place in Tallyman formats money.
+#pragma once
+
+#include <string>
+
+namespace tallyman {
+
+// "#,###.00": 1234.5 -> "1,234.50", 0.5 -> ".50", 0 -> ".00", -3 -> "-3.00".
+std::string formatCommaCents(double value);
+// "$#,###.00" (also used for "$#,###.#0"): 1234.5 -> "$1,234.50", -3 -> "-$3.00".
+std::string formatDollarCents(double value);
+// "#####.00" and "###.00": no thousands separator, no leading zero: 1234.5 -> "1234.50".
+std::string formatPlainCents(double value);
+// "000000.00": the integer part padded with zeros to six digits.
+std::string formatZeroPaddedCents(double value);
+// "##.##%": the fraction as a percentage with up to two decimals: 0.125 -> "12.5%", 0.1 -> "10.%".
+std::string formatPercent(double fraction);
+
+} // namespace tallyman

@@ -1,0 +1,137 @@
+// Writing and reading plain number texts.
+#include "numbers/number_text.h"
+
+#include "numbers/decimal.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace tallyman {
+
+namespace {
+
+std::string plainText(double value, int significant)
+{
+    if (std::isnan(value))
+        return "0";
+    if (std::isinf(value))
+        return value < 0 ? "-1E+308" : "1E+308";
+    const auto d = detail::toDecimal(value, significant);
+    if (d.digits.empty())
+        return "0";
+    const std::string sign = d.negative ? "-" : "";
+    const int exponent = d.intDigits - 1;
+    if (exponent < -5 || exponent >= significant) {
+        // Exponent form: mantissa without trailing zeros, "E+07".
+        std::string mantissa = d.digits.substr(0, 1);
+        if (d.digits.size() > 1)
+            mantissa += "." + d.digits.substr(1);
+        std::string exp = std::to_string(std::abs(exponent));
+        if (exp.size() < 2)
+            exp.insert(0, "0");
+        return sign + mantissa + "E" + (exponent < 0 ? "-" : "+") + exp;
+    }
+    std::string integer = detail::integerDigits(d);
+    if (integer.empty())
+        integer = "0";
+    std::string fraction;
+    const int fractionLength = static_cast<int>(d.digits.size()) - d.intDigits;
+    if (fractionLength > 0)
+        fraction = "." + detail::fractionDigits(d, fractionLength);
+    return sign + integer + fraction;
+}
+
+// Length of the number at the start of `s` ([sign] digits [. digits] [exponent]); 0 when none.
+std::size_t numberPrefix(std::string_view s, bool allowCommas)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || (allowCommas && digits > 0 && s[i] == ','))) {
+        if (s[i] != ',')
+            ++digits;
+        ++i;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+            ++digits;
+            ++i;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        const std::size_t start = j;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
+            ++j;
+        if (j > start)
+            i = j;
+    }
+    return i;
+}
+
+double parseNumber(std::string_view s)
+{
+    std::string text;
+    for (char c : s) {
+        if (c == ',')
+            continue;
+        text += (c == 'd' || c == 'D') ? 'e' : c;
+    }
+    return std::strtod(text.c_str(), nullptr);
+}
+
+} // namespace
+
+std::string numberText(float value)
+{
+    return plainText(value, 7);
+}
+
+std::string numberText(double value)
+{
+    return plainText(value, 15);
+}
+
+std::string numberText(int value)
+{
+    return std::to_string(value);
+}
+
+double lenientNumber(std::string_view text)
+{
+    std::string compact;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            compact += c;
+    const auto length = numberPrefix(compact, false);
+    return length == 0 ? 0.0 : parseNumber(std::string_view(compact).substr(0, length));
+}
+
+std::optional<double> strictNumber(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string body(text);
+    // "-$3.00" and "$3.00": a currency sign after the optional sign is accepted.
+    const std::size_t signLength = (!body.empty() && (body[0] == '-' || body[0] == '+')) ? 1 : 0;
+    if (body.size() > signLength && body[signLength] == '$')
+        body.erase(signLength, 1);
+    const auto length = numberPrefix(body, true);
+    if (length == 0 || length != body.size())
+        return std::nullopt;
+    const double value = parseNumber(body);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace tallyman

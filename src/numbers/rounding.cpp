@@ -1,0 +1,44 @@
+// Named roundings built on the digit text, so that they agree with the formats.
+#include "numbers/rounding.h"
+
+#include "numbers/decimal.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tallyman {
+
+namespace {
+
+// The rounded value as a plain scientific text ("-0.1234e3"), ready to be read back.
+std::string roundedText(double value, int places)
+{
+    if (!std::isfinite(value))
+        throw NumberOverflow("The amount is too large to compute.");
+    const auto d = detail::roundHalfAway(detail::toDecimal(value, 15), places);
+    if (d.digits.empty())
+        return "0";
+    return (d.negative ? "-0." : "0.") + d.digits + "e" + std::to_string(d.intDigits);
+}
+
+} // namespace
+
+double roundHalfAwayFromZero(double value, int places)
+{
+    return std::strtod(roundedText(value, places).c_str(), nullptr);
+}
+
+Amount roundCents(double value)
+{
+    // Read straight into a float, as the text would be read back into an Amount.
+    const double wide = roundHalfAwayFromZero(value, 2);
+    toAmount(wide); // range check
+    return std::strtof(roundedText(value, 2).c_str(), nullptr);
+}
+
+double roundWhole(double value)
+{
+    return std::nearbyint(value);
+}
+
+} // namespace tallyman
