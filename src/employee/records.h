@@ -1,0 +1,62 @@
+// The record encoding of every data file: CRLF lines of comma-separated typed fields.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tallyman::records {
+
+// Builds a file's bytes record by record, in Windows-1252.
+class RecordWriter {
+public:
+    RecordWriter &text(std::string_view utf8); // throws std::invalid_argument if not storable
+    RecordWriter &int16(int value);
+    RecordWriter &float32(float value);
+    RecordWriter &float64(double value);
+    RecordWriter &boolean(bool value);
+    RecordWriter &empty();
+    // Ends the current record with CR LF.
+    RecordWriter &endRecord();
+
+    const std::string &bytes() const { return m_bytes; }
+
+private:
+    void separate();
+    std::string m_bytes;
+    bool m_recordOpen = false;
+};
+
+// Reading stopped before the layout was complete: the file ends early, or (when the
+// reader was asked to be strict) a number field holds something else.
+class ReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a number field that does not hold a number reads as.
+enum class NonNumber { ReadsAsZero, Fails };
+
+// Reads fields one by one; commas and line ends are equivalent separators.
+class RecordReader {
+public:
+    explicit RecordReader(std::string bytes, NonNumber nonNumber = NonNumber::ReadsAsZero);
+
+    std::string text();  // UTF-8
+    float float32();     // nearest 32-bit float
+    double float64();
+    short int16();       // nearest integer, halves to even; #TRUE# is -1
+    bool atEnd() const;
+
+private:
+    // The next raw field (Windows-1252), and whether it was quoted.
+    std::string rawField(bool *quoted = nullptr);
+    double number();
+
+    std::string m_bytes;
+    std::size_t m_pos = 0;
+    bool m_afterComma = false;
+    NonNumber m_nonNumber;
+};
+
+} // namespace tallyman::records
