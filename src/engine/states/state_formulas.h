@@ -1,0 +1,14 @@
+// The built-in state formulas and their selection by the special-state flags.
+#pragma once
+
+#include "engine/state_calc.h"
+
+namespace tallyman {
+
+// Runs every built-in formula whose flag is on, in the fixed order Louisiana, Iowa, Missouri,
+// Mass, Oregon, Utah, Alabama, Kentucky, Wisconsin (prior to 4/1/14), Wisconsin, N.C.; a later
+// one replaces what an earlier one set. Returns false when none is on: the generic table then
+// runs instead.
+bool runStateFormulas(StateCalc &calc);
+
+} // namespace tallyman
