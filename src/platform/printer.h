@@ -1,0 +1,30 @@
+// The printer every printout goes through: column layout on lines, one document per command.
+#pragma once
+
+#include <string>
+
+namespace tallyman::ui {
+
+enum class Orientation { Portrait, Landscape };
+
+class Screen;
+
+// Calling order of a printout: choosePrinter; setFont (and setOrientation); printAt and
+// endLine in order; endDocument. A false result means the printer failed or the person
+// cancelled: the caller ends its command without printing anything more and without a message.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    virtual bool choosePrinter() = 0;
+    virtual bool setFont(const std::string &name, int points) = 0;
+    virtual bool setOrientation(Orientation orientation) = 0;
+    // Column 1 is the left edge; each column is the average character width of the font.
+    // When the line has already passed the column, the text starts there on the next line.
+    virtual bool printAt(int column, const std::string &text) = 0;
+    virtual bool endLine() = 0;
+    virtual bool endDocument() = 0;
+    // A picture of the window as shown on screen.
+    virtual bool printWindowPicture(const Screen &window) = 0;
+};
+
+} // namespace tallyman::ui
