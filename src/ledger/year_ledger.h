@@ -1,0 +1,50 @@
+// YearLedger: one row per pay period of the year and the year-to-date totals.
+#pragma once
+
+#include "employee/fileset.h"
+#include "engine/pay_result.h"
+#include "numbers/amount.h"
+#include "numbers/currency.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace tallyman {
+
+struct LedgerRow {
+    std::string Date;
+    Amount Fed = 0, SS = 0, Medi = 0, State = 0, City = 0;
+    Amount Muni = 0, Bond = 0, Dues = 0, Pen = 0, Misc = 0;
+    Amount Kplan = 0, OT = 0, Gross = 0, Net = 0;
+    Amount Sdi = 0, Sui = 0, Cafe = 0, Tips = 0;
+};
+
+constexpr int WeeklyLedgerRows = 53;
+constexpr int BiWeeklyLedgerRows = 27;
+
+struct YearLedger {
+    std::array<LedgerRow, WeeklyLedgerRows> Rows{};
+    Amount TotFed = 0, TotSS = 0, TotMedi = 0, TotState = 0, TotCity = 0;
+    Amount TotMuni = 0, TotBond = 0, TotDues = 0, TotPen = 0, TotMisc = 0, TotKplan = 0;
+    Currency TotOT, TotGross, TotNet, TotTips;
+    Amount TotSdi = 0, TotSui = 0, TotCafe = 0; // not stored; recomputed from the rows
+
+    // What the calculation reads.
+    LedgerTotals totals() const { return LedgerTotals{TotGross, TotSS, TotMedi}; }
+};
+
+// The ledger file of a user: ".yrw" when paid weekly, ".yrb" when bi-weekly.
+std::filesystem::path ledgerFile(const DataFolder &folder, const std::string &userName, bool weekly);
+
+// Recomputes every total from the rows in use (53 weekly, 27 bi-weekly), each float partial
+// sum cut to 7 significant digits, the money totals summed exactly. Returns false when an
+// amount is too large for the money type (the totals then keep the values reached so far).
+bool AddAnnual(YearLedger &ledger, bool weekly);
+
+enum class LedgerLoad { Loaded, Absent, EndedEarly };
+LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger, bool weekly);
+// Writes the rows in use and the totals as they stand (the caller runs AddAnnual first).
+std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly);
+
+} // namespace tallyman
