@@ -19,29 +19,7 @@ std::array<StateRows*, 8> recordColumns(CityTaxSettings& c)
 
 constexpr std::string_view CityExtension = ".cti";
 
-// Reads the city file into the record; true when there is something to show.
-bool readCityFile(App& app)
-{
-    const auto path = app.folder().userFile(app.UserName, CityExtension);
-    switch (loadCityFile(path, app.city)) {
-    case SettingsLoad::Loaded:
-        return true;
-    case SettingsLoad::Absent:
-        return false;
-    case SettingsLoad::Corrupt:
-        reportCorruptFile(app, app.UserName + std::string(CityExtension));
-        return false;
-    }
-    return false;
-}
-
 } // namespace
-
-void LoadCitySettings(App& app)
-{
-    if (readCityFile(app))
-        app.cityDialog().showRecord();
-}
 
 CityDialog::CityDialog(App& app)
     : m_app(app)
@@ -88,11 +66,25 @@ CityDialog::CityDialog(App& app)
 
 void CityDialog::load()
 {
-    if (readCityFile(m_app))
-        showRecord();
+    LoadCitySettings();
     CheckFor();
     // Texts of stored numbers and blank-fill figures: they convert.
     fillVar();
+}
+
+void CityDialog::LoadCitySettings()
+{
+    App& app = m_app;
+    switch (loadCityFile(app.folder().userFile(app.UserName, CityExtension), app.city)) {
+    case SettingsLoad::Loaded:
+        showRecord();
+        break;
+    case SettingsLoad::Absent:
+        break;
+    case SettingsLoad::Corrupt:
+        reportCorruptFile(app, app.UserName + std::string(CityExtension));
+        break;
+    }
 }
 
 std::array<CityDialog::Column*, 8> CityDialog::columns()

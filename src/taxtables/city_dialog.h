@@ -11,11 +11,6 @@ namespace tallyman {
 
 class App;
 
-// Reads the user's city file (UserName + ".cti") into app.city when it exists and shows it in
-// the city dialog, creating the dialog when it is not loaded. A corrupt file is reported and
-// nothing is shown.
-void LoadCitySettings(App& app);
-
 class CityDialog : public ui::Screen {
 public:
     explicit CityDialog(App& app);
@@ -41,6 +36,9 @@ public:
 
     ui::CommandButton cmdDefault, cmdClearMe, OKButton, CancelButton;
 
+    // Reads the user's city file (UserName + ".cti") into the record when it exists and shows
+    // it here. A corrupt file is reported and nothing is shown.
+    void LoadCitySettings();
     // Fills every field whose text is exactly empty with its blank-fill figure.
     void CheckFor();
     // Copies the dialog into the record; stops at the first field that does not convert

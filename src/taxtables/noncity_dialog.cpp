@@ -18,29 +18,7 @@ std::array<NonCityRows*, 4> recordColumns(NonCitySettings& n)
 
 constexpr std::string_view NonCityExtension = ".nci";
 
-// Reads the non-city file into the record; true when there is something to show.
-bool readNonCityFile(App& app)
-{
-    const auto path = app.folder().userFile(app.UserName, NonCityExtension);
-    switch (loadNonCityFile(path, app.nonCity)) {
-    case SettingsLoad::Loaded:
-        return true;
-    case SettingsLoad::Absent:
-        return false;
-    case SettingsLoad::Corrupt:
-        reportCorruptFile(app, app.UserName + std::string(NonCityExtension));
-        return false;
-    }
-    return false;
-}
-
 } // namespace
-
-void LoadNonCitySettings(App& app)
-{
-    if (readNonCityFile(app))
-        app.nonCityDialog().showRecord();
-}
 
 NonCityDialog::NonCityDialog(App& app)
     : m_app(app)
@@ -73,11 +51,25 @@ NonCityDialog::NonCityDialog(App& app)
 
 void NonCityDialog::load()
 {
-    if (readNonCityFile(m_app))
-        showRecord();
+    LoadNonCitySettings();
     ChkFor();
     // Texts of stored numbers and default figures: they convert.
     fillVarib();
+}
+
+void NonCityDialog::LoadNonCitySettings()
+{
+    App& app = m_app;
+    switch (loadNonCityFile(app.folder().userFile(app.UserName, NonCityExtension), app.nonCity)) {
+    case SettingsLoad::Loaded:
+        showRecord();
+        break;
+    case SettingsLoad::Absent:
+        break;
+    case SettingsLoad::Corrupt:
+        reportCorruptFile(app, app.UserName + std::string(NonCityExtension));
+        break;
+    }
 }
 
 std::array<NonCityDialog::Column*, 4> NonCityDialog::columns()

@@ -9,11 +9,6 @@ namespace tallyman {
 
 class App;
 
-// Reads the user's non-city file (UserName + ".nci") into app.nonCity when it exists and shows
-// it in the non-city dialog, creating the dialog when it is not loaded. A corrupt file is
-// reported and nothing is shown.
-void LoadNonCitySettings(App& app);
-
 class NonCityDialog : public ui::Screen {
 public:
     explicit NonCityDialog(App& app);
@@ -35,6 +30,9 @@ public:
 
     ui::CommandButton cmdDefault, OKButton, CancelButton;
 
+    // Reads the user's non-city file (UserName + ".nci") into the record when it exists and
+    // shows it here. A corrupt file is reported and nothing is shown.
+    void LoadNonCitySettings();
     // Fills every field whose text is exactly empty with its default figure.
     void ChkFor();
     // Copies the dialog into the record; stops at the first field that does not convert
