@@ -17,8 +17,6 @@ std::array<StateRows*, 8> recordColumns(CityTaxSettings& c)
         &c.CityMarExp };
 }
 
-constexpr std::string_view CityExtension = ".cti";
-
 } // namespace
 
 CityDialog::CityDialog(App& app)
@@ -75,14 +73,14 @@ void CityDialog::load()
 void CityDialog::LoadCitySettings()
 {
     App& app = m_app;
-    switch (loadCityFile(app.folder().userFile(app.UserName, CityExtension), app.city)) {
+    switch (loadCityFile(cityFile(app.folder(), app.UserName), app.city)) {
     case SettingsLoad::Loaded:
         showRecord();
         break;
     case SettingsLoad::Absent:
         break;
     case SettingsLoad::Corrupt:
-        reportCorruptFile(app, app.UserName + std::string(CityExtension));
+        reportCorruptFile(app, cityFile(app.folder(), app.UserName).filename().string());
         break;
     }
 }

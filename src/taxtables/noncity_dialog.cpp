@@ -16,8 +16,6 @@ std::array<NonCityRows*, 4> recordColumns(NonCitySettings& n)
     return { &n.NonMinBi, &n.NonExpBi, &n.NonMinWk, &n.NonExpWk };
 }
 
-constexpr std::string_view NonCityExtension = ".nci";
-
 } // namespace
 
 NonCityDialog::NonCityDialog(App& app)
@@ -60,14 +58,14 @@ void NonCityDialog::load()
 void NonCityDialog::LoadNonCitySettings()
 {
     App& app = m_app;
-    switch (loadNonCityFile(app.folder().userFile(app.UserName, NonCityExtension), app.nonCity)) {
+    switch (loadNonCityFile(nonCityFile(app.folder(), app.UserName), app.nonCity)) {
     case SettingsLoad::Loaded:
         showRecord();
         break;
     case SettingsLoad::Absent:
         break;
     case SettingsLoad::Corrupt:
-        reportCorruptFile(app, app.UserName + std::string(NonCityExtension));
+        reportCorruptFile(app, nonCityFile(app.folder(), app.UserName).filename().string());
         break;
     }
 }
