@@ -1,0 +1,38 @@
+// Layout of the Save User dialog: the two lines of text, the name box, the three commands.
+#include "gui/save_user_view.h"
+
+#include "employee/user_commands.h"
+#include "gui/bindings.h"
+#include "gui/view_widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tallyman::gui {
+
+SaveUserView::SaveUserView(SaveUserDialog &m, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmSaveUser"));
+    giveToolTip(m.txtSaveUser, "File that is already opened.");
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(caption(m.Label1));
+    layout->addWidget(caption(m.Label2));
+    layout->addWidget(textBox(m.txtSaveUser, 28));
+
+    auto *commands = new QHBoxLayout;
+    commands->addStretch(1);
+    auto *save = commandButton(m.cmdSaveUser);
+    save->setDefault(true);
+    commands->addWidget(save);
+    commands->addWidget(commandButton(m.cmdEnd));
+    commands->addWidget(commandButton(m.cmdQuit));
+    layout->addLayout(commands);
+
+    bind(this, m);
+}
+
+} // namespace tallyman::gui

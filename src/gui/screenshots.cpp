@@ -1,0 +1,116 @@
+// Drives the screen models as a person would and draws their windows into files.
+#include "gui/screenshots.h"
+
+#include "app/app.h"
+#include "employee/main_window.h"
+#include "employee/user_commands.h"
+#include "employee/user_info.h"
+#include "gui/about_dialog.h"
+#include "gui/qt_screen_host.h"
+#include "platform/plain_clock.h"
+#include "platform/recording_printer.h"
+#include "platform/scripted_dialogs.h"
+#include "taxtables/state_dialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace tallyman::gui {
+
+namespace {
+
+class Camera {
+public:
+    explicit Camera(const std::filesystem::path &outDir) : m_dir(QString::fromStdString(outDir.string())) {}
+
+    // Draws the window as laid out at its preferred size.
+    void take(QWidget *window, const char *name)
+    {
+        if (!window) {
+            std::fprintf(stderr, "screenshots: no window for %s\n", name);
+            m_ok = false;
+            return;
+        }
+        QApplication::processEvents();
+        window->adjustSize();
+        QApplication::processEvents();
+        const QString file = m_dir.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        if (!window->grab().save(file, "PNG")) {
+            std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(file));
+            m_ok = false;
+        }
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QDir m_dir;
+    bool m_ok = true;
+};
+
+} // namespace
+
+bool renderScreenshots(const std::filesystem::path &outDir, const std::filesystem::path &installedData)
+{
+    std::error_code error;
+    std::filesystem::create_directories(outDir, error);
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+
+    // A fixed day keeps the pictures the same from one run to the next.
+    ui::PlainClock clock(ui::Date{ 2026, 12, 4 });
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingPrinter printer;
+    QtScreenHost host;
+    App app(AppServices{ dialogs, clock, printer, host, DataFolder(scratch.path().toStdString()), installedData });
+    host.setApp(app);
+    Camera camera(outDir);
+
+    app.show(ScreenId::StartupPrompt);
+    camera.take(host.window(ScreenId::StartupPrompt), "startup-prompt");
+    app.startupPrompt().OKButton.click();
+    app.releaseClosedScreens();
+
+    MainWindow &main = app.mainWindow();
+    main.txtAmount[0].setText("40");
+    main.cmdCal.click();
+    app.releaseClosedScreens();
+    camera.take(host.window(ScreenId::MainWindow), "main-window");
+
+    // Modal screens are shown without their modal run, so the drawing can go on.
+    app.show(ScreenId::UserInfo);
+    camera.take(host.window(ScreenId::UserInfo), "user-info");
+    app.userInfo().Command1.click();
+
+    app.show(ScreenId::SaveUser);
+    camera.take(host.window(ScreenId::SaveUser), "save-user");
+    app.close(ScreenId::SaveUser);
+    app.releaseClosedScreens();
+
+    main.mnuState.click();
+    app.stateDialog().pressKentucky();
+    camera.take(host.window(ScreenId::StateDialog), "state-dialog");
+
+    main.mnuCity.click();
+    camera.take(host.window(ScreenId::CityDialog), "city-dialog");
+    main.mnuNonCity.click();
+    camera.take(host.window(ScreenId::NonCityDialog), "noncity-dialog");
+
+    {
+        AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));
+        about.show();
+        camera.take(&about, "about");
+    }
+
+    app.quit();
+    app.releaseClosedScreens();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return camera.ok();
+}
+
+} // namespace tallyman::gui

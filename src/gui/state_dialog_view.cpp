@@ -1,0 +1,189 @@
+// Layout of the state tax settings: the bracket and allowance tables across the top, the
+// special states, SDI, SUI and adjustment below, then the notes and the commands.
+#include "gui/state_dialog_view.h"
+
+#include "gui/bindings.h"
+#include "gui/view_widgets.h"
+#include "taxtables/state_dialog.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace tallyman::gui {
+
+namespace {
+
+// A special-state box reacts to its press before it toggles; the space bar is a press too.
+class SpacePress : public QObject {
+public:
+    SpacePress(QCheckBox *box, ui::CheckBox &model)
+        : QObject(box)
+        , m_model(&model)
+        , m_alive(model.lifetime())
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && !m_alive.expired()) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Space && !key->isAutoRepeat())
+                m_model->mouseDown();
+        }
+        return false;
+    }
+
+private:
+    ui::CheckBox *m_model;
+    std::weak_ptr<const void> m_alive;
+};
+
+QCheckBox *specialStateBox(ui::CheckBox &model, std::function<void()> mouseDown)
+{
+    if (!model.onMouseDown)
+        model.onMouseDown = std::move(mouseDown);
+    auto *box = checkBox(model);
+    new SpacePress(box, model);
+    return box;
+}
+
+// "% Rate" and the flat rate or wage base of SDI or SUI, with its Use Base box.
+QGroupBox *insuranceFrame(ui::Label &frameModel, ui::Label &rateCaption, ui::TextBox &rate, ui::Label &baseCaption,
+    ui::TextBox &base, ui::CheckBox &useBase)
+{
+    auto *group = frame(QString(), &frameModel);
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(caption(rateCaption), 0, 0);
+    grid->addWidget(numberBox(rate, 10), 0, 1);
+    grid->addWidget(caption(baseCaption), 1, 0);
+    grid->addWidget(numberBox(base, 10), 1, 1);
+    grid->addWidget(checkBox(useBase), 2, 0, 1, 2);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+} // namespace
+
+StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("DialogState"));
+    auto *layout = new QVBoxLayout(this);
+
+    auto *tables = new QHBoxLayout;
+    tables->addWidget(tableFrame(m.Label1, &m.Label19,
+        FigureTable()
+            .rowNumbers(m.Label6)
+            .column(&m.Label2, m.txtStateMinBS)
+            .column(&m.Label3, m.txtStateAmtBS)
+            .column(&m.Label4, m.txtStatePerBS)
+            .build()));
+    tables->addWidget(tableFrame(m.Label5, &m.Label20,
+        FigureTable()
+            .rowNumbers(m.Label11)
+            .column(&m.Label8, m.txtStateMinBM)
+            .column(&m.Label9, m.txtStateAmtBM)
+            .column(&m.Label10, m.txtStatePerBM)
+            .build()));
+    tables->addWidget(tableFrame(m.Label16, &m.Label21,
+        FigureTable()
+            .rowHeading(m.Label13)
+            .rowCaptions(m.Label27)
+            .captionsFollow(m.Frame3)
+            .column(&m.Label14, m.txtStateSgExp)
+            .column(&m.Label15, m.txtStateMarExp)
+            .build()));
+    layout->addLayout(tables);
+
+    auto *middle = new QHBoxLayout;
+
+    auto *special = new QGroupBox;
+    auto *specialLayout = new QVBoxLayout(special);
+    auto *specialHeading = caption(m.Label7);
+    QFont bold = specialHeading->font();
+    bold.setBold(true);
+    specialHeading->setFont(bold);
+    specialLayout->addWidget(specialHeading);
+    auto *states = new QGridLayout;
+    const std::pair<ui::CheckBox *, std::function<void()>> boxes[] = {
+        { &m.ckAriz, [&m] { m.ckAriz_MouseDown(); } },
+        { &m.ckLouis, [&m] { m.ckLouis_MouseDown(); } },
+        { &m.ckIowa, [&m] { m.ckIowa_MouseDown(); } },
+        { &m.ckMissouri, [&m] { m.ckMissouri_MouseDown(); } },
+        { &m.ckUtah, [&m] { m.ckUtah_MouseDown(); } },
+        { &m.ckAlabama, [&m] { m.ckAlabama_MouseDown(); } },
+        { &m.ckMass, [&m] { m.ckMass_MouseDown(); } },
+        { &m.ckOregon, [&m] { m.ckOregon_MouseDown(); } },
+        { &m.ckKentucky, [&m] { m.ckKentucky_MouseDown(); } },
+        { &m.ckNC, [&m] { m.ckNC_MouseDown(); } },
+        { &m.ckWisconApril, [&m] { m.ckWisconApril_MouseDown(); } },
+        { &m.ckWiscon, [&m] { m.ckWiscon_MouseDown(); } },
+    };
+    int index = 0;
+    for (const auto &[box, mouseDown] : boxes) {
+        // The long Wisconsin caption gets a row of its own at the end.
+        const bool wide = box == &m.ckWiscon;
+        states->addWidget(specialStateBox(*box, mouseDown), index / 3, wide ? 0 : index % 3, 1, wide ? 3 : 1);
+        ++index;
+    }
+    specialLayout->addLayout(states);
+    specialLayout->addWidget(checkBox(m.ckSpouse));
+    specialLayout->addStretch(1);
+    auto *switches = new QHBoxLayout;
+    switches->addWidget(checkBox(m.ckRoundOff));
+    switches->addWidget(checkBox(m.ckNoStateTax));
+    switches->addStretch(1);
+    specialLayout->addLayout(switches);
+    middle->addWidget(special);
+
+    auto *insurance = new QVBoxLayout;
+    insurance->addWidget(insuranceFrame(m.fraSDI, m.Label25, m.txtSDIpercent, m.Label26, m.txtSDIwageBase, m.ckSDI));
+    insurance->addWidget(insuranceFrame(m.fraSUI, m.Label22, m.txtSUIpercent, m.Label23, m.txtSUIwageBase, m.ckSUI));
+    middle->addLayout(insurance);
+
+    auto *adjustment = frame(QString(), &m.fraAdjustment);
+    auto *adjustmentGrid = new QGridLayout(adjustment);
+    auto *adjustmentNote = caption(m.Label24);
+    adjustmentNote->setWordWrap(true);
+    adjustmentGrid->addWidget(adjustmentNote, 0, 0);
+    adjustmentGrid->addWidget(numberBox(m.txtStateAdj, 10), 0, 1, Qt::AlignTop);
+    auto *allowanceCaption = caption(m.Label28);
+    allowanceCaption->setWordWrap(true);
+    adjustmentGrid->addWidget(allowanceCaption, 1, 0);
+    adjustmentGrid->addWidget(numberBox(m.txtCalAllow, 10), 1, 1, Qt::AlignTop);
+    adjustmentGrid->setRowStretch(2, 1);
+    adjustmentGrid->setColumnStretch(0, 1);
+    middle->addWidget(adjustment, 1);
+    layout->addLayout(middle);
+
+    layout->addWidget(warningNote(m.Label18, m.Label17));
+    for (auto *note : { &m.Label12, &m.Label29 }) {
+        auto *text = caption(*note);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+    }
+
+    auto *commands = new QHBoxLayout;
+    for (auto *command : { &m.cmdDefault, &m.cmdGetDefault, &m.cmdMkDefault, &m.cmdClearAll, &m.cmdRest })
+        commands->addWidget(commandButton(*command));
+    commands->addStretch(1);
+    commands->addWidget(commandButton(m.OKButton));
+    commands->addWidget(commandButton(m.CancelButton));
+    layout->addLayout(commands);
+
+    bind(this, m);
+}
+
+} // namespace tallyman::gui

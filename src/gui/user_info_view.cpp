@@ -1,0 +1,165 @@
+// Layout of User Info: pay and employee side by side, federal and state status, deductions.
+#include "gui/user_info_view.h"
+
+#include "employee/user_info.h"
+#include "gui/bindings.h"
+#include "gui/view_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tallyman::gui {
+
+namespace {
+
+// "Status" and "Exemptions" lists side by side, each under its caption.
+void addStatusLists(QGridLayout *grid, int row, ui::ComboBox &status, ui::ComboBox &exemptions)
+{
+    grid->addWidget(staticText(QStringLiteral("Status")), row, 0);
+    grid->addWidget(comboBox(status), row + 1, 0);
+    grid->addWidget(staticText(QStringLiteral("Exemptions")), row, 1);
+    grid->addWidget(comboBox(exemptions), row + 1, 1);
+}
+
+QLabel *sign(const char *text)
+{
+    auto *label = staticText(QString::fromLatin1(text));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmTaxInfo"));
+    giveToolTip(m.cboStatus, "Set Status");
+    giveToolTip(m.cboDepend, "Set Exemptions");
+    giveToolTip(m.cboDepend2, "Set Exemptions");
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    layout->addLayout(top);
+
+    // ---- Pay ----
+    auto *pay = frame(QStringLiteral("Pay"));
+    auto *payGrid = new QGridLayout(pay);
+    const std::pair<const char *, ui::TextBox *> rates[] = {
+        { "Hourly Rate 1", &m.txtHourRate },
+        { "Hourly Rate 2", &m.txtHourRate2 },
+        { "Tips Rate", &m.txtTipsRate },
+    };
+    int row = 0;
+    for (const auto &[text, box] : rates) {
+        auto *label = staticText(QString::fromLatin1(text));
+        auto *edit = numberBox(*box, 10);
+        label->setBuddy(edit);
+        payGrid->addWidget(label, row, 0);
+        payGrid->addWidget(edit, row, 1);
+        ++row;
+    }
+    auto *frequency = new QHBoxLayout;
+    frequency->addWidget(optionButton(m.optWeek));
+    frequency->addWidget(optionButton(m.optBiWeek));
+    frequency->addStretch(1);
+    payGrid->addLayout(frequency, row, 0, 1, 2);
+    payGrid->setRowStretch(row + 1, 1);
+    top->addWidget(pay);
+
+    // ---- Employee ----
+    auto *employee = frame(QStringLiteral("Employee"));
+    auto *employeeLayout = new QVBoxLayout(employee);
+    for (auto *box : { &m.txtName, &m.txtAddress, &m.txtStateCityZip, &m.txtSSnum })
+        employeeLayout->addWidget(textBox(*box, 30));
+    employeeLayout->addStretch(1);
+    top->addWidget(employee, 1);
+
+    // ---- Federal and state status ----
+    auto *statuses = new QHBoxLayout;
+    layout->addLayout(statuses);
+    auto *federal = frame(QStringLiteral("FEDERAL STATUS"));
+    auto *federalGrid = new QGridLayout(federal);
+    addStatusLists(federalGrid, 0, m.cboStatus, m.cboDepend);
+    federalGrid->addWidget(checkBox(m.ckFedExemp), 0, 2);
+    federalGrid->addWidget(checkBox(m.ckSSMediExemp), 1, 2);
+    auto *additional = staticText(QStringLiteral("Additional Federal Withholdings"));
+    auto *additionalBox = numberBox(m.txtFedAddL, 10);
+    additional->setBuddy(additionalBox);
+    federalGrid->addWidget(additional, 2, 0, 1, 2);
+    federalGrid->addWidget(additionalBox, 2, 2, Qt::AlignLeft);
+    auto *separate = staticText(QStringLiteral("FEDERAL STATUS: For Married filing separate, select Single and not Married."));
+    separate->setWordWrap(true);
+    QFont small = separate->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    separate->setFont(small);
+    federalGrid->addWidget(separate, 3, 0, 1, 3);
+    federalGrid->setColumnStretch(3, 1);
+    statuses->addWidget(federal, 3);
+
+    auto *state = frame(QStringLiteral("STATE && CITY STATUS"));
+    auto *stateGrid = new QGridLayout(state);
+    addStatusLists(stateGrid, 0, m.cboStatus2, m.cboDepend2);
+    stateGrid->addWidget(checkBox(m.ckNonCity), 2, 0, 1, 2);
+    stateGrid->setRowStretch(3, 1);
+    stateGrid->setColumnStretch(2, 1);
+    statuses->addWidget(state, 2);
+
+    // ---- Deductions: caption, then the amount with its sign ----
+    auto *deductions = frame(QStringLiteral("Deductions"));
+    auto *deductionGrid = new QGridLayout(deductions);
+    struct Deduction {
+        ui::TextBox *caption;
+        ui::TextBox *amount;
+        bool percent;
+    };
+    const Deduction rows[] = {
+        { &m.txtTax5, &m.txtMuni, false },
+        { &m.txtTax6, &m.txtBond, false },
+        { &m.txtTax7, &m.txtDues, false },
+        { &m.txtTax8, &m.txtPension, true },
+        { &m.txtTax9, &m.txtMisc, false },
+    };
+    row = 0;
+    for (const auto &deduction : rows) {
+        deductionGrid->addWidget(textBox(*deduction.caption, 16), row, 0);
+        deductionGrid->addWidget(sign(deduction.percent ? "" : "$"), row, 2);
+        deductionGrid->addWidget(numberBox(*deduction.amount, 10), row, 3);
+        deductionGrid->addWidget(sign(deduction.percent ? "%" : ""), row, 4);
+        ++row;
+    }
+    // The K plan: a fixed amount ($) or a percentage (%), whichever box is checked.
+    deductionGrid->addWidget(staticText(QStringLiteral("K Plan")), row, 0);
+    deductionGrid->addWidget(checkBox(m.ckKpFix), row, 1, Qt::AlignRight);
+    deductionGrid->addWidget(sign("$"), row, 2);
+    deductionGrid->addWidget(numberBox(m.txtKplan, 10), row, 3);
+    deductionGrid->addWidget(sign("%"), row, 4);
+    deductionGrid->addWidget(checkBox(m.ckKpPer), row, 5, Qt::AlignLeft);
+    ++row;
+    deductionGrid->addWidget(staticText(QStringLiteral("Cafeteria Plan")), row, 0);
+    deductionGrid->addWidget(sign("$"), row, 2);
+    deductionGrid->addWidget(numberBox(m.txtCafe, 10), row, 3);
+    deductionGrid->addWidget(checkBox(m.ckCafeState), row, 5, 1, 2);
+    ++row;
+    deductionGrid->addWidget(checkBox(m.ckSelfEmp), row, 0);
+    deductionGrid->setColumnStretch(7, 1);
+    layout->addWidget(deductions);
+
+    auto *commands = new QHBoxLayout;
+    commands->addStretch(1);
+    commands->addWidget(commandButton(m.cmdOk));
+    commands->addWidget(commandButton(m.Command1));
+    layout->addLayout(commands);
+
+    bind(this, m);
+}
+
+} // namespace tallyman::gui
