@@ -13,29 +13,29 @@ namespace {
 constexpr AllowanceTexts ZeroTexts { "0", "0", "0", "0", "0", "0", "0", "0", "0", "0" };
 
 // Iowa: standard deduction and credit by the number of exemptions.
-constexpr AllowanceTexts IowaStandardBiWeekly { "532.69", "532.69", "1065.38", "1065.38", "1065.38", "1065.38",
-    "1065.38", "1065.38", "1065.38", "1065.38" };
-constexpr AllowanceTexts IowaCreditBiWeekly { "0", "1.54", "3.08", "4.62", "6.16", "7.7", "9.24", "10.78", "12.32",
-    "13.86" };
-constexpr AllowanceTexts IowaStandardWeekly { "266.35", "266.35", "532.69", "532.69", "532.69", "532.69", "532.69",
-    "532.69", "532.69", "532.69" };
-constexpr AllowanceTexts IowaCreditWeekly { "0", "0.77", "1.54", "2.31", "3.08", "3.85", "4.62", "5.39", "6.16",
-    "6.93" };
+constexpr AllowanceTexts IowaStandardBiWeekly { "532.69", "532.69", "1065.38", "1065.38", "1065.38",
+    "1065.38", "1065.38", "1065.38", "1065.38", "1065.38" };
+constexpr AllowanceTexts IowaCreditBiWeekly { "0", "1.54", "3.08", "4.62", "6.16", "7.7", "9.24", "10.78",
+    "12.32", "13.86" };
+constexpr AllowanceTexts IowaStandardWeekly { "266.35", "266.35", "532.69", "532.69", "532.69", "532.69",
+    "532.69", "532.69", "532.69", "532.69" };
+constexpr AllowanceTexts IowaCreditWeekly { "0", "0.77", "1.54", "2.31", "3.08", "3.85", "4.62", "5.39",
+    "6.16", "6.93" };
 
 // Missouri: one standard deduction in every entry.
 constexpr AllowanceTexts MissouriHalf { "280.77", "280.77", "280.77", "280.77", "280.77", "280.77", "280.77",
     "280.77", "280.77", "280.77" };
-constexpr AllowanceTexts MissouriSingle { "561.54", "561.54", "561.54", "561.54", "561.54", "561.54", "561.54",
-    "561.54", "561.54", "561.54" };
+constexpr AllowanceTexts MissouriSingle { "561.54", "561.54", "561.54", "561.54", "561.54", "561.54",
+    "561.54", "561.54", "561.54", "561.54" };
 constexpr AllowanceTexts MissouriDouble { "1123.08", "1123.08", "1123.08", "1123.08", "1123.08", "1123.08",
     "1123.08", "1123.08", "1123.08", "1123.08" };
 
 struct MissouriChoice {
-    const char *status;
+    const char* status;
     bool anySpouse;
     bool spouseWorks;
     PresetPeriod period;
-    const AllowanceTexts *deduction;
+    const AllowanceTexts* deduction;
 };
 
 // The first matching line decides.
@@ -49,7 +49,8 @@ constexpr std::array<MissouriChoice, 6> MissouriChoices { {
 } };
 
 constexpr std::array<PresetRow, 1> MassRows { { { "0", "0", "0.05", "0", "0", "0.05" } } };
-constexpr AllowanceTexts MassAllowances { "0", "169", "207", "245", "283", "321", "359", "397", "435", "473" };
+constexpr AllowanceTexts MassAllowances { "0", "169", "207", "245", "283", "321", "359", "397", "435",
+    "473" };
 
 constexpr std::array<PresetRow, 3> OregonRowsWeekly { {
     { "0", "4.79", "0.0475", "0", "4.79", "0.0475" },
@@ -61,10 +62,10 @@ constexpr std::array<PresetRow, 3> OregonRowsBiWeekly { {
     { "165.38", "17.42", "0.0675", "330.77", "25.31", "0.0675" },
     { "413.46", "34.15", "0.0875", "826.92", "58.81", "0.0875" },
 } };
-constexpr AllowanceTexts OregonCreditsWeekly { "0", "4.79", "9.58", "14.37", "19.16", "23.95", "28.74", "33.53",
-    "38.32", "43.11" };
-constexpr AllowanceTexts OregonCreditsBiWeekly { "0", "9.58", "19.16", "28.74", "38.32", "47.9", "57.48", "67.06",
-    "76.64", "86.22" };
+constexpr AllowanceTexts OregonCreditsWeekly { "0", "4.79", "9.58", "14.37", "19.16", "23.95", "28.74",
+    "33.53", "38.32", "43.11" };
+constexpr AllowanceTexts OregonCreditsBiWeekly { "0", "9.58", "19.16", "28.74", "38.32", "47.9", "57.48",
+    "67.06", "76.64", "86.22" };
 
 // The same figures in the single and the married table.
 constexpr std::array<PresetRow, 6> KentuckyRowsBiWeekly { {
@@ -83,10 +84,10 @@ constexpr std::array<PresetRow, 6> KentuckyRowsWeekly { {
     { "1442.3", "48.65", "0.058", "1442.3", "48.65", "0.058" },
     { "2884.61", "48.65", "0.06", "2884.61", "48.65", "0.06" },
 } };
-constexpr AllowanceTexts KentuckyCreditsBiWeekly { "0", "0.385", "0.77", "1.155", "1.54", "1.925", "2.31", "2.695",
-    "3.08", "3.465" };
-constexpr AllowanceTexts KentuckyCreditsWeekly { "0", "0.192", "0.384", "0.576", "0.768", "0.96", "1.152", "1.344",
-    "1.536", "1.728" };
+constexpr AllowanceTexts KentuckyCreditsBiWeekly { "0", "0.385", "0.77", "1.155", "1.54", "1.925", "2.31",
+    "2.695", "3.08", "3.465" };
+constexpr AllowanceTexts KentuckyCreditsWeekly { "0", "0.192", "0.384", "0.576", "0.768", "0.96", "1.152",
+    "1.344", "1.536", "1.728" };
 
 constexpr std::array<PresetRow, 7> WisconsinRows { {
     { "0", "0", "0", "0", "0", "0" },
@@ -118,16 +119,16 @@ constexpr std::array<PresetRow, 4> NCRows { {
 constexpr AllowanceTexts NCAllowances { "0", "96.15", "192.3", "288.45", "384.6", "480.75", "576.9", "673.05",
     "769.2", "865.35" };
 
-const AllowanceTexts *missouriColumn(std::string_view stateStatus, bool spouseWorks, PresetPeriod period)
+const AllowanceTexts* missouriColumn(std::string_view stateStatus, bool spouseWorks, PresetPeriod period)
 {
-    for (const MissouriChoice &c : MissouriChoices) {
+    for (const MissouriChoice& c : MissouriChoices) {
         if (stateStatus == c.status && (c.anySpouse || spouseWorks == c.spouseWorks) && period == c.period)
             return c.deduction;
     }
     return nullptr;
 }
 
-Amount presetNumber(const char *text)
+Amount presetNumber(const char* text)
 {
     const auto value = strictNumber(text);
     if (!value)
@@ -144,9 +145,9 @@ PresetFigures iowaFigures(PresetPeriod period)
     return { {}, &IowaStandardWeekly, &IowaCreditWeekly };
 }
 
-const char *missouriStandardDeduction(std::string_view stateStatus, bool spouseWorks, PresetPeriod period)
+const char* missouriStandardDeduction(std::string_view stateStatus, bool spouseWorks, PresetPeriod period)
 {
-    const AllowanceTexts *column = missouriColumn(stateStatus, spouseWorks, period);
+    const AllowanceTexts* column = missouriColumn(stateStatus, spouseWorks, period);
     return column ? (*column)[0] : nullptr;
 }
 
@@ -155,10 +156,7 @@ PresetFigures missouriFigures(std::string_view stateStatus, bool spouseWorks, Pr
     return { {}, missouriColumn(stateStatus, spouseWorks, period), &ZeroTexts };
 }
 
-PresetFigures massFigures()
-{
-    return { MassRows, &MassAllowances, &MassAllowances };
-}
+PresetFigures massFigures() { return { MassRows, &MassAllowances, &MassAllowances }; }
 
 PresetFigures oregonFigures(PresetPeriod period)
 {
@@ -174,27 +172,18 @@ PresetFigures kentuckyFigures(PresetPeriod period)
     return { KentuckyRowsWeekly, &KentuckyCreditsWeekly, &KentuckyCreditsWeekly };
 }
 
-PresetFigures wisconsinFigures()
-{
-    return { WisconsinRows, &WisconsinCredits, &WisconsinCredits };
-}
+PresetFigures wisconsinFigures() { return { WisconsinRows, &WisconsinCredits, &WisconsinCredits }; }
 
-PresetFigures wisconsinAprilFigures()
-{
-    return { WisconsinAprilRows, &WisconsinCredits, &WisconsinCredits };
-}
+PresetFigures wisconsinAprilFigures() { return { WisconsinAprilRows, &WisconsinCredits, &WisconsinCredits }; }
 
-PresetFigures ncFigures()
-{
-    return { NCRows, &NCAllowances, &NCAllowances };
-}
+PresetFigures ncFigures() { return { NCRows, &NCAllowances, &NCAllowances }; }
 
-void applyPresetFigures(StateTaxSettings &settings, const PresetFigures &figures)
+void applyPresetFigures(StateTaxSettings& settings, const PresetFigures& figures)
 {
     const PresetRow cleared { ClearedMinimumText, ClearedText, ClearedText, ClearedMinimumText, ClearedText,
         ClearedText };
     for (std::size_t i = 0; i < settings.StateMinBS.size(); ++i) {
-        const PresetRow &row = i < figures.rows.size() ? figures.rows[i] : cleared;
+        const PresetRow& row = i < figures.rows.size() ? figures.rows[i] : cleared;
         settings.StateMinBS[i] = presetNumber(row.minS);
         settings.StateAmtBS[i] = presetNumber(row.amtS);
         settings.StatePerBS[i] = presetNumber(row.perS);
@@ -210,7 +199,7 @@ void applyPresetFigures(StateTaxSettings &settings, const PresetFigures &figures
     }
 }
 
-StateTaxSettings settingsFromPreset(const PresetFigures &figures)
+StateTaxSettings settingsFromPreset(const PresetFigures& figures)
 {
     StateTaxSettings settings;
     applyPresetFigures(settings, figures);

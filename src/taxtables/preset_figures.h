@@ -18,26 +18,26 @@ struct PresetRow {
 };
 
 // The ten allowance fields of one column, entry i for i exemptions.
-using AllowanceTexts = std::array<const char *, 10>;
+using AllowanceTexts = std::array<const char*, 10>;
 
 // What a preset writes into the tables: `rows` from row 0 on (the rows after them are cleared)
 // and the two allowance columns; a null column is one the preset leaves as it is.
 struct PresetFigures {
     std::span<const PresetRow> rows;
-    const AllowanceTexts *single = nullptr;  // txtStateSgExp
-    const AllowanceTexts *married = nullptr; // txtStateMarExp
+    const AllowanceTexts* single = nullptr; // txtStateSgExp
+    const AllowanceTexts* married = nullptr; // txtStateMarExp
 };
 
 // The texts of a cleared row: the minimums get the "not used" mark, the rest zero.
-inline constexpr const char *ClearedMinimumText = "999999";
-inline constexpr const char *ClearedText = "0";
+inline constexpr const char* ClearedMinimumText = "999999";
+inline constexpr const char* ClearedText = "0";
 
 // Iowa: no bracket rows; the single column is the standard deduction, the married one the credit.
 PresetFigures iowaFigures(PresetPeriod period);
 
 // Missouri's standard deduction, written into all ten single allowance fields; null for a
 // status text other than "Single" or "Married", which leaves those fields as they are.
-const char *missouriStandardDeduction(std::string_view stateStatus, bool spouseWorks, PresetPeriod period);
+const char* missouriStandardDeduction(std::string_view stateStatus, bool spouseWorks, PresetPeriod period);
 // Missouri: no bracket rows; the standard deduction above and credits of "0".
 PresetFigures missouriFigures(std::string_view stateStatus, bool spouseWorks, PresetPeriod period);
 
@@ -56,8 +56,8 @@ PresetFigures ncFigures();
 // Writes a preset's figures into the table fields of `settings`, each text converted strictly to
 // a 32-bit float: the rows given, the rest cleared, the columns given. Throws
 // std::invalid_argument naming the text when one is not a number.
-void applyPresetFigures(StateTaxSettings &settings, const PresetFigures &figures);
+void applyPresetFigures(StateTaxSettings& settings, const PresetFigures& figures);
 // The same on empty settings: a column the preset leaves alone stays 0.
-StateTaxSettings settingsFromPreset(const PresetFigures &figures);
+StateTaxSettings settingsFromPreset(const PresetFigures& figures);
 
 } // namespace tallyman

@@ -3,17 +3,41 @@
 
 #include "engine/states/state_rules.h"
 
+#include <array>
+
 namespace tallyman {
 
 namespace {
 
+// The Alabama figures of one pay period: each annual amount divided by the periods of the year
+// and rounded to cents.
+struct AlabamaFigures {
+    // The standard deduction falls in steps as gross pay rises: deduction[0] below
+    // threshold[0], deduction[k] from threshold[k-1], deduction[20] from threshold[19].
+    struct DeductionSteps {
+        std::array<double, 20> threshold;
+        std::array<double, 21> deduction;
+    };
+    struct Schedule {
+        double L1, L2;
+        double band1Tax; // the full tax of the first band
+        double band2Tax; // the full tax of the second band
+    };
+    DeductionSteps single, separate, joint;
+    double personalSingle, personalOther;
+    // Per dependent: up to the first limit, above it, above the second limit.
+    std::array<double, 3> perDependent;
+    double dependentLimit1, dependentLimit2;
+    Schedule singleSchedule, otherSchedule;
+};
+
 // Annual figures of the Alabama formula, in dollars.
 struct AnnualSteps {
-    int start;             // gross pay where the deduction starts to fall
-    int width;             // gross pay of one step
-    int first;             // deduction below the start
-    int decrease;          // deduction lost per step
-    int last;              // deduction from the last step up
+    int start; // gross pay where the deduction starts to fall
+    int width; // gross pay of one step
+    int first; // deduction below the start
+    int decrease; // deduction lost per step
+    int last; // deduction from the last step up
 };
 
 constexpr AnnualSteps SingleSteps { 26000, 500, 3000, 25, 2500 };
@@ -46,7 +70,7 @@ constexpr double perPeriod(int annual, int periods)
     return double(cents) / 100.0;
 }
 
-constexpr AlabamaFigures::DeductionSteps deductionSteps(const AnnualSteps &annual, int periods)
+constexpr AlabamaFigures::DeductionSteps deductionSteps(const AnnualSteps& annual, int periods)
 {
     AlabamaFigures::DeductionSteps steps {};
     for (int k = 0; k < 20; ++k) {
@@ -57,7 +81,7 @@ constexpr AlabamaFigures::DeductionSteps deductionSteps(const AnnualSteps &annua
     return steps;
 }
 
-constexpr AlabamaFigures::Schedule schedule(const AnnualSchedule &annual, int periods)
+constexpr AlabamaFigures::Schedule schedule(const AnnualSchedule& annual, int periods)
 {
     // The second band's width is itself a per-period figure, not the difference of the two
     // rounded limits.
@@ -86,14 +110,11 @@ constexpr AlabamaFigures BiWeeklyFigures = figures(BiWeeklyPeriods);
 constexpr AlabamaFigures WeeklyFigures = figures(WeeklyPeriods);
 
 // The limits are compared with gross pay and with the taxable amount as 32-bit floats.
-bool atMost(Amount value, double limit)
-{
-    return value <= toAmount(limit);
-}
+bool atMost(Amount value, double limit) { return value <= toAmount(limit); }
 
-double standardDeduction(const AlabamaFigures &f, const EmployeeProfile &profile, Amount gross)
+double standardDeduction(const AlabamaFigures& f, const EmployeeProfile& profile, Amount gross)
 {
-    const AlabamaFigures::DeductionSteps *steps = nullptr;
+    const AlabamaFigures::DeductionSteps* steps = nullptr;
     if (profile.FedStatus == "Single" && profile.StateStatus == "Single")
         steps = &f.single;
     else if (profile.FedStatus == "Married" && profile.StateStatus == "Single")
@@ -108,7 +129,7 @@ double standardDeduction(const AlabamaFigures &f, const EmployeeProfile &profile
     return steps->deduction[k];
 }
 
-double perDependent(const AlabamaFigures &f, Amount gross)
+double perDependent(const AlabamaFigures& f, Amount gross)
 {
     if (!atMost(gross, f.dependentLimit2))
         return f.perDependent[2];
@@ -117,16 +138,13 @@ double perDependent(const AlabamaFigures &f, Amount gross)
     return f.perDependent[0];
 }
 
+const AlabamaFigures& alabamaFigures(bool biWeekly) { return biWeekly ? BiWeeklyFigures : WeeklyFigures; }
+
 } // namespace
 
-const AlabamaFigures &alabamaFigures(bool biWeekly)
+void GetAlabama(StateCalc& calc, int Depend2)
 {
-    return biWeekly ? BiWeeklyFigures : WeeklyFigures;
-}
-
-void GetAlabama(StateCalc &calc, int Depend2)
-{
-    const AlabamaFigures &f = alabamaFigures(states::paidBiWeekly(calc.profile));
+    const AlabamaFigures& f = alabamaFigures(states::paidBiWeekly(calc.profile));
     const bool single = states::statusIsSingle(calc.profile);
     const Amount gross = calc.pay.GrossPay;
 
@@ -135,7 +153,7 @@ void GetAlabama(StateCalc &calc, int Depend2)
     const double D = Depend2 * perDependent(f, gross);
     const Amount T = toAmount(double(gross) - (S + X + double(calc.pay.FedTax) + D));
 
-    const AlabamaFigures::Schedule &s = single ? f.singleSchedule : f.otherSchedule;
+    const AlabamaFigures::Schedule& s = single ? f.singleSchedule : f.otherSchedule;
     double tax;
     if (atMost(T, s.L1))
         tax = Rates[0] * double(T);

@@ -3,6 +3,7 @@
 
 #include "engine/states/state_rules.h"
 
+#include <array>
 #include <cstddef>
 
 namespace tallyman {
@@ -10,8 +11,7 @@ namespace tallyman {
 namespace {
 
 // Row k covers upper[k-1] < x <= upper[k]; the last row is open above.
-template <std::size_t N>
-std::size_t scheduleRow(const std::array<double, N> &upper, double x)
+template <std::size_t N> std::size_t scheduleRow(const std::array<double, N>& upper, double x)
 {
     std::size_t k = 0;
     while (k < N && x > upper[k])
@@ -19,8 +19,7 @@ std::size_t scheduleRow(const std::array<double, N> &upper, double x)
     return k;
 }
 
-template <std::size_t N>
-double rowLower(const std::array<double, N> &upper, std::size_t k)
+template <std::size_t N> double rowLower(const std::array<double, N>& upper, std::size_t k)
 {
     return k == 0 ? 0.0 : upper[k - 1];
 }
@@ -48,36 +47,38 @@ constexpr MissouriSchedule MissouriBiWeekly { { 49, 98, 147, 196, 245, 294, 343 
 constexpr MissouriSchedule MissouriWeekly { { 24, 49, 73, 98, 122, 147, 171 }, 24 };
 
 // Both formulas tax the same wage: the taxable wages less the standard deduction.
-double standardWage(const StateCalc &calc, int n)
+double standardWage(const StateCalc& calc, int n)
 {
     return double(calc.pay.TaxableWages) - double(calc.pay.CafeStateAmt)
         - double(states::listEntry(calc.state.StateSgExp, n));
 }
 
-} // namespace
-
-void GetIowa(StateCalc &calc, int StateExemptions)
-{
-    const IowaSchedule &schedule = states::paidBiWeekly(calc.profile) ? IowaBiWeekly : IowaWeekly;
-    const double x = standardWage(calc, StateExemptions);
-    const std::size_t k = scheduleRow(schedule.upper, x);
-    const Amount tax = toAmount(schedule.base[k] + IowaRates[k] * (x - rowLower(schedule.upper, k)));
-    calc.pay.StateTax = toAmount(double(tax) - double(states::listEntry(calc.state.StateMarExp, StateExemptions)));
-}
-
+// The base of each row (the tax of every row below it), a running 32-bit float sum.
 std::array<Amount, 8> missouriBases(bool biWeekly)
 {
-    const MissouriSchedule &schedule = biWeekly ? MissouriBiWeekly : MissouriWeekly;
+    const MissouriSchedule& schedule = biWeekly ? MissouriBiWeekly : MissouriWeekly;
     std::array<Amount, 8> bases {};
     for (std::size_t k = 1; k < bases.size(); ++k)
         bases[k] = toAmount(double(bases[k - 1]) + schedule.baseWidth * MissouriRates[k - 1]);
     return bases;
 }
 
-void GetMissouri(StateCalc &calc, int StateExemptions)
+} // namespace
+
+void GetIowa(StateCalc& calc, int StateExemptions)
+{
+    const IowaSchedule& schedule = states::paidBiWeekly(calc.profile) ? IowaBiWeekly : IowaWeekly;
+    const double x = standardWage(calc, StateExemptions);
+    const std::size_t k = scheduleRow(schedule.upper, x);
+    const Amount tax = toAmount(schedule.base[k] + IowaRates[k] * (x - rowLower(schedule.upper, k)));
+    calc.pay.StateTax
+        = toAmount(double(tax) - double(states::listEntry(calc.state.StateMarExp, StateExemptions)));
+}
+
+void GetMissouri(StateCalc& calc, int StateExemptions)
 {
     const bool biWeekly = states::paidBiWeekly(calc.profile);
-    const MissouriSchedule &schedule = biWeekly ? MissouriBiWeekly : MissouriWeekly;
+    const MissouriSchedule& schedule = biWeekly ? MissouriBiWeekly : MissouriWeekly;
     const std::array<Amount, 8> bases = missouriBases(biWeekly);
     const double x = standardWage(calc, StateExemptions);
     const std::size_t k = scheduleRow(schedule.upper, x);

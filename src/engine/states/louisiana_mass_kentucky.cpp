@@ -12,7 +12,7 @@ namespace {
 
 // Louisiana per-period figures; the second limits apply to two personal exemptions.
 struct LouisianaFigures {
-    double exemption;    // per personal exemption
+    double exemption; // per personal exemption
     double perDependent;
     std::array<double, 2> L1; // one or no exemption, two exemptions
     std::array<double, 2> L2;
@@ -31,7 +31,7 @@ constexpr std::size_t KentuckyRows = 6;
 
 } // namespace
 
-void GetLouisiana(StateCalc &calc)
+void GetLouisiana(StateCalc& calc)
 {
     const short W = toInt16(calc.state.StateSgExp[0]);
     const short D = toInt16(calc.state.StateMarExp[0]);
@@ -39,7 +39,7 @@ void GetLouisiana(StateCalc &calc)
         calc.pay.StateTax = 0;
         return;
     }
-    const LouisianaFigures &f = states::paidBiWeekly(calc.profile) ? LouisianaBiWeekly : LouisianaWeekly;
+    const LouisianaFigures& f = states::paidBiWeekly(calc.profile) ? LouisianaBiWeekly : LouisianaWeekly;
     const std::size_t limits = W == LouisianaMaxExemptions ? 1 : 0;
     const double L1 = f.L1[limits];
     const double L2 = f.L2[limits];
@@ -57,9 +57,9 @@ void GetLouisiana(StateCalc &calc)
     calc.pay.StateTax = toAmount(std::max(tax - (Y + X), 0.0));
 }
 
-void GetMass(StateCalc &calc)
+void GetMass(StateCalc& calc)
 {
-    PayResult &pay = calc.pay;
+    PayResult& pay = calc.pay;
     const Amount yearToDate = toAmount(double(calc.ledger.TotSS) + double(calc.ledger.TotMedi));
     if (double(yearToDate) <= MassYearlyDeductionLimit)
         pay.StateWages = toAmount(double(pay.GrossPay) - double(pay.SocSecTax) - double(pay.MedicareTax));
@@ -71,7 +71,7 @@ void GetMass(StateCalc &calc)
     pay.StateTax = toAmount(double(pay.StateWages) * double(calc.state.StatePerBS[0]));
 }
 
-void GetKentucky(StateCalc &calc)
+void GetKentucky(StateCalc& calc)
 {
     const states::BracketTable t = states::statusIsSingle(calc.profile) ? states::singleTable(calc.state)
                                                                         : states::marriedTable(calc.state);

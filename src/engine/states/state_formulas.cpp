@@ -15,23 +15,14 @@ namespace {
 
 struct StateFormula {
     short StateTaxSettings::*flag;
-    void (*run)(StateCalc &);
+    void (*run)(StateCalc&);
 };
 
-void runIowa(StateCalc &calc)
-{
-    GetIowa(calc, calc.profile.StateExemptions);
-}
+void runIowa(StateCalc& calc) { GetIowa(calc, calc.profile.StateExemptions); }
 
-void runMissouri(StateCalc &calc)
-{
-    GetMissouri(calc, calc.profile.StateExemptions);
-}
+void runMissouri(StateCalc& calc) { GetMissouri(calc, calc.profile.StateExemptions); }
 
-void runAlabama(StateCalc &calc)
-{
-    GetAlabama(calc, calc.profile.StateExemptions);
-}
+void runAlabama(StateCalc& calc) { GetAlabama(calc, calc.profile.StateExemptions); }
 
 // The order matters when the stored flags select more than one state: the last one to set a
 // value wins.
@@ -51,12 +42,11 @@ constexpr std::array<StateFormula, 11> Formulas { {
 
 } // namespace
 
-bool runStateFormulas(StateCalc &calc)
+bool runStateFormulas(StateCalc& calc)
 {
     bool ran = false;
-    for (const StateFormula &formula : Formulas) {
-        // Read the flag as each formula comes up: none of them changes a flag, but the
-        // selection is the settings' state at that moment.
+    for (const StateFormula& formula : Formulas) {
+        // A flag is on only as the check box writes it, 1.
         if (calc.state.*formula.flag == 1) {
             formula.run(calc);
             ran = true;

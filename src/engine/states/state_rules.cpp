@@ -3,12 +3,12 @@
 
 namespace tallyman::states {
 
-Amount rowMinimum(const StateRows &Min, std::size_t i, bool halved)
+Amount rowMinimum(const StateRows& Min, std::size_t i, bool halved)
 {
     return halved ? toAmount(double(Min[i]) / 2) : Min[i];
 }
 
-std::optional<std::size_t> applyingRow(const StateRows &Min, Amount w, bool halved)
+std::optional<std::size_t> applyingRow(const StateRows& Min, Amount w, bool halved)
 {
     std::optional<std::size_t> row;
     const std::size_t last = Min.size() - 1;

@@ -22,7 +22,7 @@ constexpr UtahCredit UtahWeeklySingle { 161, 8 };
 constexpr UtahCredit UtahWeeklyOther { 322, 16 };
 
 struct OregonFigures {
-    double federalCap;      // the most federal tax that reduces the wages
+    double federalCap; // the most federal tax that reduces the wages
     double singleDeduction; // standard deduction, "Single"
     double marriedDeduction; // standard deduction, "Married"
 };
@@ -33,7 +33,7 @@ constexpr OregonFigures OregonWeekly { 158.65, 52.79, 105.67 };
 // From this many exemptions on, a single employee is taxed on the married table.
 constexpr int OregonMarriedFromExemptions = 3;
 
-const UtahCredit &utahCredit(const EmployeeProfile &profile)
+const UtahCredit& utahCredit(const EmployeeProfile& profile)
 {
     const bool single = states::statusIsSingle(profile);
     if (states::paidBiWeekly(profile))
@@ -41,17 +41,14 @@ const UtahCredit &utahCredit(const EmployeeProfile &profile)
     return single ? UtahWeeklySingle : UtahWeeklyOther;
 }
 
-double notNegative(double value)
-{
-    return value < 0 ? 0 : value;
-}
+double notNegative(double value) { return value < 0 ? 0 : value; }
 
 } // namespace
 
-void GetUtah(StateCalc &calc)
+void GetUtah(StateCalc& calc)
 {
-    const UtahCredit &c = utahCredit(calc.profile);
-    UtahWork &u = calc.utah;
+    const UtahCredit& c = utahCredit(calc.profile);
+    UtahWork& u = calc.utah;
     const double w = double(calc.pay.TaxableWages) - double(calc.pay.CafeStateAmt);
     u.Utah1 = toAmount(w * UtahRate);
     u.Utah2 = toAmount(notNegative(w - c.phaseOutStart));
@@ -61,11 +58,11 @@ void GetUtah(StateCalc &calc)
     calc.pay.StateWages = calc.pay.StateTax;
 }
 
-void GetOregon(StateCalc &calc)
+void GetOregon(StateCalc& calc)
 {
-    PayResult &pay = calc.pay;
-    const EmployeeProfile &profile = calc.profile;
-    const OregonFigures &f = states::paidBiWeekly(profile) ? OregonBiWeekly : OregonWeekly;
+    PayResult& pay = calc.pay;
+    const EmployeeProfile& profile = calc.profile;
+    const OregonFigures& f = states::paidBiWeekly(profile) ? OregonBiWeekly : OregonWeekly;
 
     const double federal = double(pay.FedTax) <= f.federalCap ? double(pay.FedTax) : f.federalCap;
     pay.StateWages = toAmount(double(pay.GrossPay) - federal);
@@ -76,16 +73,19 @@ void GetOregon(StateCalc &calc)
 
     const int n = profile.StateExemptions;
     const bool married = !states::statusIsSingle(profile) || n >= OregonMarriedFromExemptions;
-    const states::BracketTable t = married ? states::marriedTable(calc.state) : states::singleTable(calc.state);
+    const states::BracketTable t
+        = married ? states::marriedTable(calc.state) : states::singleTable(calc.state);
     const double credit = states::listEntry(t.Allowance, n);
     // Row 0 is a zero bracket; each test stands alone, as in the other tables.
     const Amount w = pay.StateWages;
     if (t.Min[0] <= w && w < t.Min[1])
         pay.StateTax = 0;
     if (t.Min[1] <= w && w < t.Min[2])
-        pay.StateTax = toAmount((double(w) - double(t.Min[1])) * double(t.Per[1]) + double(t.Amt[1]) - credit);
+        pay.StateTax
+            = toAmount((double(w) - double(t.Min[1])) * double(t.Per[1]) + double(t.Amt[1]) - credit);
     if (t.Min[2] <= w)
-        pay.StateTax = toAmount((double(w) - double(t.Min[2])) * double(t.Per[2]) + double(t.Amt[2]) - credit);
+        pay.StateTax
+            = toAmount((double(w) - double(t.Min[2])) * double(t.Per[2]) + double(t.Amt[2]) - credit);
 }
 
 } // namespace tallyman

@@ -7,7 +7,7 @@ namespace tallyman {
 
 namespace {
 
-states::BracketTable statusTable(const StateCalc &calc)
+states::BracketTable statusTable(const StateCalc& calc)
 {
     return states::statusIsSingle(calc.profile) ? states::singleTable(calc.state)
                                                 : states::marriedTable(calc.state);
@@ -21,13 +21,14 @@ double periodShare(double biWeeklyAmount, bool biWeekly)
 
 } // namespace
 
-void GetWisconsin(StateCalc &calc)
+void GetWisconsin(StateCalc& calc)
 {
-    PayResult &pay = calc.pay;
+    PayResult& pay = calc.pay;
     const bool biWeekly = states::paidBiWeekly(calc.profile);
     const states::BracketTable t = statusTable(calc);
 
-    pay.StateWages = toAmount(double(pay.TaxableWages) - double(calc.state.CalAllow) - double(pay.CafeStateAmt));
+    pay.StateWages
+        = toAmount(double(pay.TaxableWages) - double(calc.state.CalAllow) - double(pay.CafeStateAmt));
     const Amount w = pay.StateWages;
     if (const auto i = states::applyingRow(t.Min, w, !biWeekly)) {
         const double lower = states::rowMinimum(t.Min, *i, !biWeekly);
@@ -36,9 +37,9 @@ void GetWisconsin(StateCalc &calc)
     pay.StateTax = toAmount(double(pay.StateTax) - periodShare(pay.StateExemptAmt, biWeekly));
 }
 
-void GetNC(StateCalc &calc)
+void GetNC(StateCalc& calc)
 {
-    PayResult &pay = calc.pay;
+    PayResult& pay = calc.pay;
     const bool biWeekly = states::paidBiWeekly(calc.profile);
     const states::BracketTable t = statusTable(calc);
 

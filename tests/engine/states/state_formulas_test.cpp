@@ -15,11 +15,12 @@
 #include <vector>
 
 using namespace tallyman;
-using tallyman::testing::StateWorld;
+using namespace tallyman::testing;
 
 namespace {
 
 using Flag = short StateTaxSettings::*;
+using Formula = std::function<void(StateCalc&)>;
 
 // One employee and table for which every formula gives its own figure.
 StateWorld sampleWorld()
@@ -45,31 +46,11 @@ StateWorld sampleWorld()
     return w;
 }
 
-struct Single {
-    const char *name;
-    Flag flag;
-    std::function<void(StateCalc &)> formula;
-};
+const Formula Iowa1 = [](StateCalc& c) { GetIowa(c, 1); };
+const Formula Missouri1 = [](StateCalc& c) { GetMissouri(c, 1); };
+const Formula Alabama1 = [](StateCalc& c) { GetAlabama(c, 1); };
 
-const std::vector<Single> &singles()
-{
-    static const std::vector<Single> list {
-        { "Louis", &StateTaxSettings::Louis, GetLouisiana },
-        { "Iowa", &StateTaxSettings::Iowa, [](StateCalc &c) { GetIowa(c, 1); } },
-        { "Missouri", &StateTaxSettings::Missouri, [](StateCalc &c) { GetMissouri(c, 1); } },
-        { "Mass", &StateTaxSettings::Mass, GetMass },
-        { "Oregon", &StateTaxSettings::Oregon, GetOregon },
-        { "Utah", &StateTaxSettings::Utah, GetUtah },
-        { "Alabama", &StateTaxSettings::Alabama, [](StateCalc &c) { GetAlabama(c, 1); } },
-        { "Kentucky", &StateTaxSettings::Kentucky, GetKentucky },
-        { "Wiscon", &StateTaxSettings::Wiscon, GetWisconsin },
-        { "WisconApril", &StateTaxSettings::WisconApril, GetWisconsin },
-        { "NC", &StateTaxSettings::NC, GetNC },
-    };
-    return list;
-}
-
-float alone(const std::function<void(StateCalc &)> &formula, StateWorld w)
+float alone(const Formula& formula, StateWorld w)
 {
     auto calc = w.calc();
     formula(calc);
@@ -78,14 +59,20 @@ float alone(const std::function<void(StateCalc &)> &formula, StateWorld w)
 
 TEST(StateFormulas, EachFlagRunsItsOwnFormula)
 {
+    const std::vector<std::pair<Flag, Formula>> singles { { &StateTaxSettings::Louis, GetLouisiana },
+        { &StateTaxSettings::Iowa, Iowa1 }, { &StateTaxSettings::Missouri, Missouri1 },
+        { &StateTaxSettings::Mass, GetMass }, { &StateTaxSettings::Oregon, GetOregon },
+        { &StateTaxSettings::Utah, GetUtah }, { &StateTaxSettings::Alabama, Alabama1 },
+        { &StateTaxSettings::Kentucky, GetKentucky }, { &StateTaxSettings::Wiscon, GetWisconsin },
+        { &StateTaxSettings::WisconApril, GetWisconsin }, { &StateTaxSettings::NC, GetNC } };
     std::set<float> distinct;
-    for (const Single &s : singles()) {
+    for (std::size_t i = 0; i < singles.size(); ++i) {
         StateWorld w = sampleWorld();
-        w.state.*s.flag = 1;
+        w.state.*singles[i].first = 1;
         auto calc = w.calc();
-        EXPECT_TRUE(runStateFormulas(calc)) << s.name;
-        const float expected = alone(s.formula, sampleWorld());
-        EXPECT_EQ(w.pay.StateTax, expected) << s.name;
+        EXPECT_TRUE(runStateFormulas(calc)) << i;
+        const float expected = alone(singles[i].second, sampleWorld());
+        EXPECT_EQ(w.pay.StateTax, expected) << i;
         distinct.insert(expected);
     }
     // Both Wisconsin flags run the same formula; the other nine differ on this sample.
@@ -97,64 +84,61 @@ TEST(StateFormulas, NoFlagLeavesTheGenericTableToRun)
     StateWorld w = sampleWorld();
     w.pay.StateTax = 4.5f;
     w.state.Ariz = 1; // Arizona is a generic table
-    w.state.NoStateTax = 1;
     auto calc = w.calc();
     EXPECT_FALSE(runStateFormulas(calc));
     EXPECT_EQ(w.pay.StateTax, 4.5f);
-    EXPECT_EQ(w.state.RoundOff, 0);
 }
 
 struct Several {
-    const char *name;
+    const char* name;
     std::vector<Flag> flags;
-    std::function<void(StateWorld &)> adjust; // the sample, changed for this case
-    std::function<float(const StateWorld &)> expected;
+    std::function<void(StateWorld&)> adjust; // the sample, changed for this case
+    std::function<float(const StateWorld&)> expected;
 };
 
-class SeveralFlags : public ::testing::TestWithParam<Several> {};
+class SeveralFlags : public ::testing::TestWithParam<Several> { };
 
 TEST_P(SeveralFlags, RunInTheFixedOrderTheLaterReplacingTheEarlier)
 {
-    const Several &c = GetParam();
     StateWorld w = sampleWorld();
-    if (c.adjust)
-        c.adjust(w);
+    if (GetParam().adjust)
+        GetParam().adjust(w);
     const StateWorld before = w;
-    for (Flag f : c.flags)
+    for (Flag f : GetParam().flags)
         w.state.*f = 1;
     auto calc = w.calc();
     EXPECT_TRUE(runStateFormulas(calc));
-    EXPECT_FLOAT_EQ(w.pay.StateTax, c.expected(before));
+    EXPECT_FLOAT_EQ(w.pay.StateTax, GetParam().expected(before));
 }
 
+auto lastIs(Formula f)
+{
+    return [f](const StateWorld& w) { return alone(f, w); };
+}
+
+using S = StateTaxSettings;
+
 INSTANTIATE_TEST_SUITE_P(Orders, SeveralFlags,
-    ::testing::Values(
-        Several { "MissouriAfterIowa", { &StateTaxSettings::Missouri, &StateTaxSettings::Iowa }, nullptr,
-            [](const StateWorld &w) { return alone([](StateCalc &c) { GetMissouri(c, 1); }, w); } },
-        Several { "NCAfterLouisiana", { &StateTaxSettings::NC, &StateTaxSettings::Louis }, nullptr,
-            [](const StateWorld &w) { return alone(GetNC, w); } },
-        Several { "KentuckyAfterAlabama", { &StateTaxSettings::Kentucky, &StateTaxSettings::Alabama }, nullptr,
-            [](const StateWorld &w) { return alone(GetKentucky, w); } },
-        Several { "UtahAfterOregonAndMass",
-            { &StateTaxSettings::Utah, &StateTaxSettings::Oregon, &StateTaxSettings::Mass }, nullptr,
-            [](const StateWorld &w) { return alone(GetUtah, w); } },
+    ::testing::Values(Several { "MissouriAfterIowa", { &S::Missouri, &S::Iowa }, nullptr, lastIs(Missouri1) },
+        Several { "NCAfterLouisiana", { &S::NC, &S::Louis }, nullptr, lastIs(GetNC) },
+        Several { "OregonAfterMass", { &S::Oregon, &S::Mass }, nullptr, lastIs(GetOregon) },
+        Several { "AlabamaAfterUtah", { &S::Utah, &S::Alabama }, nullptr, lastIs(Alabama1) },
+        Several { "KentuckyAfterAlabama", { &S::Kentucky, &S::Alabama }, nullptr, lastIs(GetKentucky) },
+        Several { "UtahAfterOregonAndMass", { &S::Utah, &S::Oregon, &S::Mass }, nullptr, lastIs(GetUtah) },
         // Oregon sets nothing below its first row: Louisiana's figure stands.
-        Several { "OregonBelowItsRowsKeepsLouisiana", { &StateTaxSettings::Oregon, &StateTaxSettings::Louis },
-            [](StateWorld &w) {
-                w.state.StateMinBS[0] = 950;
-                w.state.StateMinBS[1] = 960;
-                w.state.StateMinBS[2] = 970;
+        Several { "OregonBelowItsRowsKeepsLouisiana", { &S::Oregon, &S::Louis },
+            [](StateWorld& w) {
+                w.state.StateMinBS = { 950, 960, 970 };
             },
-            [](const StateWorld &w) { return alone(GetLouisiana, w); } },
+            lastIs(GetLouisiana) },
         // Below the first row Wisconsin only subtracts the credit, so running twice shows.
-        Several { "BothWisconsinFlagsRunIt", { &StateTaxSettings::WisconApril, &StateTaxSettings::Wiscon },
-            [](StateWorld &w) {
-                w.state.StateMinBS[0] = 2000;
-                w.state.StateMinBS[1] = 3000;
+        Several { "BothWisconsinFlagsRunIt", { &S::WisconApril, &S::Wiscon },
+            [](StateWorld& w) {
+                w.state.StateMinBS = { 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000, 11000 };
                 w.pay.StateTax = 0;
             },
-            [](const StateWorld &w) { return -2 * w.pay.StateExemptAmt; } }),
-    tallyman::testing::CaseName());
+            [](const StateWorld& w) { return -2 * w.pay.StateExemptAmt; } }),
+    CaseName());
 
 TEST(StateFormulas, MissouriRoundingStaysOnAfterALaterFormula)
 {

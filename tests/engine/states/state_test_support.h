@@ -9,6 +9,9 @@
 
 namespace tallyman::testing {
 
+// Float results of a few hundred dollars carry about 1e-5 of noise; a cent error is 1e-2.
+constexpr double Tolerance = 5e-5;
+
 struct StateWorld {
     EmployeeProfile profile;
     StateTaxSettings state;
@@ -16,14 +19,13 @@ struct StateWorld {
     PayResult pay;
     UtahWork utah;
 
-    StateWorld(bool biWeekly = true, const std::string &status = "Single")
+    explicit StateWorld(bool biWeekly = true, const std::string& status = "Single")
     {
         profile.BiWeek = biWeekly ? -1 : 0;
         profile.Week = biWeekly ? 0 : -1;
-        profile.StateStatus = status;
-        profile.FedStatus = status;
-        for (std::size_t i = 0; i < state.StateMinBS.size(); ++i)
-            state.StateMinBS[i] = state.StateMinBM[i] = 999999;
+        profile.StateStatus = profile.FedStatus = status;
+        state.StateMinBS.fill(999999);
+        state.StateMinBM.fill(999999);
     }
 
     StateCalc calc() { return { profile, state, ledger, pay, utah }; }
@@ -31,8 +33,7 @@ struct StateWorld {
 
 // Names a parameterised case by its `name` field.
 struct CaseName {
-    template <typename Case>
-    std::string operator()(const ::testing::TestParamInfo<Case> &info) const
+    template <typename Case> std::string operator()(const ::testing::TestParamInfo<Case>& info) const
     {
         return info.param.name;
     }
