@@ -23,15 +23,15 @@ CityDialogView::CityDialogView(CityDialog &m, QWidget *parent)
     auto *tables = new QHBoxLayout;
     tables->addWidget(tableFrame(m.Label1, &m.Label19,
         FigureTable()
-            .column(&m.Label2, m.txtCityMinBS)
-            .column(&m.Label3, m.txtCityAmtBS)
-            .column(&m.Label4, m.txtCityPerBS)
+            .column(&m.Label2, m.txtCityMinBS, "txtCityMinBS")
+            .column(&m.Label3, m.txtCityAmtBS, "txtCityAmtBS")
+            .column(&m.Label4, m.txtCityPerBS, "txtCityPerBS")
             .build()));
     tables->addWidget(tableFrame(m.Label5, &m.Label20,
         FigureTable()
-            .column(&m.Label8, m.txtCityMinBM)
-            .column(&m.Label9, m.txtCityAmtBM)
-            .column(&m.Label10, m.txtCityPerBM)
+            .column(&m.Label8, m.txtCityMinBM, "txtCityMinBM")
+            .column(&m.Label9, m.txtCityAmtBM, "txtCityAmtBM")
+            .column(&m.Label10, m.txtCityPerBM, "txtCityPerBM")
             .build()));
     layout->addLayout(tables);
 
@@ -40,8 +40,8 @@ CityDialogView::CityDialogView(CityDialog &m, QWidget *parent)
         FigureTable()
             .rowHeading(m.Label13)
             .rowCaptions(m.Label27)
-            .column(&m.Label14, m.txtCitySgExp)
-            .column(&m.Label15, m.txtCityMarExp)
+            .column(&m.Label14, m.txtCitySgExp, "txtCitySgExp")
+            .column(&m.Label15, m.txtCityMarExp, "txtCityMarExp")
             .build()));
 
     auto *side = new QVBoxLayout;
@@ -50,17 +50,17 @@ CityDialogView::CityDialogView(CityDialog &m, QWidget *parent)
     weekly->setWordWrap(true);
     side->addWidget(weekly);
     side->addSpacing(8);
-    side->addWidget(checkBox(m.ckNoLocalTax));
+    side->addWidget(named(checkBox(m.ckNoLocalTax), "ckNoLocalTax"));
     side->addStretch(1);
     auto *presets = new QHBoxLayout;
-    presets->addWidget(commandButton(m.cmdDefault));
-    presets->addWidget(commandButton(m.cmdClearMe));
+    presets->addWidget(named(commandButton(m.cmdDefault), "cmdDefault"));
+    presets->addWidget(named(commandButton(m.cmdClearMe), "cmdClearMe"));
     presets->addStretch(1);
     side->addLayout(presets);
     auto *commands = new QHBoxLayout;
     commands->addStretch(1);
-    commands->addWidget(commandButton(m.OKButton));
-    commands->addWidget(commandButton(m.CancelButton));
+    commands->addWidget(named(commandButton(m.OKButton), "OKButton"));
+    commands->addWidget(named(commandButton(m.CancelButton), "CancelButton"));
     side->addLayout(commands);
     lower->addLayout(side, 1);
     layout->addLayout(lower);

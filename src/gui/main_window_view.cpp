@@ -108,29 +108,30 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
 
     // ---- Menus ----
     auto *file = menuBar()->addMenu(QStringLiteral("File"));
-    const auto item = [this](QMenu *menu, ui::CommandButton &command) {
+    const auto item = [](QMenu *menu, ui::CommandButton &command, const char *name) {
         auto *action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
         bind(action, command);
         return action;
     };
-    item(file, m.mnuNew)->setShortcut(QKeySequence::New);
-    item(file, m.mnuOpen)->setShortcut(QKeySequence::Open);
-    item(file, m.mnuSave)->setShortcut(QKeySequence::Save);
+    item(file, m.mnuNew, "mnuNew")->setShortcut(QKeySequence::New);
+    item(file, m.mnuOpen, "mnuOpen")->setShortcut(QKeySequence::Open);
+    item(file, m.mnuSave, "mnuSave")->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    item(file, m.mnuPrintItem);
-    item(file, m.mnuClearIitem);
+    item(file, m.mnuPrintItem, "mnuPrintItem");
+    item(file, m.mnuClearIitem, "mnuClearIitem");
     file->addSeparator();
-    item(file, m.mnuExitItem);
+    item(file, m.mnuExitItem, "mnuExitItem");
     auto *options = menuBar()->addMenu(QStringLiteral("Options"));
-    item(options, m.mnuTaxInfoItem);
+    item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
     options->addSeparator();
-    item(options, m.mnuState);
-    item(options, m.mnuCity);
-    item(options, m.mnuNonCity);
+    item(options, m.mnuState, "mnuState");
+    item(options, m.mnuCity, "mnuCity");
+    item(options, m.mnuNonCity, "mnuNonCity");
     auto *help = menuBar()->addMenu(QStringLiteral("Help"));
-    item(help, m.mnuHelpItem)->setShortcut(QKeySequence::HelpContents);
+    item(help, m.mnuHelpItem, "mnuHelpItem")->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    item(help, m.mnuAboutItem);
+    item(help, m.mnuAboutItem, "mnuAboutItem");
 
     auto *central = new QWidget;
     auto *layout = new QVBoxLayout(central);
@@ -144,18 +145,18 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     heading->addStretch(1);
     auto *userCaption = staticText(QStringLiteral("User:"));
     heading->addWidget(userCaption);
-    auto *user = caption(m.lbUser);
+    auto *user = named(caption(m.lbUser), "lbUser");
     user->setFont(emphasised(user->font()));
     heading->addWidget(user);
     heading->addSpacing(16);
-    auto *notice = caption(m.lbTableNotice);
+    auto *notice = named(caption(m.lbTableNotice), "lbTableNotice");
     notice->setStyleSheet(QStringLiteral("color: #2e6b34;"));
     heading->addWidget(notice);
     layout->addLayout(heading);
 
     auto *choices = new QHBoxLayout;
-    choices->addWidget(checkBox(m.ckFedJan));
-    choices->addWidget(checkBox(m.ckLouisPrior));
+    choices->addWidget(named(checkBox(m.ckFedJan), "ckFedJan"));
+    choices->addWidget(named(checkBox(m.ckLouisPrior), "ckLouisPrior"));
     choices->addStretch(1);
     layout->addLayout(choices);
 
@@ -177,14 +178,14 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
             // O.T. with its multiplier choice beside it.
             auto *ot = new QHBoxLayout;
             ot->addWidget(label);
-            ot->addWidget(optionButton(m.opt1x));
-            ot->addWidget(optionButton(m.opt2x));
+            ot->addWidget(named(optionButton(m.opt1x), "opt1x"));
+            ot->addWidget(named(optionButton(m.opt2x), "opt2x"));
             ot->addStretch(1);
             hoursGrid->addLayout(ot, row, 0);
         } else {
             hoursGrid->addWidget(label, row, 0);
         }
-        auto *box = numberBox(m.txtAmount[i], 10);
+        auto *box = named(numberBox(m.txtAmount[i], 10), "txtAmount", row);
         label->setBuddy(box);
         hoursGrid->addWidget(box, row, 1);
     }
@@ -192,7 +193,7 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     weekLabel->setToolTip(QStringLiteral("Click for Date change"));
     new ClickForwarder(weekLabel, m.txtWeek);
     hoursGrid->addWidget(weekLabel, static_cast<int>(HoursRows.size()), 0);
-    auto *week = textBox(m.txtWeek, 10);
+    auto *week = named(textBox(m.txtWeek, 10), "txtWeek");
     week->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     week->setFont(figureFont());
     week->setFixedWidth(figureBoxWidth(10)); // the column of the hours
@@ -202,7 +203,8 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     auto *commands = frame(QString());
     auto *commandRow = new QHBoxLayout(commands);
     for (auto [command, icon] : { std::pair{ &m.cmdClear, ":/icons/clear.png" }, std::pair{ &m.cmdCal, ":/icons/add.png" } }) {
-        auto *button = pictureButton(*command, QString::fromLatin1(icon), QString::fromStdString(command->caption()));
+        auto *button = named(pictureButton(*command, QString::fromLatin1(icon), QString::fromStdString(command->caption())),
+            command == &m.cmdCal ? "cmdCal" : "cmdClear");
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setMinimumWidth(88);
         commandRow->addWidget(button);
@@ -216,16 +218,17 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     struct ResultRow {
         QLabel *tag;
         ui::Label *amount;
+        const char *name;
     };
     const ResultRow resultRows[] = {
-        { tagLabel(m.lbTaxTag[12]), &m.Label13 },
-        { staticText(QStringLiteral("TAXES")), &m.lbTaxes },
-        { staticText(QStringLiteral("DEDUCTIONS")), &m.lbDeduct },
-        { tagLabel(m.lbTaxTag[13]), &m.lbNet },
+        { tagLabel(m.lbTaxTag[12]), &m.Label13, "Label13" },
+        { staticText(QStringLiteral("TAXES")), &m.lbTaxes, "lbTaxes" },
+        { staticText(QStringLiteral("DEDUCTIONS")), &m.lbDeduct, "lbDeduct" },
+        { tagLabel(m.lbTaxTag[13]), &m.lbNet, "lbNet" },
     };
     int row = 0;
     for (const auto &result : resultRows) {
-        auto *amount = figureLabel(*result.amount, 14);
+        auto *amount = named(figureLabel(*result.amount, 14), result.name);
         resultsGrid->addWidget(result.tag, row, 0);
         resultsGrid->addWidget(amount, row, 1);
         if (result.amount == &m.lbNet) {
@@ -235,9 +238,9 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
         ++row;
     }
     resultsGrid->addWidget(tagLabel(m.lbTaxTag[11]), 0, 3);
-    resultsGrid->addWidget(figureLabel(m.lbOverT, 12), 0, 4);
+    resultsGrid->addWidget(named(figureLabel(m.lbOverT, 12), "lbOverT"), 0, 4);
     resultsGrid->addWidget(tagLabel(m.lbTaxTag[17]), 1, 3);
-    resultsGrid->addWidget(figureLabel(m.lbTips, 12), 1, 4);
+    resultsGrid->addWidget(named(figureLabel(m.lbTips, 12), "lbTips"), 1, 4);
     resultsGrid->setColumnMinimumWidth(2, 16);
     resultsGrid->setColumnStretch(5, 1);
     right->addWidget(results);
@@ -245,30 +248,38 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     // ---- Taxes/Deductions: taxes on the left, deductions on the right ----
     auto *taxes = frame(QStringLiteral("Taxes/Deductions"));
     auto *taxGrid = new QGridLayout(taxes);
-    const std::array<std::pair<int, ui::Label *>, 7> taxRows{ {
-        { 0, &m.lbTaxDed[0] },
-        { 1, &m.lbTaxDed[1] },
-        { 2, &m.lbTaxDed[2] },
-        { 3, &m.lbTaxDed[3] },
-        { 4, &m.lbTaxDed[4] },
-        { 14, &m.lbSDI },
-        { 15, &m.lbSUI },
+    // Each amount with the tag that names it (lbTaxTag index).
+    struct TagAmount {
+        std::size_t tag;
+        ui::Label *label;
+        const char *name;
+        int index;
+    };
+    const std::array<TagAmount, 7> taxRows{ {
+        { 0, &m.lbTaxDed[0], "lbTaxDed", 0 },
+        { 1, &m.lbTaxDed[1], "lbTaxDed", 1 },
+        { 2, &m.lbTaxDed[2], "lbTaxDed", 2 },
+        { 3, &m.lbTaxDed[3], "lbTaxDed", 3 },
+        { 4, &m.lbTaxDed[4], "lbTaxDed", 4 },
+        { 14, &m.lbSDI, "lbSDI", -1 },
+        { 15, &m.lbSUI, "lbSUI", -1 },
     } };
-    const std::array<std::pair<int, ui::Label *>, 7> deductionRows{ {
-        { 5, &m.lbTaxDed[5] },
-        { 6, &m.lbTaxDed[6] },
-        { 7, &m.lbTaxDed[7] },
-        { 8, &m.lbTaxDed[8] },
-        { 9, &m.lbTaxDed[9] },
-        { 10, &m.lbTaxDed[10] },
-        { 16, &m.lbCafe },
+    const std::array<TagAmount, 7> deductionRows{ {
+        { 5, &m.lbTaxDed[5], "lbTaxDed", 5 },
+        { 6, &m.lbTaxDed[6], "lbTaxDed", 6 },
+        { 7, &m.lbTaxDed[7], "lbTaxDed", 7 },
+        { 8, &m.lbTaxDed[8], "lbTaxDed", 8 },
+        { 9, &m.lbTaxDed[9], "lbTaxDed", 9 },
+        { 10, &m.lbTaxDed[10], "lbTaxDed", 10 },
+        { 16, &m.lbCafe, "lbCafe", -1 },
     } };
+    const auto addAmount = [&](const TagAmount &amount, int r, int col) {
+        taxGrid->addWidget(named(tagLabel(m.lbTaxTag[amount.tag]), "lbTaxTag", static_cast<int>(amount.tag)), r, col);
+        taxGrid->addWidget(named(figureLabel(*amount.label, 11), amount.name, amount.index), r, col + 1);
+    };
     for (std::size_t i = 0; i < taxRows.size(); ++i) {
-        const int r = static_cast<int>(i);
-        taxGrid->addWidget(tagLabel(m.lbTaxTag[static_cast<std::size_t>(taxRows[i].first)]), r, 0);
-        taxGrid->addWidget(figureLabel(*taxRows[i].second, 11), r, 1);
-        taxGrid->addWidget(tagLabel(m.lbTaxTag[static_cast<std::size_t>(deductionRows[i].first)]), r, 3);
-        taxGrid->addWidget(figureLabel(*deductionRows[i].second, 11), r, 4);
+        addAmount(taxRows[i], static_cast<int>(i), 0);
+        addAmount(deductionRows[i], static_cast<int>(i), 3);
     }
     taxGrid->setColumnMinimumWidth(2, 16);
     taxGrid->setColumnStretch(5, 1);
@@ -280,7 +291,7 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     // ---- Federal table in use ----
     auto *fedCaption = caption(m.Label7);
     statusBar()->addWidget(fedCaption);
-    statusBar()->addWidget(caption(m.lbTaxVer), 1);
+    statusBar()->addWidget(named(caption(m.lbTaxVer), "lbTaxVer"), 1);
     statusBar()->setSizeGripEnabled(false);
 
     bind(this, m);

@@ -22,25 +22,25 @@ NonCityDialogView::NonCityDialogView(NonCityDialog &m, QWidget *parent)
 
     auto *tables = new QHBoxLayout;
     tables->addWidget(tableFrame(m.Label1, &m.Label2,
-        FigureTable().column(&m.Label3, m.txtNonMinBi).column(&m.Label4, m.txtNonExpBi).build()));
+        FigureTable().column(&m.Label3, m.txtNonMinBi, "txtNonMinBi").column(&m.Label4, m.txtNonExpBi, "txtNonExpBi").build()));
     tables->addWidget(tableFrame(m.Label5, &m.Label6,
-        FigureTable().column(&m.Label7, m.txtNonMinWk).column(&m.Label8, m.txtNonExpWk).build()));
+        FigureTable().column(&m.Label7, m.txtNonMinWk, "txtNonMinWk").column(&m.Label8, m.txtNonExpWk, "txtNonExpWk").build()));
     layout->addLayout(tables);
 
     auto *rate = new QHBoxLayout;
     auto *rateCaption = caption(m.Label9);
     rate->addWidget(rateCaption);
-    rate->addWidget(numberBox(m.txtNonPer));
+    rate->addWidget(named(numberBox(m.txtNonPer), "txtNonPer"));
     rate->addStretch(1);
     layout->addLayout(rate);
 
     layout->addWidget(warningNote(m.Label10, m.Label11));
 
     auto *commands = new QHBoxLayout;
-    commands->addWidget(commandButton(m.cmdDefault));
+    commands->addWidget(named(commandButton(m.cmdDefault), "cmdDefault"));
     commands->addStretch(1);
-    commands->addWidget(commandButton(m.OKButton));
-    commands->addWidget(commandButton(m.CancelButton));
+    commands->addWidget(named(commandButton(m.OKButton), "OKButton"));
+    commands->addWidget(named(commandButton(m.CancelButton), "CancelButton"));
     layout->addLayout(commands);
 
     bind(this, m);

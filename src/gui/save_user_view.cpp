@@ -21,15 +21,15 @@ SaveUserView::SaveUserView(SaveUserDialog &m, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption(m.Label1));
     layout->addWidget(caption(m.Label2));
-    layout->addWidget(textBox(m.txtSaveUser, 28));
+    layout->addWidget(named(textBox(m.txtSaveUser, 28), "txtSaveUser"));
 
     auto *commands = new QHBoxLayout;
     commands->addStretch(1);
-    auto *save = commandButton(m.cmdSaveUser);
+    auto *save = named(commandButton(m.cmdSaveUser), "cmdSaveUser");
     save->setDefault(true);
     commands->addWidget(save);
-    commands->addWidget(commandButton(m.cmdEnd));
-    commands->addWidget(commandButton(m.cmdQuit));
+    commands->addWidget(named(commandButton(m.cmdEnd), "cmdEnd"));
+    commands->addWidget(named(commandButton(m.cmdQuit), "cmdQuit"));
     layout->addLayout(commands);
 
     bind(this, m);

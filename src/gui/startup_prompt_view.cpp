@@ -30,7 +30,7 @@ StartupPromptView::StartupPromptView(StartupPrompt &m, QWidget *parent)
     auto *hint = staticText(QStringLiteral("The user's name: a new name starts a new user."));
     hint->setWordWrap(true);
     texts->addWidget(hint);
-    auto *name = textBox(m.txtUser, 28);
+    auto *name = named(textBox(m.txtUser, 28), "txtUser");
     hint->setBuddy(name);
     texts->addWidget(name);
     top->addLayout(texts, 1);
@@ -38,7 +38,7 @@ StartupPromptView::StartupPromptView(StartupPrompt &m, QWidget *parent)
 
     auto *commands = new QHBoxLayout;
     commands->addStretch(1);
-    auto *ok = commandButton(m.OKButton);
+    auto *ok = named(commandButton(m.OKButton), "OKButton");
     ok->setDefault(true);
     commands->addWidget(ok);
     layout->addLayout(commands);

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <string>
 
 namespace tallyman::gui {
 
@@ -61,15 +62,15 @@ QCheckBox *specialStateBox(ui::CheckBox &model, std::function<void()> mouseDown)
 
 // "% Rate" and the flat rate or wage base of SDI or SUI, with its Use Base box.
 QGroupBox *insuranceFrame(ui::Label &frameModel, ui::Label &rateCaption, ui::TextBox &rate, ui::Label &baseCaption,
-    ui::TextBox &base, ui::CheckBox &useBase)
+    ui::TextBox &base, ui::CheckBox &useBase, const char *which)
 {
     auto *group = frame(QString(), &frameModel);
     auto *grid = new QGridLayout(group);
     grid->addWidget(caption(rateCaption), 0, 0);
-    grid->addWidget(numberBox(rate, 10), 0, 1);
+    grid->addWidget(named(numberBox(rate, 10), ("txt" + std::string(which) + "percent").c_str()), 0, 1);
     grid->addWidget(caption(baseCaption), 1, 0);
-    grid->addWidget(numberBox(base, 10), 1, 1);
-    grid->addWidget(checkBox(useBase), 2, 0, 1, 2);
+    grid->addWidget(named(numberBox(base, 10), ("txt" + std::string(which) + "wageBase").c_str()), 1, 1);
+    grid->addWidget(named(checkBox(useBase), ("ck" + std::string(which)).c_str()), 2, 0, 1, 2);
     grid->setColumnStretch(2, 1);
     return group;
 }
@@ -86,24 +87,24 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
     tables->addWidget(tableFrame(m.Label1, &m.Label19,
         FigureTable()
             .rowNumbers(m.Label6)
-            .column(&m.Label2, m.txtStateMinBS)
-            .column(&m.Label3, m.txtStateAmtBS)
-            .column(&m.Label4, m.txtStatePerBS)
+            .column(&m.Label2, m.txtStateMinBS, "txtStateMinBS")
+            .column(&m.Label3, m.txtStateAmtBS, "txtStateAmtBS")
+            .column(&m.Label4, m.txtStatePerBS, "txtStatePerBS")
             .build()));
     tables->addWidget(tableFrame(m.Label5, &m.Label20,
         FigureTable()
             .rowNumbers(m.Label11)
-            .column(&m.Label8, m.txtStateMinBM)
-            .column(&m.Label9, m.txtStateAmtBM)
-            .column(&m.Label10, m.txtStatePerBM)
+            .column(&m.Label8, m.txtStateMinBM, "txtStateMinBM")
+            .column(&m.Label9, m.txtStateAmtBM, "txtStateAmtBM")
+            .column(&m.Label10, m.txtStatePerBM, "txtStatePerBM")
             .build()));
     tables->addWidget(tableFrame(m.Label16, &m.Label21,
         FigureTable()
             .rowHeading(m.Label13)
             .rowCaptions(m.Label27)
             .captionsFollow(m.Frame3)
-            .column(&m.Label14, m.txtStateSgExp)
-            .column(&m.Label15, m.txtStateMarExp)
+            .column(&m.Label14, m.txtStateSgExp, "txtStateSgExp")
+            .column(&m.Label15, m.txtStateMarExp, "txtStateMarExp")
             .build()));
     layout->addLayout(tables);
 
@@ -131,26 +132,28 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
         { &m.ckWisconApril, [&m] { m.ckWisconApril_MouseDown(); } },
         { &m.ckWiscon, [&m] { m.ckWiscon_MouseDown(); } },
     };
+    const char *names[] = { "ckAriz", "ckLouis", "ckIowa", "ckMissouri", "ckUtah", "ckAlabama", "ckMass", "ckOregon",
+        "ckKentucky", "ckNC", "ckWisconApril", "ckWiscon" };
     int index = 0;
     for (const auto &[box, mouseDown] : boxes) {
         // The long Wisconsin caption gets a row of its own at the end.
         const bool wide = box == &m.ckWiscon;
-        states->addWidget(specialStateBox(*box, mouseDown), index / 3, wide ? 0 : index % 3, 1, wide ? 3 : 1);
+        states->addWidget(named(specialStateBox(*box, mouseDown), names[index]), index / 3, wide ? 0 : index % 3, 1, wide ? 3 : 1);
         ++index;
     }
     specialLayout->addLayout(states);
-    specialLayout->addWidget(checkBox(m.ckSpouse));
+    specialLayout->addWidget(named(checkBox(m.ckSpouse), "ckSpouse"));
     specialLayout->addStretch(1);
     auto *switches = new QHBoxLayout;
-    switches->addWidget(checkBox(m.ckRoundOff));
-    switches->addWidget(checkBox(m.ckNoStateTax));
+    switches->addWidget(named(checkBox(m.ckRoundOff), "ckRoundOff"));
+    switches->addWidget(named(checkBox(m.ckNoStateTax), "ckNoStateTax"));
     switches->addStretch(1);
     specialLayout->addLayout(switches);
     middle->addWidget(special);
 
     auto *insurance = new QVBoxLayout;
-    insurance->addWidget(insuranceFrame(m.fraSDI, m.Label25, m.txtSDIpercent, m.Label26, m.txtSDIwageBase, m.ckSDI));
-    insurance->addWidget(insuranceFrame(m.fraSUI, m.Label22, m.txtSUIpercent, m.Label23, m.txtSUIwageBase, m.ckSUI));
+    insurance->addWidget(insuranceFrame(m.fraSDI, m.Label25, m.txtSDIpercent, m.Label26, m.txtSDIwageBase, m.ckSDI, "SDI"));
+    insurance->addWidget(insuranceFrame(m.fraSUI, m.Label22, m.txtSUIpercent, m.Label23, m.txtSUIwageBase, m.ckSUI, "SUI"));
     middle->addLayout(insurance);
 
     auto *adjustment = frame(QString(), &m.fraAdjustment);
@@ -158,11 +161,11 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
     auto *adjustmentNote = caption(m.Label24);
     adjustmentNote->setWordWrap(true);
     adjustmentGrid->addWidget(adjustmentNote, 0, 0);
-    adjustmentGrid->addWidget(numberBox(m.txtStateAdj, 10), 0, 1, Qt::AlignTop);
+    adjustmentGrid->addWidget(named(numberBox(m.txtStateAdj, 10), "txtStateAdj"), 0, 1, Qt::AlignTop);
     auto *allowanceCaption = caption(m.Label28);
     allowanceCaption->setWordWrap(true);
     adjustmentGrid->addWidget(allowanceCaption, 1, 0);
-    adjustmentGrid->addWidget(numberBox(m.txtCalAllow, 10), 1, 1, Qt::AlignTop);
+    adjustmentGrid->addWidget(named(numberBox(m.txtCalAllow, 10), "txtCalAllow"), 1, 1, Qt::AlignTop);
     adjustmentGrid->setRowStretch(2, 1);
     adjustmentGrid->setColumnStretch(0, 1);
     middle->addWidget(adjustment, 1);
@@ -176,11 +179,14 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
     }
 
     auto *commands = new QHBoxLayout;
-    for (auto *command : { &m.cmdDefault, &m.cmdGetDefault, &m.cmdMkDefault, &m.cmdClearAll, &m.cmdRest })
-        commands->addWidget(commandButton(*command));
+    const std::pair<ui::CommandButton *, const char *> presets[] = { { &m.cmdDefault, "cmdDefault" },
+        { &m.cmdGetDefault, "cmdGetDefault" }, { &m.cmdMkDefault, "cmdMkDefault" }, { &m.cmdClearAll, "cmdClearAll" },
+        { &m.cmdRest, "cmdRest" } };
+    for (const auto &[command, name] : presets)
+        commands->addWidget(named(commandButton(*command), name));
     commands->addStretch(1);
-    commands->addWidget(commandButton(m.OKButton));
-    commands->addWidget(commandButton(m.CancelButton));
+    commands->addWidget(named(commandButton(m.OKButton), "OKButton"));
+    commands->addWidget(named(commandButton(m.CancelButton), "CancelButton"));
     layout->addLayout(commands);
 
     bind(this, m);

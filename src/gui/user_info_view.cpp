@@ -68,8 +68,8 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
         ++row;
     }
     auto *frequency = new QHBoxLayout;
-    frequency->addWidget(optionButton(m.optWeek));
-    frequency->addWidget(optionButton(m.optBiWeek));
+    frequency->addWidget(named(optionButton(m.optWeek), "optWeek"));
+    frequency->addWidget(named(optionButton(m.optBiWeek), "optBiWeek"));
     frequency->addStretch(1);
     payGrid->addLayout(frequency, row, 0, 1, 2);
     payGrid->setRowStretch(row + 1, 1);
@@ -89,10 +89,10 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     auto *federal = frame(QStringLiteral("FEDERAL STATUS"));
     auto *federalGrid = new QGridLayout(federal);
     addStatusLists(federalGrid, 0, m.cboStatus, m.cboDepend);
-    federalGrid->addWidget(checkBox(m.ckFedExemp), 0, 2);
-    federalGrid->addWidget(checkBox(m.ckSSMediExemp), 1, 2);
+    federalGrid->addWidget(named(checkBox(m.ckFedExemp), "ckFedExemp"), 0, 2);
+    federalGrid->addWidget(named(checkBox(m.ckSSMediExemp), "ckSSMediExemp"), 1, 2);
     auto *additional = staticText(QStringLiteral("Additional Federal Withholdings"));
-    auto *additionalBox = numberBox(m.txtFedAddL, 10);
+    auto *additionalBox = named(numberBox(m.txtFedAddL, 10), "txtFedAddL");
     additional->setBuddy(additionalBox);
     federalGrid->addWidget(additional, 2, 0, 1, 2);
     federalGrid->addWidget(additionalBox, 2, 2, Qt::AlignLeft);
@@ -108,7 +108,7 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     auto *state = frame(QStringLiteral("STATE && CITY STATUS"));
     auto *stateGrid = new QGridLayout(state);
     addStatusLists(stateGrid, 0, m.cboStatus2, m.cboDepend2);
-    stateGrid->addWidget(checkBox(m.ckNonCity), 2, 0, 1, 2);
+    stateGrid->addWidget(named(checkBox(m.ckNonCity), "ckNonCity"), 2, 0, 1, 2);
     stateGrid->setRowStretch(3, 1);
     stateGrid->setColumnStretch(2, 1);
     statuses->addWidget(state, 2);
@@ -138,25 +138,25 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     }
     // The K plan: a fixed amount ($) or a percentage (%), whichever box is checked.
     deductionGrid->addWidget(staticText(QStringLiteral("K Plan")), row, 0);
-    deductionGrid->addWidget(checkBox(m.ckKpFix), row, 1, Qt::AlignRight);
+    deductionGrid->addWidget(named(checkBox(m.ckKpFix), "ckKpFix"), row, 1, Qt::AlignRight);
     deductionGrid->addWidget(sign("$"), row, 2);
-    deductionGrid->addWidget(numberBox(m.txtKplan, 10), row, 3);
+    deductionGrid->addWidget(named(numberBox(m.txtKplan, 10), "txtKplan"), row, 3);
     deductionGrid->addWidget(sign("%"), row, 4);
-    deductionGrid->addWidget(checkBox(m.ckKpPer), row, 5, Qt::AlignLeft);
+    deductionGrid->addWidget(named(checkBox(m.ckKpPer), "ckKpPer"), row, 5, Qt::AlignLeft);
     ++row;
     deductionGrid->addWidget(staticText(QStringLiteral("Cafeteria Plan")), row, 0);
     deductionGrid->addWidget(sign("$"), row, 2);
-    deductionGrid->addWidget(numberBox(m.txtCafe, 10), row, 3);
-    deductionGrid->addWidget(checkBox(m.ckCafeState), row, 5, 1, 2);
+    deductionGrid->addWidget(named(numberBox(m.txtCafe, 10), "txtCafe"), row, 3);
+    deductionGrid->addWidget(named(checkBox(m.ckCafeState), "ckCafeState"), row, 5, 1, 2);
     ++row;
-    deductionGrid->addWidget(checkBox(m.ckSelfEmp), row, 0);
+    deductionGrid->addWidget(named(checkBox(m.ckSelfEmp), "ckSelfEmp"), row, 0);
     deductionGrid->setColumnStretch(7, 1);
     layout->addWidget(deductions);
 
     auto *commands = new QHBoxLayout;
     commands->addStretch(1);
-    commands->addWidget(commandButton(m.cmdOk));
-    commands->addWidget(commandButton(m.Command1));
+    commands->addWidget(named(commandButton(m.cmdOk), "cmdOk"));
+    commands->addWidget(named(commandButton(m.Command1), "Command1"));
     layout->addLayout(commands);
 
     bind(this, m);

@@ -195,9 +195,9 @@ void followState(QWidget *widget, ui::Control &model)
     });
 }
 
-FigureTable &FigureTable::column(ui::Label *heading, std::span<ui::TextBox> boxes)
+FigureTable &FigureTable::column(ui::Label *heading, std::span<ui::TextBox> boxes, const char *name)
 {
-    m_columns.push_back({ heading, boxes });
+    m_columns.push_back({ heading, boxes, name });
     return *this;
 }
 
@@ -250,7 +250,8 @@ QWidget *FigureTable::build() const
             grid->addWidget(heading, 0, col);
         }
         for (std::size_t row = 0; row < column.boxes.size(); ++row)
-            grid->addWidget(numberBox(column.boxes[row], m_boxChars), static_cast<int>(row) + 1, col);
+            grid->addWidget(named(numberBox(column.boxes[row], m_boxChars), column.name, static_cast<int>(row)),
+                static_cast<int>(row) + 1, col);
         rows = std::max(rows, column.boxes.size());
         ++col;
     }

@@ -24,6 +24,15 @@ class QWidget;
 
 namespace tallyman::gui {
 
+// Names the widget after the control it shows ("txtAmount_3" for txtAmount(3)), so tests and
+// accessibility tools can find it.
+template <typename W>
+W *named(W *widget, const char *name, int index = -1)
+{
+    widget->setObjectName(index < 0 ? QString::fromLatin1(name) : QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index));
+    return widget;
+}
+
 // Controls are known by their tooltips; a model that has not given one gets it here.
 void giveToolTip(ui::Control &control, const char *toolTip);
 
@@ -61,7 +70,8 @@ void followState(QWidget *widget, ui::Control &model);
 class FigureTable {
 public:
     explicit FigureTable(int boxChars = 9) : m_boxChars(boxChars) {}
-    FigureTable &column(ui::Label *heading, std::span<ui::TextBox> boxes);
+    // A column of boxes named `name`_0, `name`_1, ...
+    FigureTable &column(ui::Label *heading, std::span<ui::TextBox> boxes, const char *name);
     // One caption label per row.
     FigureTable &rowCaptions(std::span<ui::Label> labels);
     // The row numbers as the lines of one label ("1\n2\n...").
@@ -77,6 +87,7 @@ private:
     struct Column {
         ui::Label *heading;
         std::span<ui::TextBox> boxes;
+        const char *name;
     };
     int m_boxChars;
     std::vector<Column> m_columns;

@@ -1,0 +1,92 @@
+// A whole program on a scratch data folder, shown offscreen: real views and host, scripted
+// dialogs, a fixed day.
+#pragma once
+
+#include "app/app.h"
+#include "gui/qt_screen_host.h"
+#include "gui/resources.h"
+#include "platform/plain_clock.h"
+#include "platform/recording_printer.h"
+#include "platform/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace tallyman::gui::test {
+
+// Runs `act` with the screen's window once it is shown: a modal run has started its own loop
+// by then, and the action runs inside it.
+inline void whenShown(QtScreenHost &host, ScreenId screen, std::function<void(QWidget *)> act, int triesLeft = 500)
+{
+    QTimer::singleShot(triesLeft == 500 ? 0 : 10, [&host, screen, act, triesLeft] {
+        QWidget *window = host.window(screen);
+        if (window && window->isVisible()) {
+            act(window);
+            return;
+        }
+        if (triesLeft > 0)
+            whenShown(host, screen, act, triesLeft - 1);
+    });
+}
+
+template <typename W>
+W *child(QWidget *window, const char *name)
+{
+    return window ? window->findChild<W *>(QString::fromLatin1(name)) : nullptr;
+}
+
+struct GuiSession {
+    QTemporaryDir dir;
+    ui::ScriptedDialogs dialogs;
+    ui::PlainClock clock{ ui::Date{ 2026, 12, 4 } };
+    ui::RecordingPrinter printer;
+    QtScreenHost host;
+    App app{ AppServices{ dialogs, clock, printer, host, DataFolder(dir.path().toStdString()),
+        std::filesystem::path(TALLYMAN_DATA_DIR) } };
+
+    GuiSession()
+    {
+        initResources();
+        host.setApp(app);
+    }
+    ~GuiSession()
+    {
+        if (!app.quitRequested())
+            app.quit();
+        app.releaseClosedScreens();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::filesystem::path file(const std::string &name) const { return std::filesystem::path(dir.path().toStdString()) / name; }
+
+    // Starts the program and answers its start-up prompt with `name` typed into the name box
+    // (the offered "NAME" when null) and OK. True when the main window came up.
+    bool startAs(const char *name = nullptr)
+    {
+        whenShown(host, ScreenId::StartupPrompt, [name](QWidget *prompt) {
+            if (name) {
+                auto *box = child<QWidget>(prompt, "txtUser");
+                QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(box, QString::fromLatin1(name));
+            }
+            QTest::mouseClick(child<QWidget>(prompt, "OKButton"), Qt::LeftButton);
+        });
+        if (!app.start())
+            return false;
+        app.releaseClosedScreens();
+        QWidget *main = host.window(ScreenId::MainWindow);
+        return main && QTest::qWaitForWindowExposed(main);
+    }
+
+    QWidget *mainWindow() const { return host.window(ScreenId::MainWindow); }
+};
+
+} // namespace tallyman::gui::test
