@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "employee/user_commands.h"
 #include "employee/user_info.h"
+#include "engine/federal.h"
 #include "taxtables/city_dialog.h"
 #include "taxtables/noncity_dialog.h"
 #include "taxtables/state_dialog.h"
@@ -87,6 +88,16 @@ void MainWindow::load()
         &info.txtTax5, &info.txtTax6, &info.txtTax7, &info.txtTax8, &info.txtTax9};
     for (std::size_t i = 0; i < captions.size(); ++i)
         lbTaxTag[5 + i].setCaption(captions[i]->text());
+}
+
+void MainWindow::LoadFedTable()
+{
+    std::vector<Notice> notices;
+    tallyman::LoadFedTable(
+        m_app.fedTable, ckFedJan.value() == 1, FedTableFolders{m_app.folder().dir(), m_app.installedData()}, notices);
+    for (const Notice &notice : notices)
+        m_app.message(notice.lines, notice.title, ui::MessageButtons::Ok,
+            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
 }
 
 void MainWindow::resetPeriod()
