@@ -19,6 +19,7 @@ StartupPromptView::StartupPromptView(StartupPrompt &m, QWidget *parent)
 {
     setObjectName(QStringLiteral("DialogUser"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tallyman.png")));
+    setMinimumWidth(380);
     auto *layout = new QVBoxLayout(this);
 
     auto *top = new QHBoxLayout;

@@ -136,9 +136,11 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
         "ckKentucky", "ckNC", "ckWisconApril", "ckWiscon" };
     int index = 0;
     for (const auto &[box, mouseDown] : boxes) {
-        // The long Wisconsin caption gets a row of its own at the end.
-        const bool wide = box == &m.ckWiscon;
-        states->addWidget(named(specialStateBox(*box, mouseDown), names[index]), index / 3, wide ? 0 : index % 3, 1, wide ? 3 : 1);
+        auto *widget = named(specialStateBox(*box, mouseDown), names[index]);
+        if (box == &m.ckWiscon)
+            states->addWidget(widget, 4, 0, 1, 3); // the long caption gets a row of its own
+        else
+            states->addWidget(widget, index / 3, index % 3);
         ++index;
     }
     specialLayout->addLayout(states);

@@ -16,17 +16,19 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <string>
+
 namespace tallyman::gui {
 
 namespace {
 
 // "Status" and "Exemptions" lists side by side, each under its caption.
-void addStatusLists(QGridLayout *grid, int row, ui::ComboBox &status, ui::ComboBox &exemptions)
+void addStatusLists(QGridLayout *grid, int row, ui::ComboBox &status, ui::ComboBox &exemptions, const char *suffix)
 {
     grid->addWidget(staticText(QStringLiteral("Status")), row, 0);
-    grid->addWidget(comboBox(status), row + 1, 0);
+    grid->addWidget(named(comboBox(status), (std::string("cboStatus") + suffix).c_str()), row + 1, 0);
     grid->addWidget(staticText(QStringLiteral("Exemptions")), row, 1);
-    grid->addWidget(comboBox(exemptions), row + 1, 1);
+    grid->addWidget(named(comboBox(exemptions), (std::string("cboDepend") + suffix).c_str()), row + 1, 1);
 }
 
 QLabel *sign(const char *text)
@@ -53,15 +55,20 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     // ---- Pay ----
     auto *pay = frame(QStringLiteral("Pay"));
     auto *payGrid = new QGridLayout(pay);
-    const std::pair<const char *, ui::TextBox *> rates[] = {
-        { "Hourly Rate 1", &m.txtHourRate },
-        { "Hourly Rate 2", &m.txtHourRate2 },
-        { "Tips Rate", &m.txtTipsRate },
+    struct Rate {
+        const char *caption;
+        ui::TextBox *box;
+        const char *name;
+    };
+    const Rate rates[] = {
+        { "Hourly Rate 1", &m.txtHourRate, "txtHourRate" },
+        { "Hourly Rate 2", &m.txtHourRate2, "txtHourRate2" },
+        { "Tips Rate", &m.txtTipsRate, "txtTipsRate" },
     };
     int row = 0;
-    for (const auto &[text, box] : rates) {
+    for (const auto &[text, box, name] : rates) {
         auto *label = staticText(QString::fromLatin1(text));
-        auto *edit = numberBox(*box, 10);
+        auto *edit = named(numberBox(*box, 10), name);
         label->setBuddy(edit);
         payGrid->addWidget(label, row, 0);
         payGrid->addWidget(edit, row, 1);
@@ -78,8 +85,10 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     // ---- Employee ----
     auto *employee = frame(QStringLiteral("Employee"));
     auto *employeeLayout = new QVBoxLayout(employee);
-    for (auto *box : { &m.txtName, &m.txtAddress, &m.txtStateCityZip, &m.txtSSnum })
-        employeeLayout->addWidget(textBox(*box, 30));
+    const std::pair<ui::TextBox *, const char *> texts[] = { { &m.txtName, "txtName" }, { &m.txtAddress, "txtAddress" },
+        { &m.txtStateCityZip, "txtStateCityZip" }, { &m.txtSSnum, "txtSSnum" } };
+    for (const auto &[box, name] : texts)
+        employeeLayout->addWidget(named(textBox(*box, 30), name));
     employeeLayout->addStretch(1);
     top->addWidget(employee, 1);
 
@@ -88,7 +97,7 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     layout->addLayout(statuses);
     auto *federal = frame(QStringLiteral("FEDERAL STATUS"));
     auto *federalGrid = new QGridLayout(federal);
-    addStatusLists(federalGrid, 0, m.cboStatus, m.cboDepend);
+    addStatusLists(federalGrid, 0, m.cboStatus, m.cboDepend, "");
     federalGrid->addWidget(named(checkBox(m.ckFedExemp), "ckFedExemp"), 0, 2);
     federalGrid->addWidget(named(checkBox(m.ckSSMediExemp), "ckSSMediExemp"), 1, 2);
     auto *additional = staticText(QStringLiteral("Additional Federal Withholdings"));
@@ -107,7 +116,7 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
 
     auto *state = frame(QStringLiteral("STATE && CITY STATUS"));
     auto *stateGrid = new QGridLayout(state);
-    addStatusLists(stateGrid, 0, m.cboStatus2, m.cboDepend2);
+    addStatusLists(stateGrid, 0, m.cboStatus2, m.cboDepend2, "2");
     stateGrid->addWidget(named(checkBox(m.ckNonCity), "ckNonCity"), 2, 0, 1, 2);
     stateGrid->setRowStretch(3, 1);
     stateGrid->setColumnStretch(2, 1);
@@ -120,19 +129,21 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
         ui::TextBox *caption;
         ui::TextBox *amount;
         bool percent;
+        int tax; // the caption box is txtTax<tax>
+        const char *name;
     };
     const Deduction rows[] = {
-        { &m.txtTax5, &m.txtMuni, false },
-        { &m.txtTax6, &m.txtBond, false },
-        { &m.txtTax7, &m.txtDues, false },
-        { &m.txtTax8, &m.txtPension, true },
-        { &m.txtTax9, &m.txtMisc, false },
+        { &m.txtTax5, &m.txtMuni, false, 5, "txtMuni" },
+        { &m.txtTax6, &m.txtBond, false, 6, "txtBond" },
+        { &m.txtTax7, &m.txtDues, false, 7, "txtDues" },
+        { &m.txtTax8, &m.txtPension, true, 8, "txtPension" },
+        { &m.txtTax9, &m.txtMisc, false, 9, "txtMisc" },
     };
     row = 0;
     for (const auto &deduction : rows) {
-        deductionGrid->addWidget(textBox(*deduction.caption, 16), row, 0);
+        deductionGrid->addWidget(named(textBox(*deduction.caption, 16), (std::string("txtTax") + std::to_string(deduction.tax)).c_str()), row, 0);
         deductionGrid->addWidget(sign(deduction.percent ? "" : "$"), row, 2);
-        deductionGrid->addWidget(numberBox(*deduction.amount, 10), row, 3);
+        deductionGrid->addWidget(named(numberBox(*deduction.amount, 10), deduction.name), row, 3);
         deductionGrid->addWidget(sign(deduction.percent ? "%" : ""), row, 4);
         ++row;
     }

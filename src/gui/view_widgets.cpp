@@ -40,6 +40,16 @@ QFont figureFont()
 
 namespace {
 
+// A widget whose control starts hidden is hidden explicitly before it is bound: it has no
+// parent yet, and a widget merely not shown yet would appear with its parent.
+template <typename W>
+W *hiddenAsModel(W *widget, const ui::Control &model)
+{
+    if (!model.visible())
+        widget->hide();
+    return widget;
+}
+
 int widthFor(const QFont &font, int chars)
 {
     // Room for the text plus the frame and margins of a line edit.
@@ -59,7 +69,7 @@ QLineEdit *numberBox(ui::TextBox &model, int chars)
     edit->setFont(figureFont());
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(widthFor(edit->font(), chars));
-    bind(edit, model);
+    bind(hiddenAsModel(edit, model), model);
     return edit;
 }
 
@@ -67,14 +77,14 @@ QLineEdit *textBox(ui::TextBox &model, int chars)
 {
     auto *edit = new QLineEdit;
     edit->setMinimumWidth(QFontMetrics(edit->font()).averageCharWidth() * chars);
-    bind(edit, model);
+    bind(hiddenAsModel(edit, model), model);
     return edit;
 }
 
 QLabel *caption(ui::Label &model)
 {
     auto *label = new QLabel;
-    bind(label, model);
+    bind(hiddenAsModel(label, model), model);
     return label;
 }
 
@@ -87,7 +97,7 @@ QLabel *figureLabel(ui::Label &model, int chars)
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(widthFor(label->font(), chars));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    bind(label, model);
+    bind(hiddenAsModel(label, model), model);
     return label;
 }
 
@@ -100,7 +110,7 @@ QPushButton *commandButton(ui::CommandButton &model)
 {
     auto *button = new QPushButton;
     button->setAutoDefault(false);
-    bind(button, model);
+    bind(hiddenAsModel(button, model), model);
     return button;
 }
 
@@ -111,21 +121,21 @@ QToolButton *pictureButton(ui::CommandButton &model, const QString &iconPath, co
     button->setIconSize(QSize(32, 32));
     button->setAutoRaise(false);
     button->setAccessibleName(accessibleText);
-    bind(button, model);
+    bind(hiddenAsModel(button, model), model);
     return button;
 }
 
 QCheckBox *checkBox(ui::CheckBox &model)
 {
     auto *box = new QCheckBox;
-    bind(box, model);
+    bind(hiddenAsModel(box, model), model);
     return box;
 }
 
 QRadioButton *optionButton(ui::OptionButton &model)
 {
     auto *button = new QRadioButton;
-    bind(button, model);
+    bind(hiddenAsModel(button, model), model);
     return button;
 }
 
@@ -133,7 +143,7 @@ QComboBox *comboBox(ui::ComboBox &model, bool editable)
 {
     auto *combo = new QComboBox;
     combo->setEditable(editable);
-    bind(combo, model);
+    bind(hiddenAsModel(combo, model), model);
     return combo;
 }
 
@@ -141,7 +151,7 @@ QGroupBox *frame(const QString &title, ui::Control *model)
 {
     auto *group = new QGroupBox(title);
     if (model)
-        bind(group, *model);
+        bind(hiddenAsModel(group, *model), *model);
     return group;
 }
 
@@ -247,6 +257,8 @@ QWidget *FigureTable::build() const
             heading->setWordWrap(true);
             heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             heading->setFixedWidth(widthFor(figureFont(), m_boxChars));
+            // Room for the longest heading ("Multiply by Percentage in Decimal") on three lines.
+            heading->setMinimumHeight(QFontMetrics(heading->font()).lineSpacing() * 3 + 2);
             grid->addWidget(heading, 0, col);
         }
         for (std::size_t row = 0; row < column.boxes.size(); ++row)

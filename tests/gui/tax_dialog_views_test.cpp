@@ -110,6 +110,18 @@ private slots:
         QCOMPARE(session.app.state.Kentucky, short(1));
     }
 
+    void controlsHiddenByTheModelStayHidden()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs());
+        QWidget *dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        QVERIFY(dialog);
+        auto *spouse = child<QCheckBox>(dialog, "ckSpouse");
+        QVERIFY(spouse && !spouse->isVisible());
+        session.app.stateDialog().ckSpouse.setVisible(true);
+        QVERIFY(spouse->isVisible());
+    }
+
     void pressingAnotherStateUnchecksTheFirst()
     {
         GuiSession session;
