@@ -95,9 +95,7 @@ void MainWindow::LoadFedTable()
     std::vector<Notice> notices;
     tallyman::LoadFedTable(
         m_app.fedTable, ckFedJan.value() == 1, FedTableFolders{m_app.folder().dir(), m_app.installedData()}, notices);
-    for (const Notice &notice : notices)
-        m_app.message(notice.lines, notice.title, ui::MessageButtons::Ok,
-            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
+    m_app.showNotices(notices);
 }
 
 void MainWindow::resetPeriod()
