@@ -346,7 +346,9 @@ void StateDialog::cmdMkDefault_Click()
     app.SaveCitySettings();
     app.SaveNonCitySettings();
 
-    app.close(ScreenId::SaveUser);
+    // Closing the Save User dialog takes the screens it always takes with it.
+    if (app.isLoaded(ScreenId::SaveUser))
+        app.saveUser().Form_Unload();
     app.close(ScreenId::StateDialog);
     app.close(ScreenId::CityDialog);
     app.close(ScreenId::NonCityDialog);
