@@ -62,7 +62,7 @@ public:
     // The special-state boxes, Spouse Works and Round State from the record's flags.
     void showFlags();
 
-    // Runs the preset of every checked special state in the fixed order (opening step c).
+    // Runs the preset of every checked special state in the fixed order, as opening does.
     void applyCheckedPresets();
     // What the main window's State Tax command does after showing the dialog: the presets
     // once more, and Spouse Works offered for Missouri and Utah.
