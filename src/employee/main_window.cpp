@@ -9,6 +9,8 @@
 #include "taxtables/noncity_dialog.h"
 #include "taxtables/state_dialog.h"
 
+#include <array>
+
 #ifndef TALLYMAN_VERSION_TEXT
 #error "TALLYMAN_VERSION_TEXT comes from the project version"
 #endif
