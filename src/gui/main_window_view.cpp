@@ -93,19 +93,6 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tallyman.png")));
 
-    // Events the model has handlers for but did not wire to its controls.
-    if (!m.onCloseRequested)
-        m.onCloseRequested = [&m] { m.Form_Unload(); };
-    if (!m.txtWeek.onClick)
-        m.txtWeek.onClick = [&m] { m.txtWeek_Click(); };
-    giveToolTip(m.cmdCal, "Results");
-    giveToolTip(m.cmdClear, "Clear");
-    for (auto &box : m.txtAmount)
-        giveToolTip(box, "Enter");
-    giveToolTip(m.txtWeek, "Click for Date change");
-    giveToolTip(m.ckLouisPrior, "Check if calculating prior to April 1st 2005");
-    giveToolTip(m.Label7, "Latest Fed tax rate");
-
     // ---- Menus ----
     auto *file = menuBar()->addMenu(QStringLiteral("File"));
     const auto item = [](QMenu *menu, ui::CommandButton &command, const char *name) {

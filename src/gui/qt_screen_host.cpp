@@ -11,6 +11,8 @@
 
 namespace tallyman::gui {
 
+namespace {
+
 bool isModal(ScreenId screen)
 {
     switch (screen) {
@@ -26,6 +28,8 @@ bool isModal(ScreenId screen)
     }
     return false;
 }
+
+} // namespace
 
 QtScreenHost::QtScreenHost() = default;
 
@@ -98,11 +102,6 @@ void QtScreenHost::runModal(ScreenId screen)
         model->setShown(true);
     if (view && screenModel(screen) == model && model->shown())
         dialog->exec();
-}
-
-void QtScreenHost::screenCreated(ScreenId)
-{
-    // A screen gets its window when it is first shown: many are loaded only for their data.
 }
 
 void QtScreenHost::screenClosed(ScreenId screen)

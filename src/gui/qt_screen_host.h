@@ -1,5 +1,5 @@
 // The Qt front end's side of the screens: one window per shown screen model, modal runs as
-// dialogs, and the end of the event loops once the program is asked to end.
+// dialogs, and the program's event loop.
 #pragma once
 
 #include "app/app.h"
@@ -29,8 +29,8 @@ public:
     void runUntilQuit();
 
     void runModal(ScreenId screen) override;
-    void screenCreated(ScreenId screen) override;
     void screenClosed(ScreenId screen) override;
+    // Screens get their window when first shown: many are loaded only for their data.
     void screenShown(ScreenId screen) override;
     void showAbout(const AboutInfo &info) override;
 
@@ -45,8 +45,5 @@ private:
     App *m_app = nullptr;
     std::map<ScreenId, QPointer<QWidget>> m_windows;
 };
-
-// Which screens run modally.
-bool isModal(ScreenId screen);
 
 } // namespace tallyman::gui

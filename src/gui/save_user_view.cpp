@@ -17,7 +17,6 @@ SaveUserView::SaveUserView(SaveUserDialog &m, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSaveUser"));
-    giveToolTip(m.txtSaveUser, "File that is already opened.");
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(caption(m.Label1));
     layout->addWidget(caption(m.Label2));

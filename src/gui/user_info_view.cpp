@@ -44,9 +44,6 @@ UserInfoView::UserInfoView(UserInfoScreen &m, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTaxInfo"));
-    giveToolTip(m.cboStatus, "Set Status");
-    giveToolTip(m.cboDepend, "Set Exemptions");
-    giveToolTip(m.cboDepend2, "Set Exemptions");
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;

@@ -25,12 +25,6 @@
 
 namespace tallyman::gui {
 
-void giveToolTip(ui::Control &control, const char *toolTip)
-{
-    if (control.toolTip().empty())
-        control.setToolTip(toolTip);
-}
-
 QFont figureFont()
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -33,9 +33,6 @@ W *named(W *widget, const char *name, int index = -1)
     return widget;
 }
 
-// Controls are known by their tooltips; a model that has not given one gets it here.
-void giveToolTip(ui::Control &control, const char *toolTip);
-
 // Figures line up when every digit has the same width.
 QFont figureFont();
 
