@@ -278,7 +278,9 @@ MainWindowView::MainWindowView(MainWindow &m, QWidget *parent)
     // ---- Federal table in use ----
     auto *fedCaption = caption(m.Label7);
     statusBar()->addWidget(fedCaption);
-    statusBar()->addWidget(named(caption(m.lbTaxVer), "lbTaxVer"), 1);
+    auto *version = named(caption(m.lbTaxVer), "lbTaxVer");
+    version->setIndent(12);
+    statusBar()->addWidget(version, 1);
     statusBar()->setSizeGripEnabled(false);
 
     bind(this, m);

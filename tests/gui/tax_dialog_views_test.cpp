@@ -110,6 +110,20 @@ private slots:
         QCOMPARE(session.app.state.Kentucky, short(1));
     }
 
+    void pressingACheckedStateKeepsItsFiguresAndUnchecksIt()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs());
+        QWidget *dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        auto *kentucky = child<QCheckBox>(dialog, "ckKentucky");
+        QTest::mouseClick(kentucky, Qt::LeftButton);
+        const QStringList figures = column(dialog, "txtStateMinBS", 10) + column(dialog, "txtStateSgExp", 10);
+        QTest::mouseClick(kentucky, Qt::LeftButton);
+        QVERIFY(!kentucky->isChecked());
+        QCOMPARE(session.app.stateDialog().ckKentucky.value(), 0);
+        QCOMPARE(column(dialog, "txtStateMinBS", 10) + column(dialog, "txtStateSgExp", 10), figures);
+    }
+
     void controlsHiddenByTheModelStayHidden()
     {
         GuiSession session;
