@@ -93,19 +93,16 @@ QImage drawTallyman(int size)
     return image;
 }
 
-bool save(const QImage &image, const QString &path)
-{
-    return image.save(path, "PNG");
-}
+bool save(const QImage& image, const QString& path) { return image.save(path, "PNG"); }
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/icons");
     bool ok = true;
-    for (int size : {32, 64}) {
+    for (int size : { 32, 64 }) {
         const QString suffix = size == 64 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
         ok = save(drawAdd(size), dir + "/add" + suffix) && ok;
         ok = save(drawClear(size), dir + "/clear" + suffix) && ok;

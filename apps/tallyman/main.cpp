@@ -19,7 +19,7 @@
 
 using namespace tallyman;
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyman"));
@@ -33,7 +33,8 @@ int main(int argc, char **argv)
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption dirOption(QStringLiteral("dir"),
-        QStringLiteral("Keep the users' files in <folder> (default: $TALLYMAN_DIR, else the application data folder)."),
+        QStringLiteral(
+            "Keep the users' files in <folder> (default: $TALLYMAN_DIR, else the application data folder)."),
         QStringLiteral("folder"));
     const QCommandLineOption screenshotsOption(QStringLiteral("screenshots"),
         QStringLiteral("Draw every window into PNG files in <folder> and end."), QStringLiteral("folder"));
@@ -49,7 +50,8 @@ int main(int argc, char **argv)
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const auto folder = gui::prepareDataFolder(chosen);
     if (!folder) {
-        const QString text = QStringLiteral("The data folder %1 cannot be created.").arg(QString::fromStdString(chosen.string()));
+        const QString text = QStringLiteral("The data folder %1 cannot be created.")
+                                 .arg(QString::fromStdString(chosen.string()));
         std::fprintf(stderr, "tallyman: %s\n", qPrintable(text));
         QMessageBox::critical(nullptr, QStringLiteral("Tallyman"), text);
         return 1;
@@ -59,7 +61,7 @@ int main(int argc, char **argv)
     gui::QtClock clock;
     gui::QtPrinter printer;
     gui::QtScreenHost host;
-    App app(AppServices{ dialogs, clock, printer, host, DataFolder(*folder), installedData });
+    App app(AppServices { dialogs, clock, printer, host, DataFolder(*folder), installedData });
     host.setApp(app);
     gui::StartupProbe probe(app, host);
 

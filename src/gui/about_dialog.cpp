@@ -11,22 +11,22 @@
 
 namespace tallyman::gui {
 
-AboutDialog::AboutDialog(const AboutInfo &info, QWidget *parent)
+AboutDialog::AboutDialog(const AboutInfo& info, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAboutSpcl"));
     setWindowTitle(QStringLiteral("About ") + qt(info.product));
     setModal(true);
 
-    auto *layout = new QVBoxLayout(this);
-    auto *top = new QHBoxLayout;
-    auto *picture = new QLabel;
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* picture = new QLabel;
     picture->setPixmap(QIcon(QStringLiteral(":/icons/tallyman.png")).pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
     top->addWidget(picture);
 
-    auto *texts = new QVBoxLayout;
-    auto *product = new QLabel(qt(info.product));
+    auto* texts = new QVBoxLayout;
+    auto* product = new QLabel(qt(info.product));
     QFont title = product->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.6);
@@ -39,7 +39,7 @@ AboutDialog::AboutDialog(const AboutInfo &info, QWidget *parent)
     top->addSpacing(24);
     layout->addLayout(top);
 
-    auto *commands = new QHBoxLayout;
+    auto* commands = new QHBoxLayout;
     commands->addStretch(1);
     m_ok = new QPushButton(QStringLiteral("OK"));
     m_ok->setObjectName(QStringLiteral("cmdOk"));

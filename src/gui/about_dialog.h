@@ -12,11 +12,11 @@ namespace tallyman::gui {
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    AboutDialog(const AboutInfo &info, QWidget *parent = nullptr);
-    QPushButton *okButton() const { return m_ok; }
+    AboutDialog(const AboutInfo& info, QWidget* parent = nullptr);
+    QPushButton* okButton() const { return m_ok; }
 
 private:
-    QPushButton *m_ok;
+    QPushButton* m_ok;
 };
 
 } // namespace tallyman::gui

@@ -14,13 +14,13 @@
 
 namespace tallyman::gui {
 
-CityDialogView::CityDialogView(CityDialog &m, QWidget *parent)
+CityDialogView::CityDialogView(CityDialog& m, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DialogCity"));
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
 
-    auto *tables = new QHBoxLayout;
+    auto* tables = new QHBoxLayout;
     tables->addWidget(tableFrame(m.Label1, &m.Label19,
         FigureTable()
             .column(&m.Label2, m.txtCityMinBS, "txtCityMinBS")
@@ -35,7 +35,7 @@ CityDialogView::CityDialogView(CityDialog &m, QWidget *parent)
             .build()));
     layout->addLayout(tables);
 
-    auto *lower = new QHBoxLayout;
+    auto* lower = new QHBoxLayout;
     lower->addWidget(tableFrame(m.Label16, nullptr,
         FigureTable()
             .rowHeading(m.Label13)
@@ -44,20 +44,20 @@ CityDialogView::CityDialogView(CityDialog &m, QWidget *parent)
             .column(&m.Label15, m.txtCityMarExp, "txtCityMarExp")
             .build()));
 
-    auto *side = new QVBoxLayout;
+    auto* side = new QVBoxLayout;
     side->addWidget(warningNote(m.Label18, m.Label17));
-    auto *weekly = caption(m.Label12);
+    auto* weekly = caption(m.Label12);
     weekly->setWordWrap(true);
     side->addWidget(weekly);
     side->addSpacing(8);
     side->addWidget(named(checkBox(m.ckNoLocalTax), "ckNoLocalTax"));
     side->addStretch(1);
-    auto *presets = new QHBoxLayout;
+    auto* presets = new QHBoxLayout;
     presets->addWidget(named(commandButton(m.cmdDefault), "cmdDefault"));
     presets->addWidget(named(commandButton(m.cmdClearMe), "cmdClearMe"));
     presets->addStretch(1);
     side->addLayout(presets);
-    auto *commands = new QHBoxLayout;
+    auto* commands = new QHBoxLayout;
     commands->addStretch(1);
     commands->addWidget(named(commandButton(m.OKButton), "OKButton"));
     commands->addWidget(named(commandButton(m.CancelButton), "CancelButton"));

@@ -12,7 +12,7 @@ namespace tallyman::gui {
 class CityDialogView : public QDialog {
     Q_OBJECT
 public:
-    CityDialogView(CityDialog &model, QWidget *parent = nullptr);
+    CityDialogView(CityDialog& model, QWidget* parent = nullptr);
 };
 
 } // namespace tallyman::gui

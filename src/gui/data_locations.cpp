@@ -5,15 +5,16 @@
 
 namespace tallyman::gui {
 
-std::filesystem::path chooseDataFolder(const QString &dirOption, const QString &environment, const QString &standard)
+std::filesystem::path chooseDataFolder(
+    const QString& dirOption, const QString& environment, const QString& standard)
 {
-    for (const QString &candidate : { dirOption, environment, standard })
+    for (const QString& candidate : { dirOption, environment, standard })
         if (!candidate.isEmpty())
             return std::filesystem::path(candidate.toStdString());
     return std::filesystem::current_path();
 }
 
-std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path &folder)
+std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path& folder)
 {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -22,7 +23,7 @@ std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::pa
     return std::filesystem::absolute(folder, error);
 }
 
-std::filesystem::path installedDataFolder(const QString &executableDir)
+std::filesystem::path installedDataFolder(const QString& executableDir)
 {
     std::error_code error;
     const auto installed = std::filesystem::path(executableDir.toStdString()) / ".." / "share" / "tallyman";

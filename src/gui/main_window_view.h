@@ -14,13 +14,13 @@ namespace tallyman::gui {
 class MainWindowView : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindowView(MainWindow &model, QWidget *parent = nullptr);
+    MainWindowView(MainWindow& model, QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    MainWindow &m_model;
+    MainWindow& m_model;
     std::weak_ptr<const void> m_alive;
 };
 

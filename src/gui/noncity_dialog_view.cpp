@@ -14,21 +14,27 @@
 
 namespace tallyman::gui {
 
-NonCityDialogView::NonCityDialogView(NonCityDialog &m, QWidget *parent)
+NonCityDialogView::NonCityDialogView(NonCityDialog& m, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DialogNonCity"));
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
 
-    auto *tables = new QHBoxLayout;
+    auto* tables = new QHBoxLayout;
     tables->addWidget(tableFrame(m.Label1, &m.Label2,
-        FigureTable().column(&m.Label3, m.txtNonMinBi, "txtNonMinBi").column(&m.Label4, m.txtNonExpBi, "txtNonExpBi").build()));
+        FigureTable()
+            .column(&m.Label3, m.txtNonMinBi, "txtNonMinBi")
+            .column(&m.Label4, m.txtNonExpBi, "txtNonExpBi")
+            .build()));
     tables->addWidget(tableFrame(m.Label5, &m.Label6,
-        FigureTable().column(&m.Label7, m.txtNonMinWk, "txtNonMinWk").column(&m.Label8, m.txtNonExpWk, "txtNonExpWk").build()));
+        FigureTable()
+            .column(&m.Label7, m.txtNonMinWk, "txtNonMinWk")
+            .column(&m.Label8, m.txtNonExpWk, "txtNonExpWk")
+            .build()));
     layout->addLayout(tables);
 
-    auto *rate = new QHBoxLayout;
-    auto *rateCaption = caption(m.Label9);
+    auto* rate = new QHBoxLayout;
+    auto* rateCaption = caption(m.Label9);
     rate->addWidget(rateCaption);
     rate->addWidget(named(numberBox(m.txtNonPer), "txtNonPer"));
     rate->addStretch(1);
@@ -36,7 +42,7 @@ NonCityDialogView::NonCityDialogView(NonCityDialog &m, QWidget *parent)
 
     layout->addWidget(warningNote(m.Label10, m.Label11));
 
-    auto *commands = new QHBoxLayout;
+    auto* commands = new QHBoxLayout;
     commands->addWidget(named(commandButton(m.cmdDefault), "cmdDefault"));
     commands->addStretch(1);
     commands->addWidget(named(commandButton(m.OKButton), "OKButton"));

@@ -12,7 +12,7 @@ namespace tallyman::gui {
 class NonCityDialogView : public QDialog {
     Q_OBJECT
 public:
-    NonCityDialogView(NonCityDialog &model, QWidget *parent = nullptr);
+    NonCityDialogView(NonCityDialog& model, QWidget* parent = nullptr);
 };
 
 } // namespace tallyman::gui

@@ -36,17 +36,14 @@ QtScreenHost::QtScreenHost() = default;
 QtScreenHost::~QtScreenHost()
 {
     // Dialogs go with the main window; the others one by one (a deleted one reads as null).
-    for (auto &[id, window] : m_windows)
+    for (auto& [id, window] : m_windows)
         if (window && window->parentWidget())
             delete window.data();
-    for (auto &[id, window] : m_windows)
+    for (auto& [id, window] : m_windows)
         delete window.data();
 }
 
-void QtScreenHost::setApp(App &app)
-{
-    m_app = &app;
-}
+void QtScreenHost::setApp(App& app) { m_app = &app; }
 
 void QtScreenHost::runUntilQuit()
 {
@@ -62,26 +59,26 @@ void QtScreenHost::runUntilQuit()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-ui::Screen *QtScreenHost::screenModel(ScreenId screen) const
+ui::Screen* QtScreenHost::screenModel(ScreenId screen) const
 {
     return m_app ? loadedScreen(*m_app, screen) : nullptr;
 }
 
-QWidget *QtScreenHost::window(ScreenId screen) const
+QWidget* QtScreenHost::window(ScreenId screen) const
 {
     const auto it = m_windows.find(screen);
     return it == m_windows.end() ? nullptr : it->second.data();
 }
 
-QWidget *QtScreenHost::ensureWindow(ScreenId screen)
+QWidget* QtScreenHost::ensureWindow(ScreenId screen)
 {
-    if (auto *existing = window(screen))
+    if (auto* existing = window(screen))
         return existing;
     if (!m_app || !screenModel(screen))
         return nullptr;
     // Dialogs stay over the main window and go with it.
-    QWidget *parent = screen == ScreenId::MainWindow ? nullptr : window(ScreenId::MainWindow);
-    QWidget *view = createView(*m_app, screen, parent);
+    QWidget* parent = screen == ScreenId::MainWindow ? nullptr : window(ScreenId::MainWindow);
+    QWidget* view = createView(*m_app, screen, parent);
     if (!view)
         return nullptr;
     if (isModal(screen))
@@ -93,8 +90,8 @@ QWidget *QtScreenHost::ensureWindow(ScreenId screen)
 void QtScreenHost::runModal(ScreenId screen)
 {
     QPointer<QWidget> view = ensureWindow(screen);
-    auto *model = screenModel(screen);
-    auto *dialog = qobject_cast<QDialog *>(view.data());
+    auto* model = screenModel(screen);
+    auto* dialog = qobject_cast<QDialog*>(view.data());
     if (!dialog || !model || (m_app && m_app->quitRequested()))
         return;
     // The window follows the model's shown flag; the run lasts while the model shows it.
@@ -118,7 +115,7 @@ void QtScreenHost::screenClosed(ScreenId screen)
     view->deleteLater();
 }
 
-void QtScreenHost::showAbout(const AboutInfo &info)
+void QtScreenHost::showAbout(const AboutInfo& info)
 {
     AboutDialog about(info, window(ScreenId::MainWindow));
     about.exec();
@@ -126,8 +123,8 @@ void QtScreenHost::showAbout(const AboutInfo &info)
 
 void QtScreenHost::screenShown(ScreenId screen)
 {
-    auto *view = ensureWindow(screen);
-    auto *model = screenModel(screen);
+    auto* view = ensureWindow(screen);
+    auto* model = screenModel(screen);
     if (!view || !model)
         return;
     if (!model->shown())

@@ -4,16 +4,10 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void initIcons()
-{
-    Q_INIT_RESOURCE(icons);
-}
+static void initIcons() { Q_INIT_RESOURCE(icons); }
 
 namespace tallyman::gui {
 
-void initResources()
-{
-    initIcons();
-}
+void initResources() { initIcons(); }
 
 } // namespace tallyman::gui

@@ -13,18 +13,18 @@
 
 namespace tallyman::gui {
 
-SaveUserView::SaveUserView(SaveUserDialog &m, QWidget *parent)
+SaveUserView::SaveUserView(SaveUserDialog& m, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSaveUser"));
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption(m.Label1));
     layout->addWidget(caption(m.Label2));
     layout->addWidget(named(textBox(m.txtSaveUser, 28), "txtSaveUser"));
 
-    auto *commands = new QHBoxLayout;
+    auto* commands = new QHBoxLayout;
     commands->addStretch(1);
-    auto *save = named(commandButton(m.cmdSaveUser), "cmdSaveUser");
+    auto* save = named(commandButton(m.cmdSaveUser), "cmdSaveUser");
     save->setDefault(true);
     commands->addWidget(save);
     commands->addWidget(named(commandButton(m.cmdEnd), "cmdEnd"));

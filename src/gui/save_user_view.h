@@ -12,7 +12,7 @@ namespace tallyman::gui {
 class SaveUserView : public QDialog {
     Q_OBJECT
 public:
-    SaveUserView(SaveUserDialog &model, QWidget *parent = nullptr);
+    SaveUserView(SaveUserDialog& model, QWidget* parent = nullptr);
 };
 
 } // namespace tallyman::gui

@@ -17,7 +17,7 @@
 
 namespace tallyman::gui {
 
-ui::Screen *loadedScreen(App &app, ScreenId screen)
+ui::Screen* loadedScreen(App& app, ScreenId screen)
 {
     if (!app.isLoaded(screen))
         return nullptr;
@@ -40,7 +40,7 @@ ui::Screen *loadedScreen(App &app, ScreenId screen)
     return nullptr;
 }
 
-QWidget *createView(App &app, ScreenId screen, QWidget *parent)
+QWidget* createView(App& app, ScreenId screen, QWidget* parent)
 {
     if (!app.isLoaded(screen))
         return nullptr;

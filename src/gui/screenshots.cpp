@@ -26,10 +26,12 @@ namespace {
 
 class Camera {
 public:
-    explicit Camera(const std::filesystem::path &outDir) : m_dir(QString::fromStdString(outDir.string())) {}
+    explicit Camera(const std::filesystem::path& outDir)
+        : m_dir(QString::fromStdString(outDir.string()))
+    { }
 
     // Draws the window as laid out at its preferred size.
-    void take(QWidget *window, const char *name)
+    void take(QWidget* window, const char* name)
     {
         if (!window) {
             std::fprintf(stderr, "screenshots: no window for %s\n", name);
@@ -54,7 +56,7 @@ private:
 
 } // namespace
 
-bool renderScreenshots(const std::filesystem::path &outDir, const std::filesystem::path &installedData)
+bool renderScreenshots(const std::filesystem::path& outDir, const std::filesystem::path& installedData)
 {
     std::error_code error;
     std::filesystem::create_directories(outDir, error);
@@ -63,11 +65,12 @@ bool renderScreenshots(const std::filesystem::path &outDir, const std::filesyste
         return false;
 
     // A fixed day keeps the pictures the same from one run to the next.
-    ui::PlainClock clock(ui::Date{ 2026, 12, 4 });
+    ui::PlainClock clock(ui::Date { 2026, 12, 4 });
     ui::ScriptedDialogs dialogs;
     ui::RecordingPrinter printer;
     QtScreenHost host;
-    App app(AppServices{ dialogs, clock, printer, host, DataFolder(scratch.path().toStdString()), installedData });
+    App app(AppServices {
+        dialogs, clock, printer, host, DataFolder(scratch.path().toStdString()), installedData });
     host.setApp(app);
     Camera camera(outDir);
 
@@ -76,7 +79,7 @@ bool renderScreenshots(const std::filesystem::path &outDir, const std::filesyste
     app.startupPrompt().OKButton.click();
     app.releaseClosedScreens();
 
-    MainWindow &main = app.mainWindow();
+    MainWindow& main = app.mainWindow();
     main.txtAmount[0].setText("40");
     main.cmdCal.click();
     app.releaseClosedScreens();

@@ -26,7 +26,7 @@ std::optional<std::int64_t> residentKilobytes()
     return std::nullopt;
 }
 
-StartupProbe::StartupProbe(App &app, QtScreenHost &host)
+StartupProbe::StartupProbe(App& app, QtScreenHost& host)
     : m_app(app)
     , m_host(host)
 {
@@ -37,14 +37,14 @@ StartupProbe::StartupProbe(App &app, QtScreenHost &host)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
+bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_done || event->type() != QEvent::Paint)
         return false;
-    auto *widget = qobject_cast<QWidget *>(watched);
+    auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
         return false;
-    QWidget *window = widget->window();
+    QWidget* window = widget->window();
     if (!m_promptSeen && window == m_host.window(ScreenId::StartupPrompt)) {
         m_promptSeen = true;
         if (!m_throughPrompt) {
@@ -62,7 +62,7 @@ bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void StartupProbe::report(const char *what)
+void StartupProbe::report(const char* what)
 {
     m_done = true;
     const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(

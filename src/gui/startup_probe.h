@@ -20,16 +20,16 @@ std::optional<std::int64_t> residentKilobytes();
 class StartupProbe : public QObject {
 public:
     // Does nothing unless the environment variable is set.
-    StartupProbe(App &app, QtScreenHost &host);
+    StartupProbe(App& app, QtScreenHost& host);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void report(const char *what);
+    void report(const char* what);
 
-    App &m_app;
-    QtScreenHost &m_host;
+    App& m_app;
+    QtScreenHost& m_host;
     bool m_throughPrompt = false;
     bool m_promptSeen = false;
     bool m_done = false;

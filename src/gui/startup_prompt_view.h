@@ -12,7 +12,7 @@ namespace tallyman::gui {
 class StartupPromptView : public QDialog {
     Q_OBJECT
 public:
-    StartupPromptView(StartupPrompt &model, QWidget *parent = nullptr);
+    StartupPromptView(StartupPrompt& model, QWidget* parent = nullptr);
 };
 
 } // namespace tallyman::gui

@@ -27,7 +27,7 @@ namespace {
 // A special-state box reacts to its press before it toggles; the space bar is a press too.
 class SpacePress : public QObject {
 public:
-    SpacePress(QCheckBox *box, ui::CheckBox &model)
+    SpacePress(QCheckBox* box, ui::CheckBox& model)
         : QObject(box)
         , m_model(&model)
         , m_alive(model.lifetime())
@@ -36,10 +36,10 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress && !m_alive.expired()) {
-            auto *key = static_cast<QKeyEvent *>(event);
+            auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Space && !key->isAutoRepeat())
                 m_model->mouseDown();
         }
@@ -47,25 +47,25 @@ protected:
     }
 
 private:
-    ui::CheckBox *m_model;
+    ui::CheckBox* m_model;
     std::weak_ptr<const void> m_alive;
 };
 
-QCheckBox *specialStateBox(ui::CheckBox &model, std::function<void()> mouseDown)
+QCheckBox* specialStateBox(ui::CheckBox& model, std::function<void()> mouseDown)
 {
     if (!model.onMouseDown)
         model.onMouseDown = std::move(mouseDown);
-    auto *box = checkBox(model);
+    auto* box = checkBox(model);
     new SpacePress(box, model);
     return box;
 }
 
 // "% Rate" and the flat rate or wage base of SDI or SUI, with its Use Base box.
-QGroupBox *insuranceFrame(ui::Label &frameModel, ui::Label &rateCaption, ui::TextBox &rate, ui::Label &baseCaption,
-    ui::TextBox &base, ui::CheckBox &useBase, const char *which)
+QGroupBox* insuranceFrame(ui::Label& frameModel, ui::Label& rateCaption, ui::TextBox& rate,
+    ui::Label& baseCaption, ui::TextBox& base, ui::CheckBox& useBase, const char* which)
 {
-    auto *group = frame(QString(), &frameModel);
-    auto *grid = new QGridLayout(group);
+    auto* group = frame(QString(), &frameModel);
+    auto* grid = new QGridLayout(group);
     grid->addWidget(caption(rateCaption), 0, 0);
     grid->addWidget(named(numberBox(rate, 10), ("txt" + std::string(which) + "percent").c_str()), 0, 1);
     grid->addWidget(caption(baseCaption), 1, 0);
@@ -77,13 +77,13 @@ QGroupBox *insuranceFrame(ui::Label &frameModel, ui::Label &rateCaption, ui::Tex
 
 } // namespace
 
-StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
+StateDialogView::StateDialogView(StateDialog& m, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DialogState"));
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
 
-    auto *tables = new QHBoxLayout;
+    auto* tables = new QHBoxLayout;
     tables->addWidget(tableFrame(m.Label1, &m.Label19,
         FigureTable()
             .rowNumbers(m.Label6)
@@ -108,17 +108,17 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
             .build()));
     layout->addLayout(tables);
 
-    auto *middle = new QHBoxLayout;
+    auto* middle = new QHBoxLayout;
 
-    auto *special = new QGroupBox;
-    auto *specialLayout = new QVBoxLayout(special);
-    auto *specialHeading = caption(m.Label7);
+    auto* special = new QGroupBox;
+    auto* specialLayout = new QVBoxLayout(special);
+    auto* specialHeading = caption(m.Label7);
     QFont bold = specialHeading->font();
     bold.setBold(true);
     specialHeading->setFont(bold);
     specialLayout->addWidget(specialHeading);
-    auto *states = new QGridLayout;
-    const std::pair<ui::CheckBox *, std::function<void()>> boxes[] = {
+    auto* states = new QGridLayout;
+    const std::pair<ui::CheckBox*, std::function<void()>> boxes[] = {
         { &m.ckAriz, [&m] { m.ckAriz_MouseDown(); } },
         { &m.ckLouis, [&m] { m.ckLouis_MouseDown(); } },
         { &m.ckIowa, [&m] { m.ckIowa_MouseDown(); } },
@@ -132,11 +132,11 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
         { &m.ckWisconApril, [&m] { m.ckWisconApril_MouseDown(); } },
         { &m.ckWiscon, [&m] { m.ckWiscon_MouseDown(); } },
     };
-    const char *names[] = { "ckAriz", "ckLouis", "ckIowa", "ckMissouri", "ckUtah", "ckAlabama", "ckMass", "ckOregon",
-        "ckKentucky", "ckNC", "ckWisconApril", "ckWiscon" };
+    const char* names[] = { "ckAriz", "ckLouis", "ckIowa", "ckMissouri", "ckUtah", "ckAlabama", "ckMass",
+        "ckOregon", "ckKentucky", "ckNC", "ckWisconApril", "ckWiscon" };
     int index = 0;
-    for (const auto &[box, mouseDown] : boxes) {
-        auto *widget = named(specialStateBox(*box, mouseDown), names[index]);
+    for (const auto& [box, mouseDown] : boxes) {
+        auto* widget = named(specialStateBox(*box, mouseDown), names[index]);
         if (box == &m.ckWiscon)
             states->addWidget(widget, 4, 0, 1, 3); // the long caption gets a row of its own
         else
@@ -146,25 +146,27 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
     specialLayout->addLayout(states);
     specialLayout->addWidget(named(checkBox(m.ckSpouse), "ckSpouse"));
     specialLayout->addStretch(1);
-    auto *switches = new QHBoxLayout;
+    auto* switches = new QHBoxLayout;
     switches->addWidget(named(checkBox(m.ckRoundOff), "ckRoundOff"));
     switches->addWidget(named(checkBox(m.ckNoStateTax), "ckNoStateTax"));
     switches->addStretch(1);
     specialLayout->addLayout(switches);
     middle->addWidget(special);
 
-    auto *insurance = new QVBoxLayout;
-    insurance->addWidget(insuranceFrame(m.fraSDI, m.Label25, m.txtSDIpercent, m.Label26, m.txtSDIwageBase, m.ckSDI, "SDI"));
-    insurance->addWidget(insuranceFrame(m.fraSUI, m.Label22, m.txtSUIpercent, m.Label23, m.txtSUIwageBase, m.ckSUI, "SUI"));
+    auto* insurance = new QVBoxLayout;
+    insurance->addWidget(
+        insuranceFrame(m.fraSDI, m.Label25, m.txtSDIpercent, m.Label26, m.txtSDIwageBase, m.ckSDI, "SDI"));
+    insurance->addWidget(
+        insuranceFrame(m.fraSUI, m.Label22, m.txtSUIpercent, m.Label23, m.txtSUIwageBase, m.ckSUI, "SUI"));
     middle->addLayout(insurance);
 
-    auto *adjustment = frame(QString(), &m.fraAdjustment);
-    auto *adjustmentGrid = new QGridLayout(adjustment);
-    auto *adjustmentNote = caption(m.Label24);
+    auto* adjustment = frame(QString(), &m.fraAdjustment);
+    auto* adjustmentGrid = new QGridLayout(adjustment);
+    auto* adjustmentNote = caption(m.Label24);
     adjustmentNote->setWordWrap(true);
     adjustmentGrid->addWidget(adjustmentNote, 0, 0);
     adjustmentGrid->addWidget(named(numberBox(m.txtStateAdj, 10), "txtStateAdj"), 0, 1, Qt::AlignTop);
-    auto *allowanceCaption = caption(m.Label28);
+    auto* allowanceCaption = caption(m.Label28);
     allowanceCaption->setWordWrap(true);
     adjustmentGrid->addWidget(allowanceCaption, 1, 0);
     adjustmentGrid->addWidget(named(numberBox(m.txtCalAllow, 10), "txtCalAllow"), 1, 1, Qt::AlignTop);
@@ -174,17 +176,17 @@ StateDialogView::StateDialogView(StateDialog &m, QWidget *parent)
     layout->addLayout(middle);
 
     layout->addWidget(warningNote(m.Label18, m.Label17));
-    for (auto *note : { &m.Label12, &m.Label29 }) {
-        auto *text = caption(*note);
+    for (auto* note : { &m.Label12, &m.Label29 }) {
+        auto* text = caption(*note);
         text->setWordWrap(true);
         layout->addWidget(text);
     }
 
-    auto *commands = new QHBoxLayout;
-    const std::pair<ui::CommandButton *, const char *> presets[] = { { &m.cmdDefault, "cmdDefault" },
-        { &m.cmdGetDefault, "cmdGetDefault" }, { &m.cmdMkDefault, "cmdMkDefault" }, { &m.cmdClearAll, "cmdClearAll" },
-        { &m.cmdRest, "cmdRest" } };
-    for (const auto &[command, name] : presets)
+    auto* commands = new QHBoxLayout;
+    const std::pair<ui::CommandButton*, const char*> presets[] = { { &m.cmdDefault, "cmdDefault" },
+        { &m.cmdGetDefault, "cmdGetDefault" }, { &m.cmdMkDefault, "cmdMkDefault" },
+        { &m.cmdClearAll, "cmdClearAll" }, { &m.cmdRest, "cmdRest" } };
+    for (const auto& [command, name] : presets)
         commands->addWidget(named(commandButton(*command), name));
     commands->addStretch(1);
     commands->addWidget(named(commandButton(m.OKButton), "OKButton"));

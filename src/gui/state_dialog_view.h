@@ -12,7 +12,7 @@ namespace tallyman::gui {
 class StateDialogView : public QDialog {
     Q_OBJECT
 public:
-    StateDialogView(StateDialog &model, QWidget *parent = nullptr);
+    StateDialogView(StateDialog& model, QWidget* parent = nullptr);
 };
 
 } // namespace tallyman::gui

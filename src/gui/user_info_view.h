@@ -12,7 +12,7 @@ namespace tallyman::gui {
 class UserInfoView : public QDialog {
     Q_OBJECT
 public:
-    UserInfoView(UserInfoScreen &model, QWidget *parent = nullptr);
+    UserInfoView(UserInfoScreen& model, QWidget* parent = nullptr);
 };
 
 } // namespace tallyman::gui

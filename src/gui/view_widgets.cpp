@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,15 +35,14 @@ namespace {
 
 // A widget whose control starts hidden is hidden explicitly before it is bound: it has no
 // parent yet, and a widget merely not shown yet would appear with its parent.
-template <typename W>
-W *hiddenAsModel(W *widget, const ui::Control &model)
+template <typename W> W* hiddenAsModel(W* widget, const ui::Control& model)
 {
     if (!model.visible())
         widget->hide();
     return widget;
 }
 
-int widthFor(const QFont &font, int chars)
+int widthFor(const QFont& font, int chars)
 {
     // Room for the text plus the frame and margins of a line edit.
     return QFontMetrics(font).horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14;
@@ -52,14 +50,11 @@ int widthFor(const QFont &font, int chars)
 
 } // namespace
 
-int figureBoxWidth(int chars)
-{
-    return widthFor(figureFont(), chars);
-}
+int figureBoxWidth(int chars) { return widthFor(figureFont(), chars); }
 
-QLineEdit *numberBox(ui::TextBox &model, int chars)
+QLineEdit* numberBox(ui::TextBox& model, int chars)
 {
-    auto *edit = new QLineEdit;
+    auto* edit = new QLineEdit;
     edit->setFont(figureFont());
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(widthFor(edit->font(), chars));
@@ -67,24 +62,24 @@ QLineEdit *numberBox(ui::TextBox &model, int chars)
     return edit;
 }
 
-QLineEdit *textBox(ui::TextBox &model, int chars)
+QLineEdit* textBox(ui::TextBox& model, int chars)
 {
-    auto *edit = new QLineEdit;
+    auto* edit = new QLineEdit;
     edit->setMinimumWidth(QFontMetrics(edit->font()).averageCharWidth() * chars);
     bind(hiddenAsModel(edit, model), model);
     return edit;
 }
 
-QLabel *caption(ui::Label &model)
+QLabel* caption(ui::Label& model)
 {
-    auto *label = new QLabel;
+    auto* label = new QLabel;
     bind(hiddenAsModel(label, model), model);
     return label;
 }
 
-QLabel *figureLabel(ui::Label &model, int chars)
+QLabel* figureLabel(ui::Label& model, int chars)
 {
-    auto *label = new QLabel;
+    auto* label = new QLabel;
     label->setFont(figureFont());
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::Panel);
@@ -95,22 +90,19 @@ QLabel *figureLabel(ui::Label &model, int chars)
     return label;
 }
 
-QLabel *staticText(const QString &text)
-{
-    return new QLabel(text);
-}
+QLabel* staticText(const QString& text) { return new QLabel(text); }
 
-QPushButton *commandButton(ui::CommandButton &model)
+QPushButton* commandButton(ui::CommandButton& model)
 {
-    auto *button = new QPushButton;
+    auto* button = new QPushButton;
     button->setAutoDefault(false);
     bind(hiddenAsModel(button, model), model);
     return button;
 }
 
-QToolButton *pictureButton(ui::CommandButton &model, const QString &iconPath, const QString &accessibleText)
+QToolButton* pictureButton(ui::CommandButton& model, const QString& iconPath, const QString& accessibleText)
 {
-    auto *button = new QToolButton;
+    auto* button = new QToolButton;
     button->setIcon(QIcon(iconPath));
     button->setIconSize(QSize(32, 32));
     button->setAutoRaise(false);
@@ -119,31 +111,30 @@ QToolButton *pictureButton(ui::CommandButton &model, const QString &iconPath, co
     return button;
 }
 
-QCheckBox *checkBox(ui::CheckBox &model)
+QCheckBox* checkBox(ui::CheckBox& model)
 {
-    auto *box = new QCheckBox;
+    auto* box = new QCheckBox;
     bind(hiddenAsModel(box, model), model);
     return box;
 }
 
-QRadioButton *optionButton(ui::OptionButton &model)
+QRadioButton* optionButton(ui::OptionButton& model)
 {
-    auto *button = new QRadioButton;
+    auto* button = new QRadioButton;
     bind(hiddenAsModel(button, model), model);
     return button;
 }
 
-QComboBox *comboBox(ui::ComboBox &model, bool editable)
+QComboBox* comboBox(ui::ComboBox& model)
 {
-    auto *combo = new QComboBox;
-    combo->setEditable(editable);
+    auto* combo = new QComboBox;
     bind(hiddenAsModel(combo, model), model);
     return combo;
 }
 
-QGroupBox *frame(const QString &title, ui::Control *model)
+QGroupBox* frame(const QString& title, ui::Control* model)
 {
-    auto *group = new QGroupBox(title);
+    auto* group = new QGroupBox(title);
     if (model)
         bind(hiddenAsModel(group, *model), *model);
     return group;
@@ -154,7 +145,7 @@ namespace {
 // Calls its function on every change of a control while both it and the control live.
 class Follower : public QObject {
 public:
-    Follower(QObject *owner, ui::Control &model, std::function<void(const ui::Control &)> show)
+    Follower(QObject* owner, ui::Control& model, std::function<void(const ui::Control&)> show)
         : QObject(owner)
         , m_model(&model)
         , m_alive(model.lifetime())
@@ -173,81 +164,70 @@ public:
     }
 
 private:
-    ui::Control *m_model;
+    ui::Control* m_model;
     std::weak_ptr<const void> m_alive;
-    std::function<void(const ui::Control &)> m_show;
+    std::function<void(const ui::Control&)> m_show;
     ui::Observable::ListenerId m_listener = 0;
 };
 
-QStringList linesOf(const std::string &text)
-{
-    return QString::fromStdString(text).split(QLatin1Char('\n'));
-}
+QStringList linesOf(const std::string& text) { return QString::fromStdString(text).split(QLatin1Char('\n')); }
 
 } // namespace
 
-void follow(QObject *owner, ui::Control &model, std::function<void(const ui::Control &)> show)
+void follow(QObject* owner, ui::Control& model, std::function<void(const ui::Control&)> show)
 {
     new Follower(owner, model, std::move(show));
 }
 
-void followState(QWidget *widget, ui::Control &model)
-{
-    follow(widget, model, [widget](const ui::Control &control) {
-        widget->setVisible(control.visible());
-        widget->setEnabled(control.enabled());
-    });
-}
-
-FigureTable &FigureTable::column(ui::Label *heading, std::span<ui::TextBox> boxes, const char *name)
+FigureTable& FigureTable::column(ui::Label* heading, std::span<ui::TextBox> boxes, const char* name)
 {
     m_columns.push_back({ heading, boxes, name });
     return *this;
 }
 
-FigureTable &FigureTable::rowCaptions(std::span<ui::Label> labels)
+FigureTable& FigureTable::rowCaptions(std::span<ui::Label> labels)
 {
     m_rowCaptions = labels;
     return *this;
 }
 
-FigureTable &FigureTable::rowNumbers(ui::Label &lines)
+FigureTable& FigureTable::rowNumbers(ui::Label& lines)
 {
     m_rowNumbers = &lines;
     return *this;
 }
 
-FigureTable &FigureTable::rowHeading(ui::Label &heading)
+FigureTable& FigureTable::rowHeading(ui::Label& heading)
 {
     m_rowHeading = &heading;
     return *this;
 }
 
-FigureTable &FigureTable::captionsFollow(ui::Control &holder)
+FigureTable& FigureTable::captionsFollow(ui::Control& holder)
 {
     m_captionHolder = &holder;
     return *this;
 }
 
-QWidget *FigureTable::build() const
+QWidget* FigureTable::build() const
 {
-    auto *table = new QWidget;
-    auto *grid = new QGridLayout(table);
+    auto* table = new QWidget;
+    auto* grid = new QGridLayout(table);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
     if (m_rowHeading) {
-        auto *heading = caption(*m_rowHeading);
+        auto* heading = caption(*m_rowHeading);
         heading->setWordWrap(true);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         grid->addWidget(heading, 0, 0);
     }
     std::size_t rows = 0;
     int col = 1;
-    for (const auto &column : m_columns) {
+    for (const auto& column : m_columns) {
         if (column.heading) {
-            auto *heading = caption(*column.heading);
+            auto* heading = caption(*column.heading);
             heading->setWordWrap(true);
             heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             heading->setFixedWidth(widthFor(figureFont(), m_boxChars));
@@ -256,22 +236,24 @@ QWidget *FigureTable::build() const
             grid->addWidget(heading, 0, col);
         }
         for (std::size_t row = 0; row < column.boxes.size(); ++row)
-            grid->addWidget(named(numberBox(column.boxes[row], m_boxChars), column.name, static_cast<int>(row)),
+            grid->addWidget(
+                named(numberBox(column.boxes[row], m_boxChars), column.name, static_cast<int>(row)),
                 static_cast<int>(row) + 1, col);
         rows = std::max(rows, column.boxes.size());
         ++col;
     }
 
-    std::vector<QLabel *> captions;
+    std::vector<QLabel*> captions;
     for (std::size_t row = 0; row < rows; ++row) {
-        QLabel *label = row < m_rowCaptions.size() ? caption(m_rowCaptions[row]) : staticText(QString::number(row + 1));
+        QLabel* label
+            = row < m_rowCaptions.size() ? caption(m_rowCaptions[row]) : staticText(QString::number(row + 1));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, static_cast<int>(row) + 1, 0);
         captions.push_back(label);
     }
     if (m_rowNumbers) {
-        follow(table, *m_rowNumbers, [captions](const ui::Control &control) {
-            const QStringList lines = linesOf(static_cast<const ui::Label &>(control).text());
+        follow(table, *m_rowNumbers, [captions](const ui::Control& control) {
+            const QStringList lines = linesOf(static_cast<const ui::Label&>(control).text());
             for (std::size_t row = 0; row < captions.size(); ++row) {
                 const auto line = static_cast<qsizetype>(row);
                 captions[row]->setText(line < lines.size() ? lines[line] : QString());
@@ -281,9 +263,9 @@ QWidget *FigureTable::build() const
         });
     }
     if (m_captionHolder) {
-        auto *holder = m_captionHolder;
+        auto* holder = m_captionHolder;
         std::span<ui::Label> own = m_rowCaptions;
-        follow(table, *holder, [captions, own](const ui::Control &control) {
+        follow(table, *holder, [captions, own](const ui::Control& control) {
             for (std::size_t row = 0; row < captions.size(); ++row) {
                 const bool ownVisible = row >= own.size() || own[row].visible();
                 const bool ownEnabled = row >= own.size() || own[row].enabled();
@@ -296,19 +278,19 @@ QWidget *FigureTable::build() const
     return table;
 }
 
-QGroupBox *tableFrame(ui::Label &title, ui::Label *period, QWidget *table)
+QGroupBox* tableFrame(ui::Label& title, ui::Label* period, QWidget* table)
 {
-    auto *group = new QGroupBox;
-    auto *layout = new QVBoxLayout(group);
-    auto *header = new QHBoxLayout;
-    auto *heading = caption(title);
+    auto* group = new QGroupBox;
+    auto* layout = new QVBoxLayout(group);
+    auto* header = new QHBoxLayout;
+    auto* heading = caption(title);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     header->addWidget(heading);
     header->addStretch(1);
     if (period) {
-        auto *periodLabel = caption(*period);
+        auto* periodLabel = caption(*period);
         periodLabel->setFont(bold);
         header->addWidget(periodLabel);
     }
@@ -318,18 +300,18 @@ QGroupBox *tableFrame(ui::Label &title, ui::Label *period, QWidget *table)
     return group;
 }
 
-QWidget *warningNote(ui::Label &warning, ui::Label &note)
+QWidget* warningNote(ui::Label& warning, ui::Label& note)
 {
-    auto *box = new QWidget;
-    auto *layout = new QHBoxLayout(box);
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *warn = caption(warning);
+    auto* warn = caption(warning);
     QFont bold = warn->font();
     bold.setBold(true);
     warn->setFont(bold);
     warn->setStyleSheet(QStringLiteral("color: #b00020;"));
     warn->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto *text = caption(note);
+    auto* text = caption(note);
     text->setWordWrap(true);
     layout->addWidget(warn);
     layout->addWidget(text, 1);

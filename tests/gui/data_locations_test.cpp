@@ -20,9 +20,18 @@ private slots:
         QTest::addColumn<QString>("environment");
         QTest::addColumn<QString>("standard");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("option first") << "/opt" << "/env" << "/std" << "/opt";
-        QTest::newRow("then the environment") << "" << "/env" << "/std" << "/env";
-        QTest::newRow("then the desktop's folder") << "" << "" << "/std" << "/std";
+        QTest::newRow("option first") << "/opt"
+                                      << "/env"
+                                      << "/std"
+                                      << "/opt";
+        QTest::newRow("then the environment") << ""
+                                              << "/env"
+                                              << "/std"
+                                              << "/env";
+        QTest::newRow("then the desktop's folder") << ""
+                                                   << ""
+                                                   << "/std"
+                                                   << "/std";
     }
     void dataFolderChoice()
     {
@@ -30,7 +39,8 @@ private slots:
         QFETCH(QString, environment);
         QFETCH(QString, standard);
         QFETCH(QString, chosen);
-        QCOMPARE(QString::fromStdString(gui::chooseDataFolder(option, environment, standard).string()), chosen);
+        QCOMPARE(
+            QString::fromStdString(gui::chooseDataFolder(option, environment, standard).string()), chosen);
     }
 
     void dataFolderIsCreatedOnFirstRun()
@@ -58,7 +68,8 @@ private slots:
         QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
         const QString bin = root.path() + QStringLiteral("/bin");
         // Without an installed copy, the source tree's data is used.
-        QCOMPARE(QString::fromStdString(gui::installedDataFolder(bin).string()), QStringLiteral(TALLYMAN_DATA_DIR));
+        QCOMPARE(QString::fromStdString(gui::installedDataFolder(bin).string()),
+            QStringLiteral(TALLYMAN_DATA_DIR));
         QVERIFY(QDir(root.path()).mkpath(QStringLiteral("share/tallyman")));
         const auto installed = gui::installedDataFolder(bin);
         QCOMPARE(QString::fromStdString(installed.string()), root.path() + QStringLiteral("/share/tallyman"));

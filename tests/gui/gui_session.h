@@ -24,10 +24,11 @@ namespace tallyman::gui::test {
 
 // Runs `act` with the screen's window once it is shown: a modal run has started its own loop
 // by then, and the action runs inside it.
-inline void whenShown(QtScreenHost &host, ScreenId screen, std::function<void(QWidget *)> act, int triesLeft = 500)
+inline void whenShown(
+    QtScreenHost& host, ScreenId screen, std::function<void(QWidget*)> act, int triesLeft = 500)
 {
     QTimer::singleShot(triesLeft == 500 ? 0 : 10, [&host, screen, act, triesLeft] {
-        QWidget *window = host.window(screen);
+        QWidget* window = host.window(screen);
         if (window && window->isVisible()) {
             act(window);
             return;
@@ -37,19 +38,18 @@ inline void whenShown(QtScreenHost &host, ScreenId screen, std::function<void(QW
     });
 }
 
-template <typename W>
-W *child(QWidget *window, const char *name)
+template <typename W> W* child(QWidget* window, const char* name)
 {
-    return window ? window->findChild<W *>(QString::fromLatin1(name)) : nullptr;
+    return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
 }
 
 struct GuiSession {
     QTemporaryDir dir;
     ui::ScriptedDialogs dialogs;
-    ui::PlainClock clock{ ui::Date{ 2026, 12, 4 } };
+    ui::PlainClock clock { ui::Date { 2026, 12, 4 } };
     ui::RecordingPrinter printer;
     QtScreenHost host;
-    App app{ AppServices{ dialogs, clock, printer, host, DataFolder(dir.path().toStdString()),
+    App app { AppServices { dialogs, clock, printer, host, DataFolder(dir.path().toStdString()),
         std::filesystem::path(TALLYMAN_DATA_DIR) } };
 
     GuiSession()
@@ -65,15 +65,18 @@ struct GuiSession {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    std::filesystem::path file(const std::string &name) const { return std::filesystem::path(dir.path().toStdString()) / name; }
+    std::filesystem::path file(const std::string& name) const
+    {
+        return std::filesystem::path(dir.path().toStdString()) / name;
+    }
 
     // Starts the program and answers its start-up prompt with `name` typed into the name box
     // (the offered "NAME" when null) and OK. True when the main window came up.
-    bool startAs(const char *name = nullptr)
+    bool startAs(const char* name = nullptr)
     {
-        whenShown(host, ScreenId::StartupPrompt, [name](QWidget *prompt) {
+        whenShown(host, ScreenId::StartupPrompt, [name](QWidget* prompt) {
             if (name) {
-                auto *box = child<QWidget>(prompt, "txtUser");
+                auto* box = child<QWidget>(prompt, "txtUser");
                 QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(box, QString::fromLatin1(name));
             }
@@ -82,11 +85,11 @@ struct GuiSession {
         if (!app.start())
             return false;
         app.releaseClosedScreens();
-        QWidget *main = host.window(ScreenId::MainWindow);
+        QWidget* main = host.window(ScreenId::MainWindow);
         return main && QTest::qWaitForWindowExposed(main);
     }
 
-    QWidget *mainWindow() const { return host.window(ScreenId::MainWindow); }
+    QWidget* mainWindow() const { return host.window(ScreenId::MainWindow); }
 };
 
 } // namespace tallyman::gui::test

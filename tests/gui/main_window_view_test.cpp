@@ -21,7 +21,7 @@ using tallyman::gui::test::whenShown;
 
 namespace {
 
-std::string readFile(const std::filesystem::path &path)
+std::string readFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -29,19 +29,19 @@ std::string readFile(const std::filesystem::path &path)
     return text.str();
 }
 
-QString labelText(QWidget *window, const char *name)
+QString labelText(QWidget* window, const char* name)
 {
-    auto *label = child<QLabel>(window, name);
+    auto* label = child<QLabel>(window, name);
     return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
 }
 
-QLineEdit *hoursBox(QWidget *main, int index)
+QLineEdit* hoursBox(QWidget* main, int index)
 {
-    return main->findChild<QLineEdit *>(QStringLiteral("txtAmount_%1").arg(index));
+    return main->findChild<QLineEdit*>(QStringLiteral("txtAmount_%1").arg(index));
 }
 
 // Types into a box as a person would after clicking into it: the old text is replaced.
-void retype(QLineEdit *box, const QString &text)
+void retype(QLineEdit* box, const QString& text)
 {
     box->setFocus();
     box->selectAll();
@@ -57,7 +57,7 @@ private slots:
     {
         GuiSession session;
         QString offered;
-        whenShown(session.host, ScreenId::StartupPrompt, [&offered](QWidget *prompt) {
+        whenShown(session.host, ScreenId::StartupPrompt, [&offered](QWidget* prompt) {
             offered = child<QLineEdit>(prompt, "txtUser")->text();
             QCOMPARE(prompt->windowTitle(), QStringLiteral("Enter File Name........."));
             QVERIFY(prompt->isModal() || prompt->windowModality() != Qt::NonModal);
@@ -65,11 +65,12 @@ private slots:
         });
         QVERIFY(session.app.start());
         QCOMPARE(offered, QStringLiteral("NAME"));
-        QWidget *main = session.mainWindow();
+        QWidget* main = session.mainWindow();
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("  User:  NAME"));
         QCOMPARE(labelText(main, "lbUser"), QStringLiteral("NAME"));
-        QVERIFY(!session.host.window(ScreenId::StartupPrompt) || !session.host.window(ScreenId::StartupPrompt)->isVisible());
+        QVERIFY(!session.host.window(ScreenId::StartupPrompt)
+            || !session.host.window(ScreenId::StartupPrompt)->isVisible());
         QVERIFY(std::filesystem::exists(session.file("NAME.use")));
     }
 
@@ -84,7 +85,7 @@ private slots:
     void closingThePromptEndsTheProgram()
     {
         GuiSession session;
-        whenShown(session.host, ScreenId::StartupPrompt, [](QWidget *prompt) { prompt->close(); });
+        whenShown(session.host, ScreenId::StartupPrompt, [](QWidget* prompt) { prompt->close(); });
         QVERIFY(!session.app.start());
         QVERIFY(session.app.quitRequested());
         QVERIFY(!session.mainWindow());
@@ -94,9 +95,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("letter between digits") << "4a0" << "40";
-        QTest::newRow("blank, minus and point") << "-1 2.5" << "-1 2.5";
-        QTest::newRow("signs and letters") << "+$x7," << "7";
+        QTest::newRow("letter between digits") << "4a0"
+                                               << "40";
+        QTest::newRow("blank, minus and point") << "-1 2.5"
+                                                << "-1 2.5";
+        QTest::newRow("signs and letters") << "+$x7,"
+                                           << "7";
     }
     void hoursBoxesKeepOnlyNumberKeys()
     {
@@ -104,7 +108,7 @@ private slots:
         QFETCH(QString, kept);
         GuiSession session;
         QVERIFY(session.startAs());
-        QLineEdit *box = hoursBox(session.mainWindow(), 0);
+        QLineEdit* box = hoursBox(session.mainWindow(), 0);
         retype(box, typed);
         QCOMPARE(box->text(), kept);
         QCOMPARE(QString::fromStdString(session.app.mainWindow().txtAmount[0].text()), kept);
@@ -114,13 +118,13 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *main = session.mainWindow();
+        QWidget* main = session.mainWindow();
         retype(hoursBox(main, 0), QStringLiteral("40"));
         QTest::mouseClick(child<QWidget>(main, "cmdCal"), Qt::LeftButton);
         session.app.releaseClosedScreens();
 
         QCOMPARE(labelText(main, "Label13"), QStringLiteral("$300.00"));
-        const std::pair<const char *, const char *> tags[] = {
+        const std::pair<const char*, const char*> tags[] = {
             { "lbTaxTag_0", "Federal Tax" },
             { "lbTaxTag_1", "Soc Sec" },
             { "lbTaxTag_2", "Medicare" },
@@ -131,20 +135,22 @@ private slots:
             { "lbTaxTag_15", "SUI" },
             { "lbTaxTag_16", "Cafeteria Plan" },
         };
-        for (const auto &[name, text] : tags)
+        for (const auto& [name, text] : tags)
             QCOMPARE(labelText(main, name), QString::fromLatin1(text));
         // 6.2% and 1.45% of $300.00.
-        QVERIFY2(labelText(main, "lbTaxDed_1").contains(QStringLiteral("18.60")), qPrintable(labelText(main, "lbTaxDed_1")));
-        QVERIFY2(labelText(main, "lbTaxDed_2").contains(QStringLiteral("4.35")), qPrintable(labelText(main, "lbTaxDed_2")));
-        for (const char *name : { "lbTaxDed_0", "lbTaxDed_3", "lbTaxes", "lbDeduct", "lbNet" })
+        QVERIFY2(labelText(main, "lbTaxDed_1").contains(QStringLiteral("18.60")),
+            qPrintable(labelText(main, "lbTaxDed_1")));
+        QVERIFY2(labelText(main, "lbTaxDed_2").contains(QStringLiteral("4.35")),
+            qPrintable(labelText(main, "lbTaxDed_2")));
+        for (const char* name : { "lbTaxDed_0", "lbTaxDed_3", "lbTaxes", "lbDeduct", "lbNet" })
             QVERIFY2(!labelText(main, name).isEmpty(), name);
         // Every label shows what its model holds.
-        const MainWindow &model = session.app.mainWindow();
+        const MainWindow& model = session.app.mainWindow();
         QCOMPARE(labelText(main, "lbNet"), QString::fromStdString(model.lbNet.text()));
         QCOMPARE(labelText(main, "lbTaxes"), QString::fromStdString(model.lbTaxes.text()));
         // The calculation saved the user: the title is the bare name, the first box has the focus.
         QCOMPARE(main->windowTitle(), QStringLiteral("NAME"));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(hoursBox(main, 0)));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(hoursBox(main, 0)));
         QCOMPARE(hoursBox(main, 0)->selectedText(), QStringLiteral("40"));
     }
 
@@ -152,7 +158,7 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *main = session.mainWindow();
+        QWidget* main = session.mainWindow();
         retype(hoursBox(main, 0), QStringLiteral("40"));
         QTest::mouseClick(child<QWidget>(main, "cmdCal"), Qt::LeftButton);
         child<QLineEdit>(main, "txtWeek")->setText(QStringLiteral("1/2/2026"));
@@ -183,20 +189,20 @@ private slots:
         QFETCH(int, to);
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *main = session.mainWindow();
+        QWidget* main = session.mainWindow();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
         hoursBox(main, from)->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(hoursBox(main, from)));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(hoursBox(main, from)));
         QTest::keyClick(hoursBox(main, from), static_cast<Qt::Key>(key));
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(hoursBox(main, to)));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(hoursBox(main, to)));
     }
 
     void menusCarryTheirAccelerators_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        const std::pair<const char *, const char *> items[] = {
+        const std::pair<const char*, const char*> items[] = {
             { "mnuNew", "&New" },
             { "mnuOpen", "&Open" },
             { "mnuSave", "&Save" },
@@ -210,7 +216,7 @@ private slots:
             { "mnuHelpItem", "He&lp" },
             { "mnuAboutItem", "&About" },
         };
-        for (const auto &[name, caption] : items)
+        for (const auto& [name, caption] : items)
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption);
     }
     void menusCarryTheirAccelerators()
@@ -219,7 +225,7 @@ private slots:
         QFETCH(QString, caption);
         GuiSession session;
         QVERIFY(session.startAs());
-        auto *action = session.mainWindow()->findChild<QAction *>(name);
+        auto* action = session.mainWindow()->findChild<QAction*>(name);
         QVERIFY(action);
         QCOMPARE(action->text(), caption);
     }
@@ -228,9 +234,10 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        const std::pair<const char *, const char *> buttons[] = { { "cmdCal", "Results" }, { "cmdClear", "Clear" } };
-        for (const auto &[name, tip] : buttons) {
-            auto *button = child<QToolButton>(session.mainWindow(), name);
+        const std::pair<const char*, const char*> buttons[]
+            = { { "cmdCal", "Results" }, { "cmdClear", "Clear" } };
+        for (const auto& [name, tip] : buttons) {
+            auto* button = child<QToolButton>(session.mainWindow(), name);
             QVERIFY(button);
             QVERIFY2(!button->icon().isNull(), name);
             QCOMPARE(button->toolTip(), QString::fromLatin1(tip));
@@ -243,19 +250,19 @@ private slots:
         GuiSession session;
         QVERIFY(session.startAs());
         bool wasModal = false;
-        whenShown(session.host, ScreenId::UserInfo, [&wasModal](QWidget *info) {
+        whenShown(session.host, ScreenId::UserInfo, [&wasModal](QWidget* info) {
             wasModal = info->windowModality() == Qt::ApplicationModal;
             retype(child<QLineEdit>(info, "txtHourRate"), QStringLiteral("12.5"));
             QTest::mouseClick(child<QWidget>(info, "cmdOk"), Qt::LeftButton);
         });
-        session.mainWindow()->findChild<QAction *>(QStringLiteral("mnuTaxInfoItem"))->trigger();
+        session.mainWindow()->findChild<QAction*>(QStringLiteral("mnuTaxInfoItem"))->trigger();
         session.app.releaseClosedScreens();
         QVERIFY(wasModal);
         QVERIFY(!session.host.window(ScreenId::UserInfo));
         QVERIFY(readFile(session.file("NAME.use")).find("12.5") != std::string::npos);
 
         // The next calculation pays the new rate.
-        QWidget *main = session.mainWindow();
+        QWidget* main = session.mainWindow();
         retype(hoursBox(main, 0), QStringLiteral("40"));
         QTest::mouseClick(child<QWidget>(main, "cmdCal"), Qt::LeftButton);
         QCOMPARE(labelText(main, "Label13"), QStringLiteral("$500.00"));
@@ -266,11 +273,11 @@ private slots:
         GuiSession session;
         QVERIFY(session.startAs());
         const std::string before = readFile(session.file("NAME.use"));
-        whenShown(session.host, ScreenId::UserInfo, [](QWidget *info) {
+        whenShown(session.host, ScreenId::UserInfo, [](QWidget* info) {
             retype(child<QLineEdit>(info, "txtHourRate"), QStringLiteral("20"));
             info->close();
         });
-        session.mainWindow()->findChild<QAction *>(QStringLiteral("mnuTaxInfoItem"))->trigger();
+        session.mainWindow()->findChild<QAction*>(QStringLiteral("mnuTaxInfoItem"))->trigger();
         session.app.releaseClosedScreens();
         QVERIFY(!session.host.window(ScreenId::UserInfo));
         QCOMPARE(readFile(session.file("NAME.use")), before);
@@ -283,16 +290,17 @@ private slots:
         QVERIFY(session.startAs());
         QStringList texts;
         QTimer::singleShot(0, [&texts] {
-            auto *about = qobject_cast<gui::AboutDialog *>(QApplication::activeModalWidget());
+            auto* about = qobject_cast<gui::AboutDialog*>(QApplication::activeModalWidget());
             if (!about)
                 return;
-            for (auto *label : about->findChildren<QLabel *>())
+            for (auto* label : about->findChildren<QLabel*>())
                 texts << label->text();
             QTest::mouseClick(about->okButton(), Qt::LeftButton);
         });
-        session.mainWindow()->findChild<QAction *>(QStringLiteral("mnuAboutItem"))->trigger();
+        session.mainWindow()->findChild<QAction*>(QStringLiteral("mnuAboutItem"))->trigger();
         QVERIFY2(texts.contains(QStringLiteral("Tallyman")), qPrintable(texts.join(QLatin1Char('|'))));
-        QVERIFY(std::any_of(texts.begin(), texts.end(), [](const QString &t) { return t.startsWith(QStringLiteral("Version ")); }));
+        QVERIFY(std::any_of(texts.begin(), texts.end(),
+            [](const QString& t) { return t.startsWith(QStringLiteral("Version ")); }));
     }
 
     void closingTheMainWindowAsksAndEnds()
@@ -314,13 +322,13 @@ private slots:
         QVERIFY(session.startAs("Jones"));
         session.dialogs.queueAnswer(ui::MessageAnswer::Yes);
         bool saveUserShown = false;
-        whenShown(session.host, ScreenId::SaveUser, [&saveUserShown](QWidget *save) {
+        whenShown(session.host, ScreenId::SaveUser, [&saveUserShown](QWidget* save) {
             saveUserShown = true;
             QCOMPARE(child<QLineEdit>(save, "txtSaveUser")->text(), QStringLiteral("Jones"));
             retype(child<QLineEdit>(save, "txtSaveUser"), QStringLiteral("Copy"));
             QTest::mouseClick(child<QWidget>(save, "cmdSaveUser"), Qt::LeftButton);
         });
-        session.mainWindow()->findChild<QAction *>(QStringLiteral("mnuExitItem"))->trigger();
+        session.mainWindow()->findChild<QAction*>(QStringLiteral("mnuExitItem"))->trigger();
         QVERIFY(saveUserShown);
         QVERIFY(session.app.quitRequested());
         QVERIFY(std::filesystem::exists(session.file("Copy.use")));

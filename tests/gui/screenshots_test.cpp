@@ -15,9 +15,10 @@ private slots:
     {
         QTemporaryDir out;
         QVERIFY(gui::renderScreenshots(out.path().toStdString(), TALLYMAN_DATA_DIR));
-        for (const char *name : { "startup-prompt", "main-window", "user-info", "save-user", "state-dialog",
+        for (const char* name : { "startup-prompt", "main-window", "user-info", "save-user", "state-dialog",
                  "city-dialog", "noncity-dialog", "about" }) {
-            const QImage image(out.path() + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
+            const QImage image(
+                out.path() + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
             QVERIFY2(!image.isNull(), name);
             QVERIFY2(image.width() > 150 && image.height() > 60, name);
         }

@@ -1,9 +1,9 @@
 // The state, city and non-city windows: opened from the menu beside the main window, a preset
 // fills their fields, SAVE writes the file.
 #include "gui_session.h"
+#include "gui_tests.h"
 #include "taxtables/noncity_dialog.h"
 #include "taxtables/state_dialog.h"
-#include "gui_tests.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,7 +18,7 @@ using tallyman::gui::test::GuiSession;
 
 namespace {
 
-std::string readFile(const std::filesystem::path &path)
+std::string readFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -26,21 +26,22 @@ std::string readFile(const std::filesystem::path &path)
     return text.str();
 }
 
-QWidget *openFromMenu(GuiSession &session, const char *action, ScreenId screen)
+QWidget* openFromMenu(GuiSession& session, const char* action, ScreenId screen)
 {
-    session.mainWindow()->findChild<QAction *>(QString::fromLatin1(action))->trigger();
-    QWidget *window = session.host.window(screen);
+    session.mainWindow()->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    QWidget* window = session.host.window(screen);
     return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
-QString field(QWidget *window, const char *column, int row)
+QString field(QWidget* window, const char* column, int row)
 {
-    auto *box = window->findChild<QLineEdit *>(QStringLiteral("%1_%2").arg(QString::fromLatin1(column)).arg(row));
+    auto* box
+        = window->findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QString::fromLatin1(column)).arg(row));
     return box ? box->text() : QStringLiteral("<none>");
 }
 
 // Every figure of a table column, top to bottom.
-QStringList column(QWidget *window, const char *name, int rows)
+QStringList column(QWidget* window, const char* name, int rows)
 {
     QStringList texts;
     for (int row = 0; row < rows; ++row)
@@ -48,7 +49,7 @@ QStringList column(QWidget *window, const char *name, int rows)
     return texts;
 }
 
-void retype(QLineEdit *box, const QString &text)
+void retype(QLineEdit* box, const QString& text)
 {
     box->setFocus();
     box->selectAll();
@@ -76,7 +77,7 @@ private slots:
         QFETCH(QString, title);
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, action.toLatin1().constData(), static_cast<ScreenId>(screen));
+        QWidget* dialog = openFromMenu(session, action.toLatin1().constData(), static_cast<ScreenId>(screen));
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), title);
         // Not modal: the main window goes on taking input.
@@ -89,19 +90,20 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        QWidget* dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
         QVERIFY(dialog);
         const QStringList newYork = column(dialog, "txtStatePerBS", 10);
         QCOMPARE(newYork.at(0), QStringLiteral("0.04"));
         const std::string before = readFile(session.file("NAME.sta"));
 
-        auto *kentucky = child<QCheckBox>(dialog, "ckKentucky");
+        auto* kentucky = child<QCheckBox>(dialog, "ckKentucky");
         QTest::mouseClick(kentucky, Qt::LeftButton);
         QVERIFY(kentucky->isChecked());
         QCOMPARE(session.app.stateDialog().ckKentucky.value(), 1);
         QVERIFY(column(dialog, "txtStatePerBS", 10) != newYork);
         // Every shown figure is the model's.
-        QCOMPARE(field(dialog, "txtStatePerBS", 0), QString::fromStdString(session.app.stateDialog().txtStatePerBS[0].text()));
+        QCOMPARE(field(dialog, "txtStatePerBS", 0),
+            QString::fromStdString(session.app.stateDialog().txtStatePerBS[0].text()));
 
         QTest::mouseClick(child<QWidget>(dialog, "OKButton"), Qt::LeftButton);
         session.app.releaseClosedScreens();
@@ -114,8 +116,8 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
-        auto *kentucky = child<QCheckBox>(dialog, "ckKentucky");
+        QWidget* dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        auto* kentucky = child<QCheckBox>(dialog, "ckKentucky");
         QTest::mouseClick(kentucky, Qt::LeftButton);
         const QStringList figures = column(dialog, "txtStateMinBS", 10) + column(dialog, "txtStateSgExp", 10);
         QTest::mouseClick(kentucky, Qt::LeftButton);
@@ -128,9 +130,9 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        QWidget* dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
         QVERIFY(dialog);
-        auto *spouse = child<QCheckBox>(dialog, "ckSpouse");
+        auto* spouse = child<QCheckBox>(dialog, "ckSpouse");
         QVERIFY(spouse && !spouse->isVisible());
         session.app.stateDialog().ckSpouse.setVisible(true);
         QVERIFY(spouse->isVisible());
@@ -140,7 +142,7 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        QWidget* dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
         QTest::mouseClick(child<QCheckBox>(dialog, "ckKentucky"), Qt::LeftButton);
         QTest::mouseClick(child<QCheckBox>(dialog, "ckAriz"), Qt::LeftButton);
         QVERIFY(child<QCheckBox>(dialog, "ckAriz")->isChecked());
@@ -151,7 +153,7 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuCity", ScreenId::CityDialog);
+        QWidget* dialog = openFromMenu(session, "mnuCity", ScreenId::CityDialog);
         QVERIFY(dialog);
         // A user without a city file starts with the blank-fill figures.
         QCOMPARE(field(dialog, "txtCityMinBS", 3), QStringLiteral("557"));
@@ -171,9 +173,9 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuNonCity", ScreenId::NonCityDialog);
+        QWidget* dialog = openFromMenu(session, "mnuNonCity", ScreenId::NonCityDialog);
         QVERIFY(dialog);
-        auto *rate = child<QLineEdit>(dialog, "txtNonPer");
+        auto* rate = child<QLineEdit>(dialog, "txtNonPer");
         QCOMPARE(rate->text(), QStringLiteral("0.0045"));
         retype(rate, QStringLiteral("0.005"));
         QCOMPARE(session.app.nonCityDialog().txtNonPer.text(), std::string("0.005"));
@@ -191,12 +193,12 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuNonCity", ScreenId::NonCityDialog);
+        QWidget* dialog = openFromMenu(session, "mnuNonCity", ScreenId::NonCityDialog);
         retype(child<QLineEdit>(dialog, "txtNonMinBi_1"), QStringLiteral("123"));
         QTest::mouseClick(child<QWidget>(dialog, "CancelButton"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QVERIFY(!std::filesystem::exists(session.file("NAME.nci")));
-        QWidget *again = openFromMenu(session, "mnuNonCity", ScreenId::NonCityDialog);
+        QWidget* again = openFromMenu(session, "mnuNonCity", ScreenId::NonCityDialog);
         QCOMPARE(again, dialog);
         QVERIFY(again->isVisible());
         QCOMPARE(field(again, "txtNonMinBi", 1), QStringLiteral("123"));
@@ -206,8 +208,8 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        QWidget *dialog = openFromMenu(session, "mnuCity", ScreenId::CityDialog);
-        auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("txtCityAmtBM_2"));
+        QWidget* dialog = openFromMenu(session, "mnuCity", ScreenId::CityDialog);
+        auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("txtCityAmtBM_2"));
         retype(box, QStringLiteral("4a0"));
         QCOMPARE(box->text(), QStringLiteral("40"));
     }
