@@ -5,6 +5,33 @@
 
 namespace tallyman::ui {
 
+namespace {
+
+// A typed character as UTF-8, the encoding of every text in memory.
+std::string utf8(int key)
+{
+    const auto c = static_cast<unsigned>(key);
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+} // namespace
+
 void Control::setVisible(bool visible)
 {
     if (m_visible == visible)
@@ -26,6 +53,14 @@ void Control::setCaption(std::string caption)
     if (m_caption == caption)
         return;
     m_caption = std::move(caption);
+    notify();
+}
+
+void Control::setToolTip(std::string toolTip)
+{
+    if (m_toolTip == toolTip)
+        return;
+    m_toolTip = std::move(toolTip);
     notify();
 }
 
@@ -64,8 +99,9 @@ bool TextBox::typeKey(int key)
             caret = start - 1;
         }
     } else {
-        text.replace(start, length, 1, static_cast<char>(key));
-        caret = start + 1;
+        const std::string typed = utf8(key);
+        text.replace(start, length, typed);
+        caret = start + typed.size();
     }
     setText(std::move(text));
     select(caret, 0);
@@ -79,8 +115,12 @@ void TextBox::gotFocus()
 
 void TextBox::select(std::size_t start, std::size_t length)
 {
-    m_selStart = std::min(start, m_text.size());
-    m_selLength = std::min(length, m_text.size() - m_selStart);
+    start = std::min(start, m_text.size());
+    length = std::min(length, m_text.size() - start);
+    if (start == m_selStart && length == m_selLength)
+        return;
+    m_selStart = start;
+    m_selLength = length;
     notify();
 }
 
@@ -131,6 +171,14 @@ int ComboBox::listIndex() const
 {
     const auto it = std::find(m_items.begin(), m_items.end(), m_text);
     return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());
+}
+
+void ComboBox::setListIndex(int index)
+{
+    if (index >= 0 && static_cast<std::size_t>(index) < m_items.size())
+        setText(m_items[static_cast<std::size_t>(index)]);
+    else
+        setText({});
 }
 
 void Screen::setTitle(std::string title)

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,17 +15,43 @@ namespace tallyman::ui {
 class Observable {
 public:
     using Listener = std::function<void()>;
-    void listen(Listener listener) { m_listeners.push_back(std::move(listener)); }
+    using ListenerId = std::size_t;
+
+    Observable() = default;
+    // A copy starts without listeners: views are bound to one object, not to its value.
+    Observable(const Observable &) : Observable() {}
+    Observable &operator=(const Observable &) { return *this; }
+    ~Observable() = default;
+
+    ListenerId listen(Listener listener)
+    {
+        m_listeners.push_back(std::move(listener));
+        return m_listeners.size() - 1;
+    }
+    void unlisten(ListenerId id)
+    {
+        if (id < m_listeners.size())
+            m_listeners[id] = nullptr;
+    }
+    // Expires when this object is destroyed, so a view that may outlive its model can tell.
+    std::weak_ptr<const void> lifetime() const { return m_lifetime; }
 
 protected:
     void notify()
     {
-        for (auto &listener : m_listeners)
-            listener();
+        // By index and by copy: a listener may add or remove listeners while we run; those
+        // added now hear the next change.
+        const std::size_t count = m_listeners.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            const Listener listener = m_listeners[i];
+            if (listener)
+                listener();
+        }
     }
 
 private:
     std::vector<Listener> m_listeners;
+    std::shared_ptr<const void> m_lifetime = std::make_shared<int>(0);
 };
 
 class Control : public Observable {
@@ -35,6 +62,8 @@ public:
     void setEnabled(bool enabled);
     const std::string &caption() const { return m_caption; }
     void setCaption(std::string caption);
+    const std::string &toolTip() const { return m_toolTip; }
+    void setToolTip(std::string toolTip);
 
     // Focus: the screen's view moves the real focus; gotFocus() runs the model's reaction.
     std::function<void()> onFocusRequested;
@@ -50,6 +79,7 @@ private:
     bool m_visible = true;
     bool m_enabled = true;
     std::string m_caption;
+    std::string m_toolTip;
 };
 
 // Keys a model sees beyond printable characters.
@@ -66,8 +96,8 @@ public:
     bool numeric() const { return m_numeric; }
     // True when the typed character is kept by the box's key filter.
     bool acceptsKey(int key) const;
-    // Types one character as a person would: filtered, replaces the selection, else appends.
-    // Returns whether the key was kept.
+    // Types one character (a Unicode code point, or KeyBackspace) as a person would: filtered,
+    // replaces the selection, else inserts at the caret. Returns whether the key was kept.
     bool typeKey(int key);
 
     // Getting the focus selects the whole text.
@@ -76,7 +106,15 @@ public:
     std::size_t selectionLength() const { return m_selLength; }
     void select(std::size_t start, std::size_t length);
 
+    // A click into the box (a date box opens its picker).
+    void click()
+    {
+        if (enabled() && onClick)
+            onClick();
+    }
+
     std::function<void()> onChange;
+    std::function<void()> onClick;
     // Enter, Up, Down and the like, before any filtering: the screen may move the focus.
     std::function<void(int key)> onKeyDown;
 
@@ -92,6 +130,19 @@ public:
     // A label's text is its caption.
     const std::string &text() const { return caption(); }
     void setText(std::string text) { setCaption(std::move(text)); }
+
+    void click()
+    {
+        if (enabled() && onClick)
+            onClick();
+    }
+    void rightClick()
+    {
+        if (enabled() && onRightClick)
+            onRightClick();
+    }
+    std::function<void()> onClick;
+    std::function<void()> onRightClick;
 };
 
 // Value 0 (off) or 1 (on). Setting a different value runs onClick, as a click would.
@@ -101,6 +152,15 @@ public:
     void setValue(int value);
     void click() { setValue(m_value == 1 ? 0 : 1); }
     std::function<void()> onClick;
+
+    // A real press of the mouse button on the box, before it toggles; setting the value from
+    // code never runs this.
+    void mouseDown()
+    {
+        if (enabled() && onMouseDown)
+            onMouseDown();
+    }
+    std::function<void()> onMouseDown;
 
 private:
     int m_value = 0;
@@ -130,6 +190,8 @@ public:
     // Setting the text selects the matching item, when there is one.
     void setText(std::string text);
     int listIndex() const;
+    // Selects the item at `index`; -1 (or an index outside the list) empties the text.
+    void setListIndex(int index);
     std::function<void()> onChange;
 
 private:
@@ -159,6 +221,20 @@ public:
     void setTitle(std::string title);
     bool shown() const { return m_shown; }
     void setShown(bool shown);
+
+    // The person asked to close the window (its close box). The screen's handler decides, and
+    // hides the screen when it does close; without a handler the screen simply hides.
+    void requestClose()
+    {
+        if (onCloseRequested)
+            onCloseRequested();
+        else
+            setShown(false);
+    }
+    std::function<void()> onCloseRequested;
+    // The window became the active one, or was clicked on a spot without a control.
+    std::function<void()> onActivate;
+    std::function<void()> onClick;
 
 private:
     std::string m_title;

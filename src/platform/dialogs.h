@@ -2,6 +2,7 @@
 // help. The GUI answers with real dialogs, the CLI from its arguments, tests from a script.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,17 @@ public:
     virtual std::optional<std::string> openFile(const std::string &title, const std::string &filter) = 0;
     // Modal date picker starting at `initial`; nothing when cancelled.
     virtual std::optional<Date> pickDate(const Date &initial) = 0;
+    // The same picker reporting every change at once, as a date box that shows the picked date
+    // while the picker is open. Returns the date confirmed with OK, nothing when the picker
+    // was closed otherwise (what onPicked reported stays reported). The default reports only
+    // the confirmed date.
+    virtual std::optional<Date> pickDateLive(const Date &initial, const std::function<void(const Date &)> &onPicked)
+    {
+        auto picked = pickDate(initial);
+        if (picked && onPicked)
+            onPicked(*picked);
+        return picked;
+    }
     // Shows a help page (a topic name such as "index" or "leave").
     virtual void showHelp(const std::string &topic) = 0;
 };
