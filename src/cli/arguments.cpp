@@ -1,10 +1,11 @@
 // Parsing of the command line.
 #include "cli/arguments.h"
 
+#include "platform/plain_clock.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <string_view>
 
 namespace tallyman::cli {
@@ -40,48 +41,11 @@ const OptionSpec *commandOption(std::string_view name)
     return it == CommandOptions.end() ? nullptr : &*it;
 }
 
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-std::optional<int> wholeNumber(std::string_view text)
-{
-    int value = 0;
-    if (text.empty() || text.size() > 4)
-        return std::nullopt;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 } // namespace
 
 bool Arguments::has(const std::string &option) const
 {
     return std::any_of(options.begin(), options.end(), [&](const auto &o) { return o.first == option; });
-}
-
-std::optional<ui::Date> parseDate(const std::string &text)
-{
-    const auto first = text.find('/');
-    const auto second = first == std::string::npos ? first : text.find('/', first + 1);
-    if (second == std::string::npos)
-        return std::nullopt;
-    const std::string_view all(text);
-    const auto month = wholeNumber(all.substr(0, first));
-    const auto day = wholeNumber(all.substr(first + 1, second - first - 1));
-    const auto year = wholeNumber(all.substr(second + 1));
-    if (!month || !day || !year || all.substr(second + 1).size() != 4)
-        return std::nullopt;
-    static constexpr int DaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (*month < 1 || *month > 12 || *year < 1)
-        return std::nullopt;
-    const int days = DaysIn[*month - 1] + (*month == 2 && isLeapYear(*year) ? 1 : 0);
-    if (*day < 1 || *day > days)
-        return std::nullopt;
-    return ui::Date{*year, *month, *day};
 }
 
 Arguments parseArguments(const std::vector<std::string> &args)
@@ -131,7 +95,7 @@ Arguments parseArguments(const std::vector<std::string> &args)
             parsed.answerYes = name == "--yes";
         } else if (name == "--today") {
             const std::string text = takeValue();
-            parsed.today = parseDate(text);
+            parsed.today = ui::PlainClock(ui::Date{2000, 1, 1}).parseShortDate(text);
             if (!parsed.today)
                 throw UsageError("--today: \"" + text + "\" is not a date in the form M/d/yyyy");
         } else if (name == "--help" || name == "-h") {

@@ -27,6 +27,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A problem the program itself reported in a message box, which is on stderr already.
+class ReportedError : public DataError {
+public:
+    using DataError::DataError;
+};
+
 struct Arguments {
     // Global options, allowed before or after the command.
     std::optional<std::string> dir;
@@ -47,8 +53,5 @@ struct Arguments {
 
 // Takes the command line apart. Throws UsageError for an unknown option or a missing value.
 Arguments parseArguments(const std::vector<std::string> &args);
-
-// M/d/yyyy, a real calendar date.
-std::optional<ui::Date> parseDate(const std::string &text);
 
 } // namespace tallyman::cli

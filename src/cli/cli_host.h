@@ -13,16 +13,13 @@ class CliHost : public ScreenHost {
 public:
     using Action = std::function<void()>;
 
-    // What to press when `screen` runs modally. Replaces the previous action.
+    // What to press when `screen` runs modally. A screen without an action, or still open
+    // after it, is closed by its close box (the App's modal run sees to that).
     void setModalAction(ScreenId screen, Action action) { m_actions[screen] = std::move(action); }
-
-    // The run state whose screens this host shows; set once the App exists.
-    void attach(App &app) { m_app = &app; }
 
     void runModal(ScreenId screen) override;
 
 private:
-    App *m_app = nullptr;
     std::map<ScreenId, Action> m_actions;
 };
 
