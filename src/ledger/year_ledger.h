@@ -38,13 +38,20 @@ struct YearLedger {
 std::filesystem::path ledgerFile(const DataFolder &folder, const std::string &userName, bool weekly);
 
 // Recomputes every total from the rows in use (53 weekly, 27 bi-weekly), each float partial
-// sum cut to 7 significant digits, the money totals summed exactly. Returns false when an
-// amount is too large for the money type (the totals then keep the values reached so far).
+// sum cut to 7 significant digits, the money totals summed exactly from each value as its
+// shortest text shows it (1234.57, not the float's 1234.5699...); TotSdi, TotSui and TotCafe
+// over all 53 rows. Returns false when an amount is too large for the money type (the totals
+// then keep the values reached so far; TotSdi, TotSui and TotCafe keep their old values).
 bool AddAnnual(YearLedger &ledger, bool weekly);
 
+// Absent: the exists test failed, nothing changed. EndedEarly: the file stopped before its
+// last field; rows and totals read so far keep their new values. The loaded totals are taken
+// as they stand (not recomputed); a money total beyond the money range reads as 0.
 enum class LedgerLoad { Loaded, Absent, EndedEarly };
 LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger, bool weekly);
-// Writes the rows in use and the totals as they stand (the caller runs AddAnnual first).
+// Writes the rows in use and the totals as they stand (the caller runs AddAnnual first),
+// whole and atomically. Returns a reason when a date cannot be stored (nothing is written) or
+// the file cannot be written (the old file is left as it was).
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly);
 
 } // namespace tallyman

@@ -1,0 +1,285 @@
+// Writing and reading the profile file set: .use, .and, .cfe and .ovw or .ovb.
+#include "employee/profile_files.h"
+
+#include "employee/records.h"
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace tallyman {
+
+using records::ReadError;
+using records::RecordReader;
+using records::RecordWriter;
+
+namespace {
+
+// A text field that the encoding cannot hold, named for the message.
+struct RefusedText {
+    std::string field;
+};
+
+void text(RecordWriter &w, const char *field, const std::string &value)
+{
+    try {
+        w.text(value);
+    } catch (const std::invalid_argument &) {
+        throw RefusedText{field};
+    }
+}
+
+// A 32-bit value kept in a 64-bit field: the number its 7-digit text denotes, as the box
+// that shows it would hand it over, so the file does not carry the float's binary tail.
+double wideOf(Amount value)
+{
+    return std::strtod(numberText(value).c_str(), nullptr);
+}
+
+// Reserved ".use" fields hold whatever another writer put there; they are read as text and
+// written back in the kind they appear to have.
+void reservedField(RecordWriter &w, const std::string &value)
+{
+    if (value.empty()) {
+        w.empty();
+        return;
+    }
+    if (value == "#TRUE#" || value == "#FALSE#") {
+        w.boolean(value == "#TRUE#");
+        return;
+    }
+    // Commas and "$" would be read as text by the record reader, so such a value stays text.
+    const auto number = strictNumber(value);
+    if (number && value.find_first_of(",$") == std::string::npos) {
+        w.float64(*number);
+        return;
+    }
+    text(w, "a reserved field", value);
+}
+
+std::string useBytes(const ProfileFileSet &set)
+{
+    const EmployeeProfile &p = set.profile;
+    const OvertimeTracker &t = set.tracker;
+    RecordWriter w;
+    w.float32(t.Earned).float64(wideOf(t.MaxAllowable)).float64(wideOf(t.Available)).endRecord();
+    w.float64(wideOf(t.Annual)).float64(wideOf(t.ApPercent));
+    w.float64(roundHalfAwayFromZero(static_cast<double>(t.PresentRate), 2)).endRecord();
+    w.float32(p.HourRate).float32(p.HourRate2).float32(p.TipsRate).endRecord();
+    text(w, "FedExemptions", p.FedExemptions);
+    text(w, "FedStatus", p.FedStatus);
+    w.float32(p.Pension).endRecord();
+    w.float32(p.Muni).float32(p.Bond).float32(p.Misc).endRecord();
+    w.float32(p.Dues).float32(p.Kplan).int16(p.NonCity).endRecord();
+    w.boolean(p.Week != 0).boolean(p.BiWeek != 0);
+    text(w, "Tax5", p.Tax5);
+    w.endRecord();
+    text(w, "Tax6", p.Tax6);
+    text(w, "Tax7", p.Tax7);
+    text(w, "Tax8", p.Tax8);
+    text(w, "Tax9", p.Tax9);
+    w.endRecord();
+    w.int16(set.state.WisconApril);
+    const auto &slots = set.reserved.useFields;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        reservedField(w, slots[i]);
+        // Record 9 holds three reserved fields after WisconApril, records 10 to 12 four each.
+        if (i == 2 || i == 6 || i == 10 || i == 14)
+            w.endRecord();
+    }
+    return w.bytes();
+}
+
+std::string andBytes(const ProfileFileSet &set)
+{
+    const EmployeeProfile &p = set.profile;
+    const StateTaxSettings &s = set.state;
+    const ProfileReserved &r = set.reserved;
+    RecordWriter w;
+    w.float32(set.offsets.HorzOffset).float32(set.offsets.VertOffset).int16(s.Spouse).endRecord();
+    w.float32(s.CalAllow).float32(r.andFloats[0]).float32(r.andFloats[1]).endRecord();
+    w.float32(r.andFloats[2]).float32(r.andFloats[3]).float32(r.andFloats[4]).endRecord();
+    for (short flag : r.andBooleans)
+        w.boolean(flag != 0);
+    w.endRecord();
+    text(w, "Address", p.Address);
+    text(w, "StateCityZip", p.StateCityZip);
+    text(w, "SSnum", p.SSnum);
+    w.endRecord();
+    text(w, "Name", p.Name);
+    text(w, "a reserved field", r.andTexts[0]);
+    text(w, "a reserved field", r.andTexts[1]);
+    w.endRecord();
+    w.int16(s.RoundOff).int16(s.Utah).int16(s.Wiscon).int16(s.Alabama).endRecord();
+    w.int16(s.NC).int16(r.andInts[0]).int16(r.andInts[1]).endRecord();
+    w.int16(p.KpPer).int16(p.KpFix).endRecord();
+    return w.bytes();
+}
+
+std::string cfeBytes(const EmployeeProfile &p)
+{
+    RecordWriter w;
+    w.float32(p.Cafe).int16(p.CafeState).int16(p.SelfEmp).endRecord();
+    return w.bytes();
+}
+
+std::string trackerRowBytes(const OvertimeTracker &t, int rows)
+{
+    RecordWriter w;
+    for (int i = 0; i < rows; ++i) {
+        text(w, "a week ending", t.WeekEnding[static_cast<std::size_t>(i)]);
+        w.endRecord();
+        // The amount as typed; what does not read as a number is saved as 0.
+        w.float64(lenientNumber(t.OtAmount[static_cast<std::size_t>(i)])).endRecord();
+    }
+    return w.bytes();
+}
+
+void readUse(RecordReader &r, ProfileFileSet &set)
+{
+    EmployeeProfile &p = set.profile;
+    OvertimeTracker &t = set.tracker;
+    t.Earned = r.float32();
+    t.MaxAllowable = r.float32();
+    t.Available = r.float32();
+    t.Annual = r.float32();
+    t.ApPercent = r.float32();
+    t.PresentRate = r.float32();
+    p.HourRate = r.float32();
+    p.HourRate2 = r.float32();
+    p.TipsRate = r.float32();
+    p.FedExemptions = r.text();
+    p.FedStatus = r.text();
+    p.Pension = r.float32();
+    p.Muni = r.float32();
+    p.Bond = r.float32();
+    p.Misc = r.float32();
+    p.Dues = r.float32();
+    p.Kplan = r.float32();
+    p.NonCity = r.int16();
+    p.Week = r.int16();
+    p.BiWeek = r.int16();
+    p.Tax5 = r.text();
+    p.Tax6 = r.text();
+    p.Tax7 = r.text();
+    p.Tax8 = r.text();
+    p.Tax9 = r.text();
+    set.state.WisconApril = r.int16();
+    for (auto &slot : set.reserved.useFields)
+        slot = r.text();
+}
+
+void readAnd(RecordReader &r, ProfileFileSet &set)
+{
+    EmployeeProfile &p = set.profile;
+    StateTaxSettings &s = set.state;
+    ProfileReserved &res = set.reserved;
+    set.offsets.HorzOffset = r.float32();
+    set.offsets.VertOffset = r.float32();
+    s.Spouse = r.int16();
+    s.CalAllow = r.float32();
+    for (auto &value : res.andFloats)
+        value = r.float32();
+    for (auto &flag : res.andBooleans)
+        flag = r.int16();
+    p.Address = r.text();
+    p.StateCityZip = r.text();
+    p.SSnum = r.text();
+    p.Name = r.text();
+    for (auto &value : res.andTexts)
+        value = r.text();
+    s.RoundOff = r.int16();
+    s.Utah = r.int16();
+    s.Wiscon = r.int16();
+    s.Alabama = r.int16();
+    s.NC = r.int16();
+    for (auto &value : res.andInts)
+        value = r.int16();
+    p.KpPer = r.int16();
+    p.KpFix = r.int16();
+}
+
+void readCfe(RecordReader &r, EmployeeProfile &p)
+{
+    p.Cafe = r.float32();
+    p.CafeState = r.int16();
+    p.SelfEmp = r.int16();
+}
+
+void readTrackerRows(RecordReader &r, OvertimeTracker &t, int rows)
+{
+    for (int i = 0; i < rows; ++i) {
+        t.WeekEnding[static_cast<std::size_t>(i)] = r.text();
+        t.OtAmount[static_cast<std::size_t>(i)] = r.text();
+    }
+}
+
+// Reads one file of the set when it exists. False when it was absent.
+template <typename Read>
+bool readIfPresent(const std::filesystem::path &path, Read read)
+{
+    if (!fileExists(path))
+        return false;
+    const auto bytes = readWholeFile(path);
+    if (!bytes)
+        return false;
+    RecordReader reader(*bytes);
+    read(reader);
+    return true;
+}
+
+} // namespace
+
+bool paysWeekly(const EmployeeProfile &profile)
+{
+    return profile.Week == -1;
+}
+
+int trackerRows(const EmployeeProfile &profile)
+{
+    return paysWeekly(profile) ? WeeklyTrackerRows : BiWeeklyTrackerRows;
+}
+
+std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const std::string &userName,
+    const ProfileFileSet &set)
+{
+    const bool weekly = paysWeekly(set.profile);
+    std::string use, andFile, cfe, rows;
+    try {
+        // Every file is built before any is written, so a refused text leaves the set as it was.
+        use = useBytes(set);
+        andFile = andBytes(set);
+        cfe = cfeBytes(set.profile);
+        rows = trackerRowBytes(set.tracker, trackerRows(set.profile));
+    } catch (const RefusedText &refused) {
+        return "The text of " + refused.field
+            + " cannot be saved: it holds a double quote or a character outside the Western European letters.";
+    }
+    const std::pair<const char *, const std::string *> files[] = {
+        {".use", &use}, {".and", &andFile}, {".cfe", &cfe}, {weekly ? ".ovw" : ".ovb", &rows}};
+    for (const auto &[extension, bytes] : files) {
+        if (auto problem = writeFileAtomically(folder.userFile(userName, extension), *bytes))
+            return problem;
+    }
+    return std::nullopt;
+}
+
+LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set)
+{
+    bool anyRead = false;
+    try {
+        anyRead |= readIfPresent(folder.userFile(userName, ".use"), [&](RecordReader &r) { readUse(r, set); });
+        anyRead |= readIfPresent(folder.userFile(userName, ".and"), [&](RecordReader &r) { readAnd(r, set); });
+        anyRead |= readIfPresent(folder.userFile(userName, ".cfe"), [&](RecordReader &r) { readCfe(r, set.profile); });
+        // The pay frequency just read chooses the tracker file.
+        const bool weekly = paysWeekly(set.profile);
+        anyRead |= readIfPresent(folder.userFile(userName, weekly ? ".ovw" : ".ovb"),
+            [&](RecordReader &r) { readTrackerRows(r, set.tracker, trackerRows(set.profile)); });
+    } catch (const ReadError &) {
+        return LoadOutcome::EndedEarly;
+    }
+    return anyRead ? LoadOutcome::Loaded : LoadOutcome::Absent;
+}
+
+} // namespace tallyman

@@ -1,0 +1,173 @@
+// The year ledger's totals and its file.
+#include "ledger/year_ledger.h"
+
+#include "employee/records.h"
+#include "numbers/number_text.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace tallyman {
+
+using records::ReadError;
+using records::RecordReader;
+using records::RecordWriter;
+
+namespace {
+
+int rowsInUse(bool weekly)
+{
+    return weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
+}
+
+// The float totals in file order, each with its row field.
+struct FloatTotal {
+    Amount YearLedger::*total;
+    Amount LedgerRow::*value;
+};
+
+constexpr FloatTotal FloatTotals[] = {
+    {&YearLedger::TotFed, &LedgerRow::Fed},
+    {&YearLedger::TotSS, &LedgerRow::SS},
+    {&YearLedger::TotMedi, &LedgerRow::Medi},
+    {&YearLedger::TotState, &LedgerRow::State},
+    {&YearLedger::TotCity, &LedgerRow::City},
+    {&YearLedger::TotMuni, &LedgerRow::Muni},
+    {&YearLedger::TotBond, &LedgerRow::Bond},
+    {&YearLedger::TotDues, &LedgerRow::Dues},
+    {&YearLedger::TotPen, &LedgerRow::Pen},
+    {&YearLedger::TotMisc, &LedgerRow::Misc},
+    {&YearLedger::TotKplan, &LedgerRow::Kplan},
+};
+
+// The total cut to the 7 significant digits its text shows, so the sum never drifts away
+// from what the totals window and the file show (52 x 0.1 stays 5.2).
+Amount sevenDigitSum(Amount total, Amount value)
+{
+    const Amount sum = toAmount(static_cast<double>(total) + static_cast<double>(value));
+    return std::strtof(numberText(sum).c_str(), nullptr);
+}
+
+// A row value as the number its cell shows (the shortest 7-digit text), so 1234.57 counts
+// as 1234.57 in money and in a 64-bit field, not as the float's 1234.5699462890625.
+double cellValue(Amount value)
+{
+    return std::strtod(numberText(value).c_str(), nullptr);
+}
+
+// The money total's shortest decimal text has at most 4 decimals; the double nearest to the
+// count of ten-thousandths divided out is the number that text denotes.
+double moneyValue(Currency total)
+{
+    return total.toDouble();
+}
+
+// Money read back from the file; a value beyond the money range reads as 0, as an
+// out-of-range number does in any other field.
+Currency readMoney(RecordReader &r)
+{
+    const double value = r.float64();
+    try {
+        return Currency::fromDouble(value);
+    } catch (const NumberOverflow &) {
+        return Currency();
+    }
+}
+
+} // namespace
+
+std::filesystem::path ledgerFile(const DataFolder &folder, const std::string &userName, bool weekly)
+{
+    return folder.userFile(userName, weekly ? ".yrw" : ".yrb");
+}
+
+bool AddAnnual(YearLedger &ledger, bool weekly)
+{
+    for (const auto &f : FloatTotals)
+        ledger.*f.total = 0;
+    ledger.TotOT = ledger.TotGross = ledger.TotNet = ledger.TotTips = Currency();
+    try {
+        for (int i = 0; i < rowsInUse(weekly); ++i) {
+            const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
+            for (const auto &f : FloatTotals)
+                ledger.*f.total = sevenDigitSum(ledger.*f.total, row.*f.value);
+            ledger.TotOT += Currency::fromDouble(cellValue(row.OT));
+            ledger.TotTips += Currency::fromDouble(cellValue(row.Tips));
+            ledger.TotGross += Currency::fromDouble(cellValue(row.Gross));
+            ledger.TotNet += Currency::fromDouble(cellValue(row.Net));
+        }
+        // Kept in memory only, over every row whatever the pay frequency.
+        ledger.TotSdi = ledger.TotSui = ledger.TotCafe = 0;
+        for (const LedgerRow &row : ledger.Rows) {
+            ledger.TotSdi = toAmount(static_cast<double>(ledger.TotSdi) + static_cast<double>(row.Sdi));
+            ledger.TotSui = toAmount(static_cast<double>(ledger.TotSui) + static_cast<double>(row.Sui));
+            ledger.TotCafe = toAmount(static_cast<double>(ledger.TotCafe) + static_cast<double>(row.Cafe));
+        }
+    } catch (const NumberOverflow &) {
+        return false;
+    }
+    return true;
+}
+
+LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger, bool weekly)
+{
+    if (!fileExists(path))
+        return LedgerLoad::Absent;
+    const auto bytes = readWholeFile(path);
+    if (!bytes)
+        return LedgerLoad::Absent;
+    RecordReader r(*bytes);
+    try {
+        for (int i = 0; i < rowsInUse(weekly); ++i) {
+            LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
+            row.Date = r.text();
+            for (Amount *value :
+                {&row.Fed, &row.SS, &row.Medi, &row.State, &row.City, &row.Muni, &row.Bond, &row.Dues, &row.Pen,
+                    &row.Misc, &row.Kplan, &row.OT, &row.Gross, &row.Net, &row.Sdi, &row.Sui, &row.Cafe, &row.Tips})
+                *value = r.float32();
+        }
+        for (const auto &f : FloatTotals)
+            ledger.*f.total = r.float32();
+        ledger.TotOT = readMoney(r);
+        ledger.TotGross = readMoney(r);
+        ledger.TotNet = readMoney(r);
+        ledger.TotTips = readMoney(r);
+    } catch (const ReadError &) {
+        return LedgerLoad::EndedEarly;
+    }
+    return LedgerLoad::Loaded;
+}
+
+std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly)
+{
+    RecordWriter w;
+    for (int i = 0; i < rowsInUse(weekly); ++i) {
+        const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
+        try {
+            w.text(row.Date);
+        } catch (const std::invalid_argument &) {
+            return "The date of pay period " + std::to_string(i + 1)
+                + " cannot be saved: it holds a double quote or a character outside the Western European "
+                  "letters.";
+        }
+        w.float64(cellValue(row.Fed)).float64(cellValue(row.SS)).float64(cellValue(row.Medi));
+        w.float64(cellValue(row.State)).endRecord();
+        w.float64(cellValue(row.City)).float64(cellValue(row.Muni)).float64(cellValue(row.Bond));
+        w.float64(cellValue(row.Dues)).float64(cellValue(row.Pen)).endRecord();
+        w.float64(cellValue(row.Misc)).float64(cellValue(row.Kplan)).float64(cellValue(row.OT));
+        w.float64(cellValue(row.Gross)).float64(cellValue(row.Net)).endRecord();
+        w.float32(row.Sdi).float32(row.Sui).float32(row.Cafe).float64(cellValue(row.Tips)).endRecord();
+    }
+    int written = 0;
+    for (const auto &f : FloatTotals) {
+        w.float64(cellValue(ledger.*f.total));
+        // T1 and T2 hold five float totals each; T3 starts with TotKplan.
+        if (++written == 5 || written == 10)
+            w.endRecord();
+    }
+    w.float64(moneyValue(ledger.TotOT)).float64(moneyValue(ledger.TotGross)).float64(moneyValue(ledger.TotNet));
+    w.float64(moneyValue(ledger.TotTips)).endRecord();
+    return writeFileAtomically(path, w.bytes());
+}
+
+} // namespace tallyman
