@@ -76,4 +76,12 @@ struct CalcContext {
 // when an amount is too large to compute; then PayResult and the labels are left unchanged.
 bool Calcu_late(CalcContext &context);
 
+// Rate 1 when the profile's HourRate is 0.
+inline constexpr Amount DefaultPayRate = 7.5f;
+
+// The same period computed with the federal table as it stands in context.fedTable: no file
+// is read, refreshSettings is not called and the table is not cleared. Notices and the result
+// are as for Calcu_late.
+bool computePayPeriod(CalcContext &context);
+
 } // namespace tallyman

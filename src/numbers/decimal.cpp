@@ -1,6 +1,7 @@
 // Digit-text arithmetic behind formats and roundings.
 #include "numbers/decimal.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -13,10 +14,12 @@ Decimal toDecimal(double value, int significant)
     if (value == 0 || !std::isfinite(value))
         return d;
     d.negative = value < 0;
+    // Correctly rounded like printf's "%.*e", without its locale and multi-precision cost.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, significant - 1);
     // buffer: d.ddddde[+-]xx
-    std::string text(buffer);
+    std::string text(buffer, result.ptr);
     const auto e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] != '.')

@@ -1,0 +1,280 @@
+// The pay period driver: inputs, earnings, taxable bases, the taxes in their fixed order,
+// rounding, totals and the result labels.
+#include "engine/calculation.h"
+
+#include "engine/federal.h"
+#include "engine/input_boxes.h"
+#include "engine/states/state_formulas.h"
+#include "engine/table_taxes.h"
+#include "engine/wage_taxes.h"
+#include "numbers/formats.h"
+#include "numbers/number_text.h"
+#include "numbers/rounding.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace tallyman {
+
+namespace {
+
+// Everything the calculation may change, worked on as a copy and handed back only when every
+// amount fitted its type.
+struct Work {
+    InputBoxes txtAmount;
+    EmployeeProfile profile;
+    StateTaxSettings state;
+    StateBoxes stateBoxes;
+    PayResult pay;
+    UtahWork utah;
+    CalcLabels labels;
+};
+
+Notice overflowNotice()
+{
+    return Notice{"Tallyman",
+        {"The amounts entered are too large to compute.", "Check the hours and the dollar amount."}, true};
+}
+
+void resetPeriod(PayResult &pay, CalcLabels &labels, const EmployeeProfile &profile)
+{
+    pay.FedTax = 0;
+    pay.TaxableWages = 0;
+    pay.NetPay = 0;
+    pay.TaxDeduct = 0;
+    pay.TotDeduct = 0;
+    pay.StateTax = 0;
+    pay.CityTax = 0;
+    pay.SocSecTax = 0;
+    pay.MedicareTax = 0;
+    pay.SDITax = 0;
+    pay.SUITax = 0;
+    pay.SdiYtdGross = 0;
+    pay.SuiYtdGross = 0;
+    pay.CafeAmt = profile.Cafe;
+    for (std::string *label : {&labels.Label13, &labels.lbNet, &labels.lbTaxes, &labels.lbDeduct, &labels.lbOverT,
+             &labels.lbTips})
+        label->clear();
+}
+
+// The allowance entry for a number of exemptions, converted like every integer (nearest, ties
+// to even); nothing outside 0..9.
+std::optional<std::size_t> allowanceIndex(double exemptions)
+{
+    const double whole = roundWhole(exemptions);
+    if (!(whole >= 0 && whole <= 9))
+        return std::nullopt;
+    return static_cast<std::size_t>(whole);
+}
+
+// The allowances of the period. A status other than "Single" or "Married", or a count outside 0..9, looks up
+// nothing and the allowance keeps its value. Returns whether a federal allowance was looked up.
+bool lookUpAllowances(const FedTable &table, const StateTaxSettings &state, const CityTaxSettings &city,
+    const EmployeeProfile &profile, PayResult &pay)
+{
+    bool federal = false;
+    if (const auto n = allowanceIndex(lenientNumber(profile.FedExemptions))) {
+        if (profile.FedStatus == "Single") {
+            pay.FedExemptAmt = table.SingleAllowance[*n];
+            federal = true;
+        } else if (profile.FedStatus == "Married") {
+            pay.FedExemptAmt = table.MarriedAllowance[*n];
+            federal = true;
+        }
+    }
+    if (const auto n = allowanceIndex(profile.StateExemptions)) {
+        if (profile.StateStatus == "Single") {
+            pay.CityExemptAmt = city.CitySgExp[*n];
+            pay.StateExemptAmt = state.StateSgExp[*n];
+        } else if (profile.StateStatus == "Married") {
+            pay.CityExemptAmt = city.CityMarExp[*n];
+            pay.StateExemptAmt = state.StateMarExp[*n];
+        }
+    }
+    return federal;
+}
+
+// Overtime multiplier, earnings and gross pay. Gross pay is summed exactly in
+// currency from four partial products formed in double.
+void computeEarnings(bool opt1xSelected, const EmployeeProfile &profile, PayResult &pay)
+{
+    if (!opt1xSelected)
+        pay.OtVar = toAmount(double(pay.OtVar) * 2);
+    const double rate = pay.PayRate;
+    pay.Reg1Pay = toAmount(double(pay.StrHrs) * rate);
+    pay.Reg2Pay = toAmount(double(profile.HourRate2) * double(pay.StrHrs2));
+    pay.TipsPay = toAmount(double(profile.TipsRate) * double(pay.TipsHrs));
+    pay.TotalOt = toAmount(rate * (double(pay.OtHrs) * 1.5) + double(pay.OtVar) * rate);
+    pay.TotalTips = toAmount(double(profile.TipsRate) * double(pay.TipsHrs));
+
+    const Currency a = Currency::fromDouble(double(profile.HourRate2) * double(pay.StrHrs2) + double(pay.StrHrs) * rate
+        + double(pay.OtHrs) * 1.5 * rate + double(pay.Avas) * rate);
+    const Currency b = Currency::fromDouble(double(pay.OtVar) * rate);
+    const Currency c = Currency::fromDouble(rate * double(pay.VacDys));
+    const Currency d = Currency::fromDouble(double(profile.TipsRate) * double(pay.TipsHrs));
+    pay.GrossPay = (a + pay.Addit + b + c + d).toAmount();
+}
+
+void roundToCents(Amount &value)
+{
+    value = roundCents(value);
+}
+
+// Rounding to cents in the fixed order, then the federal exemption and the state adjustment.
+void roundAmounts(Work &w)
+{
+    PayResult &pay = w.pay;
+    EmployeeProfile &profile = w.profile;
+    pay.FedTax = roundCents(double(pay.FedTax) + double(profile.FedAddL));
+    for (Amount *value : {&pay.SocSecTax, &pay.MedicareTax, &pay.CityTax, &profile.Muni, &profile.Bond, &profile.Dues,
+             &pay.PensionAmt, &profile.Misc, &pay.KplanAmt, &pay.SDITax, &pay.SUITax, &pay.CafeAmt})
+        roundToCents(*value);
+    if (profile.FedExemp != 0)
+        pay.FedTax = 0; // the additional withholding goes too
+    pay.StateTax = roundCents(double(pay.StateTax) + double(w.state.StateAdj));
+    if (w.state.RoundOff != 0)
+        pay.StateTax = toAmount(roundWhole(pay.StateTax));
+    if (pay.StateTax < 0)
+        pay.StateTax = 0;
+}
+
+// Totals and the result labels.
+void totalAndShow(Work &w)
+{
+    PayResult &pay = w.pay;
+    const EmployeeProfile &profile = w.profile;
+    CalcLabels &labels = w.labels;
+    const Amount shown[11] = {pay.FedTax, pay.SocSecTax, pay.MedicareTax, pay.StateTax, pay.CityTax, profile.Muni,
+        profile.Bond, profile.Dues, pay.PensionAmt, profile.Misc, pay.KplanAmt};
+    for (std::size_t i = 0; i < labels.lbTaxDed.size(); ++i)
+        labels.lbTaxDed[i] = formatCommaCents(shown[i]);
+    labels.lbSDI = formatCommaCents(pay.SDITax);
+    labels.lbSUI = formatCommaCents(pay.SUITax);
+    labels.lbCafe = formatCommaCents(pay.CafeAmt);
+
+    pay.TaxDeduct = double(pay.FedTax) + double(pay.StateTax) + double(pay.SDITax) + double(pay.SUITax)
+        + double(pay.CityTax) + double(pay.MedicareTax) + double(pay.SocSecTax);
+    pay.TotDeduct = toAmount(double(profile.Bond) + double(profile.Muni) + double(profile.Misc) + double(profile.Dues)
+        + double(pay.KplanAmt) + double(pay.PensionAmt) + double(pay.CafeAmt));
+    // Tips are paid by the customers: they count in gross pay and the taxes, not in the check.
+    pay.NetPay = toAmount(double(pay.GrossPay) - (pay.TaxDeduct + double(pay.TotDeduct)) - double(pay.TipsPay));
+
+    labels.lbTaxes = formatDollarCents(pay.TaxDeduct);
+    labels.lbDeduct = formatDollarCents(pay.TotDeduct);
+    labels.lbNet = formatDollarCents(pay.NetPay);
+    labels.lbOverT = formatDollarCents(pay.TotalOt);
+    labels.lbTips = formatDollarCents(pay.TotalTips);
+}
+
+// Everything after the settings are refreshed, except clearing the table. Throws NumberOverflow.
+void computeSteps(Work &w, const CalcContext &context)
+{
+    PayResult &pay = w.pay;
+    EmployeeProfile &profile = w.profile;
+
+    w.labels.lbTaxDed.fill(std::string());
+    pay.PayRate = profile.HourRate != 0 ? profile.HourRate : DefaultPayRate;
+    zeroBlankInputs(w.txtAmount);
+    readInputs(w.txtAmount, pay);
+    const bool federalLookedUp = lookUpAllowances(context.fedTable, w.state, context.city, profile, pay);
+    computeEarnings(context.opt1xSelected, profile, pay);
+
+    pay.KplanAmt = profile.KpPer != 0 ? toAmount(double(profile.Kplan) * 0.01 * double(pay.GrossPay)) : profile.Kplan;
+    pay.PensionAmt = toAmount(double(profile.Pension) * 0.01 * double(pay.GrossPay));
+    pay.TaxableWages = toAmount(double(pay.GrossPay) - double(profile.Misc) - double(pay.KplanAmt));
+    // The table holds weekly allowances. An allowance kept from an earlier period is already
+    // the period's and is not doubled again.
+    if (profile.BiWeek != 0 && federalLookedUp)
+        pay.FedExemptAmt = toAmount(double(pay.FedExemptAmt) * 2);
+    pay.FedTaxable = toAmount(double(pay.TaxableWages) - double(pay.PensionAmt) - double(pay.FedExemptAmt)
+        - double(pay.CafeAmt));
+
+    if (profile.FedExemp == 0) {
+        if (profile.FedStatus == "Single")
+            GetFedSingle(context.fedTable, profile, pay);
+        else
+            GetFedMarried(context.fedTable, profile, pay);
+    }
+
+    GetSocSec(profile, context.ledger, pay);
+    pay.MedicareTax = toAmount((double(pay.GrossPay) - double(profile.Misc) - double(pay.CafeAmt)) * MedicareRate);
+    if (profile.SelfEmp != 0)
+        pay.MedicareTax = toAmount(double(pay.MedicareTax) * 2);
+    pay.MedicareTax = std::max(pay.MedicareTax, Amount(0));
+    if (profile.SSMediExemp != 0) {
+        pay.MedicareTax = 0;
+        pay.SocSecTax = 0;
+    }
+
+    pay.CafeStateAmt = profile.CafeState != 0 ? pay.CafeAmt : Amount(0);
+    StateCalc stateCalc{profile, w.state, context.ledger, pay, w.utah};
+    if (!runStateFormulas(stateCalc))
+        GetStateTable(profile, w.state, pay);
+
+    ZeroBlankStateFields(w.stateBoxes);
+    GetCityTax(profile, context.city, context.nonCity, pay);
+    GetSDI_SUI(w.stateBoxes, w.state, context.ledger, pay);
+
+    if (pay.TaxableWages != 0)
+        w.labels.Label13 = formatDollarCents(pay.GrossPay);
+
+    roundAmounts(w);
+    totalAndShow(w);
+    CleartxtBox(w.txtAmount);
+}
+
+// Computes on copies and hands them to the caller only when every amount fitted.
+bool finishPeriod(CalcContext &context, PayResult pay, CalcLabels labels)
+{
+    Work w{context.txtAmount, context.profile, context.state, context.stateBoxes, std::move(pay), context.utah,
+        std::move(labels)};
+    try {
+        computeSteps(w, context);
+    } catch (const NumberOverflow &) {
+        context.notices.push_back(overflowNotice());
+        return false;
+    }
+    context.txtAmount = std::move(w.txtAmount);
+    context.profile = std::move(w.profile);
+    context.state = w.state;
+    context.stateBoxes = std::move(w.stateBoxes);
+    context.pay = w.pay;
+    context.utah = w.utah;
+    context.labels = std::move(w.labels);
+    return true;
+}
+
+} // namespace
+
+bool Calcu_late(CalcContext &context)
+{
+    PayResult pay = context.pay;
+    CalcLabels labels = context.labels;
+    // The cafeteria amount is taken before the settings and profile files are read again.
+    resetPeriod(pay, labels, context.profile);
+    bool computed = false;
+    try {
+        LoadFedTable(context.fedTable, context.ckFedJan, context.fedFolders, context.notices);
+        labels.lbTaxVer = context.fedTable.Version;
+        if (context.refreshSettings)
+            context.refreshSettings();
+        computed = finishPeriod(context, std::move(pay), std::move(labels));
+    } catch (...) {
+        context.fedTable.clearNumbers();
+        throw;
+    }
+    // The table lives only during a calculation: the next one reads the file again.
+    context.fedTable.clearNumbers();
+    return computed;
+}
+
+bool computePayPeriod(CalcContext &context)
+{
+    PayResult pay = context.pay;
+    CalcLabels labels = context.labels;
+    resetPeriod(pay, labels, context.profile);
+    labels.lbTaxVer = context.fedTable.Version;
+    return finishPeriod(context, std::move(pay), std::move(labels));
+}
+
+} // namespace tallyman

@@ -1,0 +1,151 @@
+// Shared pieces of the engine tests: a temporary data folder, table files, a full context.
+#pragma once
+
+#include "employee/fileset.h"
+#include "employee/records.h"
+#include "engine/calculation.h"
+#include "engine/federal.h"
+#include "engine/input_boxes.h"
+#include "engine/wage_taxes.h"
+#include "numbers/rounding.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace tallyman::test {
+
+// Names parameterised cases after their `name` member.
+struct CaseName {
+    template <typename Param>
+    std::string operator()(const ::testing::TestParamInfo<Param> &info) const
+    {
+        return info.param.name;
+    }
+};
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-engine-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot create a temporary folder");
+        m_path = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// The bytes of a table file holding `table` in the given layout (row 8 of the record is the
+// legacy file's row 6).
+inline std::string fedTableBytes(const FedTable &table, FedLayout layout)
+{
+    records::RecordWriter w;
+    const std::size_t bounded = layout == FedLayout::Current ? 7 : 5;
+    for (const FedRows *rows : {&table.SingleBiWeekly, &table.SingleWeekly, &table.MarriedBiWeekly, &table.MarriedWeekly}) {
+        for (std::size_t r = 0; r < bounded; ++r) {
+            const FedRow &row = (*rows)[r];
+            w.float32(row.Over).float32(row.NotOver).float32(row.ExcessOver).float32(row.Rate);
+            if (r > 0)
+                w.float32(row.BaseTax);
+            w.endRecord();
+        }
+        const FedRow &last = (*rows)[7];
+        w.float32(last.Over).float32(last.ExcessOver).float32(last.Rate).float32(last.BaseTax).endRecord();
+        w.text("ignored").endRecord();
+    }
+    for (const auto *list : {&table.SingleAllowance, &table.MarriedAllowance}) {
+        for (Amount a : *list)
+            w.float32(a);
+        w.endRecord();
+    }
+    w.text(table.Version).endRecord();
+    return w.bytes();
+}
+
+inline void writeFile(const std::filesystem::path &path, const std::string &bytes)
+{
+    ASSERT_FALSE(writeFileAtomically(path, bytes).has_value());
+}
+
+// A table simple enough to check by hand: every table taxes 10 % of the wages above 100
+// (bi-weekly: above 200), 20 % above 1000 (2000); allowance n x 50 single, n x 70 married.
+inline FedTable simpleTable(std::string version = "Simple table")
+{
+    FedTable t;
+    auto fill = [](FedRows &rows, float scale) {
+        const float overs[8] = {0, 100, 1000, 999999, 999999, 999999, 999999, 999999};
+        const float rates[8] = {0, 0.1f, 0.2f, 0, 0, 0, 0, 0.2f};
+        for (std::size_t r = 0; r < 8; ++r) {
+            rows[r].Over = overs[r] * scale;
+            rows[r].NotOver = r < 7 ? overs[r + 1] * scale : 0;
+            rows[r].ExcessOver = rows[r].Over;
+            rows[r].Rate = rates[r];
+        }
+        rows[2].BaseTax = 90 * scale;
+        // the open-ended row continues row 3's bracket above 999999
+        rows[7].BaseTax = (90 + 0.2f * (999999 - 1000)) * scale;
+    };
+    fill(t.SingleWeekly, 1);
+    fill(t.SingleBiWeekly, 2);
+    fill(t.MarriedWeekly, 1);
+    fill(t.MarriedBiWeekly, 2);
+    for (std::size_t n = 0; n < 10; ++n) {
+        t.SingleAllowance[n] = 50.0f * float(n);
+        t.MarriedAllowance[n] = 70.0f * float(n);
+    }
+    t.Version = std::move(version);
+    return t;
+}
+
+// Everything a calculation needs, owned in one place; the federal table file lives in a
+// temporary data folder.
+struct CalcHarness {
+    TempFolder folder;
+    std::array<std::string, 8> txtAmount{};
+    EmployeeProfile profile;
+    StateTaxSettings state;
+    CityTaxSettings city;
+    NonCitySettings nonCity;
+    std::array<std::string, 6> stateBoxes{};
+    FedTable fedTable;
+    PayResult pay;
+    UtahWork utah;
+    CalcLabels labels;
+    std::vector<Notice> notices;
+    CalcContext context{txtAmount, true, false, profile, state, city, nonCity, stateBoxes, {},
+        {folder.path(), {}}, fedTable, pay, utah, labels, notices, {}};
+
+    CalcHarness()
+    {
+        profile.resetToNewUser();
+        // unused bracket rows never apply
+        for (auto *rows : {&state.StateMinBS, &state.StateMinBM, &city.CityMinBS, &city.CityMinBM})
+            rows->fill(999999);
+        for (auto *rows : {&nonCity.NonMinBi, &nonCity.NonMinWk})
+            rows->fill(999999);
+    }
+
+    std::filesystem::path tablePath() const { return folder.path() / std::string(FedTableFileName); }
+    void writeTable(const FedTable &table) { writeFile(tablePath(), fedTableBytes(table, FedLayout::Current)); }
+    void biWeekly()
+    {
+        profile.Week = 0;
+        profile.BiWeek = -1;
+    }
+    bool run() { return Calcu_late(context); }
+};
+
+} // namespace tallyman::test
