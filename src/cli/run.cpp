@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/data_folders.h"
+#include "cli/json_writer.h"
 #include "cli/usage.h"
 #include "employee/fileset.h"
 #include "engine/federal.h"
