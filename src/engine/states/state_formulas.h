@@ -9,6 +9,6 @@ namespace tallyman {
 // Mass, Oregon, Utah, Alabama, Kentucky, Wisconsin (prior to 4/1/14), Wisconsin, N.C.; a later
 // one replaces what an earlier one set. Returns false when none is on: the generic table then
 // runs instead.
-bool runStateFormulas(StateCalc &calc);
+bool runStateFormulas(StateCalc& calc);
 
 } // namespace tallyman
