@@ -107,28 +107,26 @@ TEST(TextBox, FocusSelectsWholeTextSoTypingReplacesIt)
     EXPECT_EQ(box.text(), "7");
 }
 
-TEST(TextBox, SetTextRunsChangeAndListenersOnlyOnChange)
+TEST(Controls, DisabledControlsIgnoreClicks)
 {
-    TextBox box;
-    int changes = 0;
-    int notes = 0;
-    box.onChange = [&] { ++changes; };
-    box.listen([&] { ++notes; });
-    box.setText("5");
-    box.setText("5");
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(notes, 1);
-}
-
-TEST(TextBox, ClickRunsHandlerOnlyWhenEnabled)
-{
-    TextBox box;
     int clicks = 0;
-    box.onClick = [&] { ++clicks; };
-    box.click();
+    TextBox box;
+    Label label;
+    CommandButton button;
+    box.onClick = label.onClick = label.onRightClick = button.onClick = [&] { ++clicks; };
+    const auto clickAll = [&] {
+        box.click();
+        label.click();
+        label.rightClick();
+        button.click();
+    };
+    clickAll();
+    EXPECT_EQ(clicks, 4);
     box.setEnabled(false);
-    box.click();
-    EXPECT_EQ(clicks, 1);
+    label.setEnabled(false);
+    button.setEnabled(false);
+    clickAll();
+    EXPECT_EQ(clicks, 4);
 }
 
 struct CheckCase {
@@ -237,33 +235,6 @@ TEST(ComboBox, SetListIndexSetsTextOrEmptiesIt)
     EXPECT_EQ(changes, 2);
 }
 
-TEST(CommandButton, DisabledButtonIgnoresClicks)
-{
-    CommandButton button;
-    int clicks = 0;
-    button.onClick = [&] { ++clicks; };
-    button.click();
-    button.setEnabled(false);
-    button.click();
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(Label, LeftAndRightClicksRunTheirOwnHandlers)
-{
-    Label week;
-    int left = 0, right = 0;
-    week.onClick = [&] { ++left; };
-    week.onRightClick = [&] { ++right; };
-    week.click();
-    week.rightClick();
-    week.rightClick();
-    EXPECT_EQ(left, 1);
-    EXPECT_EQ(right, 2);
-    EXPECT_EQ(week.text(), "");
-    week.setText("12");
-    EXPECT_EQ(week.caption(), "12");
-}
-
 TEST(Observable, UnlistenAndListenersChangingDuringNotify)
 {
     Label label;
@@ -292,22 +263,6 @@ TEST(Observable, CopyHasNoListenersAndLifetimeEndsWithObject)
     EXPECT_FALSE(alive.expired());
     label.reset();
     EXPECT_TRUE(alive.expired());
-}
-
-TEST(Control, VisibleEnabledCaptionToolTipNotifyOnChangeOnly)
-{
-    CheckBox box;
-    int notes = 0;
-    box.listen([&] { ++notes; });
-    box.setVisible(false);
-    box.setVisible(false);
-    box.setEnabled(false);
-    box.setCaption("Round State");
-    box.setCaption("Round State");
-    box.setToolTip("Enter");
-    EXPECT_EQ(notes, 4);
-    EXPECT_FALSE(box.visible());
-    EXPECT_EQ(box.toolTip(), "Enter");
 }
 
 TEST(Screen, CloseRequestHidesUnlessHandlerDecidesOtherwise)

@@ -1,0 +1,135 @@
+// Printing through Qt into PDF files.
+#include "gui/bindings.h"
+#include "gui/qt_printer.h"
+#include "gui_tests.h"
+#include "platform/controls.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace tallyman;
+
+namespace {
+
+QByteArray fileStart(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(5);
+}
+
+} // namespace
+
+class QtPrinterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void arialHasAnInstalledStandIn()
+    {
+        const QString family = gui::resolveFontFamily("Arial");
+        QVERIFY(QFontDatabase::families().contains(family));
+        if (!QFontDatabase::families().contains("Arial"))
+            QCOMPARE(family, QString("Liberation Sans"));
+        QCOMPARE(gui::resolveFontFamily("No Such Font 123"), QString("No Such Font 123"));
+    }
+
+    void columnsIntoPdf()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("statement.pdf");
+        gui::QtPrinter printer;
+        printer.setOutputFile(path);
+        QVERIFY(printer.choosePrinter());
+        QVERIFY(printer.setFont("Arial", 11));
+        QVERIFY(printer.printAt(1, "Gross"));
+        QVERIFY(printer.printAt(30, "1,234.50"));
+        QVERIFY(printer.endLine());
+        QVERIFY(printer.endLine());
+        QVERIFY(printer.setFont("Arial", 8));
+        QVERIFY(printer.printAt(5, "Net"));
+        QVERIFY(printer.printAt(30, "1,000.00"));
+        QVERIFY(printer.endDocument());
+        QCOMPARE(printer.pageCount(), 1);
+        QCOMPARE(printer.font().pointSize(), 8);
+        QCOMPARE(fileStart(path), QByteArray("%PDF-"));
+        QVERIFY(QFile(path).size() > 500);
+    }
+
+    void longDocumentGoesOnToMorePages()
+    {
+        QTemporaryDir dir;
+        gui::QtPrinter printer;
+        printer.setOutputFile(dir.filePath("long.pdf"));
+        printer.setFont("Arial", 11);
+        for (int line = 0; line < 150; ++line) {
+            QVERIFY(printer.printAt(1, "Week " + std::to_string(line + 1)));
+            QVERIFY(printer.endLine());
+        }
+        QVERIFY(printer.pageCount() >= 2);
+        QVERIFY(printer.endDocument());
+    }
+
+    void landscapeBeforeTheDocument()
+    {
+        QTemporaryDir dir;
+        gui::QtPrinter printer;
+        printer.setOutputFile(dir.filePath("ledger.pdf"));
+        QVERIFY(printer.setOrientation(ui::Orientation::Landscape));
+        QVERIFY(printer.printAt(1, "Week"));
+        QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QVERIFY(printer.endDocument());
+        QVERIFY(QFile(dir.filePath("ledger.pdf")).size() > 0);
+    }
+
+    void nothingPrintedWritesNothing()
+    {
+        QTemporaryDir dir;
+        gui::QtPrinter printer;
+        printer.setOutputFile(dir.filePath("empty.pdf"));
+        QVERIFY(printer.setFont("Arial", 10));
+        QVERIFY(printer.endDocument());
+        QVERIFY(!QFile::exists(dir.filePath("empty.pdf")));
+    }
+
+    void unwritableFileFails()
+    {
+        gui::QtPrinter printer;
+        printer.setOutputFile("/nonexistent/folder/out.pdf");
+        QVERIFY(!printer.printAt(1, "Gross"));
+        QVERIFY(!printer.endLine());
+        QVERIFY(!printer.endDocument());
+        // The next document starts afresh.
+        QTemporaryDir dir;
+        printer.setOutputFile(dir.filePath("ok.pdf"));
+        QVERIFY(printer.printAt(1, "Gross"));
+        QVERIFY(printer.endDocument());
+    }
+
+    void windowPicture()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLabel("GROSS PAY"));
+        window.resize(400, 300);
+        ui::Screen screen;
+        screen.setTitle("Form1");
+        gui::bind(&window, screen);
+        screen.setShown(true);
+
+        QTemporaryDir dir;
+        gui::QtPrinter printer;
+        printer.setOutputFile(dir.filePath("picture.pdf"));
+        QVERIFY(printer.printWindowPicture(screen));
+        QCOMPARE(fileStart(dir.filePath("picture.pdf")), QByteArray("%PDF-"));
+
+        ui::Screen unshown;
+        QVERIFY(!printer.printWindowPicture(unshown));
+    }
+};
+
+TALLYMAN_GUI_TEST(QtPrinterTest)
+#include "qt_printer_test.moc"
