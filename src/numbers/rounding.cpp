@@ -31,9 +31,9 @@ double roundHalfAwayFromZero(double value, int places)
 Amount roundCents(double value)
 {
     // Read straight into a float, as the text would be read back into an Amount.
-    const double wide = roundHalfAwayFromZero(value, 2);
-    toAmount(wide); // range check
-    return std::strtof(roundedText(value, 2).c_str(), nullptr);
+    const std::string text = roundedText(value, 2);
+    toAmount(std::strtod(text.c_str(), nullptr)); // range check
+    return std::strtof(text.c_str(), nullptr);
 }
 
 double roundWhole(double value)

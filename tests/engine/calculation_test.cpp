@@ -176,6 +176,19 @@ const DriverCase driverCases[] = {
         [](const CalcHarness &h) { EXPECT_EQ(h.labels.lbTaxDed[3], "14.00"); }},
     {"RoundStateOff", [](CalcHarness &h) { flatStateTax(h, 12.5f); },
         [](const CalcHarness &h) { EXPECT_EQ(h.labels.lbTaxDed[3], "12.50"); }},
+    {"BuiltInFormulaReplacesTheGenericTable",
+        [](CalcHarness &h) {
+            hours(h, 20, "80");
+            flatStateTax(h, 5000);
+            h.state.Missouri = 1;
+        },
+        [](const CalcHarness &h) {
+            EXPECT_NE(h.pay.StateTax, 5000);
+            EXPECT_GT(h.pay.StateTax, 0);
+            // Missouri withholds whole dollars, and the switch is kept with the settings
+            EXPECT_EQ(h.state.RoundOff, 1);
+            EXPECT_EQ(h.pay.StateTax, roundWhole(h.pay.StateTax));
+        }},
     {"BiWeeklyAllowanceDoubled",
         [](CalcHarness &h) {
             hours(h, 10, "80");
