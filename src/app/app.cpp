@@ -182,19 +182,10 @@ void App::runModal(ScreenId id)
     host().runModal(id);
     if (m_quit || !isLoaded(id))
         return;
-    // Still there: the person closed it with its close box.
-    switch (id) {
-    case ScreenId::StartupPrompt:
+    // Still there: the person closed it with its close box, which runs its closing behaviour.
+    loadedScreen(id)->requestClose();
+    if (!m_quit && isLoaded(id))
         close(id);
-        quit();
-        break;
-    case ScreenId::SaveUser:
-        saveUser().Form_Unload();
-        break;
-    default:
-        close(id);
-        break;
-    }
 }
 
 bool App::start()

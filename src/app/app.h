@@ -118,9 +118,9 @@ public:
     // Shows a modeless screen (creating it when needed).
     void show(ScreenId screen);
     // Runs a modal screen through the host. When the host returns with the screen still
-    // loaded (the person closed it), the screen's own closing behaviour runs: the Save User
-    // dialog closes what it closes, User Info discards its edits, and closing the start-up
-    // prompt ends the program.
+    // loaded (the person closed it), the screen's close request runs: the Save User dialog
+    // closes what it closes, User Info discards its edits, and closing the start-up prompt
+    // ends the program.
     void runModal(ScreenId screen);
 
     // Start-up: creates the start-up prompt and runs it; returns false when the program ended

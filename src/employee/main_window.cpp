@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "employee/user_commands.h"
 #include "employee/user_info.h"
+#include "engine/federal.h"
 #include "taxtables/city_dialog.h"
 #include "taxtables/noncity_dialog.h"
 #include "taxtables/state_dialog.h"
@@ -32,6 +33,7 @@ MainWindow::MainWindow(App &app) : m_app(app)
     setTitle("Tallyman");
     for (std::size_t i = 0; i < txtAmount.size(); ++i) {
         txtAmount[i].setNumeric(true);
+        txtAmount[i].setToolTip("Enter");
         txtAmount[i].onKeyDown = [this, i](int key) { txtAmount_KeyDown(static_cast<int>(i), key); };
     }
     opt1x.setCaption("(1X)");
@@ -41,16 +43,23 @@ MainWindow::MainWindow(App &app) : m_app(app)
     opt1x.setValue(-1);
     ckFedJan.setCaption("Fed Tax Prior to April");
     ckLouisPrior.setCaption("Louisiana- Prior to July 1");
+    ckLouisPrior.setToolTip("Check if calculating prior to April 1st 2005");
+    txtWeek.setToolTip("Click for Date change");
+    txtWeek.onClick = [this] { txtWeek_Click(); };
     for (std::size_t i = 0; i < lbTaxTag.size(); ++i)
         lbTaxTag[i].setCaption(TagCaptions[i]);
     Label7.setCaption("Federal Table: Cir E - Pub15");
+    Label7.setToolTip("Latest Fed tax rate");
+    onCloseRequested = [this] { Form_Unload(); };
 
     const auto wire = [](ui::CommandButton &button, const char *caption, std::function<void()> handler) {
         button.setCaption(caption);
         button.onClick = std::move(handler);
     };
     wire(cmdCal, "ADD", [this] { cmdCal_Click(); });
+    cmdCal.setToolTip("Results");
     wire(cmdClear, "CLEAR", [this] { cmdClear_Click(); });
+    cmdClear.setToolTip("Clear");
     wire(mnuNew, "&New", [this] { mnuNew_Click(); });
     wire(mnuOpen, "&Open", [this] { mnuOpen_Click(); });
     wire(mnuSave, "&Save", [this] { mnuSave_Click(); });
@@ -79,6 +88,16 @@ void MainWindow::load()
         &info.txtTax5, &info.txtTax6, &info.txtTax7, &info.txtTax8, &info.txtTax9};
     for (std::size_t i = 0; i < captions.size(); ++i)
         lbTaxTag[5 + i].setCaption(captions[i]->text());
+}
+
+void MainWindow::LoadFedTable()
+{
+    std::vector<Notice> notices;
+    tallyman::LoadFedTable(
+        m_app.fedTable, ckFedJan.value() == 1, FedTableFolders{m_app.folder().dir(), m_app.installedData()}, notices);
+    for (const Notice &notice : notices)
+        m_app.message(notice.lines, notice.title, ui::MessageButtons::Ok,
+            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
 }
 
 void MainWindow::resetPeriod()
@@ -171,9 +190,10 @@ void MainWindow::txtWeek_Click()
         else
             txtWeek.setText(clock.shortDate(initial));
     }
-    // The picker's answer is the date it last held; nothing when the person changed nothing.
-    if (const auto picked = m_app.dialogs().pickDate(initial))
-        txtWeek.setText(clock.shortDate(*picked));
+    // Every date picked shows in the box at once; closing the picker without OK keeps it.
+    const auto show = [this, &clock](const ui::Date &date) { txtWeek.setText(clock.shortDate(date)); };
+    if (const auto picked = m_app.dialogs().pickDateLive(initial, show))
+        show(*picked);
 }
 
 void MainWindow::mnuNew_Click()

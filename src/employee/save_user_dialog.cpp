@@ -20,6 +20,8 @@ SaveUserDialog::SaveUserDialog(App &app) : m_app(app)
     cmdSaveUser.onClick = [this] { cmdSaveUser_Click(); };
     cmdEnd.onClick = [this] { cmdEnd_Click(); };
     cmdQuit.onClick = [this] { cmdQuit_Click(); };
+    txtSaveUser.setToolTip("File that is already opened.");
+    onCloseRequested = [this] { Form_Unload(); };
 }
 
 void SaveUserDialog::load()

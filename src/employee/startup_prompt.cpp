@@ -15,6 +15,12 @@ StartupPrompt::StartupPrompt(App &app) : m_app(app)
     setTitle(PromptTitle);
     OKButton.setCaption("OK");
     OKButton.onClick = [this] { OKButton_Click(); };
+    // Closing the prompt any other way than OK ends the program.
+    onCloseRequested = [this] {
+        App &session = m_app;
+        session.close(ScreenId::StartupPrompt);
+        session.quit();
+    };
 }
 
 void StartupPrompt::load()

@@ -63,8 +63,12 @@ UserInfoScreen::UserInfoScreen(App &app) : m_app(app)
         ckKpFix.setValue(0);
         m_kplanSettling = false;
     };
+    cboStatus.setToolTip("Set Status");
+    cboDepend.setToolTip("Set Exemptions");
+    cboDepend2.setToolTip("Set Exemptions");
     cmdOk.onClick = [this] { cmdOk_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
+    onCloseRequested = [this] { Command1_Click(); };
 }
 
 void UserInfoScreen::setKplanBoxes(int fix, int per)
