@@ -97,7 +97,8 @@ TEST_F(Commands, NewUserProfileStateAndOnePayPeriod)
     EXPECT_EQ(jsonField(calc.out, "PensionAmt"), 19);   // 2 % of gross
     EXPECT_EQ(jsonField(calc.out, "TaxableWages"), 902.5);
     EXPECT_FLOAT_EQ(float(jsonField(calc.out, "SocSecTax")), 58.9f);   // 6.2 %
-    EXPECT_FLOAT_EQ(float(jsonField(calc.out, "MedicareTax")), 13.78f); // 1.45 %, 13.775 rounded up
+    // 1.45 %: 13.775 stored as a float is 13.7749996..., which rounds down.
+    EXPECT_FLOAT_EQ(float(jsonField(calc.out, "MedicareTax")), 13.77f);
     EXPECT_FLOAT_EQ(float(jsonField(calc.out, "TotDeduct")), 81.5f);   // 15 + 47.5 + 19
     const double net = jsonField(calc.out, "GrossPay") - jsonField(calc.out, "TaxDeduct") - 81.5;
     EXPECT_NEAR(jsonField(calc.out, "NetPay"), net, 0.005);
@@ -186,6 +187,19 @@ TEST_F(Commands, CityAndNonCityDialogsSaveWhatIsTyped)
     EXPECT_FLOAT_EQ(float(jsonField(defaults.out, "NonPer")), 0.0045f);
 }
 
+TEST_F(Commands, SavingTheProfileKeepsTheOtherTables)
+{
+    makeAlice();
+    ASSERT_EQ(alice({"city", "set", "txtCityMinBS[3]=600"}).code, 0);
+    ASSERT_EQ(alice({"noncity", "set", "txtNonPer=0.005"}).code, 0);
+    ASSERT_EQ(alice({"state", "set", "txtStateAdj=3"}).code, 0);
+    const auto before = folder.snapshot();
+    // User Info's Save writes the whole user: the tables it did not touch keep their figures.
+    ASSERT_EQ(alice({"user", "set", "Muni=10"}).code, 0);
+    for (const char *file : {"Alice.cti", "Alice.nci", "Alice.sta"})
+        EXPECT_EQ(folder.file(file), before.at(file)) << file;
+}
+
 TEST_F(Commands, NewUserSavesThePreviousOneOnlyWhenToldYes)
 {
     makeAlice();
@@ -220,7 +234,7 @@ TEST_F(Commands, ReportedProblemsGiveExitTwoWithTheMessage)
 
 TEST_F(Commands, HelpAndVersion)
 {
-    for (const std::vector<std::string> args : std::vector<std::vector<std::string>>{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
              {"--help"}, {"calc", "--help"}, {"user", "set", "--help"}, {"state", "-h"}, {"city", "--help"},
              {"noncity", "--help"}}) {
         const CliResult help = folder.run(args);
