@@ -211,6 +211,13 @@ ui::MessageAnswer App::message(
     return dialogs().message(ui::Message{std::move(lines), std::move(title), buttons, icon});
 }
 
+void App::showNotices(const std::vector<Notice> &notices)
+{
+    for (const Notice &notice : notices)
+        message(notice.lines, notice.title, ui::MessageButtons::Ok,
+            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
+}
+
 std::string App::todayText() const
 {
     return m_services.clock.shortDate(m_services.clock.today());

@@ -158,6 +158,8 @@ public:
     // Shows a message box (OK unless said otherwise).
     ui::MessageAnswer message(std::vector<std::string> lines, std::string title = ProgramTitle,
         ui::MessageButtons buttons = ui::MessageButtons::Ok, ui::MessageIcon icon = ui::MessageIcon::None);
+    // The calculation's messages, each with an OK button.
+    void showNotices(const std::vector<Notice> &notices);
     // Today's date in the system's short form.
     std::string todayText() const;
 

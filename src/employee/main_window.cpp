@@ -9,6 +9,8 @@
 #include "taxtables/noncity_dialog.h"
 #include "taxtables/state_dialog.h"
 
+#include <array>
+
 #ifndef TALLYMAN_VERSION_TEXT
 #error "TALLYMAN_VERSION_TEXT comes from the project version"
 #endif
@@ -95,9 +97,7 @@ void MainWindow::LoadFedTable()
     std::vector<Notice> notices;
     tallyman::LoadFedTable(
         m_app.fedTable, ckFedJan.value() == 1, FedTableFolders{m_app.folder().dir(), m_app.installedData()}, notices);
-    for (const Notice &notice : notices)
-        m_app.message(notice.lines, notice.title, ui::MessageButtons::Ok,
-            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
+    m_app.showNotices(notices);
 }
 
 void MainWindow::resetPeriod()

@@ -95,9 +95,7 @@ bool MainWindow::Calcu_late()
     };
 
     const bool computed = tallyman::Calcu_late(context);
-    for (const Notice &notice : notices)
-        app.message(notice.lines, notice.title, ui::MessageButtons::Ok,
-            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
+    app.showNotices(notices);
 
     if (computed) {
         for (std::size_t i = 0; i < amounts.size(); ++i)

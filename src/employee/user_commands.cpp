@@ -9,6 +9,7 @@
 #include "taxtables/noncity_dialog.h"
 #include "taxtables/state_dialog.h"
 
+#include <array>
 #include <filesystem>
 
 namespace tallyman {

@@ -59,6 +59,7 @@ CityDialog::CityDialog(App& app)
     cmdClearMe.onClick = [this] { cmdClearMe_Click(); };
     OKButton.onClick = [this] { OKButton_Click(); };
     CancelButton.onClick = [this] { CancelButton_Click(); };
+    onCloseRequested = [this] { CancelButton_Click(); };
     ckNoLocalTax.onClick = [this] { ckNoLocalTax_Click(); };
 }
 

@@ -45,6 +45,8 @@ NonCityDialog::NonCityDialog(App& app)
     cmdDefault.onClick = [this] { cmdDefault_Click(); };
     OKButton.onClick = [this] { OKButton_Click(); };
     CancelButton.onClick = [this] { CancelButton_Click(); };
+    // The close box discards the dialog; only CANCEL keeps it for the next showing.
+    onCloseRequested = [this] { m_app.close(ScreenId::NonCityDialog); };
 }
 
 void NonCityDialog::load()

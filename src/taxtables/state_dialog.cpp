@@ -55,6 +55,7 @@ StateDialog::StateDialog(App& app)
     ckWisconApril.setCaption("Wisconsin");
     ckNC.setCaption("N.C.");
     ckSpouse.setCaption("Spouse Works");
+    ckSpouse.setToolTip("For Married Persons");
     ckSpouse.setVisible(false);
     ckRoundOff.setCaption("Round State");
     ckNoStateTax.setCaption("NO STATE TAX");
@@ -112,6 +113,8 @@ StateDialog::StateDialog(App& app)
     cmdRest.onClick = [this] { cmdRest_Click(); };
     OKButton.onClick = [this] { OKButton_Click(); };
     CancelButton.onClick = [this] { CancelButton_Click(); };
+    // The close box closes the dialog as CANCEL does.
+    onCloseRequested = [this] { CancelButton_Click(); };
 
     // These four react to every change, also one made from code (loading, New York, RESET).
     ckNoStateTax.onClick = [this] { ckNoStateTax_Click(); };
@@ -346,7 +349,9 @@ void StateDialog::cmdMkDefault_Click()
     app.SaveCitySettings();
     app.SaveNonCitySettings();
 
-    app.close(ScreenId::SaveUser);
+    // Closing the Save User dialog takes the screens it always takes with it.
+    if (app.isLoaded(ScreenId::SaveUser))
+        app.saveUser().Form_Unload();
     app.close(ScreenId::StateDialog);
     app.close(ScreenId::CityDialog);
     app.close(ScreenId::NonCityDialog);

@@ -36,7 +36,6 @@ public:
     ui::CheckBox ckAriz, ckLouis, ckIowa, ckMissouri, ckUtah, ckAlabama, ckMass, ckOregon, ckKentucky,
         ckWiscon, ckWisconApril, ckNC;
     ui::CheckBox ckSpouse, ckRoundOff, ckNoStateTax, ckSDI, ckSUI;
-    const std::string ckSpouseToolTip = "For Married Persons";
 
     ui::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
         Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19, Label20, Label21, Label22,
@@ -62,7 +61,7 @@ public:
     // The special-state boxes, Spouse Works and Round State from the record's flags.
     void showFlags();
 
-    // Runs the preset of every checked special state in the fixed order (opening step c).
+    // Runs the preset of every checked special state in the fixed order, as opening does.
     void applyCheckedPresets();
     // What the main window's State Tax command does after showing the dialog: the presets
     // once more, and Spouse Works offered for Missouri and Utah.

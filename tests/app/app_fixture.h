@@ -11,82 +11,38 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace tallyman::testing {
 
-inline const char *screenName(ScreenId id)
-{
-    switch (id) {
-    case ScreenId::StartupPrompt:
-        return "StartupPrompt";
-    case ScreenId::MainWindow:
-        return "MainWindow";
-    case ScreenId::UserInfo:
-        return "UserInfo";
-    case ScreenId::SaveUser:
-        return "SaveUser";
-    case ScreenId::StateDialog:
-        return "StateDialog";
-    case ScreenId::CityDialog:
-        return "CityDialog";
-    case ScreenId::NonCityDialog:
-        return "NonCityDialog";
-    }
-    return "?";
-}
-
-// Runs each modal screen by performing the next scripted action on it; with nothing scripted
-// for it the person closes the screen with its close box.
+// Each modal run performs the next scripted action; with none scripted the person closes the
+// screen with its close box.
 class ScriptedHost : public ScreenHost {
 public:
-    using Action = std::function<void(App &)>;
-
     App *app = nullptr;
-    std::deque<std::pair<ScreenId, Action>> script;
-    std::vector<std::string> log; // "created X", "closed X", "shown X", "modal X", "about", "ended"
+    std::deque<std::function<void(App &)>> script;
+    std::vector<std::string> log; // "modal 3", "shown 1", "ended"
     std::vector<AboutInfo> abouts;
-
-    void onModal(ScreenId id, Action action) { script.emplace_back(id, std::move(action)); }
 
     void runModal(ScreenId id) override
     {
-        log.push_back(std::string("modal ") + screenName(id));
+        log.push_back("modal " + std::to_string(static_cast<int>(id)));
         if (script.empty())
             return;
-        if (script.front().first != id) {
-            ADD_FAILURE() << "modal " << screenName(id) << " shown, script expected "
-                          << screenName(script.front().first);
-            return;
-        }
-        Action action = std::move(script.front().second);
+        auto action = std::move(script.front());
         script.pop_front();
         action(*app);
     }
-    void screenCreated(ScreenId id) override { log.push_back(std::string("created ") + screenName(id)); }
-    void screenClosed(ScreenId id) override { log.push_back(std::string("closed ") + screenName(id)); }
-    void screenShown(ScreenId id) override { log.push_back(std::string("shown ") + screenName(id)); }
-    void showAbout(const AboutInfo &info) override
-    {
-        log.push_back("about");
-        abouts.push_back(info);
-    }
+    void screenShown(ScreenId id) override { log.push_back("shown " + std::to_string(static_cast<int>(id))); }
+    void showAbout(const AboutInfo &info) override { abouts.push_back(info); }
     void programEnded() override { log.push_back("ended"); }
-
-    bool logged(const std::string &entry) const
+    bool logged(ScreenId id, const char *what = "modal") const
     {
-        for (const auto &line : log)
-            if (line == entry)
-                return true;
-        return false;
+        return std::count(log.begin(), log.end(), what + (" " + std::to_string(static_cast<int>(id)))) > 0;
     }
 };
 
@@ -97,19 +53,14 @@ protected:
         std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-app-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir = pattern;
-        const auto table = std::filesystem::path(TALLYMAN_DATA_DIR) / "Federal24.dtt";
-        if (std::filesystem::exists(table))
-            std::filesystem::copy_file(table, dir / "Federal24.dtt");
+        std::filesystem::copy_file(std::filesystem::path(TALLYMAN_DATA_DIR) / "Federal24.dtt", dir / "Federal24.dtt");
         makeApp();
     }
-
     void TearDown() override
     {
         app.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+        std::filesystem::remove_all(dir);
     }
-
     void makeApp()
     {
         app.reset();
@@ -117,71 +68,57 @@ protected:
         app = std::make_unique<App>(AppServices{dialogs, clock, printer, host, DataFolder(dir), {}});
         host.app = app.get();
     }
-
-    // The start-up prompt confirmed with `name` in its box.
-    void startAs(const std::string &name)
+    // The start-up prompt confirmed with `name` in its box; false when the program ended.
+    bool startAs(const std::string &name)
     {
-        host.onModal(ScreenId::StartupPrompt, [name](App &a) {
+        host.script.push_back([name](App &a) {
             a.startupPrompt().txtUser.setText(name);
             a.startupPrompt().OKButton_Click();
         });
-        ASSERT_TRUE(app->start());
+        return app->start();
     }
-
-    // The Save User dialog's next modal run presses one of its buttons.
-    void pressSave()
+    // What the next modal run of the Save User dialog does.
+    void inSaveUser(void (SaveUserDialog::*button)(), const std::string &name = "")
     {
-        host.onModal(ScreenId::SaveUser, [](App &a) { a.saveUser().cmdSaveUser_Click(); });
-    }
-    void pressNo()
-    {
-        host.onModal(ScreenId::SaveUser, [](App &a) { a.saveUser().cmdEnd_Click(); });
-    }
-    void pressQuit()
-    {
-        host.onModal(ScreenId::SaveUser, [](App &a) { a.saveUser().cmdQuit_Click(); });
+        host.script.push_back([button, name](App &a) {
+            if (!name.empty())
+                a.saveUser().txtSaveUser.setText(name);
+            (a.saveUser().*button)();
+        });
     }
 
     MainWindow &main() { return app->mainWindow(); }
-
-    std::filesystem::path path(const std::string &name) const { return dir / name; }
     bool exists(const std::string &name) const { return std::filesystem::exists(dir / name); }
     std::string read(const std::string &name) const
     {
         std::ifstream in(dir / name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     void write(const std::string &name, const std::string &bytes) const
     {
-        std::ofstream out(dir / name, std::ios::binary);
-        out << bytes;
+        std::ofstream(dir / name, std::ios::binary) << bytes;
     }
-    // The lines of a file without their CR LF.
-    std::vector<std::string> lines(const std::string &name) const
+    // Line `n` (from 0) of a file, without its CR LF.
+    std::string line(const std::string &name, std::size_t n) const
     {
-        std::vector<std::string> result;
         std::istringstream in(read(name));
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            result.push_back(line);
-        }
-        return result;
+        std::string text;
+        for (std::size_t i = 0; i <= n; ++i)
+            if (!std::getline(in, text))
+                return "<no line " + std::to_string(n) + ">";
+        return text.substr(0, text.find('\r'));
     }
-    // The texts of every message box shown, one string per box, lines joined by "|".
-    std::vector<std::string> shownMessages() const
+    // The last message box's lines joined by "|".
+    std::string lastMessage() const
     {
-        std::vector<std::string> result;
-        for (const auto &message : dialogs.messages()) {
-            std::string joined;
-            for (const auto &line : message.lines)
-                joined += (joined.empty() ? "" : "|") + line;
-            result.push_back(joined);
-        }
-        return result;
+        if (dialogs.messages().empty())
+            return "<none>";
+        std::string joined;
+        for (const auto &text : dialogs.messages().back().lines)
+            joined += (joined.empty() ? "" : "|") + text;
+        return joined;
     }
+    std::size_t messageCount() const { return dialogs.messages().size(); }
 
     std::filesystem::path dir;
     ui::ScriptedDialogs dialogs;
@@ -190,5 +127,16 @@ protected:
     ScriptedHost host;
     std::unique_ptr<App> app;
 };
+
+// A user's profile set and state file as an earlier run left them.
+inline void saveUser(const std::filesystem::path &dir, const std::string &name, EmployeeProfile profile,
+    const StateTaxSettings &state = {})
+{
+    OvertimeTracker tracker;
+    PrinterOffsets offsets;
+    ProfileReserved reserved;
+    StateTaxSettings flags = state;
+    ASSERT_FALSE(saveProfileFileSet(DataFolder(dir), name, ProfileFileSet{profile, tracker, offsets, flags, reserved}));
+}
 
 } // namespace tallyman::testing

@@ -164,6 +164,18 @@ TEST_F(TaxTablesTest, NonCityCancelHidesAndKeepsTheEdits)
     EXPECT_EQ(stored.NonPer, 0.0045f);
 }
 
+TEST_F(TaxTablesTest, CloseBoxesDiscardTheDialogsWithoutSaving)
+{
+    for (ScreenId id : { ScreenId::StateDialog, ScreenId::CityDialog, ScreenId::NonCityDialog }) {
+        ui::Screen& screen = id == ScreenId::StateDialog ? static_cast<ui::Screen&>(state())
+            : id == ScreenId::CityDialog                 ? static_cast<ui::Screen&>(city())
+                                                         : static_cast<ui::Screen&>(nonCity());
+        screen.requestClose();
+        EXPECT_FALSE(app->isLoaded(id)) << static_cast<int>(id);
+    }
+    EXPECT_FALSE(exists("Smith.sta") || exists("Smith.cti") || exists("Smith.nci"));
+}
+
 TEST_F(TaxTablesTest, NonCityBlankIsFilledButSpacesAreRefused)
 {
     NonCityDialog& d = nonCity();

@@ -228,6 +228,7 @@ TEST_F(TaxTablesTest, MakeDefaultWritesTheDefaultSetAndKeepsTheUser)
     EXPECT_EQ(read(".sta"), read("Smith.sta"));
     EXPECT_EQ(app->UserName, "Smith");
     EXPECT_FALSE(app->isLoaded(ScreenId::StateDialog));
+    EXPECT_FALSE(app->isLoaded(ScreenId::SaveUser));
     EXPECT_EQ(app->state.StateAdj, 7.0f);
 }
 
