@@ -5,9 +5,7 @@
 #include "cli/record_output.h"
 #include "cli/session.h"
 #include "cli/typing.h"
-#include "employee/fileset.h"
 #include "employee/main_window.h"
-#include "taxtables/settings_files.h"
 
 #include <algorithm>
 #include <array>
@@ -165,20 +163,6 @@ void writeResult(JsonWriter &w, const std::string &user, const PayResult &pay, M
     w.endObject();
 }
 
-// The calculation reads the city file only on its way and saves the user at its end, which
-// would replace a corrupt city file before anyone could look at it: it is checked first.
-void refuseCorruptCityFile(const DataFolder &folder, const std::string &user)
-{
-    const std::string fileName = user + ".cti";
-    CityTaxSettings scratch;
-    if (loadCityFile(folder.file(fileName), scratch) != SettingsLoad::Corrupt)
-        return;
-    std::string reason;
-    for (const std::string &line : corruptFileLines(fileName))
-        reason += (reason.empty() ? "" : " ") + line;
-    throw DataError(reason);
-}
-
 } // namespace
 
 int calcCommand(const Arguments &args, Output &output)
@@ -186,7 +170,6 @@ int calcCommand(const Arguments &args, Output &output)
     const PeriodInput input = readInput(args);
     const auto dataDir = openDataFolder(args);
     const std::string user = existingUser(args, dataDir, Topic);
-    refuseCorruptCityFile(DataFolder(dataDir), user);
 
     Session session(args, dataDir, output.err);
     MainWindow &main = session.start(user);

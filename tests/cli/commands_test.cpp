@@ -99,6 +99,12 @@ TEST_F(Commands, NewUserProfileStateAndOnePayPeriod)
     EXPECT_FLOAT_EQ(float(jsonField(calc.out, "SocSecTax")), 58.9f);   // 6.2 %
     // 1.45 %: 13.775 stored as a float is 13.7749996..., which rounds down.
     EXPECT_FLOAT_EQ(float(jsonField(calc.out, "MedicareTax")), 13.77f);
+    // New York: 902.50 less half the married allowance for one (344.30), from 267.50 at 5.5 %
+    // plus 11.54, less the adjustment of 5.
+    EXPECT_EQ(jsonField(calc.out, "StateWages"), 730.35);
+    EXPECT_EQ(jsonField(calc.out, "StateTax"), 32);
+    // New York City: 902.50 less 125, from 481 at 4.15 % plus 15.06.
+    EXPECT_FLOAT_EQ(float(jsonField(calc.out, "CityTax")), 27.36f);
     EXPECT_FLOAT_EQ(float(jsonField(calc.out, "TotDeduct")), 81.5f);   // 15 + 47.5 + 19
     const double net = jsonField(calc.out, "GrossPay") - jsonField(calc.out, "TaxDeduct") - 81.5;
     EXPECT_NEAR(jsonField(calc.out, "NetPay"), net, 0.005);
@@ -222,13 +228,12 @@ TEST_F(Commands, ReportedProblemsGiveExitTwoWithTheMessage)
     EXPECT_NE(legacy.out.find("\"lines\": [\"   Operation Failed ! ! !\""), std::string::npos) << legacy.out;
     EXPECT_EQ(jsonField(legacy.out, "GrossPay"), 300);
 
-    // A corrupt city file would be replaced by the calculation's save: nothing is pressed.
+    // A corrupt city file is reported at start-up, before anything could save over it.
     writeFile(folder.dir / "Alice.cti", "1,2,3\r\n");
     const auto before = folder.snapshot();
     const CliResult corrupt = alice({"calc", "--straight", "40"});
     EXPECT_EQ(corrupt.code, 2);
-    EXPECT_NE(corrupt.err.find("You have corupted a file. Find file, Alice.cti and delete it."), std::string::npos)
-        << corrupt.err;
+    EXPECT_EQ(corrupt.err, "Tallyman: You have corupted a file.\n  Find file,\n  Alice.cti\n  and delete it.\n");
     EXPECT_EQ(folder.snapshot(), before);
 }
 
