@@ -37,7 +37,7 @@ constexpr std::array CommandOptions = {
 const OptionSpec *commandOption(std::string_view name)
 {
     const auto it = std::find_if(CommandOptions.begin(), CommandOptions.end(),
-        [&](const OptionSpec &spec) { return spec.name == name; });
+        [&](const OptionSpec &known) { return known.name == name; });
     return it == CommandOptions.end() ? nullptr : &*it;
 }
 
@@ -104,8 +104,8 @@ Arguments parseArguments(const std::vector<std::string> &args)
         } else if (name == "--version") {
             noValue();
             parsed.version = true;
-        } else if (const OptionSpec *spec = commandOption(name)) {
-            if (spec->takesValue) {
+        } else if (const OptionSpec *option = commandOption(name)) {
+            if (option->takesValue) {
                 parsed.options.emplace_back(name, takeValue());
             } else {
                 noValue();

@@ -1,9 +1,7 @@
 // state, city and noncity: the three withholding-table dialogs, shown, pressed and saved.
 #include "cli/commands.h"
 
-#include "cli/message_output.h"
-#include "cli/record_output.h"
-#include "cli/session.h"
+#include "cli/command_output.h"
 #include "cli/typing.h"
 #include "employee/main_window.h"
 #include "taxtables/city_dialog.h"
@@ -191,17 +189,7 @@ std::vector<Edit<D>> readEdits(const TableDialog<D, R> &dialog, const Arguments 
 template <typename D, typename R>
 void showRecord(const TableDialog<D, R> &dialog, Output &output, Session &session)
 {
-    App &app = session.app();
-    if (output.json) {
-        JsonWriter w(output.out);
-        w.beginObject().member("user", app.UserName).key(dialog.recordName);
-        writeRecord(w, app.*dialog.record);
-        writeMessages(w, session.dialogs().messages());
-        w.endObject();
-    } else {
-        output.out << "User: " << app.UserName << "\n\n";
-        printRecord(output.out, app.*dialog.record);
-    }
+    printUserRecord(output, session, dialog.recordName, session.app().*dialog.record);
 }
 
 // Starts the program and opens the dialog from the main window's menu, as a person would.
@@ -288,8 +276,7 @@ int selectState(const Arguments &args, Output &output)
     refuseExtras(args, 3, topic);
     if (args.words.size() < 3)
         throw UsageError("state select needs a state", topic);
-    std::string name = args.words[2];
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    const std::string name = lowerCase(args.words[2]);
     const auto chosen = std::find_if(
         std::begin(SpecialStates), std::end(SpecialStates), [&](const SpecialState &s) { return s.name == name; });
     if (chosen == std::end(SpecialStates) && name != "none")

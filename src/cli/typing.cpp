@@ -25,13 +25,13 @@ std::pair<int, std::size_t> nextCharacter(const std::string &text, std::size_t i
     return {cp, length};
 }
 
-std::string lower(std::string text)
+} // namespace
+
+std::string lowerCase(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return text;
 }
-
-} // namespace
 
 std::string Assignment::target() const
 {
@@ -101,14 +101,14 @@ std::optional<std::string> typeInto(ui::TextBox &box, const std::string &text)
 std::optional<std::string> listItem(const ui::ComboBox &list, const std::string &text)
 {
     for (const std::string &item : list.items())
-        if (lower(item) == lower(text))
+        if (lowerCase(item) == lowerCase(text))
             return item;
     return std::nullopt;
 }
 
 std::optional<int> checkValue(const std::string &text)
 {
-    const std::string word = lower(text);
+    const std::string word = lowerCase(text);
     if (word == "1" || word == "on" || word == "yes" || word == "true")
         return 1;
     if (word == "0" || word == "off" || word == "no" || word == "false")

@@ -35,6 +35,9 @@ std::optional<std::string> typeInto(ui::TextBox &box, const std::string &text);
 // The item of the list equal to `text`, ignoring letter case; nothing when there is none.
 std::optional<std::string> listItem(const ui::ComboBox &list, const std::string &text);
 
+// ASCII letters in lower case; other bytes as they are.
+std::string lowerCase(std::string text);
+
 // A check-box value given as 0/1 (also off/on, no/yes, false/true); nothing otherwise.
 std::optional<int> checkValue(const std::string &text);
 

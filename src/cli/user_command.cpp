@@ -1,9 +1,7 @@
 // user show | new NAME | set FIELD=VALUE...: the User Info screen and File > New.
 #include "cli/commands.h"
 
-#include "cli/message_output.h"
-#include "cli/record_output.h"
-#include "cli/session.h"
+#include "cli/command_output.h"
 #include "cli/typing.h"
 #include "employee/codepage.h"
 #include "employee/fileset.h"
@@ -80,10 +78,8 @@ const UserField *findField(const std::string &name)
 
 std::optional<bool> weeklyValue(const std::string &text)
 {
-    std::string word;
-    for (char c : text)
-        if (c != '-')
-            word += char(std::tolower(static_cast<unsigned char>(c)));
+    std::string word = lowerCase(text);
+    std::erase(word, '-');
     if (word == "weekly")
         return true;
     if (word == "biweekly")
@@ -172,17 +168,7 @@ void apply(UserInfoScreen &screen, const Edit &edit)
 
 void showProfile(Output &output, Session &session)
 {
-    App &app = session.app();
-    if (output.json) {
-        JsonWriter w(output.out);
-        w.beginObject().member("user", app.UserName).key("EmployeeProfile");
-        writeRecord(w, app.profile);
-        writeMessages(w, session.dialogs().messages());
-        w.endObject();
-    } else {
-        output.out << "User: " << app.UserName << "\n\n";
-        printRecord(output.out, app.profile);
-    }
+    printUserRecord(output, session, "EmployeeProfile", session.app().profile);
 }
 
 int showUser(const Arguments &args, Output &output)

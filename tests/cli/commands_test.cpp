@@ -137,6 +137,37 @@ TEST_F(Commands, ShowCommandsGiveTheRecords)
     }
 }
 
+TEST_F(Commands, UserSetClicksAndPicksAsAPersonWould)
+{
+    makeAlice();
+    struct Case {
+        std::vector<std::string> assignments;
+        std::vector<std::pair<std::string, double>> fields; // expected in the saved profile
+    };
+    const Case cases[] = {
+        // Checking one K-plan box unchecks the other, in the order given.
+        {{"KpFix=1"}, {{"KpFix", 1}, {"KpPer", 0}}},
+        {{"KpFix=1", "KpPer=1"}, {{"KpFix", 0}, {"KpPer", 1}}},
+        // Both unchecked on screen: the save makes the K-plan a percentage.
+        {{"KpPer=0"}, {{"KpFix", 0}, {"KpPer", 1}}},
+        {{"Week=biweekly"}, {{"Week", 0}, {"BiWeek", -1}}},
+        {{"Week=Weekly", "StateExemptions=3"}, {{"Week", -1}, {"BiWeek", 0}, {"StateExemptions", 3}}},
+        // The lenient boxes read what leads the text; blanks are typed as any key.
+        {{"Muni=1 250.5", "Bond=-"}, {{"Muni", 1250.5}, {"Bond", 0}}},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args{"--json", "user", "set"};
+        args.insert(args.end(), c.assignments.begin(), c.assignments.end());
+        const CliResult result = alice(args);
+        ASSERT_EQ(result.code, 0) << c.assignments.front() << result.err;
+        for (const auto &[name, value] : c.fields)
+            EXPECT_EQ(jsonField(result.out, name), value) << c.assignments.front() << " " << name;
+    }
+    EXPECT_TRUE(folder.has("Alice.ovb")) << "a bi-weekly save writes the bi-weekly tracker rows";
+    const CliResult calc = alice({"--json", "calc"});
+    EXPECT_EQ(jsonText(calc.out, "lbTableNotice"), "Weekly Tax Tables");
+}
+
 TEST_F(Commands, StateSelectPressesTheSpecialStateBox)
 {
     makeAlice();
