@@ -184,6 +184,12 @@ int calcCommand(const Arguments &args, Output &output)
 
     const std::size_t mark = session.mark();
     main.cmdCal.click();
+    // Every calculation that runs fills the net pay label; a refused one (its message says why)
+    // leaves the labels of the fresh window empty, and there is no result to print.
+    if (main.lbNet.text().empty()) {
+        session.failOnReports(mark);
+        throw DataError("the calculation did not run");
+    }
     const auto &shown = session.dialogs().messages();
     const std::vector<ui::Message> messages(shown.begin(), shown.end());
     if (output.json) {
