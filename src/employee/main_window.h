@@ -1,0 +1,86 @@
+// The main window (Form1): the period's inputs, the result labels, the commands and menus.
+#pragma once
+
+#include "platform/controls.h"
+
+#include <string>
+
+namespace tallyman {
+
+class App;
+struct AboutInfo;
+
+// The about box's texts: product, maker and "Version " with major.minor.revision.
+AboutInfo aboutInfo();
+
+class MainWindow : public ui::Screen {
+public:
+    explicit MainWindow(App &app);
+
+    // Period inputs, top to bottom: straight time 1 and 2, O.T. (1X/2X), O.T. 1.5X, holiday,
+    // vacation/sick, dollar amount, tips hours.
+    ui::ControlArray<ui::TextBox, 8> txtAmount;
+    ui::OptionButton opt1x, opt2x;
+    ui::CheckBox ckFedJan;     // "Fed Tax Prior to April"
+    ui::CheckBox ckLouisPrior; // "Louisiana- Prior to July 1"
+    ui::TextBox txtWeek;       // week ending, short date form
+
+    // Results
+    ui::Label Label13; // gross pay
+    ui::Label lbTaxes, lbDeduct, lbNet, lbOverT, lbTips;
+    ui::ControlArray<ui::Label, 11> lbTaxDed;
+    ui::ControlArray<ui::Label, 18> lbTaxTag;
+    ui::Label lbSDI, lbSUI, lbCafe;
+
+    // Status
+    ui::Label lbUser, lbTableNotice, lbTaxVer;
+    ui::Label Label7; // "Federal Table: Cir E - Pub15"
+
+    // Buttons and menu items (a menu item is a command with a caption).
+    ui::CommandButton cmdCal;   // ADD
+    ui::CommandButton cmdClear; // CLEAR
+    ui::CommandButton mnuNew, mnuOpen, mnuSave, mnuPrintItem, mnuClearIitem, mnuExitItem;
+    ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity;
+    ui::CommandButton mnuHelpItem, mnuAboutItem;
+
+    void load();
+    // Closing the window: the question, the Save User dialog on Yes, then the program ends.
+    void Form_Unload();
+
+    // Runs the calculation with everything around it (settings refresh, messages, results,
+    // the closing save). False when the calculation could not be carried out.
+    bool Calcu_late();
+    void cmdCal_Click();
+    void Clear_All();
+    void cmdClear_Click() { Clear_All(); }
+
+    // Enter, Up and Down move between the input boxes.
+    void txtAmount_KeyDown(int index, int key);
+    // The week-ending date picker.
+    void txtWeek_Click();
+
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuPrintItem_Click();
+    void mnuClearIitem_Click() { Clear_All(); }
+    void mnuExitItem_Click();
+    void mnuTaxInfoItem_Click();
+    void mnuState_Click();
+    void mnuCity_Click();
+    void mnuNonCity_Click();
+    void mnuHelpItem_Click();
+    void mnuAboutItem_Click();
+
+    // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
+    // shows its message when the file cannot be read.
+    void LoadFedTable();
+
+private:
+    void resetPeriod();
+    void emptyResultLabels();
+
+    App &m_app;
+};
+
+} // namespace tallyman

@@ -1,0 +1,56 @@
+// The start-up prompt: names the user and brings up the main window.
+#include "app/app.h"
+#include "employee/fileset.h"
+#include "employee/main_window.h"
+#include "employee/user_commands.h"
+
+namespace tallyman {
+
+namespace {
+constexpr const char *PromptTitle = "Enter File Name.........";
+}
+
+StartupPrompt::StartupPrompt(App &app) : m_app(app)
+{
+    setTitle(PromptTitle);
+    OKButton.setCaption("OK");
+    OKButton.onClick = [this] { OKButton_Click(); };
+    // Closing the prompt any other way than OK ends the program.
+    onCloseRequested = [this] {
+        App &session = m_app;
+        session.close(ScreenId::StartupPrompt);
+        session.quit();
+    };
+}
+
+void StartupPrompt::load()
+{
+    txtUser.setText(m_app.UserName.empty() ? "NAME" : m_app.UserName);
+}
+
+void StartupPrompt::OKButton_Click()
+{
+    App &app = m_app;
+    const std::string name = txtUser.text();
+    if (const auto problem = userNameProblem(name)) {
+        app.message({*problem}, PromptTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        return;
+    }
+    app.UserName = name;
+    if (name.empty())
+        txtUser.setText("NAME");
+    app.LoadUserFiles();
+    app.LoadStateSettings();
+    // The first calculation tests the wage bases against the real year to date and taxes a
+    // non-city resident by the stored table, as after Open.
+    app.loadLedger();
+    app.loadNonCitySettings();
+
+    MainWindow &main = app.mainWindow();
+    main.setTitle("  User:  " + app.UserName);
+    main.lbUser.setText(app.UserName);
+    app.show(ScreenId::MainWindow);
+    app.close(ScreenId::StartupPrompt);
+}
+
+} // namespace tallyman
