@@ -32,6 +32,22 @@ Decimal toDecimal(double value, int significant)
     return d;
 }
 
+std::optional<long long> fastCents(double value)
+{
+    const double magnitude = std::fabs(value);
+    // Below 1e9 dollars the 15-digit text is within 0.005 of a cent of the value, and the
+    // product below is exact to far better than that, so only near-ties need the text.
+    if (!(magnitude < 1e9))
+        return std::nullopt;
+    const double cents = magnitude * 100;
+    const double whole = std::floor(cents);
+    const double fraction = cents - whole;
+    if (std::fabs(fraction - 0.5) <= 0.01)
+        return std::nullopt;
+    const auto rounded = static_cast<long long>(fraction > 0.5 ? whole + 1 : whole);
+    return value < 0 ? -rounded : rounded;
+}
+
 Decimal roundHalfAway(Decimal d, int places)
 {
     const int keep = d.intDigits + places; // digits that stay

@@ -1,6 +1,7 @@
 // Decimal digits of a double, the common ground of every number format and rounding.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tallyman::detail {
@@ -18,6 +19,11 @@ Decimal toDecimal(double value, int significant);
 
 // Rounds half away from zero to `places` decimals, working on the digit text.
 Decimal roundHalfAway(Decimal d, int places);
+
+// The value rounded half away from zero to whole cents, computed without digit text, when
+// that is certain to agree with rounding the 15-digit text: the value is of ordinary size and
+// not within a hundredth of a cent of a tie. Nothing otherwise; callers then use the text.
+std::optional<long long> fastCents(double value);
 
 // Integer part and fraction of `places` digits, both as digit strings ("" integer for zero).
 std::string integerDigits(const Decimal &d);

@@ -17,6 +17,14 @@ struct Pieces {
 
 Pieces split(double value, int places)
 {
+    if (places == 2)
+        if (const auto cents = detail::fastCents(value)) {
+            const long long magnitude = *cents < 0 ? -*cents : *cents;
+            const long long dollars = magnitude / 100;
+            const int rest = static_cast<int>(magnitude % 100);
+            const char fraction[3] = {static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10), 0};
+            return Pieces{*cents < 0, dollars == 0 ? std::string() : std::to_string(dollars), fraction};
+        }
     const auto d = detail::roundHalfAway(detail::toDecimal(value, 15), places);
     // A value that rounds to zero shows no sign.
     return Pieces{d.negative && !d.digits.empty(), detail::integerDigits(d), detail::fractionDigits(d, places)};

@@ -4,6 +4,7 @@
 #include "numbers/decimal.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -78,13 +79,23 @@ std::size_t numberPrefix(std::string_view s, bool allowCommas)
 
 double parseNumber(std::string_view s)
 {
-    std::string text;
+    char text[129];
+    std::size_t length = 0;
     for (char c : s) {
-        if (c == ',')
+        if (c == ',' || (c == '+' && length == 0))
             continue;
-        text += (c == 'd' || c == 'D') ? 'e' : c;
+        if (length == sizeof text - 1)
+            return std::strtod(std::string(s).c_str(), nullptr); // absurdly long: the slow way
+        text[length++] = (c == 'd' || c == 'D') ? 'e' : c;
     }
-    return std::strtod(text.c_str(), nullptr);
+    // from_chars reads the nearest double, as strtod does, without its locale and cost.
+    double value = 0;
+    const auto result = std::from_chars(text, text + length, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        text[length] = 0;
+        return std::strtod(text, nullptr); // infinity or zero, as strtod gives
+    }
+    return value;
 }
 
 } // namespace

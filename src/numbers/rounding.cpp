@@ -25,11 +25,18 @@ std::string roundedText(double value, int places)
 
 double roundHalfAwayFromZero(double value, int places)
 {
+    if (places == 2)
+        if (const auto cents = detail::fastCents(value))
+            return static_cast<double>(*cents) / 100; // correctly rounded, as reading the text is
     return std::strtod(roundedText(value, places).c_str(), nullptr);
 }
 
 Amount roundCents(double value)
 {
+    // Up to 2^24 cents both operands are exact floats, so the float division is the nearest
+    // float to the decimal text, exactly what reading the text back gives.
+    if (const auto cents = detail::fastCents(value); cents && std::llabs(*cents) < (1LL << 24))
+        return static_cast<float>(*cents) / 100.0f;
     // Read straight into a float, as the text would be read back into an Amount.
     const std::string text = roundedText(value, 2);
     toAmount(std::strtod(text.c_str(), nullptr)); // range check

@@ -161,3 +161,27 @@ INSTANTIATE_TEST_SUITE_P(Values, Strict,
         StrictCase{"-", std::nullopt}, StrictCase{"1.2.3", std::nullopt}, StrictCase{"1-2", std::nullopt},
         StrictCase{"$1,234.50", 1234.5}, StrictCase{"-$3.00", -3.0}, StrictCase{".50", 0.5},
         StrictCase{"1E+20", 1e20}, StrictCase{"12abc", std::nullopt}, StrictCase{"1e999", std::nullopt}));
+
+#include "numbers/decimal.h"
+
+#include <random>
+
+// The arithmetic short cut for cents must agree with rounding the 15-digit text everywhere,
+// near ties included.
+TEST(RoundCents, ShortCutAgreesWithTheDigitText)
+{
+    std::mt19937_64 random(20261209);
+    std::uniform_real_distribution<double> dollars(-2e6, 2e6);
+    std::uniform_int_distribution<long long> mills(-2000000000LL, 2000000000LL);
+    for (int i = 0; i < 200000; ++i) {
+        // Half of the values sit on or right beside a half cent.
+        const double value = i % 2 ? dollars(random)
+                                   : (static_cast<double>(mills(random)) * 10 + 5) / 1000 + (i % 3 - 1) * 1e-9;
+        const auto text = detail::roundHalfAway(detail::toDecimal(value, 15), 2);
+        const std::string expected = (text.negative ? "-" : "") + detail::integerDigits(text) + "."
+            + detail::fractionDigits(text, 2);
+        ASSERT_EQ(formatPlainCents(value), expected) << value;
+        ASSERT_EQ(roundHalfAwayFromZero(value, 2), std::strtod(expected.c_str(), nullptr)) << value;
+        ASSERT_EQ(roundCents(value), std::strtof(expected.c_str(), nullptr)) << value;
+    }
+}
