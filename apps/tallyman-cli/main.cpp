@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);

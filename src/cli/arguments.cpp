@@ -20,42 +20,43 @@ struct OptionSpec {
 // Command options are known here so a value is never taken for a word; each command then
 // refuses the options that are not its own.
 constexpr std::array CommandOptions = {
-    OptionSpec{"--hours", true},
-    OptionSpec{"--straight", true},
-    OptionSpec{"--straight2", true},
-    OptionSpec{"--ot", true},
-    OptionSpec{"--ot15", true},
-    OptionSpec{"--holiday", true},
-    OptionSpec{"--vacation", true},
-    OptionSpec{"--amount", true},
-    OptionSpec{"--tips", true},
-    OptionSpec{"--ot-2x", false},
-    OptionSpec{"--fed-prior-april", false},
-    OptionSpec{"--week", true},
+    OptionSpec { "--hours", true },
+    OptionSpec { "--straight", true },
+    OptionSpec { "--straight2", true },
+    OptionSpec { "--ot", true },
+    OptionSpec { "--ot15", true },
+    OptionSpec { "--holiday", true },
+    OptionSpec { "--vacation", true },
+    OptionSpec { "--amount", true },
+    OptionSpec { "--tips", true },
+    OptionSpec { "--ot-2x", false },
+    OptionSpec { "--fed-prior-april", false },
+    OptionSpec { "--week", true },
 };
 
-const OptionSpec *commandOption(std::string_view name)
+const OptionSpec* commandOption(std::string_view name)
 {
     const auto it = std::find_if(CommandOptions.begin(), CommandOptions.end(),
-        [&](const OptionSpec &known) { return known.name == name; });
+        [&](const OptionSpec& known) { return known.name == name; });
     return it == CommandOptions.end() ? nullptr : &*it;
 }
 
 } // namespace
 
-bool Arguments::has(const std::string &option) const
+bool Arguments::has(const std::string& option) const
 {
-    return std::any_of(options.begin(), options.end(), [&](const auto &o) { return o.first == option; });
+    return std::any_of(options.begin(), options.end(), [&](const auto& o) { return o.first == option; });
 }
 
-Arguments parseArguments(const std::vector<std::string> &args)
+Arguments parseArguments(const std::vector<std::string>& args)
 {
     Arguments parsed;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
+        const std::string& arg = args[i];
         // A lone "-" or a negative number is a word; "--" ends the options.
-        const bool looksLikeNumber = arg.size() >= 2 && (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.');
+        const bool looksLikeNumber
+            = arg.size() >= 2 && (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.');
         if (optionsEnded || arg.size() < 2 || arg[0] != '-' || looksLikeNumber) {
             parsed.words.push_back(arg);
             continue;
@@ -95,7 +96,7 @@ Arguments parseArguments(const std::vector<std::string> &args)
             parsed.answerYes = name == "--yes";
         } else if (name == "--today") {
             const std::string text = takeValue();
-            parsed.today = ui::PlainClock(ui::Date{2000, 1, 1}).parseShortDate(text);
+            parsed.today = ui::PlainClock(ui::Date { 2000, 1, 1 }).parseShortDate(text);
             if (!parsed.today)
                 throw UsageError("--today: \"" + text + "\" is not a date in the form M/d/yyyy");
         } else if (name == "--help" || name == "-h") {
@@ -104,7 +105,7 @@ Arguments parseArguments(const std::vector<std::string> &args)
         } else if (name == "--version") {
             noValue();
             parsed.version = true;
-        } else if (const OptionSpec *option = commandOption(name)) {
+        } else if (const OptionSpec* option = commandOption(name)) {
             if (option->takesValue) {
                 parsed.options.emplace_back(name, takeValue());
             } else {

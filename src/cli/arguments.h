@@ -14,10 +14,10 @@ namespace tallyman::cli {
 // The command line is malformed: exit 1 with the reason and the usage.
 class UsageError : public std::runtime_error {
 public:
-    explicit UsageError(const std::string &reason, std::string usageTopic = {})
-        : std::runtime_error(reason), topic(std::move(usageTopic))
-    {
-    }
+    explicit UsageError(const std::string& reason, std::string usageTopic = {})
+        : std::runtime_error(reason)
+        , topic(std::move(usageTopic))
+    { }
     std::string topic; // the command whose usage follows the reason ("" for the program's)
 };
 
@@ -48,10 +48,10 @@ struct Arguments {
     // Command options in order, with their value ("" for a switch).
     std::vector<std::pair<std::string, std::string>> options;
 
-    bool has(const std::string &option) const;
+    bool has(const std::string& option) const;
 };
 
 // Takes the command line apart. Throws UsageError for an unknown option or a missing value.
-Arguments parseArguments(const std::vector<std::string> &args);
+Arguments parseArguments(const std::vector<std::string>& args);
 
 } // namespace tallyman::cli

@@ -19,19 +19,19 @@ const std::string Topic = "calc";
 
 // The eight boxes of the main window in their order, with the option that fills each one.
 struct InputBox {
-    const char *option;
-    const char *caption;
+    const char* option;
+    const char* caption;
 };
-constexpr std::array<InputBox, 8> Boxes = {{
-    {"--straight", "STRAIGHT TIME HOURS 1"},
-    {"--straight2", "STRAIGHT TIME HOURS 2"},
-    {"--ot", "O.T."},
-    {"--ot15", "O.T. TIME AND 1/2 (1.5X)"},
-    {"--holiday", "HOLIDAY IN HOURS"},
-    {"--vacation", "VACATION - SICK, IN HOURS"},
-    {"--amount", "PAY IN DOLLAR AMOUNT"},
-    {"--tips", "TIPS (Hours)"},
-}};
+constexpr std::array<InputBox, 8> Boxes = { {
+    { "--straight", "STRAIGHT TIME HOURS 1" },
+    { "--straight2", "STRAIGHT TIME HOURS 2" },
+    { "--ot", "O.T." },
+    { "--ot15", "O.T. TIME AND 1/2 (1.5X)" },
+    { "--holiday", "HOLIDAY IN HOURS" },
+    { "--vacation", "VACATION - SICK, IN HOURS" },
+    { "--amount", "PAY IN DOLLAR AMOUNT" },
+    { "--tips", "TIPS (Hours)" },
+} };
 
 struct PeriodInput {
     std::array<std::string, 8> texts;
@@ -40,7 +40,7 @@ struct PeriodInput {
     std::optional<std::string> week;
 };
 
-std::vector<std::string> splitCommas(const std::string &text)
+std::vector<std::string> splitCommas(const std::string& text)
 {
     std::vector<std::string> parts(1);
     for (char c : text) {
@@ -57,12 +57,12 @@ std::string boxName(std::size_t index)
     return "txtAmount(" + std::to_string(index) + ") \"" + Boxes[index].caption + "\"";
 }
 
-PeriodInput readInput(const Arguments &args)
+PeriodInput readInput(const Arguments& args)
 {
     refuseExtras(args, 1, Topic);
     PeriodInput input;
     bool perBox = false;
-    for (const auto &[option, value] : args.options) {
+    for (const auto& [option, value] : args.options) {
         if (option == "--hours") {
             const auto texts = splitCommas(value);
             if (texts.size() != input.texts.size())
@@ -77,7 +77,8 @@ PeriodInput readInput(const Arguments &args)
         } else if (option == "--week") {
             input.week = value;
         } else {
-            const auto box = std::find_if(Boxes.begin(), Boxes.end(), [&](const InputBox &b) { return option == b.option; });
+            const auto box = std::find_if(
+                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return option == b.option; });
             if (box == Boxes.end())
                 throw UsageError("calc does not take " + option, Topic);
             input.texts[std::size_t(box - Boxes.begin())] = value;
@@ -94,14 +95,16 @@ PeriodInput readInput(const Arguments &args)
     return input;
 }
 
-void printResult(std::ostream &out, const std::string &user, MainWindow &main)
+void printResult(std::ostream& out, const std::string& user, MainWindow& main)
 {
     out << "User: " << user << "    " << main.lbTableNotice.text() << "\n";
     out << "Federal table: " << main.lbTaxVer.text() << "\n\n";
 
     // The result panel: each amount label beside its caption, amounts aligned on the right.
     std::vector<std::pair<std::string, std::string>> rows;
-    const auto add = [&](const ui::Label &tag, const ui::Label &amount) { rows.emplace_back(tag.caption(), amount.text()); };
+    const auto add = [&](const ui::Label& tag, const ui::Label& amount) {
+        rows.emplace_back(tag.caption(), amount.text());
+    };
     add(main.lbTaxTag[12], main.Label13);
     add(main.lbTaxTag[11], main.lbOverT);
     add(main.lbTaxTag[17], main.lbTips);
@@ -117,22 +120,22 @@ void printResult(std::ostream &out, const std::string &user, MainWindow &main)
     add(main.lbTaxTag[13], main.lbNet);
 
     std::size_t nameWidth = 0, valueWidth = 0;
-    for (const auto &[name, value] : rows) {
+    for (const auto& [name, value] : rows) {
         nameWidth = std::max(nameWidth, name.size());
         valueWidth = std::max(valueWidth, value.size());
     }
-    for (const auto &[name, value] : rows) {
+    for (const auto& [name, value] : rows) {
         if (name.empty()) {
             out << '\n';
             continue;
         }
-        out << std::left << std::setw(int(nameWidth)) << name << "  " << std::right << std::setw(int(valueWidth))
-            << value << '\n';
+        out << std::left << std::setw(int(nameWidth)) << name << "  " << std::right
+            << std::setw(int(valueWidth)) << value << '\n';
     }
 }
 
-void writeResult(JsonWriter &w, const std::string &user, const PayResult &pay, MainWindow &main,
-    const std::vector<ui::Message> &messages)
+void writeResult(JsonWriter& w, const std::string& user, const PayResult& pay, MainWindow& main,
+    const std::vector<ui::Message>& messages)
 {
     w.beginObject();
     w.member("user", user);
@@ -140,23 +143,23 @@ void writeResult(JsonWriter &w, const std::string &user, const PayResult &pay, M
     writeRecord(w, pay);
     w.key("labels").beginObject();
     w.key("lbTaxDed").beginArray(true);
-    for (const ui::Label &label : main.lbTaxDed)
+    for (const ui::Label& label : main.lbTaxDed)
         w.value(label.text());
     w.endArray();
-    const std::pair<const char *, const ui::Label *> labels[] = {
-        {"lbSDI", &main.lbSDI},
-        {"lbSUI", &main.lbSUI},
-        {"lbCafe", &main.lbCafe},
-        {"Label13", &main.Label13},
-        {"lbTaxes", &main.lbTaxes},
-        {"lbDeduct", &main.lbDeduct},
-        {"lbNet", &main.lbNet},
-        {"lbOverT", &main.lbOverT},
-        {"lbTips", &main.lbTips},
-        {"lbTaxVer", &main.lbTaxVer},
-        {"lbTableNotice", &main.lbTableNotice},
+    const std::pair<const char*, const ui::Label*> labels[] = {
+        { "lbSDI", &main.lbSDI },
+        { "lbSUI", &main.lbSUI },
+        { "lbCafe", &main.lbCafe },
+        { "Label13", &main.Label13 },
+        { "lbTaxes", &main.lbTaxes },
+        { "lbDeduct", &main.lbDeduct },
+        { "lbNet", &main.lbNet },
+        { "lbOverT", &main.lbOverT },
+        { "lbTips", &main.lbTips },
+        { "lbTaxVer", &main.lbTaxVer },
+        { "lbTableNotice", &main.lbTableNotice },
     };
-    for (const auto &[name, label] : labels)
+    for (const auto& [name, label] : labels)
         w.member(name, label->text());
     w.endObject();
     writeMessages(w, messages);
@@ -165,14 +168,14 @@ void writeResult(JsonWriter &w, const std::string &user, const PayResult &pay, M
 
 } // namespace
 
-int calcCommand(const Arguments &args, Output &output)
+int calcCommand(const Arguments& args, Output& output)
 {
     const PeriodInput input = readInput(args);
     const auto dataDir = openDataFolder(args);
     const std::string user = existingUser(args, dataDir, Topic);
 
     Session session(args, dataDir, output.err);
-    MainWindow &main = session.start(user);
+    MainWindow& main = session.start(user);
 
     for (std::size_t i = 0; i < input.texts.size(); ++i)
         if (const auto dropped = typeInto(main.txtAmount[i], input.texts[i]))
@@ -190,7 +193,7 @@ int calcCommand(const Arguments &args, Output &output)
         session.failOnReports(mark);
         throw DataError("the calculation did not run");
     }
-    const auto &shown = session.dialogs().messages();
+    const auto& shown = session.dialogs().messages();
     const std::vector<ui::Message> messages(shown.begin(), shown.end());
     if (output.json) {
         JsonWriter w(output.out);

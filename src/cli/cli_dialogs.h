@@ -11,14 +11,14 @@ namespace tallyman::cli {
 
 class CliDialogs : public ui::ScriptedDialogs {
 public:
-    CliDialogs(std::ostream &err, bool answerYes);
-    ui::MessageAnswer message(const ui::Message &message) override;
+    CliDialogs(std::ostream& err, bool answerYes);
+    ui::MessageAnswer message(const ui::Message& message) override;
 
 private:
-    std::ostream &m_err;
+    std::ostream& m_err;
 };
 
 // The message box as text: "Title: first line", further lines indented, and a question's answer.
-std::string describeMessage(const ui::Message &message, std::optional<ui::MessageAnswer> answer = {});
+std::string describeMessage(const ui::Message& message, std::optional<ui::MessageAnswer> answer = {});
 
 } // namespace tallyman::cli

@@ -12,9 +12,9 @@
 namespace tallyman::cli {
 
 template <typename Record>
-void printUserRecord(Output &output, Session &session, std::string_view recordName, const Record &record)
+void printUserRecord(Output& output, Session& session, std::string_view recordName, const Record& record)
 {
-    const std::string &user = session.app().UserName;
+    const std::string& user = session.app().UserName;
     if (output.json) {
         JsonWriter w(output.out);
         w.beginObject().member("user", user).key(recordName);

@@ -9,20 +9,20 @@
 namespace tallyman::cli {
 
 struct Output {
-    std::ostream &out;
-    std::ostream &err;
+    std::ostream& out;
+    std::ostream& err;
     bool json = false;
 };
 
-int calcCommand(const Arguments &args, Output &output);
-int userCommand(const Arguments &args, Output &output);
-int stateCommand(const Arguments &args, Output &output);
-int cityCommand(const Arguments &args, Output &output);
-int nonCityCommand(const Arguments &args, Output &output);
-int versionCommand(const Arguments &args, Output &output);
+int calcCommand(const Arguments& args, Output& output);
+int userCommand(const Arguments& args, Output& output);
+int stateCommand(const Arguments& args, Output& output);
+int cityCommand(const Arguments& args, Output& output);
+int nonCityCommand(const Arguments& args, Output& output);
+int versionCommand(const Arguments& args, Output& output);
 
 // Refuses command options (--hours and the like) that the command does not take, and words
 // beyond `maxWords` (the command words included).
-void refuseExtras(const Arguments &args, std::size_t maxWords, const std::string &topic);
+void refuseExtras(const Arguments& args, std::size_t maxWords, const std::string& topic);
 
 } // namespace tallyman::cli

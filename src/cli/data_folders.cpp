@@ -7,20 +7,20 @@
 
 namespace tallyman::cli {
 
-DataFolderChoice chooseDataFolder(const std::optional<std::string> &dirOption)
+DataFolderChoice chooseDataFolder(const std::optional<std::string>& dirOption)
 {
     if (dirOption)
-        return {*dirOption, false};
-    if (const char *env = std::getenv("TALLYMAN_DIR"); env && *env)
-        return {env, false};
+        return { *dirOption, false };
+    if (const char* env = std::getenv("TALLYMAN_DIR"); env && *env)
+        return { env, false };
     std::filesystem::path base;
-    if (const char *xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
         base = xdg;
-    else if (const char *home = std::getenv("HOME"); home && *home)
+    else if (const char* home = std::getenv("HOME"); home && *home)
         base = std::filesystem::path(home) / ".local" / "share";
     else
         base = std::filesystem::current_path();
-    return {base / "Tallyman", true};
+    return { base / "Tallyman", true };
 }
 
 std::filesystem::path installedDataFolder()

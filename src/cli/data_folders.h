@@ -13,7 +13,7 @@ struct DataFolderChoice {
     std::filesystem::path dir;
     bool isDefault = false; // the application data folder, which is created on first use
 };
-DataFolderChoice chooseDataFolder(const std::optional<std::string> &dirOption);
+DataFolderChoice chooseDataFolder(const std::optional<std::string>& dirOption);
 
 // share/tallyman beside the installed program, else the data/ of the source tree it was built from.
 std::filesystem::path installedDataFolder();

@@ -10,8 +10,7 @@ namespace tallyman::cli {
 
 namespace {
 
-template <typename T>
-std::string shortest(T value)
+template <typename T> std::string shortest(T value)
 {
     if (!std::isfinite(value))
         return "null";
@@ -57,21 +56,16 @@ std::size_t utf8Length(std::string_view s, std::size_t i)
 
 } // namespace
 
-std::string jsonNumber(float value)
-{
-    return shortest(value);
-}
+std::string jsonNumber(float value) { return shortest(value); }
 
-std::string jsonNumber(double value)
-{
-    return shortest(value);
-}
+std::string jsonNumber(double value) { return shortest(value); }
 
 std::string jsonNumber(Currency value)
 {
     const std::int64_t units = value.units();
     // The magnitude as unsigned, so the most negative amount has one too.
-    const std::uint64_t magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    const std::uint64_t magnitude
+        = units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
     std::string text = (units < 0 ? "-" : "") + std::to_string(magnitude / Currency::UnitsPerDollar);
     std::uint64_t fraction = magnitude % Currency::UnitsPerDollar;
     if (fraction != 0) {
@@ -103,13 +97,27 @@ std::string jsonString(std::string_view utf8)
             continue;
         }
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (u < 0x20) {
                 char escaped[8];
@@ -125,10 +133,7 @@ std::string jsonString(std::string_view utf8)
     return out;
 }
 
-void JsonWriter::newline()
-{
-    m_out << '\n' << std::string(2 * m_levels.size(), ' ');
-}
+void JsonWriter::newline() { m_out << '\n' << std::string(2 * m_levels.size(), ' '); }
 
 void JsonWriter::beforeValue()
 {
@@ -138,7 +143,7 @@ void JsonWriter::beforeValue()
     }
     if (m_levels.empty())
         return;
-    Level &level = m_levels.back();
+    Level& level = m_levels.back();
     if (!level.empty)
         m_out << (level.inlined ? ", " : ",");
     if (!level.inlined)
@@ -152,23 +157,23 @@ void JsonWriter::raw(std::string_view token)
     m_out << token;
 }
 
-JsonWriter &JsonWriter::beginObject()
+JsonWriter& JsonWriter::beginObject()
 {
     raw("{");
-    m_levels.push_back({false, false});
+    m_levels.push_back({ false, false });
     return *this;
 }
 
-JsonWriter &JsonWriter::beginArray(bool inlined)
+JsonWriter& JsonWriter::beginArray(bool inlined)
 {
     // Nothing nested in an inline array is broken over lines either.
     const bool inside = !m_levels.empty() && m_levels.back().inlined;
     raw("[");
-    m_levels.push_back({true, inlined || inside});
+    m_levels.push_back({ true, inlined || inside });
     return *this;
 }
 
-JsonWriter &JsonWriter::endObject()
+JsonWriter& JsonWriter::endObject()
 {
     const Level level = m_levels.back();
     m_levels.pop_back();
@@ -180,7 +185,7 @@ JsonWriter &JsonWriter::endObject()
     return *this;
 }
 
-JsonWriter &JsonWriter::endArray()
+JsonWriter& JsonWriter::endArray()
 {
     const Level level = m_levels.back();
     m_levels.pop_back();
@@ -192,7 +197,7 @@ JsonWriter &JsonWriter::endArray()
     return *this;
 }
 
-JsonWriter &JsonWriter::key(std::string_view name)
+JsonWriter& JsonWriter::key(std::string_view name)
 {
     raw(jsonString(name));
     m_out << ": ";
@@ -200,37 +205,37 @@ JsonWriter &JsonWriter::key(std::string_view name)
     return *this;
 }
 
-JsonWriter &JsonWriter::value(std::string_view text)
+JsonWriter& JsonWriter::value(std::string_view text)
 {
     raw(jsonString(text));
     return *this;
 }
 
-JsonWriter &JsonWriter::value(bool flag)
+JsonWriter& JsonWriter::value(bool flag)
 {
     raw(flag ? "true" : "false");
     return *this;
 }
 
-JsonWriter &JsonWriter::value(int number)
+JsonWriter& JsonWriter::value(int number)
 {
     raw(std::to_string(number));
     return *this;
 }
 
-JsonWriter &JsonWriter::value(float number)
+JsonWriter& JsonWriter::value(float number)
 {
     raw(jsonNumber(number));
     return *this;
 }
 
-JsonWriter &JsonWriter::value(double number)
+JsonWriter& JsonWriter::value(double number)
 {
     raw(jsonNumber(number));
     return *this;
 }
 
-JsonWriter &JsonWriter::value(Currency amount)
+JsonWriter& JsonWriter::value(Currency amount)
 {
     raw(jsonNumber(amount));
     return *this;

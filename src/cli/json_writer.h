@@ -23,31 +23,29 @@ std::string jsonString(std::string_view utf8);
 // elements on one line ([1, 2, 3]), which suits the ten-row tables.
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream &out) : m_out(out) {}
+    explicit JsonWriter(std::ostream& out)
+        : m_out(out)
+    { }
 
-    JsonWriter &beginObject();
-    JsonWriter &endObject();
-    JsonWriter &beginArray(bool inlined = false);
-    JsonWriter &endArray();
+    JsonWriter& beginObject();
+    JsonWriter& endObject();
+    JsonWriter& beginArray(bool inlined = false);
+    JsonWriter& endArray();
     // The key of the next member of the open object.
-    JsonWriter &key(std::string_view name);
+    JsonWriter& key(std::string_view name);
 
-    JsonWriter &value(std::string_view text);
-    JsonWriter &value(const char *text) { return value(std::string_view(text)); }
-    JsonWriter &value(const std::string &text) { return value(std::string_view(text)); }
-    JsonWriter &value(bool flag);
-    JsonWriter &value(int number);
-    JsonWriter &value(short number) { return value(int(number)); }
-    JsonWriter &value(float number);
-    JsonWriter &value(double number);
-    JsonWriter &value(Currency amount);
+    JsonWriter& value(std::string_view text);
+    JsonWriter& value(const char* text) { return value(std::string_view(text)); }
+    JsonWriter& value(const std::string& text) { return value(std::string_view(text)); }
+    JsonWriter& value(bool flag);
+    JsonWriter& value(int number);
+    JsonWriter& value(short number) { return value(int(number)); }
+    JsonWriter& value(float number);
+    JsonWriter& value(double number);
+    JsonWriter& value(Currency amount);
 
     // Shorthands for a member: key(name).value(v).
-    template <typename T>
-    JsonWriter &member(std::string_view name, const T &v)
-    {
-        return key(name).value(v);
-    }
+    template <typename T> JsonWriter& member(std::string_view name, const T& v) { return key(name).value(v); }
 
 private:
     struct Level {
@@ -59,7 +57,7 @@ private:
     void raw(std::string_view token);
     void newline();
 
-    std::ostream &m_out;
+    std::ostream& m_out;
     std::vector<Level> m_levels;
     bool m_afterKey = false;
 };

@@ -3,13 +3,13 @@
 
 namespace tallyman::cli {
 
-void writeMessages(JsonWriter &w, const std::vector<ui::Message> &messages)
+void writeMessages(JsonWriter& w, const std::vector<ui::Message>& messages)
 {
     w.key("messages").beginArray();
-    for (const ui::Message &message : messages) {
+    for (const ui::Message& message : messages) {
         w.beginObject().member("title", message.title);
         w.key("lines").beginArray(true);
-        for (const std::string &line : message.lines)
+        for (const std::string& line : message.lines)
             w.value(line);
         w.endArray().endObject();
     }

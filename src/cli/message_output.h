@@ -9,6 +9,6 @@
 namespace tallyman::cli {
 
 // "messages": [{"title": ..., "lines": [...]}, ...]
-void writeMessages(JsonWriter &w, const std::vector<ui::Message> &messages);
+void writeMessages(JsonWriter& w, const std::vector<ui::Message>& messages);
 
 } // namespace tallyman::cli

@@ -10,8 +10,7 @@ namespace tallyman::cli {
 // Each function calls visit(name, value) for every field in record order; values are Amount,
 // double, Currency, short, std::string or a row array (StateRows, NonCityRows).
 
-template <typename Visit>
-void visitFields(const PayResult &r, Visit &&visit)
+template <typename Visit> void visitFields(const PayResult& r, Visit&& visit)
 {
     visit("PayRate", r.PayRate);
     visit("StrHrs", r.StrHrs);
@@ -55,8 +54,7 @@ void visitFields(const PayResult &r, Visit &&visit)
     visit("NetPay", r.NetPay);
 }
 
-template <typename Visit>
-void visitFields(const EmployeeProfile &p, Visit &&visit)
+template <typename Visit> void visitFields(const EmployeeProfile& p, Visit&& visit)
 {
     visit("HourRate", p.HourRate);
     visit("HourRate2", p.HourRate2);
@@ -93,8 +91,7 @@ void visitFields(const EmployeeProfile &p, Visit &&visit)
     visit("SSnum", p.SSnum);
 }
 
-template <typename Visit>
-void visitFields(const StateTaxSettings &s, Visit &&visit)
+template <typename Visit> void visitFields(const StateTaxSettings& s, Visit&& visit)
 {
     visit("StateMinBS", s.StateMinBS);
     visit("StateAmtBS", s.StateAmtBS);
@@ -129,8 +126,7 @@ void visitFields(const StateTaxSettings &s, Visit &&visit)
     visit("RoundOff", s.RoundOff);
 }
 
-template <typename Visit>
-void visitFields(const CityTaxSettings &c, Visit &&visit)
+template <typename Visit> void visitFields(const CityTaxSettings& c, Visit&& visit)
 {
     visit("CityMinBS", c.CityMinBS);
     visit("CityAmtBS", c.CityAmtBS);
@@ -143,8 +139,7 @@ void visitFields(const CityTaxSettings &c, Visit &&visit)
     visit("NoLocalTax", c.NoLocalTax);
 }
 
-template <typename Visit>
-void visitFields(const NonCitySettings &n, Visit &&visit)
+template <typename Visit> void visitFields(const NonCitySettings& n, Visit&& visit)
 {
     visit("NonMinBi", n.NonMinBi);
     visit("NonExpBi", n.NonExpBi);

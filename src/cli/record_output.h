@@ -18,26 +18,25 @@ std::string plainText(float value);
 std::string plainText(double value);
 std::string plainText(Currency value);
 std::string plainText(short value);
-std::string plainText(const std::string &value);
+std::string plainText(const std::string& value);
 
 // Lines "Name  value", the names padded to one width.
-void printAligned(std::ostream &out, const std::vector<std::pair<std::string, std::string>> &rows);
+void printAligned(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows);
 
 // Columns of equal length side by side, headed by their names, each row led by its index.
 struct TextColumn {
     std::string name;
     std::vector<std::string> cells;
 };
-void printColumns(std::ostream &out, const std::vector<TextColumn> &columns);
+void printColumns(std::ostream& out, const std::vector<TextColumn>& columns);
 
 namespace detail {
-inline void writeValue(JsonWriter &w, float v) { w.value(v); }
-inline void writeValue(JsonWriter &w, double v) { w.value(v); }
-inline void writeValue(JsonWriter &w, Currency v) { w.value(v); }
-inline void writeValue(JsonWriter &w, short v) { w.value(v); }
-inline void writeValue(JsonWriter &w, const std::string &v) { w.value(v); }
-template <std::size_t N>
-void writeValue(JsonWriter &w, const std::array<Amount, N> &values)
+inline void writeValue(JsonWriter& w, float v) { w.value(v); }
+inline void writeValue(JsonWriter& w, double v) { w.value(v); }
+inline void writeValue(JsonWriter& w, Currency v) { w.value(v); }
+inline void writeValue(JsonWriter& w, short v) { w.value(v); }
+inline void writeValue(JsonWriter& w, const std::string& v) { w.value(v); }
+template <std::size_t N> void writeValue(JsonWriter& w, const std::array<Amount, N>& values)
 {
     w.beginArray(true);
     for (Amount v : values)
@@ -46,11 +45,10 @@ void writeValue(JsonWriter &w, const std::array<Amount, N> &values)
 }
 } // namespace detail
 
-template <typename Record>
-void writeRecord(JsonWriter &w, const Record &record)
+template <typename Record> void writeRecord(JsonWriter& w, const Record& record)
 {
     w.beginObject();
-    visitFields(record, [&](const char *name, const auto &value) {
+    visitFields(record, [&](const char* name, const auto& value) {
         w.key(name);
         detail::writeValue(w, value);
     });
@@ -58,15 +56,14 @@ void writeRecord(JsonWriter &w, const Record &record)
 }
 
 // The record's tables (its row arrays) first, then its single fields.
-template <typename Record>
-void printRecord(std::ostream &out, const Record &record)
+template <typename Record> void printRecord(std::ostream& out, const Record& record)
 {
     std::vector<TextColumn> columns;
     std::vector<std::pair<std::string, std::string>> rows;
-    visitFields(record, [&](const char *name, const auto &value) {
+    visitFields(record, [&](const char* name, const auto& value) {
         using T = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<T, StateRows> || std::is_same_v<T, NonCityRows>) {
-            TextColumn column{name, {}};
+            TextColumn column { name, {} };
             for (Amount v : value)
                 column.cells.push_back(plainText(v));
             columns.push_back(std::move(column));

@@ -15,17 +15,17 @@ namespace tallyman::cli {
 namespace {
 
 // The "Usage:" lines of a help text, for the end of an error.
-std::string synopsis(const std::string &topic)
+std::string synopsis(const std::string& topic)
 {
     const std::string help = usage(topic);
     const std::string command = topic.substr(0, topic.find(' '));
-    return help.substr(0, help.find("\n\n") + 1) + "Try 'tallyman-cli " + (command.empty() ? "" : command + " ")
-        + "--help'.\n";
+    return help.substr(0, help.find("\n\n") + 1) + "Try 'tallyman-cli "
+        + (command.empty() ? "" : command + " ") + "--help'.\n";
 }
 
 } // namespace
 
-void refuseExtras(const Arguments &args, std::size_t maxWords, const std::string &topic)
+void refuseExtras(const Arguments& args, std::size_t maxWords, const std::string& topic)
 {
     const std::string command = args.words.empty() ? "" : args.words.front();
     if (command != "calc" && !args.options.empty())
@@ -34,9 +34,9 @@ void refuseExtras(const Arguments &args, std::size_t maxWords, const std::string
         throw UsageError("unexpected \"" + args.words[maxWords] + "\"", topic);
 }
 
-int versionCommand(const Arguments &args, Output &output)
+int versionCommand(const Arguments& args, Output& output)
 {
-    const FedTableFolders folders{chooseDataFolder(args.dir).dir, installedDataFolder()};
+    const FedTableFolders folders { chooseDataFolder(args.dir).dir, installedDataFolder() };
     std::optional<std::string> version;
     const auto path = locateFedTable(folders, FedTableFileName);
     if (path) {
@@ -60,15 +60,15 @@ int versionCommand(const Arguments &args, Output &output)
         if (version)
             output.out << "Federal table: " << *version << " (" << path->string() << ")\n";
         else
-            output.out << "Federal table: " << FedTableFileName << " not found in " << folders.dataDir.string()
-                       << " or " << folders.installedDir.string() << "\n";
+            output.out << "Federal table: " << FedTableFileName << " not found in "
+                       << folders.dataDir.string() << " or " << folders.installedDir.string() << "\n";
     }
     return ExitDone;
 }
 
-int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    Output output{out, err};
+    Output output { out, err };
     std::string topic;
     try {
         const Arguments parsed = parseArguments(args);
@@ -92,13 +92,13 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (command == "noncity")
             return nonCityCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");
-    } catch (const UsageError &e) {
+    } catch (const UsageError& e) {
         err << "tallyman-cli: " << e.what() << "\n" << synopsis(e.topic.empty() ? topic : e.topic);
         return ExitBadArguments;
-    } catch (const ReportedError &) {
+    } catch (const ReportedError&) {
         // The message box is on stderr already.
         return ExitDataProblem;
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         // DataError, and what the program could not carry out (a number too large to store).
         err << "tallyman-cli: " << e.what() << "\n";
         return ExitDataProblem;

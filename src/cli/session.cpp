@@ -8,12 +8,12 @@
 
 namespace tallyman::cli {
 
-Session::Session(const Arguments &args, const std::filesystem::path &dataDir, std::ostream &err)
+Session::Session(const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err)
     : m_dialogs(err, args.answerYes)
 {
     if (args.today)
         m_clock.setToday(*args.today);
-    m_app = std::make_unique<App>(AppServices{
+    m_app = std::make_unique<App>(AppServices {
         .dialogs = m_dialogs,
         .clock = m_clock,
         .printer = m_printer,
@@ -25,11 +25,11 @@ Session::Session(const Arguments &args, const std::filesystem::path &dataDir, st
 
 Session::~Session() = default;
 
-MainWindow &Session::start(const std::string &user)
+MainWindow& Session::start(const std::string& user)
 {
     const std::size_t before = mark();
     m_host.setModalAction(ScreenId::StartupPrompt, [this, user] {
-        StartupPrompt &prompt = m_app->startupPrompt();
+        StartupPrompt& prompt = m_app->startupPrompt();
         prompt.txtUser.setText(user);
         prompt.OKButton.click();
     });
@@ -44,7 +44,7 @@ MainWindow &Session::start(const std::string &user)
 std::vector<ui::Message> Session::reportsSince(std::size_t mark) const
 {
     std::vector<ui::Message> reports;
-    const auto &shown = m_dialogs.messages();
+    const auto& shown = m_dialogs.messages();
     for (std::size_t i = mark; i < shown.size(); ++i)
         if (shown[i].buttons == ui::MessageButtons::Ok)
             reports.push_back(shown[i]);
@@ -58,7 +58,7 @@ void Session::failOnReports(std::size_t mark) const
         return;
     // The boxes are on stderr already; the reason names the first one.
     std::string reason;
-    for (const std::string &line : reports.front().lines) {
+    for (const std::string& line : reports.front().lines) {
         const auto first = line.find_first_not_of(' ');
         if (first != std::string::npos)
             reason += (reason.empty() ? "" : " ") + line.substr(first);
@@ -66,7 +66,7 @@ void Session::failOnReports(std::size_t mark) const
     throw ReportedError(reason);
 }
 
-std::filesystem::path openDataFolder(const Arguments &args)
+std::filesystem::path openDataFolder(const Arguments& args)
 {
     const DataFolderChoice choice = chooseDataFolder(args.dir);
     std::error_code ec;
@@ -77,11 +77,12 @@ std::filesystem::path openDataFolder(const Arguments &args)
     throw DataError("the data folder " + choice.dir.string() + " does not exist");
 }
 
-std::string existingUser(const Arguments &args, const std::filesystem::path &dataDir, const std::string &topic)
+std::string existingUser(
+    const Arguments& args, const std::filesystem::path& dataDir, const std::string& topic)
 {
     if (!args.user)
         throw UsageError("this command needs --user NAME", topic);
-    const std::string &user = *args.user;
+    const std::string& user = *args.user;
     if (const auto problem = userNameProblem(user))
         throw DataError("--user \"" + user + "\": " + *problem);
     if (!fileExists(DataFolder(dataDir).userFile(user, ".use")))

@@ -23,16 +23,16 @@ namespace tallyman::cli {
 class Session {
 public:
     // The data folder must exist by now (see openDataFolder).
-    Session(const Arguments &args, const std::filesystem::path &dataDir, std::ostream &err);
+    Session(const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err);
     ~Session();
 
-    App &app() { return *m_app; }
-    CliDialogs &dialogs() { return m_dialogs; }
-    CliHost &host() { return m_host; }
+    App& app() { return *m_app; }
+    CliDialogs& dialogs() { return m_dialogs; }
+    CliHost& host() { return m_host; }
 
     // Starts the program for `user` as the start-up prompt's OK does. Throws DataError when the
     // program reported a problem on the way (a corrupt file): nothing more is pressed then.
-    MainWindow &start(const std::string &user);
+    MainWindow& start(const std::string& user);
 
     // Throws ReportedError when a message box reported a problem since `mark`.
     void failOnReports(std::size_t mark) const;
@@ -51,10 +51,11 @@ private:
 
 // The data folder for the command: --dir or TALLYMAN_DIR must exist; the application data folder
 // is created on first use. Throws DataError.
-std::filesystem::path openDataFolder(const Arguments &args);
+std::filesystem::path openDataFolder(const Arguments& args);
 
 // The user the command works on: --user, which must be a file base name whose ".use" exists in
 // the folder. Throws UsageError (missing) or DataError.
-std::string existingUser(const Arguments &args, const std::filesystem::path &dataDir, const std::string &topic);
+std::string existingUser(
+    const Arguments& args, const std::filesystem::path& dataDir, const std::string& topic);
 
 } // namespace tallyman::cli

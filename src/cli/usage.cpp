@@ -7,7 +7,7 @@ namespace tallyman::cli {
 
 namespace {
 
-const char *const Program = R"(Usage: tallyman-cli [OPTIONS] COMMAND ...
+const char* const Program = R"(Usage: tallyman-cli [OPTIONS] COMMAND ...
 
 Computes pay periods and edits users exactly as the Tallyman window does.
 
@@ -31,7 +31,8 @@ Options for every command:
 Exit status: 0 done, 1 bad arguments, 2 the program reported a problem or refused a value.
 )";
 
-const char *const Calc = R"(Usage: tallyman-cli --user NAME calc [--hours T0,T1,T2,T3,T4,T5,T6,T7 | BOX OPTIONS]
+const char* const Calc
+    = R"(Usage: tallyman-cli --user NAME calc [--hours T0,T1,T2,T3,T4,T5,T6,T7 | BOX OPTIONS]
                     [--ot-2x] [--fed-prior-april] [--week TEXT]
 
 Starts the program for the user, types the hours into the main window's eight boxes and
@@ -54,7 +55,7 @@ The boxes take only digits, blank, - and . as typed; any other character is refu
 With --json: {"user", "PayResult": {every field}, "labels": {...}, "messages": [...]}.
 )";
 
-const char *const User = R"(Usage: tallyman-cli --user NAME user show
+const char* const User = R"(Usage: tallyman-cli --user NAME user show
        tallyman-cli [--user PREVIOUS] [--yes] user new NAME
        tallyman-cli --user NAME user set FIELD=VALUE ...
 
@@ -70,7 +71,7 @@ set    types into the User Info screen and presses Save. Fields:
          Tax5 Tax6 Tax7 Tax8 Tax9 Name Address StateCityZip SSnum  (texts)
 )";
 
-const char *const State = R"(Usage: tallyman-cli --user NAME state show
+const char* const State = R"(Usage: tallyman-cli --user NAME state show
        tallyman-cli --user NAME state select STATE
        tallyman-cli --user NAME state set CONTROL=VALUE ...
        tallyman-cli --user NAME state newyork
@@ -89,7 +90,7 @@ set      types into the dialog's fields, then SAVE. Controls:
 newyork  presses New York (the default table), then SAVE.
 )";
 
-const char *const City = R"(Usage: tallyman-cli --user NAME city show
+const char* const City = R"(Usage: tallyman-cli --user NAME city show
        tallyman-cli --user NAME city newyork
        tallyman-cli --user NAME city set CONTROL=VALUE ...
 
@@ -102,7 +103,7 @@ set      types into the City Tax dialog's fields, then SAVE. Controls:
            ckNoLocalTax                                         (0|1)
 )";
 
-const char *const NonCity = R"(Usage: tallyman-cli --user NAME noncity show
+const char* const NonCity = R"(Usage: tallyman-cli --user NAME noncity show
        tallyman-cli --user NAME noncity default
        tallyman-cli --user NAME noncity set CONTROL=VALUE ...
 
@@ -116,10 +117,10 @@ set      types into the Non City Tax dialog's fields, then SAVE. Controls:
 
 } // namespace
 
-std::string usage(const std::string &topic)
+std::string usage(const std::string& topic)
 {
-    static const std::map<std::string, const char *> texts{
-        {"", Program}, {"calc", Calc}, {"user", User}, {"state", State}, {"city", City}, {"noncity", NonCity}};
+    static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
+        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

@@ -6,6 +6,6 @@
 namespace tallyman::cli {
 
 // The help of a command ("calc"; "user set" gives the help of "user") or of the program ("").
-std::string usage(const std::string &topic);
+std::string usage(const std::string& topic);
 
 } // namespace tallyman::cli

@@ -9,16 +9,16 @@ using namespace tallyman::cli;
 
 TEST(ParseArguments, GlobalOptionsGoAnywhereAndCommandOptionsKeepTheirOrder)
 {
-    const Arguments a = parseArguments({"calc", "--dir", "/tmp/x", "--straight=40", "--user", "Smith", "--json",
-        "--ot-2x", "--ot", "-3", "--yes", "--today", "2/29/2024"});
-    EXPECT_EQ(a.words, std::vector<std::string>{"calc"});
+    const Arguments a = parseArguments({ "calc", "--dir", "/tmp/x", "--straight=40", "--user", "Smith",
+        "--json", "--ot-2x", "--ot", "-3", "--yes", "--today", "2/29/2024" });
+    EXPECT_EQ(a.words, std::vector<std::string> { "calc" });
     EXPECT_EQ(a.dir, "/tmp/x");
     EXPECT_EQ(a.user, "Smith");
     EXPECT_TRUE(a.json);
     EXPECT_TRUE(a.answerYes);
-    EXPECT_EQ(a.today, (ui::Date{2024, 2, 29}));
-    const std::vector<std::pair<std::string, std::string>> options{
-        {"--straight", "40"}, {"--ot-2x", ""}, {"--ot", "-3"}};
+    EXPECT_EQ(a.today, (ui::Date { 2024, 2, 29 }));
+    const std::vector<std::pair<std::string, std::string>> options { { "--straight", "40" },
+        { "--ot-2x", "" }, { "--ot", "-3" } };
     EXPECT_EQ(a.options, options);
     EXPECT_TRUE(a.has("--ot-2x"));
     EXPECT_FALSE(a.has("--tips"));
@@ -26,29 +26,31 @@ TEST(ParseArguments, GlobalOptionsGoAnywhereAndCommandOptionsKeepTheirOrder)
 
 TEST(ParseArguments, WordsAfterDoubleDashAndNegativeNumbersAreOperands)
 {
-    const Arguments a = parseArguments({"user", "new", "--", "--odd", "-5", "state", "set", "txtStateAdj=-5"});
-    EXPECT_EQ(a.words, (std::vector<std::string>{"user", "new", "--odd", "-5", "state", "set", "txtStateAdj=-5"}));
-    EXPECT_EQ(parseArguments({"state", "set", "-.5"}).words.back(), "-.5");
+    const Arguments a
+        = parseArguments({ "user", "new", "--", "--odd", "-5", "state", "set", "txtStateAdj=-5" });
+    EXPECT_EQ(a.words,
+        (std::vector<std::string> { "user", "new", "--odd", "-5", "state", "set", "txtStateAdj=-5" }));
+    EXPECT_EQ(parseArguments({ "state", "set", "-.5" }).words.back(), "-.5");
 }
 
 TEST(ParseArguments, MalformedCommandLinesAreUsageErrors)
 {
-    const std::vector<std::vector<std::string>> bad{
-        {"calc", "--bogus"},
-        {"calc", "-x"},
-        {"calc", "--straight"},
-        {"--dir"},
-        {"--json=1"},
-        {"calc", "--ot-2x=yes"},
-        {"--today", "13/1/2024"},
-        {"--today", "2/29/2023"},
-        {"--today", "1/1/24"},
-        {"--today", "tomorrow"},
+    const std::vector<std::vector<std::string>> bad {
+        { "calc", "--bogus" },
+        { "calc", "-x" },
+        { "calc", "--straight" },
+        { "--dir" },
+        { "--json=1" },
+        { "calc", "--ot-2x=yes" },
+        { "--today", "13/1/2024" },
+        { "--today", "2/29/2023" },
+        { "--today", "1/1/24" },
+        { "--today", "tomorrow" },
     };
-    for (const auto &args : bad)
+    for (const auto& args : bad)
         EXPECT_THROW(parseArguments(args), UsageError) << args.back();
-    EXPECT_TRUE(parseArguments({"-h"}).help);
-    EXPECT_FALSE(parseArguments({"--no"}).answerYes);
+    EXPECT_TRUE(parseArguments({ "-h" }).help);
+    EXPECT_FALSE(parseArguments({ "--no" }).answerYes);
 }
 
 TEST(ParseAssignment, TakesNameIndexAndValue)
@@ -63,19 +65,19 @@ TEST(ParseAssignment, TakesNameIndexAndValue)
     EXPECT_FALSE(b.index);
     EXPECT_EQ(b.value, "A = B");
     EXPECT_EQ(parseAssignment("Tax7=", "user set").value, "");
-    for (const char *word : {"HourRate", "=5", "x[]=1", "x[a]=1", "x[-1]=1", "x[1=1", "x[1]y=2"})
+    for (const char* word : { "HourRate", "=5", "x[]=1", "x[a]=1", "x[-1]=1", "x[1=1", "x[1]y=2" })
         EXPECT_THROW(parseAssignment(word, "state set"), UsageError) << word;
 }
 
 TEST(Typing, NumberBoxDropsWhatItsFilterDrops)
 {
     struct Case {
-        const char *text;
-        const char *dropped; // nullptr: all kept
+        const char* text;
+        const char* dropped; // nullptr: all kept
     };
-    const Case cases[] = {{"40", nullptr}, {" -1.5", nullptr}, {"1-2", nullptr}, {"", nullptr}, {"12a", "a"},
-        {"1,250", ","}, {"4€", "€"}, {"$5", "$"}};
-    for (const auto &c : cases) {
+    const Case cases[] = { { "40", nullptr }, { " -1.5", nullptr }, { "1-2", nullptr }, { "", nullptr },
+        { "12a", "a" }, { "1,250", "," }, { "4€", "€" }, { "$5", "$" } };
+    for (const auto& c : cases) {
         const auto dropped = firstDroppedByNumberBox(c.text);
         if (c.dropped) {
             EXPECT_EQ(dropped, c.dropped) << c.text;
@@ -106,7 +108,7 @@ TEST(Typing, TextBoxTakesAnyTextAndReplacesTheOld)
 TEST(Typing, ListItemsCheckValuesAndClicks)
 {
     ui::ComboBox list;
-    list.setItems({"Single", "Married"});
+    list.setItems({ "Single", "Married" });
     EXPECT_EQ(listItem(list, "married"), "Married");
     EXPECT_FALSE(listItem(list, "Divorced"));
 

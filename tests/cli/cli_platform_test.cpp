@@ -20,16 +20,16 @@ TEST(CliDialogs, MessagesGoToStderrAsTheyAreShownWithTheAnswer)
         std::string printed;
     };
     const Case cases[] = {
-        {false, {{"You have corupted a file.", "Find file,", "Smith.cti", "and delete it."}, "Tallyman"},
+        { false, { { "You have corupted a file.", "Find file,", "Smith.cti", "and delete it." }, "Tallyman" },
             ui::MessageAnswer::Ok,
-            "Tallyman: You have corupted a file.\n  Find file,\n  Smith.cti\n  and delete it.\n"},
-        {false, {{"........SAVE PREVIOUS USER?"}, "Save?", ui::MessageButtons::YesNo}, ui::MessageAnswer::No,
-            "Save?: ........SAVE PREVIOUS USER? -> No\n"},
-        {true, {{"     SAVE USER'S SETTINGS?"}, "Save?", ui::MessageButtons::YesNo}, ui::MessageAnswer::Yes,
-            "Save?:      SAVE USER'S SETTINGS? -> Yes\n"},
-        {true, {{"no title"}, ""}, ui::MessageAnswer::Ok, "no title\n"},
+            "Tallyman: You have corupted a file.\n  Find file,\n  Smith.cti\n  and delete it.\n" },
+        { false, { { "........SAVE PREVIOUS USER?" }, "Save?", ui::MessageButtons::YesNo },
+            ui::MessageAnswer::No, "Save?: ........SAVE PREVIOUS USER? -> No\n" },
+        { true, { { "     SAVE USER'S SETTINGS?" }, "Save?", ui::MessageButtons::YesNo },
+            ui::MessageAnswer::Yes, "Save?:      SAVE USER'S SETTINGS? -> Yes\n" },
+        { true, { { "no title" }, "" }, ui::MessageAnswer::Ok, "no title\n" },
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         std::ostringstream err;
         CliDialogs dialogs(err, c.answerYes);
         EXPECT_EQ(dialogs.message(c.message), c.answer);
@@ -53,15 +53,15 @@ class DataFolderChoiceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char *name : {"TALLYMAN_DIR", "XDG_DATA_HOME", "HOME"})
-            if (const char *value = std::getenv(name))
+        for (const char* name : { "TALLYMAN_DIR", "XDG_DATA_HOME", "HOME" })
+            if (const char* value = std::getenv(name))
                 m_saved.emplace_back(name, value);
     }
     void TearDown() override
     {
-        for (const char *name : {"TALLYMAN_DIR", "XDG_DATA_HOME", "HOME"})
+        for (const char* name : { "TALLYMAN_DIR", "XDG_DATA_HOME", "HOME" })
             ::unsetenv(name);
-        for (const auto &[name, value] : m_saved)
+        for (const auto& [name, value] : m_saved)
             ::setenv(name.c_str(), value.c_str(), 1);
     }
     std::vector<std::pair<std::string, std::string>> m_saved;

@@ -17,24 +17,21 @@ TEST(JsonString, EscapesWhatJsonRequires)
         std::string in, out;
     };
     const Case cases[] = {
-        {"plain", "\"plain\""},
-        {"say \"hi\"", "\"say \\\"hi\\\"\""},
-        {"C:\\dir", "\"C:\\\\dir\""},
-        {"a\nb\tc\r", "\"a\\nb\\tc\\r\""},
-        {std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
-        {"Zoë €5", "\"Zoë €5\""},
-        {"bad \xE9 byte", "\"bad \\ufffd byte\""},   // Windows-1252 é is not UTF-8
-        {"cut \xE2\x82", "\"cut \\ufffd\\ufffd\""}, // a sequence cut short
-        {"\xC0\xAF", "\"\\ufffd\\ufffd\""},         // overlong "/"
-        {"\xED\xA0\x80", "\"\\ufffd\\ufffd\\ufffd\""}, // a surrogate
+        { "plain", "\"plain\"" }, { "say \"hi\"", "\"say \\\"hi\\\"\"" }, { "C:\\dir", "\"C:\\\\dir\"" },
+        { "a\nb\tc\r", "\"a\\nb\\tc\\r\"" }, { std::string("\x01\x1f", 2), "\"\\u0001\\u001f\"" },
+        { "Zoë €5", "\"Zoë €5\"" },
+        { "bad \xE9 byte", "\"bad \\ufffd byte\"" }, // Windows-1252 é is not UTF-8
+        { "cut \xE2\x82", "\"cut \\ufffd\\ufffd\"" }, // a sequence cut short
+        { "\xC0\xAF", "\"\\ufffd\\ufffd\"" }, // overlong "/"
+        { "\xED\xA0\x80", "\"\\ufffd\\ufffd\\ufffd\"" }, // a surrogate
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(jsonString(c.in), c.out) << c.in;
 }
 
 TEST(JsonNumber, FloatsReadBackAsTheSameFloat)
 {
-    for (float v : {7.5f, 0.1f, 1234.56f, 0.0525f, 16777217.0f, 999999.0f, -0.01f, 1e-7f, 3.4e38f, 0.0f}) {
+    for (float v : { 7.5f, 0.1f, 1234.56f, 0.0525f, 16777217.0f, 999999.0f, -0.01f, 1e-7f, 3.4e38f, 0.0f }) {
         const std::string text = jsonNumber(v);
         EXPECT_EQ(std::strtof(text.c_str(), nullptr), v) << text;
     }
@@ -45,7 +42,7 @@ TEST(JsonNumber, FloatsReadBackAsTheSameFloat)
 
 TEST(JsonNumber, DoublesReadBackAsTheSameDouble)
 {
-    for (double v : {0.1 + 0.2, 123.45, 1.0 / 3.0, -2.5e-10, 0.0}) {
+    for (double v : { 0.1 + 0.2, 123.45, 1.0 / 3.0, -2.5e-10, 0.0 }) {
         const std::string text = jsonNumber(v);
         EXPECT_EQ(std::strtod(text.c_str(), nullptr), v) << text;
     }
@@ -62,18 +59,18 @@ TEST(JsonNumber, CurrencyIsItsExactDecimal)
 {
     struct Case {
         std::int64_t units;
-        const char *text;
+        const char* text;
     };
     const Case cases[] = {
-        {0, "0"},
-        {125000, "12.5"},
-        {10001, "1.0001"},
-        {-30000, "-3"},
-        {-5, "-0.0005"},
-        {std::numeric_limits<std::int64_t>::min(), "-922337203685477.5808"},
-        {std::numeric_limits<std::int64_t>::max(), "922337203685477.5807"},
+        { 0, "0" },
+        { 125000, "12.5" },
+        { 10001, "1.0001" },
+        { -30000, "-3" },
+        { -5, "-0.0005" },
+        { std::numeric_limits<std::int64_t>::min(), "-922337203685477.5808" },
+        { std::numeric_limits<std::int64_t>::max(), "922337203685477.5807" },
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(jsonNumber(Currency::fromUnits(c.units)), c.text) << c.units;
 }
 
