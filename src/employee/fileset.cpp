@@ -44,8 +44,27 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &path)
     return content.str();
 }
 
+namespace {
+
+// The file already holds exactly these bytes, privately. Every save writes the whole user,
+// mostly unchanged, and flushing identical files to disk costs far more than the rest of a
+// calculation.
+bool holdsAlready(const std::filesystem::path &path, std::string_view bytes)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || (st.st_mode & 0777) != (S_IRUSR | S_IWUSR)
+        || static_cast<std::size_t>(st.st_size) != bytes.size())
+        return false;
+    const auto old = readWholeFile(path);
+    return old && *old == bytes;
+}
+
+} // namespace
+
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
+    if (holdsAlready(path, bytes))
+        return std::nullopt;
     std::string pattern = path.string() + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)

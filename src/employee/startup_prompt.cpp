@@ -42,8 +42,11 @@ void StartupPrompt::OKButton_Click()
     app.LoadUserFiles();
     app.LoadStateSettings();
     // The first calculation tests the wage bases against the real year to date and taxes a
-    // non-city resident by the stored table, as after Open.
+    // non-city resident by the stored table, as after Open. The city table is read as well:
+    // every save of the user writes it, and a save before the city dialog was ever opened
+    // (User Info's Save) would otherwise replace the user's table with zeros.
     app.loadLedger();
+    app.cityDialog(); // its opening reads the city file into the record
     app.loadNonCitySettings();
 
     MainWindow &main = app.mainWindow();

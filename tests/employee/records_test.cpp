@@ -156,6 +156,27 @@ TEST_F(DataFiles, FailedWriteKeepsWhatWasThereAndSaysWhy)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1) << "no temporary left";
 }
 
+TEST_F(DataFiles, AnUnchangedPrivateFileIsLeftAsItIs)
+{
+    const auto path = m_dir / "a.use";
+    ASSERT_FALSE(writeFileAtomically(path, "same\r\n"));
+    struct stat first {};
+    ::stat(path.c_str(), &first);
+    ASSERT_FALSE(writeFileAtomically(path, "same\r\n"));
+    struct stat second {};
+    ::stat(path.c_str(), &second);
+    EXPECT_EQ(first.st_ino, second.st_ino) << "not replaced";
+
+    // Other bytes, or a file others may read, are written afresh.
+    ASSERT_FALSE(writeFileAtomically(path, "other\r\n"));
+    EXPECT_EQ(readWholeFile(path), "other\r\n");
+    ::chmod(path.c_str(), 0644);
+    ASSERT_FALSE(writeFileAtomically(path, "other\r\n"));
+    struct stat third {};
+    ::stat(path.c_str(), &third);
+    EXPECT_EQ(third.st_mode & 0777, 0600u);
+}
+
 TEST_F(DataFiles, WriteIntoAMissingFolderFails)
 {
     EXPECT_TRUE(writeFileAtomically(m_dir / "nope" / "a.use", "x"));

@@ -1,0 +1,94 @@
+// Start-up of the App for a command.
+#include "cli/session.h"
+
+#include "cli/data_folders.h"
+#include "employee/fileset.h"
+#include "employee/main_window.h"
+#include "employee/user_commands.h"
+
+namespace tallyman::cli {
+
+Session::Session(const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err)
+    : m_dialogs(err, args.answerYes)
+{
+    if (args.today)
+        m_clock.setToday(*args.today);
+    m_app = std::make_unique<App>(AppServices {
+        .dialogs = m_dialogs,
+        .clock = m_clock,
+        .printer = m_printer,
+        .host = m_host,
+        .folder = DataFolder(dataDir),
+        .installedData = installedDataFolder(),
+    });
+}
+
+Session::~Session() = default;
+
+MainWindow& Session::start(const std::string& user)
+{
+    const std::size_t before = mark();
+    m_host.setModalAction(ScreenId::StartupPrompt, [this, user] {
+        StartupPrompt& prompt = m_app->startupPrompt();
+        prompt.txtUser.setText(user);
+        prompt.OKButton.click();
+    });
+    const bool started = m_app->start();
+    m_host.setModalAction(ScreenId::StartupPrompt, nullptr);
+    failOnReports(before);
+    if (!started || !m_app->isLoaded(ScreenId::MainWindow))
+        throw DataError("the program did not start for user \"" + user + "\"");
+    return m_app->mainWindow();
+}
+
+std::vector<ui::Message> Session::reportsSince(std::size_t mark) const
+{
+    std::vector<ui::Message> reports;
+    const auto& shown = m_dialogs.messages();
+    for (std::size_t i = mark; i < shown.size(); ++i)
+        if (shown[i].buttons == ui::MessageButtons::Ok)
+            reports.push_back(shown[i]);
+    return reports;
+}
+
+void Session::failOnReports(std::size_t mark) const
+{
+    const auto reports = reportsSince(mark);
+    if (reports.empty())
+        return;
+    // The boxes are on stderr already; the reason names the first one.
+    std::string reason;
+    for (const std::string& line : reports.front().lines) {
+        const auto first = line.find_first_not_of(' ');
+        if (first != std::string::npos)
+            reason += (reason.empty() ? "" : " ") + line.substr(first);
+    }
+    throw ReportedError(reason);
+}
+
+std::filesystem::path openDataFolder(const Arguments& args)
+{
+    const DataFolderChoice choice = chooseDataFolder(args.dir);
+    std::error_code ec;
+    if (std::filesystem::is_directory(choice.dir, ec))
+        return choice.dir;
+    if (choice.isDefault && std::filesystem::create_directories(choice.dir, ec))
+        return choice.dir;
+    throw DataError("the data folder " + choice.dir.string() + " does not exist");
+}
+
+std::string existingUser(
+    const Arguments& args, const std::filesystem::path& dataDir, const std::string& topic)
+{
+    if (!args.user)
+        throw UsageError("this command needs --user NAME", topic);
+    const std::string& user = *args.user;
+    if (const auto problem = userNameProblem(user))
+        throw DataError("--user \"" + user + "\": " + *problem);
+    if (!fileExists(DataFolder(dataDir).userFile(user, ".use")))
+        throw DataError("there is no user \"" + user + "\" in " + dataDir.string()
+            + " (tallyman-cli user new NAME makes one)");
+    return user;
+}
+
+} // namespace tallyman::cli
