@@ -77,8 +77,14 @@ private:
 
 void showControl(QWidget *widget, const ui::Control &model)
 {
-    if (widget->isHidden() == model.visible())
-        widget->setVisible(model.visible());
+    // A widget not yet shown or hidden by anyone (not even in a window yet) counts as
+    // visible: hide it now, or it appears with its window. Showing it is left to the window,
+    // since showing a widget without a parent would open it as a window of its own.
+    const bool explicitly = widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (!model.visible() && (!widget->isHidden() || !explicitly))
+        widget->setVisible(false);
+    else if (model.visible() && explicitly && widget->isHidden())
+        widget->setVisible(true);
     // The widget's own flag, not isEnabled(), which also reflects a disabled parent.
     if (widget->testAttribute(Qt::WA_ForceDisabled) == model.enabled())
         widget->setEnabled(model.enabled());

@@ -51,10 +51,9 @@ private:
     std::weak_ptr<const void> m_alive;
 };
 
-QCheckBox* specialStateBox(ui::CheckBox& model, std::function<void()> mouseDown)
+// The model runs its press handler on mouseDown; the space bar counts as a press too.
+QCheckBox* specialStateBox(ui::CheckBox& model)
 {
-    if (!model.onMouseDown)
-        model.onMouseDown = std::move(mouseDown);
     auto* box = checkBox(model);
     new SpacePress(box, model);
     return box;
@@ -118,25 +117,13 @@ StateDialogView::StateDialogView(StateDialog& m, QWidget* parent)
     specialHeading->setFont(bold);
     specialLayout->addWidget(specialHeading);
     auto* states = new QGridLayout;
-    const std::pair<ui::CheckBox*, std::function<void()>> boxes[] = {
-        { &m.ckAriz, [&m] { m.ckAriz_MouseDown(); } },
-        { &m.ckLouis, [&m] { m.ckLouis_MouseDown(); } },
-        { &m.ckIowa, [&m] { m.ckIowa_MouseDown(); } },
-        { &m.ckMissouri, [&m] { m.ckMissouri_MouseDown(); } },
-        { &m.ckUtah, [&m] { m.ckUtah_MouseDown(); } },
-        { &m.ckAlabama, [&m] { m.ckAlabama_MouseDown(); } },
-        { &m.ckMass, [&m] { m.ckMass_MouseDown(); } },
-        { &m.ckOregon, [&m] { m.ckOregon_MouseDown(); } },
-        { &m.ckKentucky, [&m] { m.ckKentucky_MouseDown(); } },
-        { &m.ckNC, [&m] { m.ckNC_MouseDown(); } },
-        { &m.ckWisconApril, [&m] { m.ckWisconApril_MouseDown(); } },
-        { &m.ckWiscon, [&m] { m.ckWiscon_MouseDown(); } },
-    };
+    ui::CheckBox* const boxes[] = { &m.ckAriz, &m.ckLouis, &m.ckIowa, &m.ckMissouri, &m.ckUtah, &m.ckAlabama,
+        &m.ckMass, &m.ckOregon, &m.ckKentucky, &m.ckNC, &m.ckWisconApril, &m.ckWiscon };
     const char* names[] = { "ckAriz", "ckLouis", "ckIowa", "ckMissouri", "ckUtah", "ckAlabama", "ckMass",
         "ckOregon", "ckKentucky", "ckNC", "ckWisconApril", "ckWiscon" };
     int index = 0;
-    for (const auto& [box, mouseDown] : boxes) {
-        auto* widget = named(specialStateBox(*box, mouseDown), names[index]);
+    for (ui::CheckBox* box : boxes) {
+        auto* widget = named(specialStateBox(*box), names[index]);
         if (box == &m.ckWiscon)
             states->addWidget(widget, 4, 0, 1, 3); // the long caption gets a row of its own
         else

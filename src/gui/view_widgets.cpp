@@ -33,15 +33,6 @@ QFont figureFont()
 
 namespace {
 
-// A widget whose control starts hidden is hidden explicitly before it is bound: it has no
-// parent yet, and a widget merely not shown yet would appear with its parent.
-template <typename W> W* hiddenAsModel(W* widget, const ui::Control& model)
-{
-    if (!model.visible())
-        widget->hide();
-    return widget;
-}
-
 int widthFor(const QFont& font, int chars)
 {
     // Room for the text plus the frame and margins of a line edit.
@@ -58,7 +49,7 @@ QLineEdit* numberBox(ui::TextBox& model, int chars)
     edit->setFont(figureFont());
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(widthFor(edit->font(), chars));
-    bind(hiddenAsModel(edit, model), model);
+    bind(edit, model);
     return edit;
 }
 
@@ -66,14 +57,14 @@ QLineEdit* textBox(ui::TextBox& model, int chars)
 {
     auto* edit = new QLineEdit;
     edit->setMinimumWidth(QFontMetrics(edit->font()).averageCharWidth() * chars);
-    bind(hiddenAsModel(edit, model), model);
+    bind(edit, model);
     return edit;
 }
 
 QLabel* caption(ui::Label& model)
 {
     auto* label = new QLabel;
-    bind(hiddenAsModel(label, model), model);
+    bind(label, model);
     return label;
 }
 
@@ -86,7 +77,7 @@ QLabel* figureLabel(ui::Label& model, int chars)
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(widthFor(label->font(), chars));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    bind(hiddenAsModel(label, model), model);
+    bind(label, model);
     return label;
 }
 
@@ -96,7 +87,7 @@ QPushButton* commandButton(ui::CommandButton& model)
 {
     auto* button = new QPushButton;
     button->setAutoDefault(false);
-    bind(hiddenAsModel(button, model), model);
+    bind(button, model);
     return button;
 }
 
@@ -107,28 +98,28 @@ QToolButton* pictureButton(ui::CommandButton& model, const QString& iconPath, co
     button->setIconSize(QSize(32, 32));
     button->setAutoRaise(false);
     button->setAccessibleName(accessibleText);
-    bind(hiddenAsModel(button, model), model);
+    bind(button, model);
     return button;
 }
 
 QCheckBox* checkBox(ui::CheckBox& model)
 {
     auto* box = new QCheckBox;
-    bind(hiddenAsModel(box, model), model);
+    bind(box, model);
     return box;
 }
 
 QRadioButton* optionButton(ui::OptionButton& model)
 {
     auto* button = new QRadioButton;
-    bind(hiddenAsModel(button, model), model);
+    bind(button, model);
     return button;
 }
 
 QComboBox* comboBox(ui::ComboBox& model)
 {
     auto* combo = new QComboBox;
-    bind(hiddenAsModel(combo, model), model);
+    bind(combo, model);
     return combo;
 }
 
@@ -136,7 +127,7 @@ QGroupBox* frame(const QString& title, ui::Control* model)
 {
     auto* group = new QGroupBox(title);
     if (model)
-        bind(hiddenAsModel(group, *model), *model);
+        bind(group, *model);
     return group;
 }
 

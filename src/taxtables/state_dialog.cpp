@@ -54,6 +54,20 @@ StateDialog::StateDialog(App& app)
     ckWiscon.setCaption("Wisconsin Prior to 4/1/14");
     ckWisconApril.setCaption("Wisconsin");
     ckNC.setCaption("N.C.");
+    // A press on a special-state box runs its handler before the box toggles, whichever
+    // front end delivers the press.
+    ckAriz.onMouseDown = [this] { ckAriz_MouseDown(); };
+    ckLouis.onMouseDown = [this] { ckLouis_MouseDown(); };
+    ckIowa.onMouseDown = [this] { ckIowa_MouseDown(); };
+    ckMissouri.onMouseDown = [this] { ckMissouri_MouseDown(); };
+    ckUtah.onMouseDown = [this] { ckUtah_MouseDown(); };
+    ckAlabama.onMouseDown = [this] { ckAlabama_MouseDown(); };
+    ckMass.onMouseDown = [this] { ckMass_MouseDown(); };
+    ckOregon.onMouseDown = [this] { ckOregon_MouseDown(); };
+    ckKentucky.onMouseDown = [this] { ckKentucky_MouseDown(); };
+    ckWiscon.onMouseDown = [this] { ckWiscon_MouseDown(); };
+    ckWisconApril.onMouseDown = [this] { ckWisconApril_MouseDown(); };
+    ckNC.onMouseDown = [this] { ckNC_MouseDown(); };
     ckSpouse.setCaption("Spouse Works");
     ckSpouse.setToolTip("For Married Persons");
     ckSpouse.setVisible(false);

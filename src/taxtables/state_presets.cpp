@@ -277,6 +277,9 @@ void StateDialog::runMissouri()
 
 void StateDialog::specialMouseDown(Special state)
 {
+    // The press decides the pressed box: whatever the preset shows there (Oregon re-shows the
+    // record's flags), the toggle that follows starts from the value it had when pressed.
+    const int pressedFrom = specialBox(state).value();
     for (auto* box : specialBoxes())
         if (box != &specialBox(state))
             box->setValue(0);
@@ -338,15 +341,14 @@ void StateDialog::specialMouseDown(Special state)
         NCSet();
         break;
     }
+    specialBox(state).setValue(pressedFrom);
 }
 
 void StateDialog::press(Special state)
 {
-    // The box toggles from the state it had when the button went down: the Oregon preset
-    // re-shows the record's flags, which must not decide the outcome of the press.
-    const int before = specialBox(state).value();
     specialMouseDown(state);
-    specialBox(state).setValue(before == 1 ? 0 : 1);
+    ui::CheckBox &box = specialBox(state);
+    box.setValue(box.value() == 1 ? 0 : 1);
 }
 
 void StateDialog::ckAriz_MouseDown() { specialMouseDown(Special::Ariz); }
