@@ -1,6 +1,8 @@
 // Bracket tables entered as bi-weekly figures; a weekly employee works on halved bounds.
 #include "engine/table_taxes.h"
 
+#include "engine/bracket_rows.h"
+
 #include <cstddef>
 
 namespace tallyman {
@@ -16,27 +18,13 @@ struct Bracket {
     const StateRows &per;
 };
 
-// Calls apply(i, bound) for every row i in 0..last whose range holds the wage: rows below the
-// last run up to the next row's minimum, the last one is open-ended. Each row is tested on its
-// own, so with unordered minimums the last applying row has the final word.
-template <std::size_t N, typename Apply>
-void forEachApplyingRow(const std::array<Amount, N> &minimums, std::size_t last, bool halved, Amount wage, Apply apply)
-{
-    auto bound = [&](std::size_t i) { return halved ? toAmount(double(minimums[i]) / 2) : minimums[i]; };
-    for (std::size_t i = 0; i <= last; ++i) {
-        const Amount low = bound(i);
-        if (low <= wage && (i == last || wage < bound(i + 1)))
-            apply(i, low);
-    }
-}
-
 // Bracket tax of a wage: (wage - minimum) x rate + amount, all halved for a weekly employee.
 void bracketTax(const Bracket &table, std::size_t last, bool weekly, Amount wage, Amount &tax)
 {
     const double share = weekly ? 0.5 : 1.0;
-    forEachApplyingRow(table.min, last, weekly, wage, [&](std::size_t i, Amount low) {
-        tax = toAmount((double(wage) - double(low)) * double(table.per[i]) + double(table.amt[i]) * share);
-    });
+    if (const auto i = applyingRow(table.min, last, wage, weekly))
+        tax = toAmount((double(wage) - double(rowMinimum(table.min, *i, weekly))) * double(table.per[*i])
+            + double(table.amt[*i]) * share);
 }
 
 } // namespace
@@ -85,8 +73,8 @@ void GetCityTax(const EmployeeProfile &profile, const CityTaxSettings &city, con
     }
     // Non-resident: the table gives the amount to subtract; the weekly table is its own.
     auto subtraction = [&](const NonCityRows &minimums, const NonCityRows &amounts) {
-        forEachApplyingRow(minimums, CityLastRow, false, pay.TaxableWages,
-            [&](std::size_t i, Amount) { pay.CityExemptAmt = amounts[i]; });
+        if (const auto i = applyingRow(minimums, CityLastRow, pay.TaxableWages, false))
+            pay.CityExemptAmt = amounts[*i];
     };
     if (profile.BiWeek != 0)
         subtraction(nonCity.NonMinBi, nonCity.NonExpBi);

@@ -1,6 +1,7 @@
 // Small rules the built-in state formulas share: pay period, status, list entries, bracket rows.
 #pragma once
 
+#include "engine/bracket_rows.h"
 #include "engine/employee_profile.h"
 #include "engine/tax_settings.h"
 
@@ -38,12 +39,13 @@ inline BracketTable marriedTable(const StateTaxSettings& s)
     return { s.StateMinBM, s.StateAmtBM, s.StatePerBM, s.StateMarExp };
 }
 
-// The generic row selection: row i < 9 applies when Min[i] <= w < Min[i+1], row 9 when
-// Min[9] <= w. For a weekly employee the minimums are halved (each half a 32-bit float).
-// Every row is tested; with ascending minimums at most one applies, otherwise the last wins.
-std::optional<std::size_t> applyingRow(const StateRows& Min, Amount w, bool halved);
+// The generic row selection on the ten rows of a state table (minimums halved for a weekly
+// employee).
+inline std::optional<std::size_t> applyingRow(const StateRows& Min, Amount w, bool halved)
+{
+    return tallyman::applyingRow(Min, Min.size() - 1, w, halved);
+}
 
-// Min[i] as the row selection sees it.
-Amount rowMinimum(const StateRows& Min, std::size_t i, bool halved);
+using tallyman::rowMinimum;
 
 } // namespace tallyman::states
