@@ -107,25 +107,7 @@ bool CityDialog::fillVar()
 {
     CityTaxSettings& city = m_app.city;
     city.NoLocalTax = static_cast<short>(ckNoLocalTax.value());
-    auto copy = [](const ui::TextBox& box, Amount& field) {
-        const auto value = fieldAmount(box.text());
-        if (value)
-            field = *value;
-        return value.has_value();
-    };
-    const auto cols = columns();
-    const auto rec = recordColumns(city);
-    for (std::size_t row = 0; row < 10; ++row)
-        for (std::size_t c = 0; c <= PerM; ++c)
-            if (!copy((*cols[c])[row], (*rec[c])[row]))
-                return false;
-    for (std::size_t row = 0; row < 10; ++row) {
-        if (!copy(txtCitySgExp[row], city.CitySgExp[row]))
-            return false;
-        if (!copy(txtCityMarExp[row], city.CityMarExp[row]))
-            return false;
-    }
-    return true;
+    return copyTableFields(columns(), recordColumns(city));
 }
 
 void CityDialog::showRecord()

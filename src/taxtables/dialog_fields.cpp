@@ -20,6 +20,31 @@ std::optional<Amount> fieldAmount(std::string_view text)
     }
 }
 
+bool copyField(const ui::TextBox &field, Amount &value)
+{
+    const auto converted = fieldAmount(field.text());
+    if (converted)
+        value = *converted;
+    return converted.has_value();
+}
+
+bool copyTableFields(const TableFields &fields, const TableRecord &record)
+{
+    auto copy = [&](std::size_t column, std::size_t row) {
+        return copyField((*fields[column])[row], (*record[column])[row]);
+    };
+    constexpr std::size_t BracketColumns = 6;
+    for (std::size_t row = 0; row < 10; ++row)
+        for (std::size_t column = 0; column < BracketColumns; ++column)
+            if (!copy(column, row))
+                return false;
+    for (std::size_t row = 0; row < 10; ++row)
+        for (std::size_t column = BracketColumns; column < fields.size(); ++column)
+            if (!copy(column, row))
+                return false;
+    return true;
+}
+
 void reportNonNumeric(App& app) { app.message({ "You have entered a NON numerial." }); }
 
 void reportCorruptFile(App& app, const std::string& fileName) { app.message(corruptFileLines(fileName)); }

@@ -93,19 +93,13 @@ void NonCityDialog::ChkFor()
 bool NonCityDialog::fillVarib()
 {
     NonCitySettings& nonCity = m_app.nonCity;
-    auto copy = [](const ui::TextBox& box, Amount& field) {
-        const auto value = fieldAmount(box.text());
-        if (value)
-            field = *value;
-        return value.has_value();
-    };
     const auto cols = columns();
     const auto rec = recordColumns(nonCity);
     for (std::size_t row = 0; row < 8; ++row)
         for (std::size_t c = 0; c < cols.size(); ++c)
-            if (!copy((*cols[c])[row], (*rec[c])[row]))
+            if (!copyField((*cols[c])[row], (*rec[c])[row]))
                 return false;
-    return copy(txtNonPer, nonCity.NonPer);
+    return copyField(txtNonPer, nonCity.NonPer);
 }
 
 void NonCityDialog::deFault()

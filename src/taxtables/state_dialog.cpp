@@ -179,29 +179,12 @@ bool StateDialog::fillVari()
     StateTaxSettings& s = m_app.state;
     s.NoStateTax = static_cast<short>(ckNoStateTax.value());
 
-    auto copy = [](const ui::TextBox& box, Amount& field) {
-        const auto value = fieldAmount(box.text());
-        if (value)
-            field = *value;
-        return value.has_value();
-    };
-
-    const auto cols = columns();
-    const auto rec = recordColumns(s);
-    for (std::size_t row = 0; row < 10; ++row)
-        for (std::size_t c = 0; c <= PerM; ++c)
-            if (!copy((*cols[c])[row], (*rec[c])[row]))
-                return false;
-    for (std::size_t row = 0; row < 10; ++row) {
-        if (!copy(txtStateSgExp[row], s.StateSgExp[row]))
-            return false;
-        if (!copy(txtStateMarExp[row], s.StateMarExp[row]))
-            return false;
-    }
+    if (!copyTableFields(columns(), recordColumns(s)))
+        return false;
     const auto side = sideFields();
     const auto recSide = recordSide(s);
     for (std::size_t i = 0; i < side.size(); ++i)
-        if (!copy(*side[i], *recSide[i]))
+        if (!copyField(*side[i], *recSide[i]))
             return false;
 
     auto flag = [](const ui::CheckBox& box) { return static_cast<short>(box.value()); };
