@@ -581,10 +581,13 @@ protected:
             }
             return false;
         case QEvent::KeyPress:
-            // A dialog would close itself on Escape behind the model's back.
+            // Escape is the close box: a dialog would otherwise reject itself behind the
+            // model's back; closing asks the model, which decides what closing means.
             if (screen && qobject_cast<QDialog *>(m_window)
-                && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+                && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+                m_window->close();
                 return true;
+            }
             return false;
         case QEvent::WindowActivate:
             if (screen && screen->onActivate)

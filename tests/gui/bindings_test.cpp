@@ -396,16 +396,29 @@ private slots:
         QVERIFY(!screen.shown());
     }
 
-    void escapeDoesNotCloseADialogBehindTheModel()
+    void escapeAsksTheModelLikeTheCloseBox()
     {
         QDialog dialog;
         ui::Screen screen;
+        int asked = 0;
+        bool mayClose = false;
+        screen.onCloseRequested = [&] {
+            ++asked;
+            if (mayClose)
+                screen.setShown(false);
+        };
         gui::bind(&dialog, screen);
         screen.setShown(true);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
+        QCOMPARE(asked, 1);
+        QVERIFY(dialog.isVisible()); // the model kept it open: the dialog does not reject itself
         QVERIFY(screen.shown());
+        mayClose = true;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(asked, 2);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!screen.shown());
     }
 
     void eitherSideMayGoFirst()
