@@ -11,6 +11,7 @@
 namespace tallyman {
 
 class App;
+struct PresetFigures;
 
 class StateDialog : public ui::Screen {
 public:
@@ -122,6 +123,7 @@ public:
     void pressNC();
 
 private:
+    void writeWholeTablePreset(const PresetFigures& figures);
     enum class Special {
         Ariz,
         Louis,

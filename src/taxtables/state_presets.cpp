@@ -214,38 +214,23 @@ void StateDialog::KentuckySet()
     writer.allowances(figures);
 }
 
-void StateDialog::WisconsinSet()
+// The Wisconsin and North Carolina presets: every row enabled, their rows and allowances
+// written, the rows after theirs cleared.
+void StateDialog::writeWholeTablePreset(const PresetFigures& figures)
 {
     setRowCaptions();
     for (std::size_t row = 0; row < 10; ++row)
         setRowEnabled(row, true);
-    const auto figures = wisconsinFigures();
     FigureWriter writer { *this };
     writer.rows(figures);
     writer.allowances(figures);
 }
 
-void StateDialog::WisconsinAprilSet()
-{
-    setRowCaptions();
-    for (std::size_t row = 0; row < 10; ++row)
-        setRowEnabled(row, true);
-    const auto figures = wisconsinAprilFigures();
-    FigureWriter writer { *this };
-    writer.rows(figures);
-    writer.allowances(figures);
-}
+void StateDialog::WisconsinSet() { writeWholeTablePreset(wisconsinFigures()); }
 
-void StateDialog::NCSet()
-{
-    setRowCaptions();
-    for (std::size_t row = 0; row < 10; ++row)
-        setRowEnabled(row, true);
-    const auto figures = ncFigures();
-    FigureWriter writer { *this };
-    writer.rows(figures);
-    writer.allowances(figures);
-}
+void StateDialog::WisconsinAprilSet() { writeWholeTablePreset(wisconsinAprilFigures()); }
+
+void StateDialog::NCSet() { writeWholeTablePreset(ncFigures()); }
 
 // ---- The Iowa and Missouri computations ----
 
