@@ -124,7 +124,9 @@ void UserInfoScreen::load()
     fillVar_();
 }
 
-void UserInfoScreen::showProfile()
+// The fields kept in the profile file set, in their boxes (no handler but the K-plan boxes
+// reacts, so the order is free).
+void UserInfoScreen::showFileSetFields()
 {
     const EmployeeProfile &p = m_app.profile;
     txtHourRate.setText(numberText(p.HourRate));
@@ -134,11 +136,6 @@ void UserInfoScreen::showProfile()
     optBiWeek.setValue(p.BiWeek);
     cboStatus.setText(p.FedStatus);
     cboDepend.setText(p.FedExemptions);
-    ckFedExemp.setValue(p.FedExemp);
-    ckSSMediExemp.setValue(p.SSMediExemp);
-    txtFedAddL.setText(numberText(p.FedAddL));
-    cboStatus2.setText(p.StateStatus);
-    cboDepend2.setText(numberText(static_cast<int>(p.StateExemptions)));
     ckNonCity.setValue(p.NonCity);
     txtTax5.setText(p.Tax5);
     txtTax6.setText(p.Tax6);
@@ -161,36 +158,22 @@ void UserInfoScreen::showProfile()
     txtSSnum.setText(p.SSnum);
 }
 
+void UserInfoScreen::showProfile()
+{
+    showFileSetFields();
+    // The five values the state file carries.
+    const EmployeeProfile &p = m_app.profile;
+    ckFedExemp.setValue(p.FedExemp);
+    ckSSMediExemp.setValue(p.SSMediExemp);
+    txtFedAddL.setText(numberText(p.FedAddL));
+    cboStatus2.setText(p.StateStatus);
+    cboDepend2.setText(numberText(static_cast<int>(p.StateExemptions)));
+}
+
 void UserInfoScreen::showLoadedProfile()
 {
+    showFileSetFields();
     EmployeeProfile &p = m_app.profile;
-    txtHourRate.setText(numberText(p.HourRate));
-    txtHourRate2.setText(numberText(p.HourRate2));
-    txtTipsRate.setText(numberText(p.TipsRate));
-    txtPension.setText(numberText(p.Pension));
-    txtMuni.setText(numberText(p.Muni));
-    txtBond.setText(numberText(p.Bond));
-    txtMisc.setText(numberText(p.Misc));
-    txtDues.setText(numberText(p.Dues));
-    txtKplan.setText(numberText(p.Kplan));
-    txtCafe.setText(numberText(p.Cafe));
-    cboDepend.setText(p.FedExemptions);
-    cboStatus.setText(p.FedStatus);
-    ckNonCity.setValue(p.NonCity);
-    ckCafeState.setValue(p.CafeState);
-    ckSelfEmp.setValue(p.SelfEmp);
-    setKplanBoxes(p.KpFix, p.KpPer);
-    optWeek.setValue(p.Week);
-    optBiWeek.setValue(p.BiWeek);
-    txtAddress.setText(p.Address);
-    txtStateCityZip.setText(p.StateCityZip);
-    txtSSnum.setText(p.SSnum);
-    txtName.setText(p.Name);
-    txtTax5.setText(p.Tax5);
-    txtTax6.setText(p.Tax6);
-    txtTax7.setText(p.Tax7);
-    txtTax8.setText(p.Tax8);
-    txtTax9.setText(p.Tax9);
     p.CafeState = static_cast<short>(ckCafeState.value());
     p.SelfEmp = static_cast<short>(ckSelfEmp.value());
     p.NonCity = static_cast<short>(ckNonCity.value());

@@ -55,6 +55,7 @@ public:
 
 private:
     void showProfile();
+    void showFileSetFields();
     void setKplanBoxes(int fix, int per);
     void applyCaptionTags();
 
