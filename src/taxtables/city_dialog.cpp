@@ -74,16 +74,9 @@ void CityDialog::load()
 void CityDialog::LoadCitySettings()
 {
     App& app = m_app;
-    switch (loadCityFile(cityFile(app.folder(), app.UserName), app.city)) {
-    case SettingsLoad::Loaded:
+    const auto path = cityFile(app.folder(), app.UserName);
+    if (settingsLoaded(app, loadCityFile(path, app.city), path))
         showRecord();
-        break;
-    case SettingsLoad::Absent:
-        break;
-    case SettingsLoad::Corrupt:
-        reportCorruptFile(app, cityFile(app.folder(), app.UserName).filename().string());
-        break;
-    }
 }
 
 std::array<CityDialog::Column*, 8> CityDialog::columns()

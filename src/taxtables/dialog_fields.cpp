@@ -47,6 +47,13 @@ bool copyTableFields(const TableFields &fields, const TableRecord &record)
 
 void reportNonNumeric(App& app) { app.message({ "You have entered a NON numerial." }); }
 
+bool settingsLoaded(App &app, SettingsLoad result, const std::filesystem::path &path)
+{
+    if (result == SettingsLoad::Corrupt)
+        reportCorruptFile(app, path.filename().string());
+    return result == SettingsLoad::Loaded;
+}
+
 void reportCorruptFile(App& app, const std::string& fileName) { app.message(corruptFileLines(fileName)); }
 
 } // namespace tallyman

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/tax_settings.h"
+#include "taxtables/settings_files.h"
 #include "numbers/amount.h"
 #include "platform/controls.h"
 
@@ -34,6 +35,9 @@ bool copyTableFields(const TableFields &fields, const TableRecord &record);
 
 // "You have entered a NON numerial.": a field did not convert and nothing was saved.
 void reportNonNumeric(App& app);
+
+// Whether a settings file was read, so the dialog shows it; a corrupt one is reported by name.
+bool settingsLoaded(App &app, SettingsLoad result, const std::filesystem::path &path);
 
 // The corrupt-file message naming the file ("Smith.cti").
 void reportCorruptFile(App& app, const std::string& fileName);

@@ -60,16 +60,9 @@ void NonCityDialog::load()
 void NonCityDialog::LoadNonCitySettings()
 {
     App& app = m_app;
-    switch (loadNonCityFile(nonCityFile(app.folder(), app.UserName), app.nonCity)) {
-    case SettingsLoad::Loaded:
+    const auto path = nonCityFile(app.folder(), app.UserName);
+    if (settingsLoaded(app, loadNonCityFile(path, app.nonCity), path))
         showRecord();
-        break;
-    case SettingsLoad::Absent:
-        break;
-    case SettingsLoad::Corrupt:
-        reportCorruptFile(app, nonCityFile(app.folder(), app.UserName).filename().string());
-        break;
-    }
 }
 
 std::array<NonCityDialog::Column*, 4> NonCityDialog::columns()
