@@ -1,5 +1,5 @@
 // Timing of one pay period and of the federal table load.
-#include "employee/fileset.h"
+#include "storage/fileset.h"
 #include "engine/calculation.h"
 #include "engine/federal.h"
 

@@ -1,5 +1,5 @@
 // tallyman: the desktop program. Asks for the user, then runs the main window until the end.
-#include "app/app.h"
+#include "screens/app.h"
 #include "gui/data_locations.h"
 #include "gui/help_viewer.h"
 #include "gui/qt_clock.h"

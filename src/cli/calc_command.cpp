@@ -5,7 +5,7 @@
 #include "cli/record_output.h"
 #include "cli/session.h"
 #include "cli/typing.h"
-#include "employee/main_window.h"
+#include "screens/main_window.h"
 
 #include <algorithm>
 #include <array>

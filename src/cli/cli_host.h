@@ -2,7 +2,7 @@
 // scripted presses on it, so the model returns to its caller as after a person's choice.
 #pragma once
 
-#include "app/app.h"
+#include "screens/app.h"
 
 #include <functional>
 #include <map>

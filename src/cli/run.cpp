@@ -5,7 +5,7 @@
 #include "cli/data_folders.h"
 #include "cli/json_writer.h"
 #include "cli/usage.h"
-#include "employee/fileset.h"
+#include "storage/fileset.h"
 #include "engine/federal.h"
 
 #include <sstream>

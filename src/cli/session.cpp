@@ -2,9 +2,9 @@
 #include "cli/session.h"
 
 #include "cli/data_folders.h"
-#include "employee/fileset.h"
-#include "employee/main_window.h"
-#include "employee/user_commands.h"
+#include "storage/fileset.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
 
 namespace tallyman::cli {
 

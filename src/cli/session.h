@@ -2,7 +2,7 @@
 // and the start-up for the user the command names.
 #pragma once
 
-#include "app/app.h"
+#include "screens/app.h"
 #include "cli/arguments.h"
 #include "cli/cli_dialogs.h"
 #include "cli/cli_host.h"

@@ -3,10 +3,10 @@
 
 #include "cli/command_output.h"
 #include "cli/typing.h"
-#include "employee/main_window.h"
-#include "taxtables/city_dialog.h"
-#include "taxtables/noncity_dialog.h"
-#include "taxtables/state_dialog.h"
+#include "screens/main_window.h"
+#include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/state_dialog.h"
 
 #include <algorithm>
 #include <span>

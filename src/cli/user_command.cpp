@@ -3,11 +3,11 @@
 
 #include "cli/command_output.h"
 #include "cli/typing.h"
-#include "employee/codepage.h"
-#include "employee/fileset.h"
-#include "employee/main_window.h"
-#include "employee/user_commands.h"
-#include "employee/user_info.h"
+#include "storage/codepage.h"
+#include "storage/fileset.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 
 #include <algorithm>
 #include <string_view>

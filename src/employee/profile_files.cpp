@@ -1,7 +1,7 @@
 // Writing and reading the profile file set: .use, .and, .cfe and .ovw or .ovb.
 #include "employee/profile_files.h"
 
-#include "employee/records.h"
+#include "storage/records.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
 

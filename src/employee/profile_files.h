@@ -1,7 +1,7 @@
 // The profile file set (.use, .and, .cfe, .ovw or .ovb): everything written together.
 #pragma once
 
-#include "employee/fileset.h"
+#include "storage/fileset.h"
 #include "engine/employee_profile.h"
 #include "engine/tax_settings.h"
 #include "trackers/overtime_record.h"

@@ -1,8 +1,8 @@
 // Federal table files and the percentage-method brackets.
 #include "engine/federal.h"
 
-#include "employee/fileset.h"
-#include "employee/records.h"
+#include "storage/fileset.h"
+#include "storage/records.h"
 
 namespace tallyman {
 

@@ -1,7 +1,7 @@
 // The about box: picture, product, maker and version.
 #pragma once
 
-#include "app/app.h"
+#include "screens/app.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 #include "gui/qt_screen_host.h"
 
 #include "gui/about_dialog.h"
-#include "gui/screen_views.h"
+#include "gui/views/screen_views.h"
 #include "platform/controls.h"
 
 #include <QCoreApplication>

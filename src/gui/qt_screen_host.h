@@ -2,7 +2,7 @@
 // dialogs, and the program's event loop.
 #pragma once
 
-#include "app/app.h"
+#include "screens/app.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,16 +1,16 @@
 // Drives the screen models as a person would and draws their windows into files.
 #include "gui/screenshots.h"
 
-#include "app/app.h"
-#include "employee/main_window.h"
-#include "employee/user_commands.h"
-#include "employee/user_info.h"
+#include "screens/app.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 #include "gui/about_dialog.h"
 #include "gui/qt_screen_host.h"
 #include "platform/plain_clock.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
-#include "taxtables/state_dialog.h"
+#include "screens/taxtables/state_dialog.h"
 
 #include <QApplication>
 #include <QDir>

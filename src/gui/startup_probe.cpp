@@ -1,7 +1,7 @@
 // The start-up probe: watches paint events until the awaited window is drawn.
 #include "gui/startup_probe.h"
 
-#include "employee/user_commands.h"
+#include "screens/user_commands.h"
 #include "gui/qt_screen_host.h"
 
 #include <QCoreApplication>

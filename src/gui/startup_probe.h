@@ -3,7 +3,7 @@
 // drawn and the program's resident memory, then ends the program.
 #pragma once
 
-#include "app/app.h"
+#include "screens/app.h"
 
 #include <QObject>
 

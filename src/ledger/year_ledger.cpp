@@ -1,7 +1,7 @@
 // The year ledger's totals and its file.
 #include "ledger/year_ledger.h"
 
-#include "employee/records.h"
+#include "storage/records.h"
 #include "numbers/number_text.h"
 
 #include <cstdlib>

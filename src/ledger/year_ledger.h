@@ -1,7 +1,7 @@
 // YearLedger: one row per pay period of the year and the year-to-date totals.
 #pragma once
 
-#include "employee/fileset.h"
+#include "storage/fileset.h"
 #include "engine/pay_result.h"
 #include "numbers/amount.h"
 #include "numbers/currency.h"

@@ -1,7 +1,7 @@
 // Writing and reading the state, city and non-city settings files.
 #include "taxtables/settings_files.h"
 
-#include "employee/records.h"
+#include "storage/records.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 // The state (.sta), city (.cti) and non-city (.nci) settings files.
 #pragma once
 
-#include "employee/fileset.h"
+#include "storage/fileset.h"
 #include "engine/employee_profile.h"
 #include "engine/tax_settings.h"
 

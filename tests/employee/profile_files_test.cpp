@@ -1,5 +1,5 @@
 // The profile file set: byte-exact files of a new user, round trips, partial and odd files.
-#include "employee/fileset.h"
+#include "storage/fileset.h"
 #include "employee/profile_files.h"
 
 #include <gtest/gtest.h>

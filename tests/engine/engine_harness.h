@@ -1,8 +1,8 @@
 // Shared pieces of the engine tests: a temporary data folder, table files, a full context.
 #pragma once
 
-#include "employee/fileset.h"
-#include "employee/records.h"
+#include "storage/fileset.h"
+#include "storage/records.h"
 #include "engine/calculation.h"
 #include "engine/federal.h"
 #include "engine/input_boxes.h"

@@ -2,7 +2,7 @@
 // dialogs, a fixed day.
 #pragma once
 
-#include "app/app.h"
+#include "screens/app.h"
 #include "gui/qt_screen_host.h"
 #include "gui/resources.h"
 #include "platform/plain_clock.h"

@@ -1,5 +1,5 @@
 // The program through its windows: start-up prompt, main window, User Info, closing.
-#include "employee/main_window.h"
+#include "screens/main_window.h"
 #include "gui/about_dialog.h"
 #include "gui_session.h"
 #include "gui_tests.h"

@@ -2,8 +2,8 @@
 // fills their fields, SAVE writes the file.
 #include "gui_session.h"
 #include "gui_tests.h"
-#include "taxtables/noncity_dialog.h"
-#include "taxtables/state_dialog.h"
+#include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/state_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,0 +1,300 @@
+// Layout of the main window: hours on the left with the CLEAR and ADD buttons under them,
+// results and the taxes and deductions on the right, the federal table in the status bar.
+#include "gui/views/main_window_view.h"
+
+#include "screens/main_window.h"
+#include "gui/bindings.h"
+#include "gui/view_widgets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace tallyman::gui {
+
+namespace {
+
+// Texts the window shows beside the model's controls.
+struct HoursRow {
+    const char* label;
+    const char* toolTip;
+};
+constexpr std::array<HoursRow, 8> HoursRows { {
+    { "STRAIGHT TIME HOURS 1", "Pay rate 1" },
+    { "STRAIGHT TIME HOURS 2", "Pay rate 2" },
+    { "O.T.", "" },
+    { "O.T. TIME AND 1/2 (1.5X)", "" },
+    { "HOLIDAY IN HOURS", "" },
+    { "VACATION - SICK, IN HOURS", "" },
+    { "PAY IN DOLLAR AMOUNT", "Use Dollar amount" },
+    { "TIPS (Hours)", "Use Dollar amount" },
+} };
+
+// A label that opens the week-ending picker when clicked, as the date box does.
+class ClickForwarder : public QObject {
+public:
+    ClickForwarder(QWidget* widget, ui::TextBox& target)
+        : QObject(widget)
+        , m_target(&target)
+        , m_alive(target.lifetime())
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease && !m_alive.expired()
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_target->click();
+        return false;
+    }
+
+private:
+    ui::TextBox* m_target;
+    std::weak_ptr<const void> m_alive;
+};
+
+QLabel* tagLabel(ui::Label& model)
+{
+    auto* tag = caption(model);
+    tag->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return tag;
+}
+
+QFont emphasised(QFont font, double scale = 1.0)
+{
+    font.setBold(true);
+    if (scale != 1.0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
+    : QMainWindow(parent)
+    , m_model(m)
+    , m_alive(m.lifetime())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tallyman.png")));
+
+    // ---- Menus ----
+    auto* file = menuBar()->addMenu(QStringLiteral("File"));
+    const auto item = [](QMenu* menu, ui::CommandButton& command, const char* name) {
+        auto* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        bind(action, command);
+        return action;
+    };
+    item(file, m.mnuNew, "mnuNew")->setShortcut(QKeySequence::New);
+    item(file, m.mnuOpen, "mnuOpen")->setShortcut(QKeySequence::Open);
+    item(file, m.mnuSave, "mnuSave")->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    item(file, m.mnuPrintItem, "mnuPrintItem");
+    item(file, m.mnuClearIitem, "mnuClearIitem");
+    file->addSeparator();
+    item(file, m.mnuExitItem, "mnuExitItem");
+    auto* options = menuBar()->addMenu(QStringLiteral("Options"));
+    item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
+    options->addSeparator();
+    item(options, m.mnuState, "mnuState");
+    item(options, m.mnuCity, "mnuCity");
+    item(options, m.mnuNonCity, "mnuNonCity");
+    auto* help = menuBar()->addMenu(QStringLiteral("Help"));
+    item(help, m.mnuHelpItem, "mnuHelpItem")->setShortcut(QKeySequence::HelpContents);
+    help->addSeparator();
+    item(help, m.mnuAboutItem, "mnuAboutItem");
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+
+    // ---- Heading: product, user and tables in use ----
+    auto* heading = new QHBoxLayout;
+    auto* product = staticText(QStringLiteral("Tallyman"));
+    product->setFont(emphasised(product->font(), 1.6));
+    product->setStyleSheet(QStringLiteral("color: #1f4f8f;"));
+    heading->addWidget(product);
+    heading->addStretch(1);
+    auto* userCaption = staticText(QStringLiteral("User:"));
+    heading->addWidget(userCaption);
+    auto* user = named(caption(m.lbUser), "lbUser");
+    user->setFont(emphasised(user->font()));
+    heading->addWidget(user);
+    heading->addSpacing(16);
+    auto* notice = named(caption(m.lbTableNotice), "lbTableNotice");
+    notice->setStyleSheet(QStringLiteral("color: #2e6b34;"));
+    heading->addWidget(notice);
+    layout->addLayout(heading);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(named(checkBox(m.ckFedJan), "ckFedJan"));
+    choices->addWidget(named(checkBox(m.ckLouisPrior), "ckLouisPrior"));
+    choices->addStretch(1);
+    layout->addLayout(choices);
+
+    auto* body = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    body->addLayout(left);
+    body->addLayout(right, 1);
+    layout->addLayout(body, 1);
+
+    // ---- Hours ----
+    auto* hours = frame(QStringLiteral("Hours"));
+    auto* hoursGrid = new QGridLayout(hours);
+    for (std::size_t i = 0; i < HoursRows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        auto* label = staticText(QString::fromLatin1(HoursRows[i].label));
+        label->setToolTip(QString::fromLatin1(HoursRows[i].toolTip));
+        if (i == 2) {
+            // O.T. with its multiplier choice beside it.
+            auto* ot = new QHBoxLayout;
+            ot->addWidget(label);
+            ot->addWidget(named(optionButton(m.opt1x), "opt1x"));
+            ot->addWidget(named(optionButton(m.opt2x), "opt2x"));
+            ot->addStretch(1);
+            hoursGrid->addLayout(ot, row, 0);
+        } else {
+            hoursGrid->addWidget(label, row, 0);
+        }
+        auto* box = named(numberBox(m.txtAmount[i], 10), "txtAmount", row);
+        label->setBuddy(box);
+        hoursGrid->addWidget(box, row, 1);
+    }
+    auto* weekLabel = staticText(QStringLiteral("WEEK ENDING:"));
+    weekLabel->setToolTip(QStringLiteral("Click for Date change"));
+    new ClickForwarder(weekLabel, m.txtWeek);
+    hoursGrid->addWidget(weekLabel, static_cast<int>(HoursRows.size()), 0);
+    auto* week = named(textBox(m.txtWeek, 10), "txtWeek");
+    week->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    week->setFont(figureFont());
+    week->setFixedWidth(figureBoxWidth(10)); // the column of the hours
+    hoursGrid->addWidget(week, static_cast<int>(HoursRows.size()), 1);
+    left->addWidget(hours);
+
+    auto* commands = frame(QString());
+    auto* commandRow = new QHBoxLayout(commands);
+    for (auto [command, icon] :
+        { std::pair { &m.cmdClear, ":/icons/clear.png" }, std::pair { &m.cmdCal, ":/icons/add.png" } }) {
+        auto* button = named(
+            pictureButton(*command, QString::fromLatin1(icon), QString::fromStdString(command->caption())),
+            command == &m.cmdCal ? "cmdCal" : "cmdClear");
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setMinimumWidth(88);
+        commandRow->addWidget(button);
+    }
+    left->addWidget(commands);
+    left->addStretch(1);
+
+    // ---- Results ----
+    auto* results = frame(QStringLiteral("Results"));
+    auto* resultsGrid = new QGridLayout(results);
+    struct ResultRow {
+        QLabel* tag;
+        ui::Label* amount;
+        const char* name;
+    };
+    const ResultRow resultRows[] = {
+        { tagLabel(m.lbTaxTag[12]), &m.Label13, "Label13" },
+        { staticText(QStringLiteral("TAXES")), &m.lbTaxes, "lbTaxes" },
+        { staticText(QStringLiteral("DEDUCTIONS")), &m.lbDeduct, "lbDeduct" },
+        { tagLabel(m.lbTaxTag[13]), &m.lbNet, "lbNet" },
+    };
+    int row = 0;
+    for (const auto& result : resultRows) {
+        auto* amount = named(figureLabel(*result.amount, 14), result.name);
+        resultsGrid->addWidget(result.tag, row, 0);
+        resultsGrid->addWidget(amount, row, 1);
+        if (result.amount == &m.lbNet) {
+            result.tag->setFont(emphasised(result.tag->font()));
+            amount->setFont(emphasised(amount->font(), 1.25));
+        }
+        ++row;
+    }
+    resultsGrid->addWidget(tagLabel(m.lbTaxTag[11]), 0, 3);
+    resultsGrid->addWidget(named(figureLabel(m.lbOverT, 12), "lbOverT"), 0, 4);
+    resultsGrid->addWidget(tagLabel(m.lbTaxTag[17]), 1, 3);
+    resultsGrid->addWidget(named(figureLabel(m.lbTips, 12), "lbTips"), 1, 4);
+    resultsGrid->setColumnMinimumWidth(2, 16);
+    resultsGrid->setColumnStretch(5, 1);
+    right->addWidget(results);
+
+    // ---- Taxes/Deductions: taxes on the left, deductions on the right ----
+    auto* taxes = frame(QStringLiteral("Taxes/Deductions"));
+    auto* taxGrid = new QGridLayout(taxes);
+    // Each amount with the tag that names it (lbTaxTag index).
+    struct TagAmount {
+        std::size_t tag;
+        ui::Label* label;
+        const char* name;
+        int index;
+    };
+    const std::array<TagAmount, 7> taxRows { {
+        { 0, &m.lbTaxDed[0], "lbTaxDed", 0 },
+        { 1, &m.lbTaxDed[1], "lbTaxDed", 1 },
+        { 2, &m.lbTaxDed[2], "lbTaxDed", 2 },
+        { 3, &m.lbTaxDed[3], "lbTaxDed", 3 },
+        { 4, &m.lbTaxDed[4], "lbTaxDed", 4 },
+        { 14, &m.lbSDI, "lbSDI", -1 },
+        { 15, &m.lbSUI, "lbSUI", -1 },
+    } };
+    const std::array<TagAmount, 7> deductionRows { {
+        { 5, &m.lbTaxDed[5], "lbTaxDed", 5 },
+        { 6, &m.lbTaxDed[6], "lbTaxDed", 6 },
+        { 7, &m.lbTaxDed[7], "lbTaxDed", 7 },
+        { 8, &m.lbTaxDed[8], "lbTaxDed", 8 },
+        { 9, &m.lbTaxDed[9], "lbTaxDed", 9 },
+        { 10, &m.lbTaxDed[10], "lbTaxDed", 10 },
+        { 16, &m.lbCafe, "lbCafe", -1 },
+    } };
+    const auto addAmount = [&](const TagAmount& amount, int r, int col) {
+        taxGrid->addWidget(
+            named(tagLabel(m.lbTaxTag[amount.tag]), "lbTaxTag", static_cast<int>(amount.tag)), r, col);
+        taxGrid->addWidget(named(figureLabel(*amount.label, 11), amount.name, amount.index), r, col + 1);
+    };
+    for (std::size_t i = 0; i < taxRows.size(); ++i) {
+        addAmount(taxRows[i], static_cast<int>(i), 0);
+        addAmount(deductionRows[i], static_cast<int>(i), 3);
+    }
+    taxGrid->setColumnMinimumWidth(2, 16);
+    taxGrid->setColumnStretch(5, 1);
+    right->addWidget(taxes);
+    right->addStretch(1);
+
+    setCentralWidget(central);
+
+    // ---- Federal table in use ----
+    auto* fedCaption = caption(m.Label7);
+    statusBar()->addWidget(fedCaption);
+    auto* version = named(caption(m.lbTaxVer), "lbTaxVer");
+    version->setIndent(12);
+    statusBar()->addWidget(version, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    bind(this, m);
+}
+
+void MainWindowView::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The person starts by typing the first hours.
+    if (!m_alive.expired())
+        m_model.txtAmount[0].setFocus();
+}
+
+} // namespace tallyman::gui

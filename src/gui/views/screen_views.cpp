@@ -1,0 +1,66 @@
+// Maps screen ids to their models and views.
+#include "gui/views/screen_views.h"
+
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
+#include "gui/views/city_dialog_view.h"
+#include "gui/views/main_window_view.h"
+#include "gui/views/noncity_dialog_view.h"
+#include "gui/views/save_user_view.h"
+#include "gui/views/startup_prompt_view.h"
+#include "gui/views/state_dialog_view.h"
+#include "gui/views/user_info_view.h"
+#include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/state_dialog.h"
+
+namespace tallyman::gui {
+
+ui::Screen* loadedScreen(App& app, ScreenId screen)
+{
+    if (!app.isLoaded(screen))
+        return nullptr;
+    switch (screen) {
+    case ScreenId::StartupPrompt:
+        return &app.startupPrompt();
+    case ScreenId::MainWindow:
+        return &app.mainWindow();
+    case ScreenId::UserInfo:
+        return &app.userInfo();
+    case ScreenId::SaveUser:
+        return &app.saveUser();
+    case ScreenId::StateDialog:
+        return &app.stateDialog();
+    case ScreenId::CityDialog:
+        return &app.cityDialog();
+    case ScreenId::NonCityDialog:
+        return &app.nonCityDialog();
+    }
+    return nullptr;
+}
+
+QWidget* createView(App& app, ScreenId screen, QWidget* parent)
+{
+    if (!app.isLoaded(screen))
+        return nullptr;
+    switch (screen) {
+    case ScreenId::StartupPrompt:
+        return new StartupPromptView(app.startupPrompt(), parent);
+    case ScreenId::MainWindow:
+        return new MainWindowView(app.mainWindow(), parent);
+    case ScreenId::UserInfo:
+        return new UserInfoView(app.userInfo(), parent);
+    case ScreenId::SaveUser:
+        return new SaveUserView(app.saveUser(), parent);
+    case ScreenId::StateDialog:
+        return new StateDialogView(app.stateDialog(), parent);
+    case ScreenId::CityDialog:
+        return new CityDialogView(app.cityDialog(), parent);
+    case ScreenId::NonCityDialog:
+        return new NonCityDialogView(app.nonCityDialog(), parent);
+    }
+    return nullptr;
+}
+
+} // namespace tallyman::gui

@@ -1,0 +1,226 @@
+// App: screens created on first reference, closed into a holding area, modal runs, the end.
+#include "screens/app.h"
+
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
+#include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/state_dialog.h"
+
+namespace tallyman {
+
+App::App(AppServices services) : m_services(std::move(services)) {}
+
+App::~App()
+{
+    // Screens refer to each other through the App while they go; drop them in a fixed order.
+    m_nonCityDialog.reset();
+    m_cityDialog.reset();
+    m_stateDialog.reset();
+    m_saveUser.reset();
+    m_userInfo.reset();
+    m_startupPrompt.reset();
+    m_mainWindow.reset();
+    m_closed.clear();
+}
+
+// Stored before its load runs: loads refer to other screens and back to the one loading.
+template <typename S>
+S &App::screen(std::unique_ptr<S> &slot, ScreenId id)
+{
+    if (slot)
+        return *slot;
+    slot = std::make_unique<S>(*this);
+    S &created = *slot;
+    host().screenCreated(id);
+    created.load();
+    return created;
+}
+
+StartupPrompt &App::startupPrompt()
+{
+    return screen(m_startupPrompt, ScreenId::StartupPrompt);
+}
+
+MainWindow &App::mainWindow()
+{
+    return screen(m_mainWindow, ScreenId::MainWindow);
+}
+
+UserInfoScreen &App::userInfo()
+{
+    return screen(m_userInfo, ScreenId::UserInfo);
+}
+
+SaveUserDialog &App::saveUser()
+{
+    return screen(m_saveUser, ScreenId::SaveUser);
+}
+
+StateDialog &App::stateDialog()
+{
+    return screen(m_stateDialog, ScreenId::StateDialog);
+}
+
+CityDialog &App::cityDialog()
+{
+    return screen(m_cityDialog, ScreenId::CityDialog);
+}
+
+NonCityDialog &App::nonCityDialog()
+{
+    return screen(m_nonCityDialog, ScreenId::NonCityDialog);
+}
+
+ui::Screen *App::loadedScreen(ScreenId id) const
+{
+    switch (id) {
+    case ScreenId::StartupPrompt:
+        return m_startupPrompt.get();
+    case ScreenId::MainWindow:
+        return m_mainWindow.get();
+    case ScreenId::UserInfo:
+        return m_userInfo.get();
+    case ScreenId::SaveUser:
+        return m_saveUser.get();
+    case ScreenId::StateDialog:
+        return m_stateDialog.get();
+    case ScreenId::CityDialog:
+        return m_cityDialog.get();
+    case ScreenId::NonCityDialog:
+        return m_nonCityDialog.get();
+    }
+    return nullptr;
+}
+
+bool App::isLoaded(ScreenId screen) const
+{
+    return loadedScreen(screen) != nullptr;
+}
+
+void App::close(ScreenId id)
+{
+    // The model may be closed from inside one of its own handlers, so it is only moved aside.
+    const auto discard = [this](auto &slot) {
+        if (!slot)
+            return false;
+        slot->setShown(false);
+        m_closed.push_back(std::move(slot));
+        return true;
+    };
+    bool closed = false;
+    switch (id) {
+    case ScreenId::StartupPrompt:
+        closed = discard(m_startupPrompt);
+        break;
+    case ScreenId::MainWindow:
+        closed = discard(m_mainWindow);
+        break;
+    case ScreenId::UserInfo:
+        closed = discard(m_userInfo);
+        break;
+    case ScreenId::SaveUser:
+        closed = discard(m_saveUser);
+        break;
+    case ScreenId::StateDialog:
+        closed = discard(m_stateDialog);
+        break;
+    case ScreenId::CityDialog:
+        closed = discard(m_cityDialog);
+        break;
+    case ScreenId::NonCityDialog:
+        closed = discard(m_nonCityDialog);
+        break;
+    }
+    if (closed)
+        host().screenClosed(id);
+}
+
+void App::releaseClosedScreens()
+{
+    m_closed.clear();
+}
+
+ui::Screen *App::reference(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::StartupPrompt:
+        return &startupPrompt();
+    case ScreenId::MainWindow:
+        return &mainWindow();
+    case ScreenId::UserInfo:
+        return &userInfo();
+    case ScreenId::SaveUser:
+        return &saveUser();
+    case ScreenId::StateDialog:
+        return &stateDialog();
+    case ScreenId::CityDialog:
+        return &cityDialog();
+    case ScreenId::NonCityDialog:
+        return &nonCityDialog();
+    }
+    return nullptr;
+}
+
+void App::show(ScreenId id)
+{
+    ui::Screen *shown = reference(id);
+    // The load may have ended the program or closed what it was to show.
+    if (m_quit || !isLoaded(id))
+        return;
+    shown->setShown(true);
+    host().screenShown(id);
+}
+
+void App::runModal(ScreenId id)
+{
+    ui::Screen *shown = reference(id);
+    if (m_quit || !isLoaded(id))
+        return;
+    shown->setShown(true);
+    host().runModal(id);
+    if (m_quit || !isLoaded(id))
+        return;
+    // Still there: the person closed it with its close box, which runs its closing behaviour.
+    loadedScreen(id)->requestClose();
+    if (!m_quit && isLoaded(id))
+        close(id);
+}
+
+bool App::start()
+{
+    runModal(ScreenId::StartupPrompt);
+    return !m_quit;
+}
+
+void App::quit()
+{
+    if (m_quit)
+        return;
+    m_quit = true;
+    for (ScreenId id : {ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+             ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
+        close(id);
+    host().programEnded();
+}
+
+ui::MessageAnswer App::message(
+    std::vector<std::string> lines, std::string title, ui::MessageButtons buttons, ui::MessageIcon icon)
+{
+    return dialogs().message(ui::Message{std::move(lines), std::move(title), buttons, icon});
+}
+
+void App::showNotices(const std::vector<Notice> &notices)
+{
+    for (const Notice &notice : notices)
+        message(notice.lines, notice.title, ui::MessageButtons::Ok,
+            notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
+}
+
+std::string App::todayText() const
+{
+    return m_services.clock.shortDate(m_services.clock.today());
+}
+
+} // namespace tallyman

@@ -1,0 +1,185 @@
+// App: the run state of one Tallyman session and its lazily created screen models.
+#pragma once
+
+#include "storage/fileset.h"
+#include "employee/profile_files.h"
+#include "engine/calculation.h"
+#include "engine/employee_profile.h"
+#include "engine/fed_table.h"
+#include "engine/pay_result.h"
+#include "engine/tax_settings.h"
+#include "ledger/year_ledger.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "trackers/overtime_record.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallyman {
+
+class StartupPrompt;
+class MainWindow;
+class UserInfoScreen;
+class SaveUserDialog;
+class StateDialog;
+class CityDialog;
+class NonCityDialog;
+
+enum class ScreenId { StartupPrompt, MainWindow, UserInfo, SaveUser, StateDialog, CityDialog, NonCityDialog };
+
+// The title of the program's own message boxes.
+inline constexpr const char *ProgramTitle = "Tallyman";
+
+// What the about box shows.
+struct AboutInfo {
+    std::string product; // "Tallyman"
+    std::string maker;
+    std::string version; // "Version 1.0.0"
+};
+
+// What a front end does for the models: run a modal screen until the model closes it, and
+// learn when screens come and go so it can show or drop their windows.
+class ScreenHost {
+public:
+    virtual ~ScreenHost() = default;
+    // Shows the (already created) screen modally and returns when the model has closed it or
+    // the person dismissed it. The GUI runs a dialog; tests and the CLI act from a script.
+    virtual void runModal(ScreenId screen) = 0;
+    virtual void screenCreated(ScreenId) {}
+    virtual void screenClosed(ScreenId) {}
+    // A modeless screen was asked to be shown (the main window, the state dialog, ...).
+    virtual void screenShown(ScreenId) {}
+    // The modal about box.
+    virtual void showAbout(const AboutInfo &) {}
+    // The program ends: every screen has been closed; the front end leaves its loop.
+    virtual void programEnded() {}
+};
+
+struct AppServices {
+    ui::Dialogs &dialogs;
+    ui::Clock &clock;
+    ui::Printer &printer;
+    ScreenHost &host;
+    DataFolder folder;                    // the working folder of all data files
+    std::filesystem::path installedData;  // data/ installed with the program (Federal24.dtt, help)
+};
+
+class App {
+public:
+    explicit App(AppServices services);
+    ~App();
+    App(const App &) = delete;
+    App &operator=(const App &) = delete;
+
+    // ---- Run state (the program-wide variables every screen reads and writes) ----
+    std::string UserName;
+    EmployeeProfile profile;
+    StateTaxSettings state;
+    CityTaxSettings city;
+    NonCitySettings nonCity;
+    PayResult pay;
+    UtahWork utah;
+    FedTable fedTable;
+    YearLedger ledger;
+    OvertimeTracker tracker;
+    PrinterOffsets offsets;
+    ProfileReserved reserved;
+
+    ui::Dialogs &dialogs() { return m_services.dialogs; }
+    ui::Clock &clock() { return m_services.clock; }
+    ui::Printer &printer() { return m_services.printer; }
+    ScreenHost &host() { return m_services.host; }
+    const DataFolder &folder() const { return m_services.folder; }
+    const std::filesystem::path &installedData() const { return m_services.installedData; }
+
+    // ---- Screens: created (and loaded) on first reference, discarded on close ----
+    StartupPrompt &startupPrompt();
+    MainWindow &mainWindow();
+    UserInfoScreen &userInfo();
+    SaveUserDialog &saveUser();
+    StateDialog &stateDialog();
+    CityDialog &cityDialog();
+    NonCityDialog &nonCityDialog();
+
+    bool isLoaded(ScreenId screen) const;
+    // Discards the model (its handlers may still be running: the object itself is kept
+    // until releaseClosedScreens()).
+    void close(ScreenId screen);
+    // Frees the models closed so far. Front ends call it when no handler is running (back in
+    // their event loop, between commands); the destructor does it too.
+    void releaseClosedScreens();
+
+    // Shows a modeless screen (creating it when needed).
+    void show(ScreenId screen);
+    // Runs a modal screen through the host. When the host returns with the screen still
+    // loaded (the person closed it), the screen's close request runs: the Save User dialog
+    // closes what it closes, User Info discards its edits, and closing the start-up prompt
+    // ends the program.
+    void runModal(ScreenId screen);
+
+    // Start-up: creates the start-up prompt and runs it; returns false when the program ended
+    // (the prompt was closed without OK).
+    bool start();
+
+    // The program ends (Exit, Quit, closing the main window or the start-up prompt): every
+    // screen is closed and the host told.
+    void quit();
+    bool quitRequested() const { return m_quit; }
+
+    // ---- Procedures on the run state shared by the screens ----
+    // Writes the profile file set under the name in the Save User dialog's name box, with the
+    // three rates of the User Info screen. False (after a message) when nothing could be
+    // written.
+    bool SaveOT();
+    // Reads the profile file set of UserName and shows it on the main window and the User
+    // Info screen.
+    LoadOutcome LoadUserFiles();
+    // The state file of UserName, or the default ".sta": read into the record, then shown in
+    // the state dialog and the User Info screen.
+    void LoadStateSettings();
+    void GetDefaultStateSettings();
+    // Writes the records to UserName's .sta, .cti and .nci files; false after the message.
+    bool SaveStateSettings();
+    bool SaveCitySettings();
+    bool SaveNonCitySettings();
+    // The year ledger of UserName in the current pay frequency, over what memory holds.
+    void loadLedger();
+    // What opening a user does for the city and non-city settings: their files read into the
+    // records and shown in their dialogs.
+    void loadCitySettings();
+    void loadNonCitySettings();
+
+    // Shows a message box (OK unless said otherwise).
+    ui::MessageAnswer message(std::vector<std::string> lines, std::string title = ProgramTitle,
+        ui::MessageButtons buttons = ui::MessageButtons::Ok, ui::MessageIcon icon = ui::MessageIcon::None);
+    // The calculation's messages, each with an OK button.
+    void showNotices(const std::vector<Notice> &notices);
+    // Today's date in the system's short form.
+    std::string todayText() const;
+
+private:
+    template <typename S>
+    S &screen(std::unique_ptr<S> &slot, ScreenId id);
+    ui::Screen *loadedScreen(ScreenId id) const;
+    ui::Screen *reference(ScreenId id);
+    void loadStateSettingsFrom(const std::string &fileName);
+    AppServices m_services;
+    std::unique_ptr<StartupPrompt> m_startupPrompt;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<UserInfoScreen> m_userInfo;
+    std::unique_ptr<SaveUserDialog> m_saveUser;
+    std::unique_ptr<StateDialog> m_stateDialog;
+    std::unique_ptr<CityDialog> m_cityDialog;
+    std::unique_ptr<NonCityDialog> m_nonCityDialog;
+    std::vector<std::unique_ptr<ui::Screen>> m_closed;
+    std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
+    bool m_quit = false;
+};
+
+} // namespace tallyman

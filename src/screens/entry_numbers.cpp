@@ -1,0 +1,78 @@
+// Strict and lenient reading of typed numbers, with the messages that name the field.
+#include "screens/entry_numbers.h"
+
+#include "storage/codepage.h"
+#include "numbers/number_text.h"
+
+#include <string>
+
+namespace tallyman {
+
+std::optional<Amount> strictAmount(std::string_view text)
+{
+    const auto value = strictNumber(text);
+    if (!value)
+        return std::nullopt;
+    try {
+        return toAmount(*value);
+    } catch (const NumberOverflow &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<short> strictInt16(std::string_view text)
+{
+    const auto value = strictNumber(text);
+    if (!value)
+        return std::nullopt;
+    try {
+        return toInt16(*value);
+    } catch (const NumberOverflow &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<Amount> lenientAmount(std::string_view text)
+{
+    try {
+        return toAmount(lenientNumber(text));
+    } catch (const NumberOverflow &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> strictAmountProblem(std::string_view text, std::string_view field)
+{
+    if (!strictNumber(text))
+        return std::string(field) + " must be a number.";
+    if (!strictAmount(text))
+        return std::string(field) + " is too large.";
+    return std::nullopt;
+}
+
+std::optional<std::string> strictInt16Problem(std::string_view text, std::string_view field)
+{
+    if (!strictNumber(text))
+        return std::string(field) + " must be a number.";
+    if (!strictInt16(text))
+        return std::string(field) + " is too large.";
+    return std::nullopt;
+}
+
+std::optional<std::string> lenientAmountProblem(std::string_view text, std::string_view field)
+{
+    if (!lenientAmount(text))
+        return std::string(field) + " is too large.";
+    return std::nullopt;
+}
+
+std::optional<std::string> storableTextProblem(std::string_view text, std::string_view field)
+{
+    if (text.find('"') != std::string_view::npos)
+        return std::string(field) + " cannot contain a double quote.";
+    if (!records::isStorableText(text))
+        return std::string(field) + " can hold only Western European characters.";
+    return std::nullopt;
+}
+
+} // namespace tallyman

@@ -1,0 +1,130 @@
+// The ADD button's calculation with everything around it: settings brought up to date from
+// the state and city dialogs, messages, result labels and the closing save.
+#include "screens/app.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "engine/calculation.h"
+#include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/state_dialog.h"
+
+namespace tallyman {
+
+namespace {
+
+// The calculation reads the state dialog's selections as they stand on the dialog.
+void takeDialogSelections(const StateDialog &dialog, StateTaxSettings &state)
+{
+    const auto flag = [](const ui::CheckBox &box) { return static_cast<short>(box.value()); };
+    state.Ariz = flag(dialog.ckAriz);
+    state.Louis = flag(dialog.ckLouis);
+    state.Iowa = flag(dialog.ckIowa);
+    state.Missouri = flag(dialog.ckMissouri);
+    state.Utah = flag(dialog.ckUtah);
+    state.Alabama = flag(dialog.ckAlabama);
+    state.Mass = flag(dialog.ckMass);
+    state.Oregon = flag(dialog.ckOregon);
+    state.Kentucky = flag(dialog.ckKentucky);
+    state.Wiscon = flag(dialog.ckWiscon);
+    state.WisconApril = flag(dialog.ckWisconApril);
+    state.NC = flag(dialog.ckNC);
+    state.Spouse = flag(dialog.ckSpouse);
+    state.RoundOff = flag(dialog.ckRoundOff);
+    state.SDIUseBase = flag(dialog.ckSDI);
+    state.SUIUseBase = flag(dialog.ckSUI);
+}
+
+std::array<ui::TextBox *, 6> adjustmentBoxes(StateDialog &dialog)
+{
+    return {&dialog.txtSDIpercent, &dialog.txtSDIwageBase, &dialog.txtStateAdj, &dialog.txtCalAllow,
+        &dialog.txtSUIpercent, &dialog.txtSUIwageBase};
+}
+
+} // namespace
+
+bool MainWindow::Calcu_late()
+{
+    App &app = m_app;
+    // A dialog the person has open is used as it stands and stays open with its edits; the
+    // others are re-created from their files and closed again afterwards.
+    const bool stateShown = app.isLoaded(ScreenId::StateDialog) && app.stateDialog().shown();
+    const bool cityShown = app.isLoaded(ScreenId::CityDialog) && app.cityDialog().shown();
+
+    std::array<std::string, 8> amounts;
+    for (std::size_t i = 0; i < amounts.size(); ++i)
+        amounts[i] = txtAmount[i].text();
+    std::array<std::string, 6> stateBoxes;
+    // The calculation works on a copy, so that selections it reads from an open dialog do
+    // not reach the files before the person saves that dialog.
+    StateTaxSettings calcState = app.state;
+    CalcLabels labels;
+    std::vector<Notice> notices;
+
+    CalcContext context{
+        .txtAmount = amounts,
+        .opt1xSelected = opt1x.selected(),
+        .ckFedJan = ckFedJan.value() == 1,
+        .profile = app.profile,
+        .state = calcState,
+        .city = app.city,
+        .nonCity = app.nonCity,
+        .stateBoxes = stateBoxes,
+        .ledger = app.ledger.totals(),
+        .fedFolders = FedTableFolders{app.folder().dir(), app.installedData()},
+        .fedTable = app.fedTable,
+        .pay = app.pay,
+        .utah = app.utah,
+        .labels = labels,
+        .notices = notices,
+        .refreshSettings =
+            [&] {
+                if (!cityShown) {
+                    app.close(ScreenId::CityDialog);
+                    app.cityDialog();
+                }
+                if (!stateShown) {
+                    app.close(ScreenId::StateDialog);
+                    app.stateDialog();
+                }
+                calcState = app.state;
+                StateDialog &dialog = app.stateDialog();
+                takeDialogSelections(dialog, calcState);
+                const auto boxes = adjustmentBoxes(dialog);
+                for (std::size_t i = 0; i < boxes.size(); ++i)
+                    stateBoxes[i] = boxes[i]->text();
+            },
+    };
+
+    const bool computed = tallyman::Calcu_late(context);
+    app.showNotices(notices);
+
+    if (computed) {
+        for (std::size_t i = 0; i < amounts.size(); ++i)
+            txtAmount[i].setText(amounts[i]);
+        for (std::size_t i = 0; i < lbTaxDed.size(); ++i)
+            lbTaxDed[i].setText(labels.lbTaxDed[i]);
+        lbSDI.setText(labels.lbSDI);
+        lbSUI.setText(labels.lbSUI);
+        lbCafe.setText(labels.lbCafe);
+        Label13.setText(labels.Label13);
+        lbTaxes.setText(labels.lbTaxes);
+        lbDeduct.setText(labels.lbDeduct);
+        lbNet.setText(labels.lbNet);
+        lbOverT.setText(labels.lbOverT);
+        lbTips.setText(labels.lbTips);
+        lbTaxVer.setText(labels.lbTaxVer);
+        if (app.isLoaded(ScreenId::StateDialog)) {
+            const auto boxes = adjustmentBoxes(app.stateDialog());
+            for (std::size_t i = 0; i < boxes.size(); ++i)
+                boxes[i]->setText(stateBoxes[i]);
+        }
+        app.saveUser().save(true);
+    }
+
+    if (!cityShown)
+        app.close(ScreenId::CityDialog);
+    if (!stateShown)
+        app.close(ScreenId::StateDialog);
+    return computed;
+}
+
+} // namespace tallyman

@@ -1,0 +1,96 @@
+// The state, city and non-city settings between their files, the records and the dialogs.
+#include "screens/app.h"
+
+#include "screens/user_info.h"
+#include "numbers/number_text.h"
+#include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/noncity_dialog.h"
+#include "taxtables/settings_files.h"
+#include "screens/taxtables/state_dialog.h"
+
+namespace tallyman {
+
+namespace {
+
+const std::vector<std::string> WriteFailureLines{"Check your numbers", "No blanks", "Only numbers"};
+
+template <typename Save>
+std::optional<std::string> guardedSave(Save save)
+{
+    try {
+        return save();
+    } catch (const std::exception &e) {
+        return std::string(e.what());
+    }
+}
+
+} // namespace
+
+void App::LoadStateSettings()
+{
+    loadStateSettingsFrom(UserName + ".sta");
+}
+
+void App::GetDefaultStateSettings()
+{
+    loadStateSettingsFrom(".sta");
+}
+
+void App::loadStateSettingsFrom(const std::string &fileName)
+{
+    const SettingsLoad result = loadStateFile(folder().file(fileName), state, profile);
+    if (result == SettingsLoad::Corrupt) {
+        message(corruptFileLines(fileName));
+        return;
+    }
+    StateDialog &dialog = stateDialog();
+    if (result == SettingsLoad::Loaded)
+        dialog.showRecord();
+    dialog.showFlags();
+
+    UserInfoScreen &info = userInfo();
+    info.cboDepend2.setText(numberText(static_cast<int>(profile.StateExemptions)));
+    info.cboStatus2.setText(profile.StateStatus);
+    info.txtFedAddL.setText(numberText(profile.FedAddL));
+    info.ckFedExemp.setValue(profile.FedExemp);
+    info.ckSSMediExemp.setValue(profile.SSMediExemp);
+}
+
+bool App::SaveStateSettings()
+{
+    const auto failure = guardedSave([&] { return saveStateFile(folder().userFile(UserName, ".sta"), state, profile); });
+    if (failure)
+        message(WriteFailureLines);
+    return !failure;
+}
+
+bool App::SaveCitySettings()
+{
+    const auto failure = guardedSave([&] { return saveCityFile(folder().userFile(UserName, ".cti"), city); });
+    if (failure)
+        message(WriteFailureLines);
+    return !failure;
+}
+
+bool App::SaveNonCitySettings()
+{
+    const auto failure = guardedSave([&] { return saveNonCityFile(folder().userFile(UserName, ".nci"), nonCity); });
+    if (failure)
+        message(WriteFailureLines);
+    return !failure;
+}
+
+void App::loadCitySettings()
+{
+    CityDialog &dialog = cityDialog();
+    dialog.LoadCitySettings();
+    dialog.CheckFor();
+    dialog.fillVar();
+}
+
+void App::loadNonCitySettings()
+{
+    nonCityDialog().LoadNonCitySettings();
+}
+
+} // namespace tallyman

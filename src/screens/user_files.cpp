@@ -1,0 +1,104 @@
+// SaveOT and LoadUserFiles: the profile file set between memory, the screens and the disk.
+#include "screens/app.h"
+
+#include "screens/entry_numbers.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
+
+namespace tallyman {
+
+namespace {
+
+std::string whose(const std::string &userName)
+{
+    return userName.empty() ? "the default user" : "user " + userName;
+}
+
+} // namespace
+
+bool App::SaveOT()
+{
+    const std::string name = saveUser().txtSaveUser.text();
+    if (const auto problem = userNameProblem(name)) {
+        message({*problem, "Nothing was saved."}, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        return false;
+    }
+    UserName = name;
+
+    // A rate box that does not hold a number keeps the rate in memory: the User Info screen
+    // refuses such a text before its own save, so only an unconfirmed edit is passed over.
+    UserInfoScreen &info = userInfo();
+    if (const auto rate = strictAmount(info.txtHourRate.text()))
+        profile.HourRate = *rate;
+    if (const auto rate = strictAmount(info.txtHourRate2.text()))
+        profile.HourRate2 = *rate;
+    if (const auto rate = strictAmount(info.txtTipsRate.text()))
+        profile.TipsRate = *rate;
+
+    if (profile.Week == 0 && profile.BiWeek == 0) {
+        profile.Week = -1;
+        info.optWeek.setValue(-1);
+    }
+    if (profile.KpPer == 0 && profile.KpFix == 0) {
+        profile.KpPer = 1;
+        info.ckKpPer.setValue(1);
+    }
+
+    std::optional<std::string> failure;
+    try {
+        failure = saveProfileFileSet(folder(), UserName, ProfileFileSet{profile, tracker, offsets, state, reserved});
+    } catch (const std::exception &e) {
+        failure = e.what();
+    }
+
+    if (profile.KpPer == 0 && profile.KpFix == 0) {
+        profile.KpPer = 1;
+        info.ckKpPer.setValue(1);
+    } else if (profile.KpPer == 1) {
+        info.ckKpPer.setValue(1);
+        profile.KpFix = 0;
+    } else if (profile.KpFix == 1) {
+        info.ckKpFix.setValue(1);
+        profile.KpPer = 0;
+    }
+
+    if (failure) {
+        message({"The files of " + whose(UserName) + " could not be saved.", *failure}, ProgramTitle,
+            ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        return false;
+    }
+    if (m_truncatedUser == UserName)
+        m_truncatedUser.reset();
+    return true;
+}
+
+LoadOutcome App::LoadUserFiles()
+{
+    ProfileFileSet set{profile, tracker, offsets, state, reserved};
+    const LoadOutcome outcome = loadProfileFileSet(folder(), UserName, set);
+    // Reported once per user: the screens this load creates read the same files again.
+    if (outcome == LoadOutcome::EndedEarly && m_truncatedUser != UserName) {
+        m_truncatedUser = UserName;
+        message({"A file of " + whose(UserName) + " ends early.", "The values after that point were not read."},
+            ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    }
+
+    MainWindow &main = mainWindow();
+    main.lbTableNotice.setText(profile.Week == -1 ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables");
+    userInfo().showLoadedProfile();
+    return outcome;
+}
+
+void App::loadLedger()
+{
+    const bool weekly = profile.Week == -1;
+    if (!AddAnnual(ledger, weekly))
+        message({"CHECK YOUR ENTRY FOR NON NUMBER TYPE"});
+    const auto path = ledgerFile(folder(), UserName, weekly);
+    if (loadLedgerFile(path, ledger, weekly) == LedgerLoad::EndedEarly)
+        message({"The file " + path.filename().string() + " ends early.", "The values after that point were not read."},
+            ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+}
+
+} // namespace tallyman

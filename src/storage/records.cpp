@@ -1,0 +1,183 @@
+// Writing and tolerant reading of the record encoding.
+#include "storage/records.h"
+
+#include "storage/codepage.h"
+#include "numbers/amount.h"
+#include "numbers/number_text.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tallyman::records {
+
+void RecordWriter::separate()
+{
+    if (m_recordOpen)
+        m_bytes += ',';
+    m_recordOpen = true;
+}
+
+RecordWriter &RecordWriter::text(std::string_view utf8)
+{
+    const auto encoded = toWindows1252(utf8);
+    if (!encoded || utf8.find('"') != std::string_view::npos)
+        throw std::invalid_argument("text cannot be stored in a data file");
+    separate();
+    m_bytes += '"';
+    m_bytes += *encoded;
+    m_bytes += '"';
+    return *this;
+}
+
+RecordWriter &RecordWriter::int16(int value)
+{
+    separate();
+    m_bytes += std::to_string(value);
+    return *this;
+}
+
+RecordWriter &RecordWriter::float32(float value)
+{
+    separate();
+    m_bytes += numberText(value);
+    return *this;
+}
+
+RecordWriter &RecordWriter::float64(double value)
+{
+    separate();
+    m_bytes += numberText(value);
+    return *this;
+}
+
+RecordWriter &RecordWriter::boolean(bool value)
+{
+    separate();
+    m_bytes += value ? "#TRUE#" : "#FALSE#";
+    return *this;
+}
+
+RecordWriter &RecordWriter::empty()
+{
+    separate();
+    return *this;
+}
+
+RecordWriter &RecordWriter::endRecord()
+{
+    m_bytes += "\r\n";
+    m_recordOpen = false;
+    return *this;
+}
+
+RecordReader::RecordReader(std::string bytes, NonNumber nonNumber)
+    : m_bytes(std::move(bytes))
+    , m_nonNumber(nonNumber)
+{
+}
+
+bool RecordReader::atEnd() const
+{
+    return m_pos >= m_bytes.size() && !m_afterComma;
+}
+
+std::string RecordReader::rawField(bool *quoted)
+{
+    if (m_pos >= m_bytes.size()) {
+        // A comma just before the end still separates one last, empty field.
+        if (!m_afterComma)
+            throw ReadError("the file ends before all its fields were read");
+        m_afterComma = false;
+        if (quoted)
+            *quoted = false;
+        return {};
+    }
+    while (m_pos < m_bytes.size() && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
+        ++m_pos;
+    std::string field;
+    bool isQuoted = false;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '"') {
+        isQuoted = true;
+        const auto close = m_bytes.find('"', m_pos + 1);
+        const auto end = close == std::string::npos ? m_bytes.size() : close;
+        field = m_bytes.substr(m_pos + 1, end - m_pos - 1);
+        m_pos = close == std::string::npos ? end : close + 1;
+        // Whatever stands between the closing quote and the separator is passed over.
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+            ++m_pos;
+    } else {
+        const auto start = m_pos;
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+            ++m_pos;
+        field = m_bytes.substr(start, m_pos - start);
+        while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
+            field.pop_back();
+    }
+    m_afterComma = false;
+    if (m_pos < m_bytes.size()) {
+        if (m_bytes[m_pos] == ',') {
+            ++m_pos;
+            m_afterComma = true;
+        } else {
+            if (m_bytes[m_pos] == '\r')
+                ++m_pos;
+            if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+                ++m_pos;
+        }
+    }
+    if (quoted)
+        *quoted = isQuoted;
+    return field;
+}
+
+std::string RecordReader::text()
+{
+    return fromWindows1252(rawField());
+}
+
+double RecordReader::number()
+{
+    bool quoted = false;
+    const std::string field = rawField(&quoted);
+    if (field == "#TRUE#")
+        return -1;
+    if (field == "#FALSE#" || (field.empty() && !quoted))
+        return 0;
+    const auto value = strictNumber(field);
+    if (!value || field.find(',') != std::string::npos || field.find('$') != std::string::npos) {
+        if (m_nonNumber == NonNumber::Fails)
+            throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
+        return 0;
+    }
+    return *value;
+}
+
+float RecordReader::float32()
+{
+    const double value = number();
+    if (std::fabs(value) > 3.4028234663852886e38) {
+        if (m_nonNumber == NonNumber::Fails)
+            throw ReadError("a number field is out of range");
+        return 0;
+    }
+    return static_cast<float>(value);
+}
+
+double RecordReader::float64()
+{
+    return number();
+}
+
+short RecordReader::int16()
+{
+    const double value = number();
+    try {
+        return toInt16(value);
+    } catch (const NumberOverflow &) {
+        if (m_nonNumber == NonNumber::Fails)
+            throw ReadError("a number field is out of range");
+        return 0;
+    }
+}
+
+} // namespace tallyman::records
