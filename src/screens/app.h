@@ -8,6 +8,7 @@
 #include "engine/fed_table.h"
 #include "engine/pay_result.h"
 #include "engine/tax_settings.h"
+#include "employee/print_heading.h"
 #include "ledger/year_ledger.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -89,6 +90,7 @@ public:
     YearLedger ledger;
     OvertimeTracker tracker;
     PrinterOffsets offsets;
+    PrintHeading heading; // "Header.sav", shared by every user
     ProfileReserved reserved;
 
     ui::Dialogs &dialogs() { return m_services.dialogs; }
