@@ -55,6 +55,13 @@ double cellValue(Amount value)
     return std::strtod(numberText(value).c_str(), nullptr);
 }
 
+// A row value as money: the number of its shortest round-trip text, so a row of 123456.78
+// adds 123456.78 (its 7-digit text would say 123456.8).
+Currency moneyOf(Amount value)
+{
+    return Currency::fromDouble(strictNumber(roundTripText(value)).value_or(static_cast<double>(value)));
+}
+
 // The money total's shortest decimal text has at most 4 decimals; the double nearest to the
 // count of ten-thousandths divided out is the number that text denotes.
 double moneyValue(Currency total)
@@ -91,10 +98,10 @@ bool AddAnnual(YearLedger &ledger, bool weekly)
             const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
             for (const auto &f : FloatTotals)
                 ledger.*f.total = sevenDigitSum(ledger.*f.total, row.*f.value);
-            ledger.TotOT += Currency::fromDouble(cellValue(row.OT));
-            ledger.TotTips += Currency::fromDouble(cellValue(row.Tips));
-            ledger.TotGross += Currency::fromDouble(cellValue(row.Gross));
-            ledger.TotNet += Currency::fromDouble(cellValue(row.Net));
+            ledger.TotOT += moneyOf(row.OT);
+            ledger.TotTips += moneyOf(row.Tips);
+            ledger.TotGross += moneyOf(row.Gross);
+            ledger.TotNet += moneyOf(row.Net);
         }
         // Kept in memory only, over every row whatever the pay frequency.
         ledger.TotSdi = ledger.TotSui = ledger.TotCafe = 0;

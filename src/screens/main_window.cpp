@@ -144,7 +144,8 @@ void MainWindow::Clear_All()
     pay.SUITax = 0;
     pay.SdiYtdGross = 0;
     pay.SuiYtdGross = 0;
-    m_app.state.StateAdj = 0;
+    // StateAdj is left alone: the calculation takes it from the state dialog every time, and
+    // a zero here would reach the user's state file at the next save.
 
     emptyResultLabels();
     txtWeek.setText(m_app.todayText());

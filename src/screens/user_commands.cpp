@@ -63,8 +63,17 @@ void newUser(App &app)
     const std::string name = app.dialogs().inputBox("Enter new user:", "File New");
     if (refusedName(app, name, "File New"))
         return;
-    if (fileExists(app.folder().userFile(name, ".use"))) {
+    const auto use = app.folder().userFile(name, ".use");
+    if (fileExists(use)) {
         app.message({"........" + name + " already exists. Use Open"});
+        return;
+    }
+    // A user whose .use cannot be read is still a user: taking the name for a new one would
+    // write over every file of it.
+    if (const auto reason = unreadableReason(use)) {
+        app.message({"The file " + use.filename().string() + " exists but cannot be read: " + *reason + ".",
+                        "Nothing was changed."},
+            "File New", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return;
     }
 

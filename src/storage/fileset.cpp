@@ -32,6 +32,28 @@ bool fileExists(const std::filesystem::path &path)
     return in.good();
 }
 
+std::optional<std::string> unreadableReason(const std::filesystem::path &path)
+{
+    std::error_code ec;
+    const auto link = std::filesystem::symlink_status(path, ec);
+    if (ec && link.type() != std::filesystem::file_type::not_found)
+        return ec.message();
+    if (link.type() == std::filesystem::file_type::not_found || fileExists(path))
+        return std::nullopt;
+    const auto target = std::filesystem::status(path, ec);
+    if (target.type() == std::filesystem::file_type::not_found)
+        return "it is a link to a file that does not exist";
+    if (target.type() == std::filesystem::file_type::directory)
+        return "it is a folder";
+    if (target.type() != std::filesystem::file_type::regular)
+        return "it is not a plain file";
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0)
+        return std::strerror(errno);
+    ::close(fd);
+    return "it cannot be read";
+}
+
 std::optional<std::string> readWholeFile(const std::filesystem::path &path)
 {
     if (!fileExists(path))

@@ -27,6 +27,12 @@ private:
 // The exists test: true when the file can be opened for reading.
 bool fileExists(const std::filesystem::path &path);
 
+// Why something stands under the name but cannot be read as a file ("it is a folder",
+// "Permission denied", ...), or nothing when the name is free or the file can be read. Where
+// the exists test only asks whether a file can be read, this keeps a name that is taken from
+// passing for a free one.
+std::optional<std::string> unreadableReason(const std::filesystem::path &path);
+
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path &path);
 
