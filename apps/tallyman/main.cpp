@@ -2,9 +2,9 @@
 #include "screens/app.h"
 #include "gui/data_locations.h"
 #include "gui/help_viewer.h"
-#include "gui/lazy_printer.h"
 #include "gui/qt_clock.h"
 #include "gui/qt_dialogs.h"
+#include "gui/qt_printer.h"
 #include "gui/qt_screen_host.h"
 #include "gui/resources.h"
 #include "gui/screenshots.h"
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
 
     gui::QtDialogs dialogs(*folder, gui::helpFolders(*folder, installedData));
     gui::QtClock clock;
-    gui::LazyPrinter printer; // Qt's printer support is loaded on the first print
+    gui::QtPrinter printer;
     gui::QtScreenHost host;
     App app(AppServices { dialogs, clock, printer, host, DataFolder(*folder), installedData });
     host.setApp(app);
