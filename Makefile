@@ -30,9 +30,7 @@ test-asan: deps
 bench: deps
 	@test -f build-release/build.ninja || cmake --preset release
 	cmake --build --preset release -j $(JOBS)
-	@for b in build-release/bench/bench_*; do [ -x $$b ] && $$b; done
-	@if [ -x build-release/apps/tallyman ]; then bench/gui-startup build-release/apps/tallyman; fi
-	@if [ -x build-release/apps/tallyman-cli ]; then bench/cli_calc.sh build-release/apps/tallyman-cli; fi
+	@bench/run-all build-release
 
 format:
 	find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -4,6 +4,7 @@
 
 #include "screens/main_window.h"
 #include "gui/bindings.h"
+#include "gui/resources.h"
 #include "gui/view_widgets.h"
 
 #include <QAction>
@@ -91,7 +92,7 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     , m_alive(m.lifetime())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tallyman.png")));
+    setWindowIcon(builtInIcon(QStringLiteral(":/icons/tallyman.png")));
 
     // ---- Menus ----
     auto* file = menuBar()->addMenu(QStringLiteral("File"));
