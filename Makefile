@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 APP := build/apps/tallyman
 
-.PHONY: deps configure build run test test-asan bench format clean
+.PHONY: deps configure build run test test-asan fuzz bench format clean
 
 deps:
 	@scripts/install-deps
@@ -20,12 +20,22 @@ run: build
 test: build
 	ctest --preset default -j $(JOBS)
 	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan; fi
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(CI_FUZZ_SECONDS); fi
 
 # The test suite under address and undefined-behaviour sanitizers (no GUI).
 test-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Every reader under libFuzzer (clang, address and undefined-behaviour sanitizers) for
+# FUZZ_SECONDS each; CI runs them briefly to keep its time bounded.
+FUZZ_SECONDS ?= 30
+CI_FUZZ_SECONDS ?= 8
+fuzz: deps
+	@test -f build-fuzz/build.ninja || cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzz $(FUZZ_SECONDS)
 
 bench: deps
 	@test -f build-release/build.ninja || cmake --preset release
@@ -36,4 +46,4 @@ format:
 	find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-release build-asan
+	rm -rf build build-release build-asan build-fuzz

@@ -65,6 +65,10 @@ int main(int argc, char** argv)
     host.setApp(app);
     gui::StartupProbe probe(app, host);
 
+    for (const std::string& warning : app.dataFolderWarnings()) {
+        std::fprintf(stderr, "tallyman: %s\n", warning.c_str());
+        app.message({ warning }, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    }
     if (!app.start())
         return 0;
     host.runUntilQuit();

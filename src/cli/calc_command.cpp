@@ -77,8 +77,10 @@ PeriodInput readInput(const Arguments& args)
         } else if (option == "--week") {
             input.week = value;
         } else {
+            // A named copy: clang 14 cannot capture a structured binding.
+            const std::string& name = option;
             const auto box = std::find_if(
-                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return option == b.option; });
+                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return name == b.option; });
             if (box == Boxes.end())
                 throw UsageError("calc does not take " + option, Topic);
             input.texts[std::size_t(box - Boxes.begin())] = value;

@@ -51,6 +51,17 @@ void readReserved(RecordReader &r, std::array<std::string, N> &fields)
         field = r.raw();
 }
 
+// Week and BiWeek are -1 or 0 as the program sets them. Another value found in a file is
+// written back as it stands: as #TRUE# it would read back as -1 and turn a user the program
+// treats as bi-weekly (Week not -1) into a weekly one at the next load.
+void payFlag(RecordWriter &w, short flag)
+{
+    if (flag == -1 || flag == 0)
+        w.boolean(flag != 0);
+    else
+        w.int16(flag);
+}
+
 std::string useBytes(const ProfileFileSet &set)
 {
     const EmployeeProfile &p = set.profile;
@@ -65,7 +76,8 @@ std::string useBytes(const ProfileFileSet &set)
     w.float32(p.Pension).endRecord();
     w.float32(p.Muni).float32(p.Bond).float32(p.Misc).endRecord();
     w.float32(p.Dues).float32(p.Kplan).int16(p.NonCity).endRecord();
-    w.boolean(p.Week != 0).boolean(p.BiWeek != 0);
+    payFlag(w, p.Week);
+    payFlag(w, p.BiWeek);
     text(w, "Tax5", p.Tax5);
     w.endRecord();
     text(w, "Tax6", p.Tax6);

@@ -140,6 +140,8 @@ void App::close(ScreenId id)
 void App::releaseClosedScreens()
 {
     m_closed.clear();
+    // Back in the event loop: the next refused save is the person's next action.
+    m_refusalShown = false;
 }
 
 ui::Screen *App::reference(ScreenId id)
@@ -190,6 +192,8 @@ void App::runModal(ScreenId id)
 
 bool App::start()
 {
+    // What a save killed half-way left behind; the saves that made them are gone.
+    removeLeftoverTemporaries(folder().dir());
     runModal(ScreenId::StartupPrompt);
     return !m_quit;
 }

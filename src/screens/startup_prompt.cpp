@@ -40,6 +40,7 @@ void StartupPrompt::OKButton_Click()
         return;
     }
     app.UserName = name;
+    app.takeUser();
     if (name.empty())
         txtUser.setText("NAME");
     app.LoadUserFiles();
@@ -53,7 +54,7 @@ void StartupPrompt::OKButton_Click()
     app.loadNonCitySettings();
 
     MainWindow &main = app.mainWindow();
-    main.setTitle("  User:  " + app.UserName);
+    main.setTitle(app.userTitle());
     main.lbUser.setText(app.UserName);
     app.show(ScreenId::MainWindow);
     app.close(ScreenId::StartupPrompt);

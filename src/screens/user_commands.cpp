@@ -37,7 +37,7 @@ void clearOvertimeRecord(OvertimeTracker &tracker, bool weekly)
 void showUserName(App &app)
 {
     MainWindow &main = app.mainWindow();
-    main.setTitle("  User:  " + app.UserName);
+    main.setTitle(app.userTitle());
     main.lbUser.setText(app.UserName);
 }
 
@@ -78,6 +78,7 @@ void newUser(App &app)
     }
 
     app.UserName = name;
+    app.takeUser();
     app.saveUser().txtSaveUser.setText(name);
     showUserName(app);
     clearOvertimeRecord(app.tracker, app.profile.Week == -1);
@@ -124,6 +125,7 @@ void openUser(App &app)
     // Cleared only once another user is chosen: cancelling keeps the current year to date.
     app.ledger = YearLedger{};
     app.UserName = name;
+    app.takeUser();
     // A file that ends early is reported and the open goes on, so that the name box, the
     // title and the data in memory always belong to the same user.
     app.LoadUserFiles();

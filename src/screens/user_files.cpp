@@ -25,6 +25,8 @@ bool App::SaveOT()
         return false;
     }
     UserName = name;
+    if (!mayWrite())
+        return false;
 
     // A rate box that does not hold a number keeps the rate in memory: the User Info screen
     // refuses such a text before its own save, so only an unconfirmed edit is passed over.
