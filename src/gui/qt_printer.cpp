@@ -3,6 +3,7 @@
 
 #include "gui/qt_text.h"
 #include "gui/window_registry.h"
+#include "platform/font_metrics.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -115,12 +116,23 @@ bool QtPrinter::previewNextDocument()
 
 ui::FontMetrics QtPrinter::metrics()
 {
-    // Measured for the printer, whose resolution differs from the screen's.
+    // Measured for the printer, whose resolution differs from the screen's. The column is the
+    // weighted average the text printer uses too, from the unhinted advances (a large em) as
+    // the stored metrics are: hinted ones at the printer's size differ by a few tenths of a
+    // percent, a whole column across the page.
     auto measure = std::make_shared<QFontMetricsF>(m_font, &printer());
-    return { measure->averageCharWidth(), measure->lineSpacing(), [measure](std::string_view text) {
-                return measure->horizontalAdvance(
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-            } };
+    constexpr int DesignEm = 2048;
+    QFont design(m_font);
+    design.setPixelSize(DesignEm);
+    const QFontMetricsF designMeasure(design);
+    const double perEm
+        = ui::weightedAverageCharWidth([&](char c) { return designMeasure.horizontalAdvance(QChar::fromLatin1(c)); })
+        / DesignEm;
+    const double column = perEm * m_font.pointSizeF() * printer().resolution() / 72;
+    return { column, measure->lineSpacing(),
+        [measure](std::string_view text) {
+            return measure->horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        } };
 }
 
 ui::PageArea QtPrinter::areaFor(ui::Orientation orientation)
