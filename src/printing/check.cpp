@@ -138,7 +138,7 @@ bool PrintTestPage(ui::Printer& printer, const CheckOffsets& offsets)
     page.font(11);
     const auto ruler = [&] {
         page.at(1, "1");
-        for (int column = 10; column <= 130; column += 10)
+        for (int column = 10; column <= 110; column += 10)
             page.at(column, std::to_string(column));
     };
     for (std::size_t i = 0; i < lines.size() && page.ok() && shifted.ok(); ++i) {
