@@ -30,11 +30,11 @@ CheckWriterView::CheckWriterView(CheckWriter& m, QWidget* parent)
     auto* grid = new QGridLayout(check);
     grid->addWidget(named(textBox(m.txtCheckCompany, 30), "txtCheckCompany"), 0, 0, 1, 2);
     grid->addWidget(caption(m.lbDate), 0, 3, Qt::AlignRight);
-    grid->addWidget(named(textBox(m.txtCheckDate, 10), "txtCheckDate"), 0, 4);
+    grid->addWidget(named(textBox(m.txtCheckDate, 12), "txtCheckDate"), 0, 4);
     grid->addWidget(caption(m.lbPayTo), 1, 0);
     grid->addWidget(named(textBox(m.txtPayTo, 40), "txtPayTo"), 1, 1, 1, 2);
     grid->addWidget(caption(m.lbDollarSign), 1, 3, Qt::AlignRight);
-    auto* figure = named(textBox(m.txtCheckAmt, 10), "txtCheckAmt");
+    auto* figure = named(textBox(m.txtCheckAmt, 12), "txtCheckAmt");
     figure->setFont(figureFont());
     grid->addWidget(figure, 1, 4);
     grid->addWidget(named(textBox(m.txtDollars, 60), "txtDollars"), 2, 0, 1, 4);
