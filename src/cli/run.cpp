@@ -103,6 +103,12 @@ int run(
             return cityCommand(parsed, output);
         if (command == "noncity")
             return nonCityCommand(parsed, output);
+        if (command == "print")
+            return printCommand(parsed, output);
+        if (command == "check")
+            return checkCommand(parsed, output);
+        if (command == "offsets")
+            return offsetsCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");
     } catch (const UsageError& e) {
         err << "tallyman-cli: " << e.what() << "\n" << synopsis(e.topic.empty() ? topic : e.topic);

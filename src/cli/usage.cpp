@@ -18,6 +18,9 @@ Commands:
                             the State Tax dialog
   city show|newyork|set     the City Tax dialog
   noncity show|default|set  the Non City Tax dialog
+  print statement           calc, then the pay statement (File > Print Sheet)
+  check show|print|testpage the check writer; the check and its stubs; the alignment page
+  offsets show|set          the check's printer offsets (the Printer Offset dialog)
 
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
@@ -115,12 +118,46 @@ set      types into the Non City Tax dialog's fields, then SAVE. Controls:
            txtNonPer                        the rate
 )";
 
+const char* const Print = R"(Usage: tallyman-cli --user NAME print statement [CALC OPTIONS] (--pdf FILE | --text)
+
+Computes the period as calc does (the same options), then prints the pay statement as the
+Print button does: the profile and the saved year ledger are read again first.
+
+  --pdf FILE   write the page into FILE (its folder must exist)
+  --text       print the page as text on stdout: column n is character n
+)";
+
+const char* const Check = R"(Usage: tallyman-cli --user NAME check show [CALC OPTIONS]
+       tallyman-cli --user NAME check print [CALC OPTIONS] [--horz N] [--vert N] (--pdf FILE | --text)
+       tallyman-cli --user NAME check testpage [--horz N] [--vert N] (--pdf FILE | --text)
+
+show      computes the period, opens File > Checks and shows its fields.
+print     computes the period, opens the check writer and its Print, types the offsets given
+          and presses Print Check: the offsets are stored with the user's files, then the
+          check and its two stubs are printed. A net pay of a million or more is refused.
+testpage  the alignment page at the offsets given (or the stored ones); nothing is stored.
+
+  --horz N   columns to the right (negative: left), as the Horizontal box takes it
+  --vert N   lines down (negative: up), as the Vertical box takes it
+  --pdf FILE, --text   as for print statement
+With --json, show writes {"txtCheckDate", "txtPayTo", "txtCheckAmt", "txtDollars", ...}.
+)";
+
+const char* const Offsets = R"(Usage: tallyman-cli --user NAME offsets show
+       tallyman-cli --user NAME offsets set [--horz N] [--vert N]
+
+show   the stored offsets as the Printer Offset dialog shows them (whole numbers).
+set    types into the dialog's boxes and presses Apply, which saves the user's files. A text
+       that is not a number is refused (exit 2) and nothing is stored.
+With --json: {"HorzOffset", "VertOffset", "cboHorz", "cboVert"}.
+)";
+
 } // namespace
 
 std::string usage(const std::string& topic)
 {
     static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
-        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity } };
+        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print }, { "check", Check }, { "offsets", Offsets } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

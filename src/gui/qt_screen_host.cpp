@@ -24,6 +24,8 @@ bool isModal(ScreenId screen)
     case ScreenId::StateDialog:
     case ScreenId::CityDialog:
     case ScreenId::NonCityDialog:
+    case ScreenId::CheckWriter:
+    case ScreenId::PrinterOffset:
         return false;
     }
     return false;

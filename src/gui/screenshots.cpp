@@ -1,20 +1,23 @@
 // Drives the screen models as a person would and draws their windows into files.
 #include "gui/screenshots.h"
 
-#include "screens/app.h"
-#include "screens/main_window.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
 #include "gui/about_dialog.h"
+#include "gui/qt_printer.h"
 #include "gui/qt_screen_host.h"
 #include "platform/plain_clock.h"
-#include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
+#include "screens/app.h"
+#include "screens/main_window.h"
+#include "screens/printing/check_writer.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -40,6 +43,12 @@ public:
         }
         QApplication::processEvents();
         window->adjustSize();
+        takeAsShown(window, name);
+    }
+
+    // Draws the widget at the size it has.
+    void takeAsShown(QWidget* window, const char* name)
+    {
         QApplication::processEvents();
         const QString file = m_dir.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
         if (!window->grab().save(file, "PNG")) {
@@ -67,12 +76,24 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     // A fixed day keeps the pictures the same from one run to the next.
     ui::PlainClock clock(ui::Date { 2026, 12, 4 });
     ui::ScriptedDialogs dialogs;
-    ui::RecordingPrinter printer;
+    Camera camera(outDir);
+    // Printouts go to a preview, which is drawn: the statement page as the person sees it.
+    QtPrinter printer;
+    printer.showPreview = [&](QPrintPreviewDialog& dialog) {
+        dialog.resize(720, 900);
+        dialog.show();
+        auto* page = dialog.findChild<QPrintPreviewWidget*>();
+        if (page) {
+            page->updatePreview();
+            page->fitToWidth();
+        }
+        camera.takeAsShown(page, "statement-page");
+        dialog.close();
+    };
     QtScreenHost host;
     App app(AppServices {
         dialogs, clock, printer, host, DataFolder(scratch.path().toStdString()), installedData });
     host.setApp(app);
-    Camera camera(outDir);
 
     app.show(ScreenId::StartupPrompt);
     camera.take(host.window(ScreenId::StartupPrompt), "startup-prompt");
@@ -103,6 +124,13 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::CityDialog), "city-dialog");
     main.mnuNonCity.click();
     camera.take(host.window(ScreenId::NonCityDialog), "noncity-dialog");
+
+    main.mnuChecks.click();
+    camera.take(host.window(ScreenId::CheckWriter), "check-writer");
+    app.checkWriter().mnuPrintCheck.click();
+    camera.take(host.window(ScreenId::PrinterOffset), "printer-offset");
+    printer.previewNextDocument();
+    main.cmdPrint.click();
 
     {
         AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));

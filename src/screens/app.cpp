@@ -4,6 +4,8 @@
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
+#include "screens/printing/check_writer.h"
+#include "screens/printing/printer_offset.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
@@ -15,6 +17,8 @@ App::App(AppServices services) : m_services(std::move(services)) {}
 App::~App()
 {
     // Screens refer to each other through the App while they go; drop them in a fixed order.
+    m_printerOffset.reset();
+    m_checkWriter.reset();
     m_nonCityDialog.reset();
     m_cityDialog.reset();
     m_stateDialog.reset();
@@ -73,6 +77,16 @@ NonCityDialog &App::nonCityDialog()
     return screen(m_nonCityDialog, ScreenId::NonCityDialog);
 }
 
+CheckWriter &App::checkWriter()
+{
+    return screen(m_checkWriter, ScreenId::CheckWriter);
+}
+
+PrinterOffsetDialog &App::printerOffset()
+{
+    return screen(m_printerOffset, ScreenId::PrinterOffset);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -90,6 +104,10 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_cityDialog.get();
     case ScreenId::NonCityDialog:
         return m_nonCityDialog.get();
+    case ScreenId::CheckWriter:
+        return m_checkWriter.get();
+    case ScreenId::PrinterOffset:
+        return m_printerOffset.get();
     }
     return nullptr;
 }
@@ -132,6 +150,12 @@ void App::close(ScreenId id)
     case ScreenId::NonCityDialog:
         closed = discard(m_nonCityDialog);
         break;
+    case ScreenId::CheckWriter:
+        closed = discard(m_checkWriter);
+        break;
+    case ScreenId::PrinterOffset:
+        closed = discard(m_printerOffset);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -161,6 +185,10 @@ ui::Screen *App::reference(ScreenId id)
         return &cityDialog();
     case ScreenId::NonCityDialog:
         return &nonCityDialog();
+    case ScreenId::CheckWriter:
+        return &checkWriter();
+    case ScreenId::PrinterOffset:
+        return &printerOffset();
     }
     return nullptr;
 }
@@ -203,7 +231,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();
@@ -213,6 +241,14 @@ ui::MessageAnswer App::message(
     std::vector<std::string> lines, std::string title, ui::MessageButtons buttons, ui::MessageIcon icon)
 {
     return dialogs().message(ui::Message{std::move(lines), std::move(title), buttons, icon});
+}
+
+bool App::reportPrinterFailure(bool printed)
+{
+    const std::string failure = printer().failure();
+    if (!printed && !failure.empty())
+        message({failure, "Nothing more was printed."}, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    return printed;
 }
 
 void App::showNotices(const std::vector<Notice> &notices)

@@ -32,8 +32,20 @@ class SaveUserDialog;
 class StateDialog;
 class CityDialog;
 class NonCityDialog;
+class CheckWriter;
+class PrinterOffsetDialog;
 
-enum class ScreenId { StartupPrompt, MainWindow, UserInfo, SaveUser, StateDialog, CityDialog, NonCityDialog };
+enum class ScreenId {
+    StartupPrompt,
+    MainWindow,
+    UserInfo,
+    SaveUser,
+    StateDialog,
+    CityDialog,
+    NonCityDialog,
+    CheckWriter,
+    PrinterOffset,
+};
 
 // The title of the program's own message boxes.
 inline constexpr const char *ProgramTitle = "Tallyman";
@@ -93,6 +105,9 @@ public:
     PrinterOffsets offsets;
     PrintHeading heading; // "Header.sav", shared by every user
     ProfileReserved reserved;
+    // The words of the last check writer refresh: what the next check prints. Empty (no
+    // words) when the amount was too large for a check.
+    std::optional<std::string> AmountWords = std::string();
 
     ui::Dialogs &dialogs() { return m_services.dialogs; }
     ui::Clock &clock() { return m_services.clock; }
@@ -109,6 +124,8 @@ public:
     StateDialog &stateDialog();
     CityDialog &cityDialog();
     NonCityDialog &nonCityDialog();
+    CheckWriter &checkWriter();
+    PrinterOffsetDialog &printerOffset();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -179,6 +196,9 @@ public:
         ui::MessageButtons buttons = ui::MessageButtons::Ok, ui::MessageIcon icon = ui::MessageIcon::None);
     // The calculation's messages, each with an OK button.
     void showNotices(const std::vector<Notice> &notices);
+    // After a printout: a printer failure is reported with its reason; a cancelled printer
+    // choice ends the command without a message. Returns `printed`.
+    bool reportPrinterFailure(bool printed);
     // Today's date in the system's short form.
     std::string todayText() const;
 
@@ -196,6 +216,8 @@ private:
     std::unique_ptr<StateDialog> m_stateDialog;
     std::unique_ptr<CityDialog> m_cityDialog;
     std::unique_ptr<NonCityDialog> m_nonCityDialog;
+    std::unique_ptr<CheckWriter> m_checkWriter;
+    std::unique_ptr<PrinterOffsetDialog> m_printerOffset;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     UserLock m_lock;

@@ -74,6 +74,10 @@ MainWindow::MainWindow(App &app) : m_app(app)
     wire(mnuNonCity, "Non City Tax", [this] { mnuNonCity_Click(); });
     wire(mnuHelpItem, "He&lp", [this] { mnuHelpItem_Click(); });
     wire(mnuAboutItem, "&About", [this] { mnuAboutItem_Click(); });
+    wire(cmdPrint, "Print", [this] { cmdPrint_Click(); });
+    cmdPrint.setToolTip("Print");
+    wire(mnuPrintSheetItem, "Print Sheet", [this] { mnuPrintSheetItem_Click(); });
+    wire(mnuChecks, "C&hecks", [this] { mnuChecks_Click(); });
 }
 
 void MainWindow::load()
@@ -215,11 +219,11 @@ void MainWindow::mnuSave_Click()
 void MainWindow::mnuPrintItem_Click()
 {
     ui::Printer &printer = m_app.printer();
-    if (!printer.choosePrinter())
+    if (!m_app.reportPrinterFailure(printer.choosePrinter()))
         return;
-    if (!printer.printWindowPicture(*this))
+    if (!m_app.reportPrinterFailure(printer.printWindowPicture(*this)))
         return;
-    printer.endDocument();
+    m_app.reportPrinterFailure(printer.endDocument());
 }
 
 void MainWindow::mnuExitItem_Click()

@@ -1,6 +1,7 @@
 // The main window (Form1): the period's inputs, the result labels, the commands and menus.
 #pragma once
 
+#include "numbers/amount.h"
 #include "platform/controls.h"
 
 #include <string>
@@ -9,6 +10,10 @@ namespace tallyman {
 
 class App;
 struct AboutInfo;
+namespace printing {
+struct CheckOffsets;
+struct PeriodFigures;
+} // namespace printing
 
 // The about box's texts: product, maker and "Version " with major.minor.revision.
 AboutInfo aboutInfo();
@@ -42,6 +47,11 @@ public:
     ui::CommandButton mnuNew, mnuOpen, mnuSave, mnuPrintItem, mnuClearIitem, mnuExitItem;
     ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity;
     ui::CommandButton mnuHelpItem, mnuAboutItem;
+    ui::CommandButton cmdPrint;                      // picture, tooltip "Print"
+    ui::CommandButton mnuPrintSheetItem, mnuChecks; // "Print Sheet", "C&hecks"
+
+    // Tips earnings of the last printout (tips rate times tips hours).
+    Amount MyTips = 0;
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -71,6 +81,18 @@ public:
     void mnuNonCity_Click();
     void mnuHelpItem_Click();
     void mnuAboutItem_Click();
+    // The printer dialog, then the pay statement.
+    void cmdPrint_Click();
+    void mnuPrintSheetItem_Click() { cmdPrint_Click(); }
+    // The check writer, not modal.
+    void mnuChecks_Click();
+
+    // The pay statement: profile and ledger reloaded, the printer dialog again, then the page.
+    // False when nothing (more) was printed: cancelled or a printer failure.
+    bool PrintText();
+    // The check and its two stubs on the current printer, at these offsets. Refused with a
+    // message when the amount is too large for a check.
+    bool PrintCheck(const printing::CheckOffsets &offsets);
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.
@@ -79,6 +101,9 @@ public:
 private:
     void resetPeriod();
     void emptyResultLabels();
+    // Empty hour boxes become "0", as both printouts leave them.
+    void zeroEmptyHours();
+    printing::PeriodFigures periodFigures();
 
     App &m_app;
 };

@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QIcon>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -106,6 +107,8 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(file, m.mnuOpen, "mnuOpen")->setShortcut(QKeySequence::Open);
     item(file, m.mnuSave, "mnuSave")->setShortcut(QKeySequence::Save);
     file->addSeparator();
+    item(file, m.mnuChecks, "mnuChecks");
+    item(file, m.mnuPrintSheetItem, "mnuPrintSheetItem")->setShortcut(QKeySequence::Print);
     item(file, m.mnuPrintItem, "mnuPrintItem");
     item(file, m.mnuClearIitem, "mnuClearIitem");
     file->addSeparator();
@@ -199,6 +202,11 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
         button->setMinimumWidth(88);
         commandRow->addWidget(button);
     }
+    // The printer picture of the desktop's icon theme; its caption shows where there is none.
+    auto* print = named(pictureButton(m.cmdPrint, QString(), QStringLiteral("Print")), "cmdPrint");
+    print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    print->setToolButtonStyle(print->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
+    commandRow->addWidget(print);
     left->addWidget(commands);
     left->addStretch(1);
 

@@ -4,13 +4,17 @@
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
+#include "gui/views/check_writer_view.h"
 #include "gui/views/city_dialog_view.h"
 #include "gui/views/main_window_view.h"
 #include "gui/views/noncity_dialog_view.h"
+#include "gui/views/printer_offset_view.h"
 #include "gui/views/save_user_view.h"
 #include "gui/views/startup_prompt_view.h"
 #include "gui/views/state_dialog_view.h"
 #include "gui/views/user_info_view.h"
+#include "screens/printing/check_writer.h"
+#include "screens/printing/printer_offset.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
@@ -36,6 +40,10 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.cityDialog();
     case ScreenId::NonCityDialog:
         return &app.nonCityDialog();
+    case ScreenId::CheckWriter:
+        return &app.checkWriter();
+    case ScreenId::PrinterOffset:
+        return &app.printerOffset();
     }
     return nullptr;
 }
@@ -59,6 +67,10 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new CityDialogView(app.cityDialog(), parent);
     case ScreenId::NonCityDialog:
         return new NonCityDialogView(app.nonCityDialog(), parent);
+    case ScreenId::CheckWriter:
+        return new CheckWriterView(app.checkWriter(), parent);
+    case ScreenId::PrinterOffset:
+        return new PrinterOffsetView(app.printerOffset(), parent);
     }
     return nullptr;
 }
