@@ -4,9 +4,17 @@
 #include "cli/arguments.h"
 #include "cli/run.h"
 
+#include <array>
+#include <optional>
 #include <ostream>
 
+namespace tallyman {
+class MainWindow;
+}
+
 namespace tallyman::cli {
+
+class Session;
 
 struct Output {
     std::ostream& out;
@@ -25,6 +33,20 @@ int stateCommand(const Arguments& args, Output& output);
 int cityCommand(const Arguments& args, Output& output);
 int nonCityCommand(const Arguments& args, Output& output);
 int versionCommand(const Arguments& args, Output& output);
+int ledgerCommand(const Arguments& args, Output& output);
+int headingCommand(const Arguments& args, Output& output);
+
+// The pay period the calc options describe: the eight box texts and the choices beside them.
+// Throws UsageError or DataError (a character the boxes drop) before anything is pressed.
+struct PeriodInput {
+    std::array<std::string, 8> texts;
+    bool ot2x = false;
+    bool fedPriorApril = false;
+    std::optional<std::string> week;
+};
+PeriodInput readPeriodInput(const Arguments& args, const std::string& topic);
+// Types the period into the main window and presses ADD. Throws when the calculation did not run.
+void enterPeriod(Session& session, MainWindow& main, const PeriodInput& input);
 
 // Refuses command options (--hours and the like) that the command does not take, and words
 // beyond `maxWords` (the command words included).

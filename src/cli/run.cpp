@@ -103,6 +103,10 @@ int run(
             return cityCommand(parsed, output);
         if (command == "noncity")
             return nonCityCommand(parsed, output);
+        if (command == "ledger")
+            return ledgerCommand(parsed, output);
+        if (command == "heading")
+            return headingCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");
     } catch (const UsageError& e) {
         err << "tallyman-cli: " << e.what() << "\n" << synopsis(e.topic.empty() ? topic : e.topic);

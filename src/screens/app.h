@@ -31,8 +31,11 @@ class SaveUserDialog;
 class StateDialog;
 class CityDialog;
 class NonCityDialog;
+class LedgerWindow;
+class HeadingDialog;
 
-enum class ScreenId { StartupPrompt, MainWindow, UserInfo, SaveUser, StateDialog, CityDialog, NonCityDialog };
+enum class ScreenId { StartupPrompt, MainWindow, UserInfo, SaveUser, StateDialog, CityDialog, NonCityDialog,
+    Ledger, Heading };
 
 // The title of the program's own message boxes.
 inline constexpr const char *ProgramTitle = "Tallyman";
@@ -108,6 +111,8 @@ public:
     StateDialog &stateDialog();
     CityDialog &cityDialog();
     NonCityDialog &nonCityDialog();
+    LedgerWindow &ledgerWindow();
+    HeadingDialog &headingDialog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -179,6 +184,8 @@ private:
     std::unique_ptr<StateDialog> m_stateDialog;
     std::unique_ptr<CityDialog> m_cityDialog;
     std::unique_ptr<NonCityDialog> m_nonCityDialog;
+    std::unique_ptr<LedgerWindow> m_ledgerWindow;
+    std::unique_ptr<HeadingDialog> m_headingDialog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     bool m_quit = false;

@@ -42,6 +42,8 @@ public:
     ui::CommandButton mnuNew, mnuOpen, mnuSave, mnuPrintItem, mnuClearIitem, mnuExitItem;
     ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity;
     ui::CommandButton mnuHelpItem, mnuAboutItem;
+    ui::CommandButton cmdYear, mnuYear; // "Year to Date"
+    ui::CommandButton mnuHeader;        // "H&eader"
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -71,6 +73,11 @@ public:
     void mnuNonCity_Click();
     void mnuHelpItem_Click();
     void mnuAboutItem_Click();
+    // Opens the year ledger window; when it is open already, its close guard speaks and the
+    // grid is loaded again inside it (unsaved changes are lost).
+    void cmdYear_Click();
+    void mnuYear_Click() { cmdYear_Click(); }
+    void mnuHeader_Click();
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.

@@ -5,6 +5,8 @@
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
 #include "gui/views/city_dialog_view.h"
+#include "gui/views/heading_dialog_view.h"
+#include "gui/views/ledger_window_view.h"
 #include "gui/views/main_window_view.h"
 #include "gui/views/noncity_dialog_view.h"
 #include "gui/views/save_user_view.h"
@@ -14,6 +16,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 
 namespace tallyman::gui {
 
@@ -36,6 +40,10 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.cityDialog();
     case ScreenId::NonCityDialog:
         return &app.nonCityDialog();
+    case ScreenId::Ledger:
+        return &app.ledgerWindow();
+    case ScreenId::Heading:
+        return &app.headingDialog();
     }
     return nullptr;
 }
@@ -59,6 +67,10 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new CityDialogView(app.cityDialog(), parent);
     case ScreenId::NonCityDialog:
         return new NonCityDialogView(app.nonCityDialog(), parent);
+    case ScreenId::Ledger:
+        return new LedgerWindowView(app.ledgerWindow(), parent);
+    case ScreenId::Heading:
+        return new HeadingDialogView(app.headingDialog(), parent);
     }
     return nullptr;
 }
