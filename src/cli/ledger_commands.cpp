@@ -4,14 +4,14 @@
 #include "cli/json_writer.h"
 #include "cli/session.h"
 #include "cli/typing.h"
+#include "numbers/number_text.h"
 #include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/main_window.h"
-#include "numbers/number_text.h"
 #include "storage/codepage.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <iomanip>
 #include <set>
 
@@ -22,13 +22,10 @@ namespace {
 const std::string Topic = "ledger";
 
 // The JSON names of the grid's columns after the week number, in the grid's order.
-constexpr std::array<const char*, LedgerColumnCount> ColumnNames { "Date", "Fed", "SS", "Medi", "State", "City",
-    "Muni", "Bond", "Dues", "Pen", "Misc", "Kplan", "Tips", "OT", "Net", "Gross" };
+constexpr std::array<const char*, LedgerColumnCount> ColumnNames { "Date", "Fed", "SS", "Medi", "State",
+    "City", "Muni", "Bond", "Dues", "Pen", "Misc", "Kplan", "Tips", "OT", "Net", "Gross" };
 
-bool weeklyUser(App& app)
-{
-    return app.profile.Week == -1;
-}
+bool weeklyUser(App& app) { return app.profile.Week == -1; }
 
 // WEEK as the person counts it (1-53, 1-26 bi-weekly): the row index, or a refusal.
 int weekRow(App& app, const std::string& word)
@@ -76,11 +73,11 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
         for (int r = 0; r < rows; ++r) {
             const LedgerRow& row = l.Rows[static_cast<std::size_t>(r)];
             w.beginObject().member("week", r + 1).member("Date", row.Date);
-            for (const auto& [name, value] : { std::pair { "Fed", row.Fed }, { "SS", row.SS }, { "Medi", row.Medi },
-                     { "State", row.State }, { "City", row.City }, { "Muni", row.Muni }, { "Bond", row.Bond },
-                     { "Dues", row.Dues }, { "Pen", row.Pen }, { "Misc", row.Misc }, { "Kplan", row.Kplan },
-                     { "Tips", row.Tips }, { "OT", row.OT }, { "Net", row.Net }, { "Gross", row.Gross },
-                     { "Sdi", row.Sdi }, { "Sui", row.Sui }, { "Cafe", row.Cafe } })
+            for (const auto& [name, value] : { std::pair { "Fed", row.Fed }, { "SS", row.SS },
+                     { "Medi", row.Medi }, { "State", row.State }, { "City", row.City }, { "Muni", row.Muni },
+                     { "Bond", row.Bond }, { "Dues", row.Dues }, { "Pen", row.Pen }, { "Misc", row.Misc },
+                     { "Kplan", row.Kplan }, { "Tips", row.Tips }, { "OT", row.OT }, { "Net", row.Net },
+                     { "Gross", row.Gross }, { "Sdi", row.Sdi }, { "Sui", row.Sui }, { "Cafe", row.Cafe } })
                 w.member(name, value);
             w.endObject();
         }
@@ -88,9 +85,9 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
         w.key("totals").beginObject();
         for (const auto& [name, value] : { std::pair { "TotFed", l.TotFed }, { "TotSS", l.TotSS },
                  { "TotMedi", l.TotMedi }, { "TotState", l.TotState }, { "TotCity", l.TotCity },
-                 { "TotMuni", l.TotMuni }, { "TotBond", l.TotBond }, { "TotDues", l.TotDues }, { "TotPen", l.TotPen },
-                 { "TotMisc", l.TotMisc }, { "TotKplan", l.TotKplan }, { "TotSdi", l.TotSdi },
-                 { "TotSui", l.TotSui }, { "TotCafe", l.TotCafe } })
+                 { "TotMuni", l.TotMuni }, { "TotBond", l.TotBond }, { "TotDues", l.TotDues },
+                 { "TotPen", l.TotPen }, { "TotMisc", l.TotMisc }, { "TotKplan", l.TotKplan },
+                 { "TotSdi", l.TotSdi }, { "TotSui", l.TotSui }, { "TotCafe", l.TotCafe } })
             w.member(name, value);
         for (const auto& [name, value] : { std::pair { "TotOT", l.TotOT }, { "TotGross", l.TotGross },
                  { "TotNet", l.TotNet }, { "TotTips", l.TotTips } })
@@ -103,11 +100,13 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
     out << "User: " << app.UserName << (weekly ? "    weekly" : "    bi-weekly") << "\n\n";
     out << std::right << std::setw(4) << "Week";
     for (int c = 0; c < LedgerColumnCount; ++c)
-        out << ' ' << std::setw(c == ColDate ? 10 : 9) << window.lbHeader[0][static_cast<std::size_t>(c)].caption();
+        out << ' ' << std::setw(c == ColDate ? 10 : 9)
+            << window.lbHeader[0][static_cast<std::size_t>(c)].caption();
     out << '\n';
     for (int r = 0; r < rows; ++r) {
         const LedgerRow& row = l.Rows[static_cast<std::size_t>(r)];
-        const bool empty = row.Date.empty() && row.Gross == 0 && row.Net == 0 && row.Fed == 0 && row.Tips == 0;
+        const bool empty
+            = row.Date.empty() && row.Gross == 0 && row.Net == 0 && row.Fed == 0 && row.Tips == 0;
         if (empty)
             continue;
         out << std::setw(4) << r + 1;
@@ -117,21 +116,29 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
     }
     out << "\nTotals\n";
     const std::array<std::pair<const ui::Label*, const ui::TextBox*>, 14> totals { {
-        { &window.lbTotCaption[0], &window.txtTotFed }, { &window.lbTotCaption[1], &window.txtTotSS },
-        { &window.lbTotCaption[2], &window.txtTotMedi }, { &window.lbTotCaption[3], &window.txtTotState },
-        { &window.lbTotCaption[4], &window.txtTotCity }, { &window.lbTotCaption[5], &window.txtTotMuni },
-        { &window.lbTotCaption[6], &window.txtTotBond }, { &window.lbTotCaption[7], &window.txtTotDues },
-        { &window.lbTotCaption[8], &window.txtTotPen }, { &window.lbTotCaption[9], &window.txtTotMisc },
-        { &window.lbTotCaption[10], &window.txtTotKplan }, { &window.lbTotCaption[11], &window.txtTotOT },
-        { &window.lbTotCaption[12], &window.txtTotGross }, { &window.lbTotCaption[13], &window.txtTotNet },
+        { &window.lbTotCaption[0], &window.txtTotFed },
+        { &window.lbTotCaption[1], &window.txtTotSS },
+        { &window.lbTotCaption[2], &window.txtTotMedi },
+        { &window.lbTotCaption[3], &window.txtTotState },
+        { &window.lbTotCaption[4], &window.txtTotCity },
+        { &window.lbTotCaption[5], &window.txtTotMuni },
+        { &window.lbTotCaption[6], &window.txtTotBond },
+        { &window.lbTotCaption[7], &window.txtTotDues },
+        { &window.lbTotCaption[8], &window.txtTotPen },
+        { &window.lbTotCaption[9], &window.txtTotMisc },
+        { &window.lbTotCaption[10], &window.txtTotKplan },
+        { &window.lbTotCaption[11], &window.txtTotOT },
+        { &window.lbTotCaption[12], &window.txtTotGross },
+        { &window.lbTotCaption[13], &window.txtTotNet },
     } };
     for (const auto& [caption, box] : totals)
-        out << "  " << std::left << std::setw(16) << caption->caption() << std::right << std::setw(12) << box->text()
-            << '\n';
+        out << "  " << std::left << std::setw(16) << caption->caption() << std::right << std::setw(12)
+            << box->text() << '\n';
     for (std::size_t i = 0; i < 4; ++i) {
-        const ui::TextBox* boxes[] = { &window.txtTotCafe, &window.txtTotSdi, &window.txtTotSui, &window.txtTotTips };
-        out << "  " << std::left << std::setw(16) << window.lbTotCaption2[i].caption() << std::right << std::setw(12)
-            << boxes[i]->text() << '\n';
+        const ui::TextBox* boxes[]
+            = { &window.txtTotCafe, &window.txtTotSdi, &window.txtTotSui, &window.txtTotTips };
+        out << "  " << std::left << std::setw(16) << window.lbTotCaption2[i].caption() << std::right
+            << std::setw(12) << boxes[i]->text() << '\n';
     }
 }
 
@@ -155,7 +162,8 @@ std::vector<CellEdit> readCellEdits(const Arguments& args)
             throw DataError(a.word + ": only Tips, Net and Gross can be typed into");
         if (column != ColTips)
             if (const auto dropped = firstDroppedByNumberBox(a.value))
-                throw DataError(a.word + ": the cell does not take \"" + *dropped + "\" (only digits, blank, - and .)");
+                throw DataError(
+                    a.word + ": the cell does not take \"" + *dropped + "\" (only digits, blank, - and .)");
         edits.push_back({ column, a.value });
     }
     if (edits.empty())
@@ -256,7 +264,8 @@ int headingCommand(const Arguments& args, Output& output)
     const std::string topic = "heading";
     const std::string sub = args.words.size() > 1 ? args.words[1] : "";
     if (sub != "show" && sub != "set")
-        throw UsageError(sub.empty() ? "heading needs show or set" : "unknown heading command \"" + sub + "\"", topic);
+        throw UsageError(
+            sub.empty() ? "heading needs show or set" : "unknown heading command \"" + sub + "\"", topic);
     if (!args.options.empty())
         throw UsageError("heading does not take " + args.options.front().first, topic);
     constexpr std::array<const char*, 4> Names { "Company", "CompanyAddress", "CompanyZip", "CompanyId" };
@@ -269,7 +278,8 @@ int headingCommand(const Arguments& args, Output& output)
         if (it == Names.end() || a.index)
             throw UsageError("unknown field \"" + a.target() + "\"", topic);
         if (!records::isStorableText(a.value))
-            throw DataError(a.word + ": a text may not hold a double quote or characters outside Western European letters");
+            throw DataError(a.word
+                + ": a text may not hold a double quote or characters outside Western European letters");
         values[static_cast<std::size_t>(it - Names.begin())] = a.value;
     }
     if (sub == "set" && args.words.size() < 3)

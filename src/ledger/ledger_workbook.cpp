@@ -11,7 +11,8 @@
 
 namespace tallyman {
 
-const char *const LedgerSheetNotice = "   Year to date from Tallyman. It holds a social security number: keep it private.";
+const char* const LedgerSheetNotice
+    = "   Year to date from Tallyman. It holds a social security number: keep it private.";
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr lxw_color_t Blue = 0x0000FF;
 
 // Texts as the sheet's XML can hold them: invalid UTF-8 and control characters are dropped
 // (a name pasted from somewhere must not make the workbook unreadable).
-std::string sheetText(const std::string &text)
+std::string sheetText(const std::string& text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
@@ -42,7 +43,7 @@ std::string sheetText(const std::string &text)
 
 // Header and footer texts: "&" starts a code there, so a literal one is doubled; the
 // format holds 255 characters at most.
-std::string headerFooterText(const std::string &text)
+std::string headerFooterText(const std::string& text)
 {
     std::string out;
     for (char c : sheetText(text)) {
@@ -55,7 +56,7 @@ std::string headerFooterText(const std::string &text)
 
 // An amount text that reads wholly as a number goes in as that number, so the sheet can add
 // it up; two decimals shown stay shown.
-bool numberCell(const std::string &text, double &value, bool &twoDecimals)
+bool numberCell(const std::string& text, double& value, bool& twoDecimals)
 {
     if (text.empty() || text.find_first_not_of("0123456789.- ") != std::string::npos)
         return false;
@@ -69,7 +70,7 @@ bool numberCell(const std::string &text, double &value, bool &twoDecimals)
 }
 
 struct Book {
-    lxw_workbook *book = nullptr;
+    lxw_workbook* book = nullptr;
     ~Book()
     {
         if (book)
@@ -79,7 +80,7 @@ struct Book {
 
 } // namespace
 
-std::string ledgerStatusText(const LedgerSheet &sheet)
+std::string ledgerStatusText(const LedgerSheet& sheet)
 {
     return "File: " + sheet.userName + "   " + sheet.ssNumber + LedgerSheetNotice;
 }
@@ -89,7 +90,7 @@ LedgerSheetRows ledgerSheetRows(bool weekly)
     return weekly ? LedgerSheetRows { 55, 57, 58 } : LedgerSheetRows { 29, 32, 33 };
 }
 
-std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path, const LedgerSheet &sheet)
+std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path, const LedgerSheet& sheet)
 {
     std::error_code ec;
     const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
@@ -101,10 +102,10 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path
     b.book = workbook_new(temporary.c_str());
     if (!b.book)
         return "cannot create " + path.string();
-    lxw_worksheet *ws = workbook_add_worksheet(b.book, "Year to Date");
+    lxw_worksheet* ws = workbook_add_worksheet(b.book, "Year to Date");
 
     const auto format = [&](bool bold, lxw_color_t color, bool cents) {
-        lxw_format *f = workbook_add_format(b.book);
+        lxw_format* f = workbook_add_format(b.book);
         if (bold)
             format_set_bold(f);
         if (color != LXW_COLOR_BLACK)
@@ -114,32 +115,36 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path
         return f;
     };
     std::array<std::size_t, 16> widths {};
-    const auto put = [&](int row, int column, const std::string &raw, bool bold, lxw_color_t color, bool amount) {
-        const std::string text = sheetText(raw);
-        auto &width = widths[static_cast<std::size_t>(column)];
-        width = std::max(width, text.size());
-        double value = 0;
-        bool cents = false;
-        const auto r = static_cast<lxw_row_t>(row - 1);
-        const auto c = static_cast<lxw_col_t>(column);
-        if (text.empty()) {
-            if (bold || color != LXW_COLOR_BLACK)
-                worksheet_write_blank(ws, r, c, format(bold, color, false));
-        } else if (amount && numberCell(text, value, cents)) {
-            worksheet_write_number(ws, r, c, value, bold || color != LXW_COLOR_BLACK || cents ? format(bold, color, cents) : nullptr);
-        } else {
-            worksheet_write_string(ws, r, c, text.c_str(), bold || color != LXW_COLOR_BLACK ? format(bold, color, false) : nullptr);
-        }
-    };
+    const auto put
+        = [&](int row, int column, const std::string& raw, bool bold, lxw_color_t color, bool amount) {
+              const std::string text = sheetText(raw);
+              auto& width = widths[static_cast<std::size_t>(column)];
+              width = std::max(width, text.size());
+              double value = 0;
+              bool cents = false;
+              const auto r = static_cast<lxw_row_t>(row - 1);
+              const auto c = static_cast<lxw_col_t>(column);
+              if (text.empty()) {
+                  if (bold || color != LXW_COLOR_BLACK)
+                      worksheet_write_blank(ws, r, c, format(bold, color, false));
+              } else if (amount && numberCell(text, value, cents)) {
+                  worksheet_write_number(ws, r, c, value,
+                      bold || color != LXW_COLOR_BLACK || cents ? format(bold, color, cents) : nullptr);
+              } else {
+                  worksheet_write_string(ws, r, c, text.c_str(),
+                      bold || color != LXW_COLOR_BLACK ? format(bold, color, false) : nullptr);
+              }
+          };
 
     const std::array<std::string, 16> headers { "Date", "Federal", "Soc Sec", "Medicare", "State", "City",
-        sheet.captions[0], sheet.captions[1], sheet.captions[2], sheet.captions[3], sheet.captions[4], "Kplan", "Tips",
-        "OT", "Net", "Gross" };
+        sheet.captions[0], sheet.captions[1], sheet.captions[2], sheet.captions[3], sheet.captions[4],
+        "Kplan", "Tips", "OT", "Net", "Gross" };
     for (int c = 0; c < 16; ++c)
         put(1, c, headers[static_cast<std::size_t>(c)], true, Red, false);
     for (std::size_t i = 0; i < sheet.rows.size(); ++i)
         for (int c = 0; c < 16; ++c)
-            put(static_cast<int>(i) + 2, c, sheet.rows[i][static_cast<std::size_t>(c)], false, LXW_COLOR_BLACK, c > 0);
+            put(static_cast<int>(i) + 2, c, sheet.rows[i][static_cast<std::size_t>(c)], false,
+                LXW_COLOR_BLACK, c > 0);
     const LedgerSheetRows rows = ledgerSheetRows(sheet.weekly);
     put(rows.totals, 0, "TOTALS=", true, Blue, false);
     for (int c = 1; c < 16; ++c)
@@ -153,7 +158,8 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path
 
     for (int c = 0; c < 16; ++c) {
         // Fitted to the longest text, as a spreadsheet's autofit would.
-        const double width = static_cast<double>(std::max<std::size_t>(widths[static_cast<std::size_t>(c)], 4)) + 2;
+        const double width
+            = static_cast<double>(std::max<std::size_t>(widths[static_cast<std::size_t>(c)], 4)) + 2;
         worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
     }
     worksheet_freeze_panes(ws, 1, 0);
@@ -172,8 +178,8 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path
 
     const std::string status = sheetText(ledgerStatusText(sheet));
     lxw_doc_properties properties {};
-    properties.title = const_cast<char *>(status.c_str());
-    properties.comments = const_cast<char *>(status.c_str());
+    properties.title = const_cast<char*>(status.c_str());
+    properties.comments = const_cast<char*>(status.c_str());
     workbook_set_properties(b.book, &properties);
 
     const lxw_error closed = workbook_close(b.book);
@@ -183,7 +189,8 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path
         return "cannot write " + path.string() + ": " + lxw_strerror(closed);
     }
     // It holds a social security number: for its owner's eyes only.
-    std::filesystem::permissions(temporary, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ec);
+    std::filesystem::permissions(
+        temporary, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ec);
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::filesystem::remove(temporary, ec);

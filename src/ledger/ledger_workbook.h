@@ -17,15 +17,15 @@ struct LedgerSheet {
     // deductions, Kplan, Tips, OT, Net, Gross.
     std::vector<std::array<std::string, 16>> rows;
     std::array<std::string, 15> totals; // Federal ... Gross
-    std::array<std::string, 4> extra;   // SDI, SUI, Cafe, Tips
+    std::array<std::string, 4> extra; // SDI, SUI, Cafe, Tips
     std::string userName;
     std::string ssNumber;
 };
 
 // Our notice at the end of the status text and in the right footer.
-extern const char *const LedgerSheetNotice;
+extern const char* const LedgerSheetNotice;
 // "File: ", the user name, three spaces and the SS number, then the notice.
-std::string ledgerStatusText(const LedgerSheet &sheet);
+std::string ledgerStatusText(const LedgerSheet& sheet);
 
 // Sheet row (counted from 1) of the totals line, the labels line and the values line.
 struct LedgerSheetRows {
@@ -35,6 +35,6 @@ LedgerSheetRows ledgerSheetRows(bool weekly);
 
 // Writes the workbook (readable by its owner only), whole: a temporary file beside `path`
 // renamed over it. On failure returns the reason; nothing is left behind.
-std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path &path, const LedgerSheet &sheet);
+std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path, const LedgerSheet& sheet);
 
 } // namespace tallyman

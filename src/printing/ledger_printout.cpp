@@ -10,24 +10,27 @@ namespace tallyman {
 namespace {
 
 // Where each amount column starts, Fed to Gross in printed order.
-constexpr std::array<int, 15> AmountColumns { 17, 30, 43, 56, 69, 82, 95, 108, 121, 134, 145, 156, 172, 182, 197 };
+constexpr std::array<int, 15> AmountColumns { 17, 30, 43, 56, 69, 82, 95, 108, 121, 134, 145, 156, 172, 182,
+    197 };
 constexpr int DateColumn = 5;
 
 // Stops at the first item the printer refuses.
 class Lines {
 public:
-    explicit Lines(ui::Printer &printer) : m_printer(printer) { }
-    Lines &font(int points)
+    explicit Lines(ui::Printer& printer)
+        : m_printer(printer)
+    { }
+    Lines& font(int points)
     {
         m_ok = m_ok && m_printer.setFont("Arial", points);
         return *this;
     }
-    Lines &at(int column, const std::string &text)
+    Lines& at(int column, const std::string& text)
     {
         m_ok = m_ok && m_printer.printAt(column, text);
         return *this;
     }
-    Lines &end()
+    Lines& end()
     {
         m_ok = m_ok && m_printer.endLine();
         return *this;
@@ -41,18 +44,15 @@ public:
     bool ok() const { return m_ok; }
 
 private:
-    ui::Printer &m_printer;
+    ui::Printer& m_printer;
     bool m_ok = true;
 };
 
-std::string cents(double value)
-{
-    return formatPlainCents(value);
-}
+std::string cents(double value) { return formatPlainCents(value); }
 
 } // namespace
 
-bool PrintYr(ui::Printer &printer, const LedgerPrintout &p)
+bool PrintYr(ui::Printer& printer, const LedgerPrintout& p)
 {
     Lines out(printer);
     if (!printer.setOrientation(ui::Orientation::Landscape)) {
@@ -60,7 +60,7 @@ bool PrintYr(ui::Printer &printer, const LedgerPrintout &p)
         return false;
     }
     out.font(10);
-    const PrintHeading &h = p.heading;
+    const PrintHeading& h = p.heading;
     out.at(1, h.Company).end();
     out.at(1, h.CompanyAddress).end();
     out.at(1, h.CompanyZip).at(134, h.CompanyId).end();
@@ -76,9 +76,9 @@ bool PrintYr(ui::Printer &printer, const LedgerPrintout &p)
 
     const int rows = p.weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
     for (int i = 0; i < rows && out.ok(); ++i) {
-        const LedgerRow &r = p.ledger.Rows[static_cast<std::size_t>(i)];
-        const std::array<Amount, 15> values { r.Fed, r.SS, r.Medi, r.State, r.City, r.Muni, r.Bond, r.Dues, r.Pen,
-            r.Misc, r.Kplan, r.Tips, r.OT, r.Net, r.Gross };
+        const LedgerRow& r = p.ledger.Rows[static_cast<std::size_t>(i)];
+        const std::array<Amount, 15> values { r.Fed, r.SS, r.Medi, r.State, r.City, r.Muni, r.Bond, r.Dues,
+            r.Pen, r.Misc, r.Kplan, r.Tips, r.OT, r.Net, r.Gross };
         out.at(DateColumn, r.Date);
         for (std::size_t c = 0; c < values.size(); ++c)
             out.at(AmountColumns[c], formatPrintedNumber(values[c]));
@@ -86,10 +86,10 @@ bool PrintYr(ui::Printer &printer, const LedgerPrintout &p)
     }
     out.at(DateColumn, std::string(291, '-')).end();
 
-    const YearLedger &l = p.ledger;
-    const std::array<double, 15> totals { l.TotFed, l.TotSS, l.TotMedi, l.TotState, l.TotCity, l.TotMuni, l.TotBond,
-        l.TotDues, l.TotPen, l.TotMisc, l.TotKplan, l.TotTips.toDouble(), l.TotOT.toDouble(), l.TotNet.toDouble(),
-        l.TotGross.toDouble() };
+    const YearLedger& l = p.ledger;
+    const std::array<double, 15> totals { l.TotFed, l.TotSS, l.TotMedi, l.TotState, l.TotCity, l.TotMuni,
+        l.TotBond, l.TotDues, l.TotPen, l.TotMisc, l.TotKplan, l.TotTips.toDouble(), l.TotOT.toDouble(),
+        l.TotNet.toDouble(), l.TotGross.toDouble() };
     out.at(DateColumn, "TOTALS");
     for (std::size_t c = 0; c < totals.size(); ++c)
         out.at(AmountColumns[c], cents(totals[c]));

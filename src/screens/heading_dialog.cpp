@@ -9,17 +9,18 @@ namespace tallyman {
 
 namespace {
 
-std::array<std::string *, 4> fields(PrintHeading &h)
+std::array<std::string*, 4> fields(PrintHeading& h)
 {
     return { &h.Company, &h.CompanyAddress, &h.CompanyZip, &h.CompanyId };
 }
 
 } // namespace
 
-HeadingDialog::HeadingDialog(App &app) : m_app(app)
+HeadingDialog::HeadingDialog(App& app)
+    : m_app(app)
 {
     setTitle("Print Out Heading");
-    const std::array<const char *, 4> captions { "Company", "Address", "City, State, Zip", "ID Number" };
+    const std::array<const char*, 4> captions { "Company", "Address", "City, State, Zip", "ID Number" };
     for (std::size_t i = 0; i < captions.size(); ++i)
         lbHeader[i].setCaption(captions[i]);
     OKButton.setCaption("OK");
@@ -54,9 +55,6 @@ bool HeadingDialog::OKButton_Click()
     return true;
 }
 
-void HeadingDialog::CancelButton_Click()
-{
-    m_app.close(ScreenId::Heading);
-}
+void HeadingDialog::CancelButton_Click() { m_app.close(ScreenId::Heading); }
 
 } // namespace tallyman

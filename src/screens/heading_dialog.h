@@ -9,7 +9,7 @@ class App;
 
 class HeadingDialog : public ui::Screen {
 public:
-    explicit HeadingDialog(App &app);
+    explicit HeadingDialog(App& app);
 
     // Company, address, city/state/zip line, ID number.
     ui::ControlArray<ui::TextBox, 4> txtHeader;
@@ -23,7 +23,7 @@ public:
     void CancelButton_Click();
 
 private:
-    App &m_app;
+    App& m_app;
 };
 
 } // namespace tallyman

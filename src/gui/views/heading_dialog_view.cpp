@@ -21,7 +21,8 @@ HeadingDialogView::HeadingDialogView(HeadingDialog& m, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < m.txtHeader.size(); ++i)
-        form->addRow(caption(m.lbHeader[i]), named(textBox(m.txtHeader[i], 32), "txtHeader", static_cast<int>(i)));
+        form->addRow(
+            caption(m.lbHeader[i]), named(textBox(m.txtHeader[i], 32), "txtHeader", static_cast<int>(i)));
     layout->addLayout(form);
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);

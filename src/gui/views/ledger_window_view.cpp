@@ -42,7 +42,8 @@ public:
         , m_model(model)
         , m_table(table)
     { }
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    QWidget* createEditor(
+        QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
     {
         auto* editor = new QLineEdit(parent);
         const int row = m_table.gridRow(index.row());
@@ -164,7 +165,8 @@ bool LedgerTableModel::setData(const QModelIndex& index, const QVariant& value, 
 
 QVariant LedgerTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (m_alive.expired() || orientation != Qt::Horizontal || role != Qt::DisplayRole || section == WeekColumn)
+    if (m_alive.expired() || orientation != Qt::Horizontal || role != Qt::DisplayRole
+        || section == WeekColumn)
         return {};
     return qt(m_model.lbHeader[0][static_cast<std::size_t>(section - 1)].caption());
 }
@@ -265,11 +267,20 @@ LedgerWindowView::LedgerWindowView(LedgerWindow& m, QWidget* parent)
     // ---- Totals ----
     auto* totals = new QGridLayout;
     const std::array<std::pair<ui::TextBox*, const char*>, 14> boxes { {
-        { &m.txtTotFed, "txtTotFed" }, { &m.txtTotSS, "txtTotSS" }, { &m.txtTotMedi, "txtTotMedi" },
-        { &m.txtTotState, "txtTotState" }, { &m.txtTotCity, "txtTotCity" }, { &m.txtTotMuni, "txtTotMuni" },
-        { &m.txtTotBond, "txtTotBond" }, { &m.txtTotDues, "txtTotDues" }, { &m.txtTotPen, "txtTotPen" },
-        { &m.txtTotMisc, "txtTotMisc" }, { &m.txtTotKplan, "txtTotKplan" }, { &m.txtTotOT, "txtTotOT" },
-        { &m.txtTotGross, "txtTotGross" }, { &m.txtTotNet, "txtTotNet" },
+        { &m.txtTotFed, "txtTotFed" },
+        { &m.txtTotSS, "txtTotSS" },
+        { &m.txtTotMedi, "txtTotMedi" },
+        { &m.txtTotState, "txtTotState" },
+        { &m.txtTotCity, "txtTotCity" },
+        { &m.txtTotMuni, "txtTotMuni" },
+        { &m.txtTotBond, "txtTotBond" },
+        { &m.txtTotDues, "txtTotDues" },
+        { &m.txtTotPen, "txtTotPen" },
+        { &m.txtTotMisc, "txtTotMisc" },
+        { &m.txtTotKplan, "txtTotKplan" },
+        { &m.txtTotOT, "txtTotOT" },
+        { &m.txtTotGross, "txtTotGross" },
+        { &m.txtTotNet, "txtTotNet" },
     } };
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         totals->addWidget(caption(m.lbTotCaption[i]), 0, static_cast<int>(i));
@@ -277,12 +288,15 @@ LedgerWindowView::LedgerWindowView(LedgerWindow& m, QWidget* parent)
     }
     totals->addWidget(caption(m.lbTotTitle), 2, 0);
     const std::array<std::pair<ui::TextBox*, const char*>, 4> second { {
-        { &m.txtTotCafe, "txtTotCafe" }, { &m.txtTotSdi, "txtTotSdi" }, { &m.txtTotSui, "txtTotSui" },
+        { &m.txtTotCafe, "txtTotCafe" },
+        { &m.txtTotSdi, "txtTotSdi" },
+        { &m.txtTotSui, "txtTotSui" },
         { &m.txtTotTips, "txtTotTips" },
     } };
     for (std::size_t i = 0; i < second.size(); ++i) {
         totals->addWidget(caption(m.lbTotCaption2[i]), 2, static_cast<int>(2 * i + 1));
-        totals->addWidget(named(textBox(*second[i].first, 9), second[i].second), 2, static_cast<int>(2 * i + 2));
+        totals->addWidget(
+            named(textBox(*second[i].first, 9), second[i].second), 2, static_cast<int>(2 * i + 2));
     }
     layout->addLayout(totals);
 

@@ -15,8 +15,23 @@ struct LedgerSheet;
 
 // Columns of the grid, left to right after the week number.
 enum LedgerColumn : int {
-    ColDate, ColFed, ColSS, ColMedi, ColState, ColCity, ColMuni, ColBond, ColDues, ColPen, ColMisc, ColKplan,
-    ColTips, ColOT, ColNet, ColGross, LedgerColumnCount
+    ColDate,
+    ColFed,
+    ColSS,
+    ColMedi,
+    ColState,
+    ColCity,
+    ColMuni,
+    ColBond,
+    ColDues,
+    ColPen,
+    ColMisc,
+    ColKplan,
+    ColTips,
+    ColOT,
+    ColNet,
+    ColGross,
+    LedgerColumnCount
 };
 
 inline constexpr int LedgerGridRows = 53;
@@ -25,10 +40,9 @@ inline constexpr int LedgerUpperBlockRows = 26;
 
 class LedgerWindow : public ui::Screen {
 public:
-    explicit LedgerWindow(App &app);
+    explicit LedgerWindow(App& app);
 
-    template <typename C>
-    using Column = ui::ControlArray<C, LedgerGridRows>;
+    template <typename C> using Column = ui::ControlArray<C, LedgerGridRows>;
 
     // The grid. txtNet shows gross pay and txtGross net pay: the names are crossed, the
     // captions and the data are not.
@@ -59,8 +73,8 @@ public:
     void open();
 
     // The cell of `row` in `column`, and whether the person may type into it.
-    ui::Control &cell(int row, int column);
-    const std::string &cellText(int row, int column) const;
+    ui::Control& cell(int row, int column);
+    const std::string& cellText(int row, int column) const;
     static bool editable(int column);
     // How many rows the window shows: 53 weekly, 26 bi-weekly (the 27th is kept, not shown).
     int visibleRows() const;
@@ -86,25 +100,25 @@ public:
     struct SheetTexts {
         std::array<std::array<std::string, LedgerColumnCount>, LedgerGridRows> rows;
         std::array<std::string, LedgerColumnCount - 1> totals; // Federal ... Gross
-        std::array<std::string, 4> extra;                      // SDI, SUI, Cafe, Tips
+        std::array<std::string, 4> extra; // SDI, SUI, Cafe, Tips
     };
     SheetTexts sheetTexts() const;
     // The export's sheet, and the workbook written to `path` (the reason when it was not).
     LedgerSheet sheet() const;
-    std::optional<std::string> exportTo(const std::filesystem::path &path) const;
+    std::optional<std::string> exportTo(const std::filesystem::path& path) const;
 
 private:
-    bool weeklyInUse() const;   // the User Info screen's "Weekly" option
+    bool weeklyInUse() const; // the User Info screen's "Weekly" option
     bool weeklyProfile() const; // the profile flag
     int rowsInUse(bool weekly) const;
     void showCaptions();
     void showRow(int row, bool formatted);
     void showTotals();
-    void setCellText(int row, int column, const std::string &text);
-    void setAmountCells(int row, const std::string &text);
-    std::array<ui::TextBox *, 14> totalBoxes();
+    void setCellText(int row, int column, const std::string& text);
+    void setAmountCells(int row, const std::string& text);
+    std::array<ui::TextBox*, 14> totalBoxes();
 
-    App &m_app;
+    App& m_app;
 };
 
 } // namespace tallyman
