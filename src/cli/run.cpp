@@ -109,6 +109,10 @@ int run(
             return checkCommand(parsed, output);
         if (command == "offsets")
             return offsetsCommand(parsed, output);
+        if (command == "ledger")
+            return ledgerCommand(parsed, output);
+        if (command == "heading")
+            return headingCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");
     } catch (const UsageError& e) {
         err << "tallyman-cli: " << e.what() << "\n" << synopsis(e.topic.empty() ? topic : e.topic);

@@ -21,6 +21,9 @@ Commands:
   print statement           calc, then the pay statement (File > Print Sheet)
   check show|print|testpage the check writer; the check and its stubs; the alignment page
   offsets show|set          the check's printer offsets (the Printer Offset dialog)
+  ledger show|paste|delete|clear|set|print|export
+                            the Year to Date window
+  heading show|set          the Print Out Heading dialog
 
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
@@ -150,6 +153,33 @@ show   the stored offsets as the Printer Offset dialog shows them (whole numbers
 set    types into the dialog's boxes and presses Apply, which saves the user's files. A text
        that is not a number is refused (exit 2) and nothing is stored.
 With --json: {"HorzOffset", "VertOffset", "cboHorz", "cboVert"}.
+const char* const Ledger = R"(Usage: tallyman-cli --user NAME ledger show
+       tallyman-cli --user NAME ledger paste WEEK [calc options]
+       tallyman-cli --user NAME ledger delete WEEK
+       tallyman-cli --user NAME ledger clear
+       tallyman-cli --user NAME ledger set WEEK Tips=T Net=T Gross=T
+       tallyman-cli --user NAME ledger print (--pdf FILE | --text)
+       tallyman-cli --user NAME ledger export FILE.xlsx
+
+Opens the Year to Date window. Commands that change the year close it with Yes to
+"Do you want to save YTD", so the ledger file is saved.
+
+show     the rows in use and the totals; --json gives {"user", "weekly", "rows", "totals"}.
+paste    computes the period as calc does (same options) and clicks week WEEK (1-53, or
+         1-26 for a bi-weekly user).
+delete   right-clicks week WEEK: the row is emptied and stays in its place.
+clear    C&lear > &Clear All.
+set      types the three editable cells of week WEEK (Tips, Net, Gross), then &Add.
+print    &Print: the landscape printout as a PDF file, or as text on stdout (column n is
+         character n; a line holds what the page holds).
+export   the workbook &Excel makes, written to FILE.xlsx.
+)";
+
+const char* const Heading = R"(Usage: tallyman-cli heading show
+       tallyman-cli heading set Company=T CompanyAddress=T CompanyZip=T CompanyId=T
+
+The employer's heading of the printouts ("Header.sav"), shared by every user. show prints
+what the Print Out Heading dialog shows; set types into its boxes and presses OK.
 )";
 
 } // namespace
@@ -157,7 +187,8 @@ With --json: {"HorzOffset", "VertOffset", "cboHorz", "cboVert"}.
 std::string usage(const std::string& topic)
 {
     static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
-        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print }, { "check", Check }, { "offsets", Offsets } };
+        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print },
+        { "check", Check }, { "offsets", Offsets }, { "ledger", Ledger }, { "heading", Heading } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

@@ -26,6 +26,8 @@ bool isModal(ScreenId screen)
     case ScreenId::NonCityDialog:
     case ScreenId::CheckWriter:
     case ScreenId::PrinterOffset:
+    case ScreenId::Ledger:
+    case ScreenId::Heading:
         return false;
     }
     return false;

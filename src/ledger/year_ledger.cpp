@@ -147,9 +147,24 @@ LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger,
 
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly)
 {
+    std::array<LedgerCellValues, WeeklyLedgerRows> cells{};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const LedgerRow &row = ledger.Rows[i];
+        std::size_t k = 0;
+        for (Amount value : {row.Fed, row.SS, row.Medi, row.State, row.City, row.Muni, row.Bond, row.Dues, row.Pen,
+                 row.Misc, row.Kplan, row.OT, row.Gross, row.Net, row.Tips})
+            cells[i][k++] = cellValue(value);
+    }
+    return saveLedgerFile(path, ledger, weekly, cells);
+}
+
+std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly,
+    const std::array<LedgerCellValues, WeeklyLedgerRows> &cells)
+{
     RecordWriter w;
     for (int i = 0; i < rowsInUse(weekly); ++i) {
         const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
+        const LedgerCellValues &c = cells[static_cast<std::size_t>(i)];
         try {
             w.text(row.Date);
         } catch (const std::invalid_argument &) {
@@ -157,13 +172,10 @@ std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, con
                 + " cannot be saved: it holds a double quote or a character outside the Western European "
                   "letters.";
         }
-        w.float64(cellValue(row.Fed)).float64(cellValue(row.SS)).float64(cellValue(row.Medi));
-        w.float64(cellValue(row.State)).endRecord();
-        w.float64(cellValue(row.City)).float64(cellValue(row.Muni)).float64(cellValue(row.Bond));
-        w.float64(cellValue(row.Dues)).float64(cellValue(row.Pen)).endRecord();
-        w.float64(cellValue(row.Misc)).float64(cellValue(row.Kplan)).float64(cellValue(row.OT));
-        w.float64(cellValue(row.Gross)).float64(cellValue(row.Net)).endRecord();
-        w.float32(row.Sdi).float32(row.Sui).float32(row.Cafe).float64(cellValue(row.Tips)).endRecord();
+        w.float64(c[0]).float64(c[1]).float64(c[2]).float64(c[3]).endRecord();
+        w.float64(c[4]).float64(c[5]).float64(c[6]).float64(c[7]).float64(c[8]).endRecord();
+        w.float64(c[9]).float64(c[10]).float64(c[11]).float64(c[12]).float64(c[13]).endRecord();
+        w.float32(row.Sdi).float32(row.Sui).float32(row.Cafe).float64(c[14]).endRecord();
     }
     int written = 0;
     for (const auto &f : FloatTotals) {

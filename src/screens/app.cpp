@@ -9,6 +9,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 
 namespace tallyman {
 
@@ -19,6 +21,8 @@ App::~App()
     // Screens refer to each other through the App while they go; drop them in a fixed order.
     m_printerOffset.reset();
     m_checkWriter.reset();
+    m_headingDialog.reset();
+    m_ledgerWindow.reset();
     m_nonCityDialog.reset();
     m_cityDialog.reset();
     m_stateDialog.reset();
@@ -85,6 +89,14 @@ CheckWriter &App::checkWriter()
 PrinterOffsetDialog &App::printerOffset()
 {
     return screen(m_printerOffset, ScreenId::PrinterOffset);
+LedgerWindow &App::ledgerWindow()
+{
+    return screen(m_ledgerWindow, ScreenId::Ledger);
+}
+
+HeadingDialog &App::headingDialog()
+{
+    return screen(m_headingDialog, ScreenId::Heading);
 }
 
 ui::Screen *App::loadedScreen(ScreenId id) const
@@ -108,6 +120,10 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_checkWriter.get();
     case ScreenId::PrinterOffset:
         return m_printerOffset.get();
+    case ScreenId::Ledger:
+        return m_ledgerWindow.get();
+    case ScreenId::Heading:
+        return m_headingDialog.get();
     }
     return nullptr;
 }
@@ -155,6 +171,11 @@ void App::close(ScreenId id)
         break;
     case ScreenId::PrinterOffset:
         closed = discard(m_printerOffset);
+    case ScreenId::Ledger:
+        closed = discard(m_ledgerWindow);
+        break;
+    case ScreenId::Heading:
+        closed = discard(m_headingDialog);
         break;
     }
     if (closed)
@@ -189,6 +210,10 @@ ui::Screen *App::reference(ScreenId id)
         return &checkWriter();
     case ScreenId::PrinterOffset:
         return &printerOffset();
+    case ScreenId::Ledger:
+        return &ledgerWindow();
+    case ScreenId::Heading:
+        return &headingDialog();
     }
     return nullptr;
 }
@@ -231,7 +256,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

@@ -34,6 +34,8 @@ class CityDialog;
 class NonCityDialog;
 class CheckWriter;
 class PrinterOffsetDialog;
+class LedgerWindow;
+class HeadingDialog;
 
 enum class ScreenId {
     StartupPrompt,
@@ -45,6 +47,8 @@ enum class ScreenId {
     NonCityDialog,
     CheckWriter,
     PrinterOffset,
+    Ledger,
+    Heading,
 };
 
 // The title of the program's own message boxes.
@@ -126,6 +130,8 @@ public:
     NonCityDialog &nonCityDialog();
     CheckWriter &checkWriter();
     PrinterOffsetDialog &printerOffset();
+    LedgerWindow &ledgerWindow();
+    HeadingDialog &headingDialog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -218,6 +224,8 @@ private:
     std::unique_ptr<NonCityDialog> m_nonCityDialog;
     std::unique_ptr<CheckWriter> m_checkWriter;
     std::unique_ptr<PrinterOffsetDialog> m_printerOffset;
+    std::unique_ptr<LedgerWindow> m_ledgerWindow;
+    std::unique_ptr<HeadingDialog> m_headingDialog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     UserLock m_lock;

@@ -8,6 +8,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 
 #include <array>
 
@@ -78,6 +80,10 @@ MainWindow::MainWindow(App &app) : m_app(app)
     cmdPrint.setToolTip("Print");
     wire(mnuPrintSheetItem, "Print Sheet", [this] { mnuPrintSheetItem_Click(); });
     wire(mnuChecks, "C&hecks", [this] { mnuChecks_Click(); });
+    wire(cmdYear, "", [this] { cmdYear_Click(); });
+    cmdYear.setToolTip("Year to Date");
+    wire(mnuYear, "&Year to Date", [this] { mnuYear_Click(); });
+    wire(mnuHeader, "H&eader", [this] { mnuHeader_Click(); });
 }
 
 void MainWindow::load()
@@ -265,6 +271,19 @@ void MainWindow::mnuHelpItem_Click()
 void MainWindow::mnuAboutItem_Click()
 {
     m_app.host().showAbout(aboutInfo());
+}
+
+void MainWindow::cmdYear_Click()
+{
+    if (m_app.isLoaded(ScreenId::Ledger))
+        m_app.ledgerWindow().requestClose();
+    m_app.ledgerWindow().open();
+    m_app.show(ScreenId::Ledger);
+}
+
+void MainWindow::mnuHeader_Click()
+{
+    m_app.show(ScreenId::Heading);
 }
 
 } // namespace tallyman

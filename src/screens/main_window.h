@@ -52,6 +52,8 @@ public:
 
     // Tips earnings of the last printout (tips rate times tips hours).
     Amount MyTips = 0;
+    ui::CommandButton cmdYear, mnuYear; // "Year to Date"
+    ui::CommandButton mnuHeader;        // "H&eader"
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -93,6 +95,11 @@ public:
     // The check and its two stubs on the current printer, at these offsets. Refused with a
     // message when the amount is too large for a check.
     bool PrintCheck(const printing::CheckOffsets &offsets);
+    // Opens the year ledger window; when it is open already, its close guard speaks and the
+    // grid is loaded again inside it (unsaved changes are lost).
+    void cmdYear_Click();
+    void mnuYear_Click() { cmdYear_Click(); }
+    void mnuHeader_Click();
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.

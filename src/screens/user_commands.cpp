@@ -85,6 +85,7 @@ void newUser(App &app)
     MainWindow &main = app.mainWindow();
     main.Clear_All();
     app.ledger = YearLedger{};
+    app.close(ScreenId::Ledger); // its grid held the previous user's year
 
     UserInfoScreen &info = app.userInfo();
     info.setShown(false);
@@ -124,6 +125,7 @@ void openUser(App &app)
 
     // Cleared only once another user is chosen: cancelling keeps the current year to date.
     app.ledger = YearLedger{};
+    app.close(ScreenId::Ledger);
     app.UserName = name;
     app.takeUser();
     // A file that ends early is reported and the open goes on, so that the name box, the

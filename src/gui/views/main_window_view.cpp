@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -113,7 +114,10 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(file, m.mnuClearIitem, "mnuClearIitem");
     file->addSeparator();
     item(file, m.mnuExitItem, "mnuExitItem");
+    auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
+    item(forms, m.mnuYear, "mnuYear");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
+    item(options, m.mnuHeader, "mnuHeader");
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
     options->addSeparator();
     item(options, m.mnuState, "mnuState");
@@ -207,6 +211,9 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     print->setToolButtonStyle(print->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
     commandRow->addWidget(print);
+    auto* year = named(commandButton(m.cmdYear), "cmdYear");
+    year->setText(QStringLiteral("Year to Date"));
+    commandRow->addWidget(year);
     left->addWidget(commands);
     left->addStretch(1);
 

@@ -6,6 +6,8 @@
 #include "screens/user_info.h"
 #include "gui/views/check_writer_view.h"
 #include "gui/views/city_dialog_view.h"
+#include "gui/views/heading_dialog_view.h"
+#include "gui/views/ledger_window_view.h"
 #include "gui/views/main_window_view.h"
 #include "gui/views/noncity_dialog_view.h"
 #include "gui/views/printer_offset_view.h"
@@ -18,6 +20,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 
 namespace tallyman::gui {
 
@@ -44,6 +48,10 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.checkWriter();
     case ScreenId::PrinterOffset:
         return &app.printerOffset();
+    case ScreenId::Ledger:
+        return &app.ledgerWindow();
+    case ScreenId::Heading:
+        return &app.headingDialog();
     }
     return nullptr;
 }
@@ -71,6 +79,10 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new CheckWriterView(app.checkWriter(), parent);
     case ScreenId::PrinterOffset:
         return new PrinterOffsetView(app.printerOffset(), parent);
+    case ScreenId::Ledger:
+        return new LedgerWindowView(app.ledgerWindow(), parent);
+    case ScreenId::Heading:
+        return new HeadingDialogView(app.headingDialog(), parent);
     }
     return nullptr;
 }
