@@ -7,6 +7,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -15,6 +17,8 @@ App::App(AppServices services) : m_services(std::move(services)) {}
 App::~App()
 {
     // Screens refer to each other through the App while they go; drop them in a fixed order.
+    m_leaveLog.reset();
+    m_overtimeTracker.reset();
     m_nonCityDialog.reset();
     m_cityDialog.reset();
     m_stateDialog.reset();
@@ -73,6 +77,16 @@ NonCityDialog &App::nonCityDialog()
     return screen(m_nonCityDialog, ScreenId::NonCityDialog);
 }
 
+OvertimeTrackerScreen &App::overtimeTracker()
+{
+    return screen(m_overtimeTracker, ScreenId::OvertimeTracker);
+}
+
+LeaveLogScreen &App::leaveLog()
+{
+    return screen(m_leaveLog, ScreenId::LeaveLog);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -90,6 +104,10 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_cityDialog.get();
     case ScreenId::NonCityDialog:
         return m_nonCityDialog.get();
+    case ScreenId::OvertimeTracker:
+        return m_overtimeTracker.get();
+    case ScreenId::LeaveLog:
+        return m_leaveLog.get();
     }
     return nullptr;
 }
@@ -132,6 +150,12 @@ void App::close(ScreenId id)
     case ScreenId::NonCityDialog:
         closed = discard(m_nonCityDialog);
         break;
+    case ScreenId::OvertimeTracker:
+        closed = discard(m_overtimeTracker);
+        break;
+    case ScreenId::LeaveLog:
+        closed = discard(m_leaveLog);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -159,6 +183,10 @@ ui::Screen *App::reference(ScreenId id)
         return &cityDialog();
     case ScreenId::NonCityDialog:
         return &nonCityDialog();
+    case ScreenId::OvertimeTracker:
+        return &overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &leaveLog();
     }
     return nullptr;
 }
@@ -199,7 +227,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

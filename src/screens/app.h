@@ -13,6 +13,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
+#include "trackers/leave_log.h"
 #include "trackers/overtime_record.h"
 
 #include <filesystem>
@@ -31,8 +32,20 @@ class SaveUserDialog;
 class StateDialog;
 class CityDialog;
 class NonCityDialog;
+class OvertimeTrackerScreen;
+class LeaveLogScreen;
 
-enum class ScreenId { StartupPrompt, MainWindow, UserInfo, SaveUser, StateDialog, CityDialog, NonCityDialog };
+enum class ScreenId {
+    StartupPrompt,
+    MainWindow,
+    UserInfo,
+    SaveUser,
+    StateDialog,
+    CityDialog,
+    NonCityDialog,
+    OvertimeTracker,
+    LeaveLog,
+};
 
 // The title of the program's own message boxes.
 inline constexpr const char *ProgramTitle = "Tallyman";
@@ -89,6 +102,7 @@ public:
     FedTable fedTable;
     YearLedger ledger;
     OvertimeTracker tracker;
+    LeaveLog leave;
     PrinterOffsets offsets;
     PrintHeading heading; // "Header.sav", shared by every user
     ProfileReserved reserved;
@@ -108,6 +122,8 @@ public:
     StateDialog &stateDialog();
     CityDialog &cityDialog();
     NonCityDialog &nonCityDialog();
+    OvertimeTrackerScreen &overtimeTracker();
+    LeaveLogScreen &leaveLog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -179,6 +195,8 @@ private:
     std::unique_ptr<StateDialog> m_stateDialog;
     std::unique_ptr<CityDialog> m_cityDialog;
     std::unique_ptr<NonCityDialog> m_nonCityDialog;
+    std::unique_ptr<OvertimeTrackerScreen> m_overtimeTracker;
+    std::unique_ptr<LeaveLogScreen> m_leaveLog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     bool m_quit = false;

@@ -74,6 +74,14 @@ MainWindow::MainWindow(App &app) : m_app(app)
     wire(mnuNonCity, "Non City Tax", [this] { mnuNonCity_Click(); });
     wire(mnuHelpItem, "He&lp", [this] { mnuHelpItem_Click(); });
     wire(mnuAboutItem, "&About", [this] { mnuAboutItem_Click(); });
+    wire(cmdSavePrev, "Save This Pay Period", [this] { cmdSavePrev_Click(); });
+    wire(cmdPeriod, "Get Pay Period", [this] { cmdPeriod_Click(); });
+    wire(cmdOT, "OverTime", [this] { cmdOT_Click(); });
+    cmdOT.setToolTip("OverTime");
+    wire(Command1, "Vacation", [this] { Command1_Click(); });
+    Command1.setToolTip("Vacation");
+    wire(mnuVac, "&Vacation", [this] { mnuVac_Click(); });
+    wire(mnuOtItem, "OT %", [this] { mnuOtItem_Click(); });
 }
 
 void MainWindow::load()
