@@ -57,9 +57,9 @@ std::string boxName(std::size_t index)
     return "txtAmount(" + std::to_string(index) + ") \"" + Boxes[index].caption + "\"";
 }
 
-PeriodInput readInput(const Arguments& args)
+PeriodInput readInput(const Arguments& args, const std::string& topic, std::size_t words)
 {
-    refuseExtras(args, 1, Topic);
+    refuseExtras(args, words, topic);
     PeriodInput input;
     bool perBox = false;
     for (const auto& [option, value] : args.options) {
@@ -68,7 +68,7 @@ PeriodInput readInput(const Arguments& args)
             if (texts.size() != input.texts.size())
                 throw UsageError("--hours needs the eight box texts separated by commas, got "
                         + std::to_string(texts.size()),
-                    Topic);
+                    topic);
             std::copy(texts.begin(), texts.end(), input.texts.begin());
         } else if (option == "--ot-2x") {
             input.ot2x = true;
@@ -80,13 +80,13 @@ PeriodInput readInput(const Arguments& args)
             const auto box = std::find_if(
                 Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return option == b.option; });
             if (box == Boxes.end())
-                throw UsageError("calc does not take " + option, Topic);
+                throw UsageError("calc does not take " + option, topic);
             input.texts[std::size_t(box - Boxes.begin())] = value;
             perBox = true;
         }
     }
     if (perBox && args.has("--hours"))
-        throw UsageError("give the hours either with --hours or one option per box, not both", Topic);
+        throw UsageError("give the hours either with --hours or one option per box, not both", topic);
     // Every character must get through the box's key filter, or nothing is pressed at all.
     for (std::size_t i = 0; i < input.texts.size(); ++i)
         if (const auto dropped = firstDroppedByNumberBox(input.texts[i]))
@@ -170,9 +170,15 @@ void writeResult(JsonWriter& w, const std::string& user, const PayResult& pay, M
 
 int calcCommand(const Arguments& args, Output& output)
 {
-    const PeriodInput input = readInput(args);
+    return calcThen(args, output, Topic, nullptr);
+}
+
+int calcThen(const Arguments& args, Output& output, const std::string& topic,
+    const std::function<void(Session&, MainWindow&)>& after)
+{
+    const PeriodInput input = readInput(args, topic, topic == Topic ? 1 : 2);
     const auto dataDir = openDataFolder(args);
-    const std::string user = existingUser(args, dataDir, Topic);
+    const std::string user = existingUser(args, dataDir, topic);
 
     Session session(args, dataDir, output.err);
     MainWindow& main = session.start(user);
@@ -193,6 +199,8 @@ int calcCommand(const Arguments& args, Output& output)
         session.failOnReports(mark);
         throw DataError("the calculation did not run");
     }
+    if (after)
+        after(session, main);
     const auto& shown = session.dialogs().messages();
     const std::vector<ui::Message> messages(shown.begin(), shown.end());
     if (output.json) {

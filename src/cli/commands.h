@@ -4,9 +4,16 @@
 #include "cli/arguments.h"
 #include "cli/run.h"
 
+#include <functional>
 #include <ostream>
 
+namespace tallyman {
+class MainWindow;
+}
+
 namespace tallyman::cli {
+
+class Session;
 
 struct Output {
     std::ostream& out;
@@ -20,6 +27,11 @@ int stateCommand(const Arguments& args, Output& output);
 int cityCommand(const Arguments& args, Output& output);
 int nonCityCommand(const Arguments& args, Output& output);
 int versionCommand(const Arguments& args, Output& output);
+// ot, leave and period.
+int trackerCommand(const Arguments& args, Output& output);
+// calc's typing and ADD under another command's name, then `after` on the calculated window.
+int calcThen(const Arguments& args, Output& output, const std::string& topic,
+    const std::function<void(Session&, MainWindow&)>& after);
 
 // Refuses command options (--hours and the like) that the command does not take, and words
 // beyond `maxWords` (the command words included).

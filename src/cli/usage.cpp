@@ -18,6 +18,9 @@ Commands:
                             the State Tax dialog
   city show|newyork|set     the City Tax dialog
   noncity show|default|set  the Non City Tax dialog
+  ot show|set|total|newweek the OverTime Percentage tracker
+  leave show|set|clear      the Vacation / Holiday / Sick log
+  period save|list|show     Save This Pay Period, the saved periods, Get Pay Period
 
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
@@ -115,12 +118,47 @@ set      types into the Non City Tax dialog's fields, then SAVE. Controls:
            txtNonPer                        the rate
 )";
 
+const char* const Ot = R"(Usage: tallyman-cli --user NAME ot show
+       tallyman-cli --user NAME ot set FIELD=VALUE ...
+       tallyman-cli --user NAME ot total
+       tallyman-cli --user NAME ot newweek
+
+Opens the OverTime Percentage tracker from the main window (it totals itself when it opens).
+show     the tracker.
+set      types into the tracker, then presses TOTAL. Fields:
+           Annual=52000  ApPercent=15  ROW=DATE,AMOUNT (ROW 1-53 weekly, 1-26 bi-weekly)
+total    presses TOTAL.
+newweek  presses New Week (the oldest row goes), then TOTAL.
+TOTAL refuses an empty, zero or non-numeric salary or percentage (exit 2, nothing saved).
+)";
+
+const char* const Leave = R"(Usage: tallyman-cli --user NAME leave show
+       tallyman-cli --user NAME leave set FIELD=VALUE ...
+       tallyman-cli --user NAME leave clear
+
+show   the leave log.
+set    types into the Vacation / Holiday / Sick log, then presses Save. Fields:
+         Vac.Start=10  Vac.3=12/1/2026,1.5  (also Hol. and Sick., rows 1-20)
+clear  presses Clear All, then Save.
+)";
+
+const char* const Period = R"(Usage: tallyman-cli --user NAME period save [calc options]
+       tallyman-cli --user NAME period list
+       tallyman-cli --user NAME period show FILE
+
+save   computes the period as calc does, then presses Save This Pay Period: the file is
+       the week ending ("/" as "_"), two spaces, the user and ".prv".
+list   the user's saved periods in the data folder.
+show   presses Get Pay Period with FILE (a file of the data folder) and shows the window.
+)";
+
 } // namespace
 
 std::string usage(const std::string& topic)
 {
     static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
-        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity } };
+        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "ot", Ot }, { "leave", Leave },
+        { "period", Period } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

@@ -24,6 +24,8 @@ bool isModal(ScreenId screen)
     case ScreenId::StateDialog:
     case ScreenId::CityDialog:
     case ScreenId::NonCityDialog:
+    case ScreenId::OvertimeTracker:
+    case ScreenId::LeaveLog:
         return false;
     }
     return false;

@@ -2,6 +2,7 @@
 #include "screens/main_window.h"
 
 #include "screens/app.h"
+#include "screens/screen_picture.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
 #include "engine/federal.h"
@@ -221,12 +222,7 @@ void MainWindow::mnuSave_Click()
 
 void MainWindow::mnuPrintItem_Click()
 {
-    ui::Printer &printer = m_app.printer();
-    if (!printer.choosePrinter())
-        return;
-    if (!printer.printWindowPicture(*this))
-        return;
-    printer.endDocument();
+    printScreenPicture(m_app, *this);
 }
 
 void MainWindow::mnuExitItem_Click()

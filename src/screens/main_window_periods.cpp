@@ -6,6 +6,7 @@
 #include "numbers/number_text.h"
 #include "screens/app.h"
 #include "screens/entry_numbers.h"
+#include "screens/screen_picture.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
 #include "screens/user_info.h"
@@ -50,6 +51,16 @@ std::array<AmountLabel, 18> amountLabels(MainWindow& m)
 std::string orZero(const std::string& text) { return text.empty() ? "0" : text; }
 
 } // namespace
+
+void printScreenPicture(App& app, const ui::Screen& screen)
+{
+    ui::Printer& printer = app.printer();
+    if (!printer.choosePrinter())
+        return;
+    if (!printer.printWindowPicture(screen))
+        return;
+    printer.endDocument();
+}
 
 bool MainWindow::SavePayPeriod()
 {

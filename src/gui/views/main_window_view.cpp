@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolButton>
@@ -109,6 +110,10 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(file, m.mnuClearIitem, "mnuClearIitem");
     file->addSeparator();
     item(file, m.mnuExitItem, "mnuExitItem");
+    auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
+    forms->setObjectName(QStringLiteral("mnuForms"));
+    item(forms, m.mnuVac, "mnuVac");
+    item(forms, m.mnuOtItem, "mnuOtItem");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
     options->addSeparator();
@@ -199,6 +204,14 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
         commandRow->addWidget(button);
     }
     left->addWidget(commands);
+
+    // ---- Saved pay periods and the trackers ----
+    auto* periods = new QGridLayout;
+    periods->addWidget(named(commandButton(m.cmdSavePrev), "cmdSavePrev"), 0, 0);
+    periods->addWidget(named(commandButton(m.cmdPeriod), "cmdPeriod"), 0, 1);
+    periods->addWidget(named(commandButton(m.cmdOT), "cmdOT"), 1, 0);
+    periods->addWidget(named(commandButton(m.Command1), "Command1"), 1, 1);
+    left->addLayout(periods);
     left->addStretch(1);
 
     // ---- Results ----

@@ -5,8 +5,10 @@
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
 #include "gui/views/city_dialog_view.h"
+#include "gui/views/leave_log_view.h"
 #include "gui/views/main_window_view.h"
 #include "gui/views/noncity_dialog_view.h"
+#include "gui/views/overtime_tracker_view.h"
 #include "gui/views/save_user_view.h"
 #include "gui/views/startup_prompt_view.h"
 #include "gui/views/state_dialog_view.h"
@@ -14,6 +16,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman::gui {
 
@@ -36,6 +40,10 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.cityDialog();
     case ScreenId::NonCityDialog:
         return &app.nonCityDialog();
+    case ScreenId::OvertimeTracker:
+        return &app.overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &app.leaveLog();
     }
     return nullptr;
 }
@@ -59,6 +67,10 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new CityDialogView(app.cityDialog(), parent);
     case ScreenId::NonCityDialog:
         return new NonCityDialogView(app.nonCityDialog(), parent);
+    case ScreenId::OvertimeTracker:
+        return new OvertimeTrackerView(app.overtimeTracker(), parent);
+    case ScreenId::LeaveLog:
+        return new LeaveLogView(app.leaveLog(), parent);
     }
     return nullptr;
 }

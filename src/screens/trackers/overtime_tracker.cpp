@@ -7,6 +7,7 @@
 #include "numbers/number_text.h"
 #include "screens/app.h"
 #include "screens/entry_numbers.h"
+#include "screens/screen_picture.h"
 #include "trackers/overtime_record.h"
 
 namespace tallyman {
@@ -192,15 +193,7 @@ void OvertimeTrackerScreen::cmdUndo_Click()
     txtApPercent.setText(numberText(t.ApPercent));
 }
 
-void OvertimeTrackerScreen::cmdPrint_Click()
-{
-    ui::Printer& printer = m_app.printer();
-    if (!printer.choosePrinter())
-        return;
-    if (!printer.printWindowPicture(*this))
-        return;
-    printer.endDocument();
-}
+void OvertimeTrackerScreen::cmdPrint_Click() { printScreenPicture(m_app, *this); }
 
 void OvertimeTrackerScreen::copyRowsIntoRecord()
 {
