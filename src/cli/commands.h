@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <functional>
 #include <ostream>
 
 namespace tallyman {
@@ -50,6 +51,11 @@ struct PeriodInput {
 PeriodInput readPeriodInput(const Arguments& args, const std::string& topic);
 // Types the period into the main window and presses ADD. Throws when the calculation did not run.
 void enterPeriod(Session& session, MainWindow& main, const PeriodInput& input);
+// ot, leave and period.
+int trackerCommand(const Arguments& args, Output& output);
+// calc's typing and ADD under another command's name, then `after` on the calculated window.
+int calcThen(const Arguments& args, Output& output, const std::string& topic,
+    const std::function<void(Session&, MainWindow&)>& after);
 
 // Refuses command options (--hours and the like) that the command does not take, and words
 // beyond `maxWords` (the command words included).

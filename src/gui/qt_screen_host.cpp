@@ -28,6 +28,8 @@ bool isModal(ScreenId screen)
     case ScreenId::PrinterOffset:
     case ScreenId::Ledger:
     case ScreenId::Heading:
+    case ScreenId::OvertimeTracker:
+    case ScreenId::LeaveLog:
         return false;
     }
     return false;

@@ -11,6 +11,8 @@
 #include "screens/taxtables/state_dialog.h"
 #include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -23,6 +25,8 @@ App::~App()
     m_checkWriter.reset();
     m_headingDialog.reset();
     m_ledgerWindow.reset();
+    m_leaveLog.reset();
+    m_overtimeTracker.reset();
     m_nonCityDialog.reset();
     m_cityDialog.reset();
     m_stateDialog.reset();
@@ -89,6 +93,8 @@ CheckWriter &App::checkWriter()
 PrinterOffsetDialog &App::printerOffset()
 {
     return screen(m_printerOffset, ScreenId::PrinterOffset);
+}
+
 LedgerWindow &App::ledgerWindow()
 {
     return screen(m_ledgerWindow, ScreenId::Ledger);
@@ -97,6 +103,16 @@ LedgerWindow &App::ledgerWindow()
 HeadingDialog &App::headingDialog()
 {
     return screen(m_headingDialog, ScreenId::Heading);
+}
+
+OvertimeTrackerScreen &App::overtimeTracker()
+{
+    return screen(m_overtimeTracker, ScreenId::OvertimeTracker);
+}
+
+LeaveLogScreen &App::leaveLog()
+{
+    return screen(m_leaveLog, ScreenId::LeaveLog);
 }
 
 ui::Screen *App::loadedScreen(ScreenId id) const
@@ -124,6 +140,10 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_ledgerWindow.get();
     case ScreenId::Heading:
         return m_headingDialog.get();
+    case ScreenId::OvertimeTracker:
+        return m_overtimeTracker.get();
+    case ScreenId::LeaveLog:
+        return m_leaveLog.get();
     }
     return nullptr;
 }
@@ -171,11 +191,18 @@ void App::close(ScreenId id)
         break;
     case ScreenId::PrinterOffset:
         closed = discard(m_printerOffset);
+        break;
     case ScreenId::Ledger:
         closed = discard(m_ledgerWindow);
         break;
     case ScreenId::Heading:
         closed = discard(m_headingDialog);
+        break;
+    case ScreenId::OvertimeTracker:
+        closed = discard(m_overtimeTracker);
+        break;
+    case ScreenId::LeaveLog:
+        closed = discard(m_leaveLog);
         break;
     }
     if (closed)
@@ -214,6 +241,10 @@ ui::Screen *App::reference(ScreenId id)
         return &ledgerWindow();
     case ScreenId::Heading:
         return &headingDialog();
+    case ScreenId::OvertimeTracker:
+        return &overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &leaveLog();
     }
     return nullptr;
 }
@@ -256,7 +287,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

@@ -14,6 +14,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
+#include "trackers/leave_log.h"
 #include "trackers/overtime_record.h"
 
 #include <filesystem>
@@ -36,6 +37,8 @@ class CheckWriter;
 class PrinterOffsetDialog;
 class LedgerWindow;
 class HeadingDialog;
+class OvertimeTrackerScreen;
+class LeaveLogScreen;
 
 enum class ScreenId {
     StartupPrompt,
@@ -49,6 +52,8 @@ enum class ScreenId {
     PrinterOffset,
     Ledger,
     Heading,
+    OvertimeTracker,
+    LeaveLog,
 };
 
 // The title of the program's own message boxes.
@@ -106,6 +111,7 @@ public:
     FedTable fedTable;
     YearLedger ledger;
     OvertimeTracker tracker;
+    LeaveLog leave;
     PrinterOffsets offsets;
     PrintHeading heading; // "Header.sav", shared by every user
     ProfileReserved reserved;
@@ -132,6 +138,8 @@ public:
     PrinterOffsetDialog &printerOffset();
     LedgerWindow &ledgerWindow();
     HeadingDialog &headingDialog();
+    OvertimeTrackerScreen &overtimeTracker();
+    LeaveLogScreen &leaveLog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -226,6 +234,8 @@ private:
     std::unique_ptr<PrinterOffsetDialog> m_printerOffset;
     std::unique_ptr<LedgerWindow> m_ledgerWindow;
     std::unique_ptr<HeadingDialog> m_headingDialog;
+    std::unique_ptr<OvertimeTrackerScreen> m_overtimeTracker;
+    std::unique_ptr<LeaveLogScreen> m_leaveLog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     UserLock m_lock;

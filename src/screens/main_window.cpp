@@ -2,6 +2,7 @@
 #include "screens/main_window.h"
 
 #include "screens/app.h"
+#include "screens/screen_picture.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
 #include "engine/federal.h"
@@ -84,6 +85,14 @@ MainWindow::MainWindow(App &app) : m_app(app)
     cmdYear.setToolTip("Year to Date");
     wire(mnuYear, "&Year to Date", [this] { mnuYear_Click(); });
     wire(mnuHeader, "H&eader", [this] { mnuHeader_Click(); });
+    wire(cmdSavePrev, "Save This Pay Period", [this] { cmdSavePrev_Click(); });
+    wire(cmdPeriod, "Get Pay Period", [this] { cmdPeriod_Click(); });
+    wire(cmdOT, "OverTime", [this] { cmdOT_Click(); });
+    cmdOT.setToolTip("OverTime");
+    wire(Command1, "Vacation", [this] { Command1_Click(); });
+    Command1.setToolTip("Vacation");
+    wire(mnuVac, "&Vacation", [this] { mnuVac_Click(); });
+    wire(mnuOtItem, "OT %", [this] { mnuOtItem_Click(); });
 }
 
 void MainWindow::load()
@@ -224,12 +233,7 @@ void MainWindow::mnuSave_Click()
 
 void MainWindow::mnuPrintItem_Click()
 {
-    ui::Printer &printer = m_app.printer();
-    if (!m_app.reportPrinterFailure(printer.choosePrinter()))
-        return;
-    if (!m_app.reportPrinterFailure(printer.printWindowPicture(*this)))
-        return;
-    m_app.reportPrinterFailure(printer.endDocument());
+    printScreenPicture(m_app, *this);
 }
 
 void MainWindow::mnuExitItem_Click()

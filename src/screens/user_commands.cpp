@@ -8,6 +8,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 #include <array>
 #include <filesystem>
@@ -17,22 +19,6 @@ namespace tallyman {
 namespace {
 
 constexpr const char *SaveQuestionTitle = "Save?";
-
-// The tracker's values for a new user: empty rows with no overtime, the starting salary.
-void clearOvertimeRecord(OvertimeTracker &tracker, bool weekly)
-{
-    const std::size_t rows = weekly ? 53 : 27;
-    for (std::size_t i = 0; i < rows; ++i) {
-        tracker.WeekEnding[i].clear();
-        tracker.OtAmount[i] = "0";
-    }
-    tracker.Earned = 0;
-    tracker.PresentRate = 0;
-    tracker.Annual = 11440;
-    tracker.ApPercent = 0;
-    tracker.MaxAllowable = 0;
-    tracker.Available = 0;
-}
 
 void showUserName(App &app)
 {
@@ -81,7 +67,23 @@ void newUser(App &app)
     app.takeUser();
     app.saveUser().txtSaveUser.setText(name);
     showUserName(app);
-    clearOvertimeRecord(app.tracker, app.profile.Week == -1);
+    // The trackers' records are reset; an open screen shows it and closes.
+    if (app.isLoaded(ScreenId::OvertimeTracker)) {
+        OvertimeTrackerScreen &tracker = app.overtimeTracker();
+        tracker.setShown(false);
+        tracker.ClearAll();
+        app.close(ScreenId::OvertimeTracker);
+    } else {
+        clearOvertimeRecord(app.tracker, trackerRows(app.profile));
+    }
+    if (app.isLoaded(ScreenId::LeaveLog)) {
+        LeaveLogScreen &leave = app.leaveLog();
+        leave.setShown(false);
+        leave.clearVac();
+        app.close(ScreenId::LeaveLog);
+    } else {
+        app.leave = LeaveLog{};
+    }
     MainWindow &main = app.mainWindow();
     main.Clear_All();
     app.ledger = YearLedger{};
@@ -141,6 +143,13 @@ void openUser(App &app)
     state.fillVari();
     app.loadCitySettings();
     app.loadNonCitySettings();
+    // Creating the leave log's model reads its file.
+    if (app.isLoaded(ScreenId::LeaveLog))
+        app.leaveLog().GetVac();
+    else
+        app.leaveLog();
+    if (app.isLoaded(ScreenId::OvertimeTracker))
+        app.overtimeTracker().FillInOT();
 
     showUserName(app);
     app.saveUser().txtSaveUser.setText(app.UserName);

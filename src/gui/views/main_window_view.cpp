@@ -116,6 +116,9 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(file, m.mnuExitItem, "mnuExitItem");
     auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
     item(forms, m.mnuYear, "mnuYear");
+    forms->setObjectName(QStringLiteral("mnuForms"));
+    item(forms, m.mnuVac, "mnuVac");
+    item(forms, m.mnuOtItem, "mnuOtItem");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
     item(options, m.mnuHeader, "mnuHeader");
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
@@ -215,6 +218,14 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     year->setText(QStringLiteral("Year to Date"));
     commandRow->addWidget(year);
     left->addWidget(commands);
+
+    // ---- Saved pay periods and the trackers ----
+    auto* periods = new QGridLayout;
+    periods->addWidget(named(commandButton(m.cmdSavePrev), "cmdSavePrev"), 0, 0);
+    periods->addWidget(named(commandButton(m.cmdPeriod), "cmdPeriod"), 0, 1);
+    periods->addWidget(named(commandButton(m.cmdOT), "cmdOT"), 1, 0);
+    periods->addWidget(named(commandButton(m.Command1), "Command1"), 1, 1);
+    left->addLayout(periods);
     left->addStretch(1);
 
     // ---- Results ----

@@ -11,6 +11,8 @@
 #include "gui/views/main_window_view.h"
 #include "gui/views/noncity_dialog_view.h"
 #include "gui/views/printer_offset_view.h"
+#include "gui/views/leave_log_view.h"
+#include "gui/views/overtime_tracker_view.h"
 #include "gui/views/save_user_view.h"
 #include "gui/views/startup_prompt_view.h"
 #include "gui/views/state_dialog_view.h"
@@ -22,6 +24,8 @@
 #include "screens/taxtables/state_dialog.h"
 #include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman::gui {
 
@@ -52,6 +56,10 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.ledgerWindow();
     case ScreenId::Heading:
         return &app.headingDialog();
+    case ScreenId::OvertimeTracker:
+        return &app.overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &app.leaveLog();
     }
     return nullptr;
 }
@@ -83,6 +91,10 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new LedgerWindowView(app.ledgerWindow(), parent);
     case ScreenId::Heading:
         return new HeadingDialogView(app.headingDialog(), parent);
+    case ScreenId::OvertimeTracker:
+        return new OvertimeTrackerView(app.overtimeTracker(), parent);
+    case ScreenId::LeaveLog:
+        return new LeaveLogView(app.leaveLog(), parent);
     }
     return nullptr;
 }
