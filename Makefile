@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 APP := build/apps/tallyman
 
-.PHONY: deps configure build run test test-asan bench format clean
+.PHONY: deps configure build run test test-asan package test-package bench format clean
 
 deps:
 	@scripts/install-deps
@@ -19,13 +19,24 @@ run: build
 
 test: build
 	ctest --preset default -j $(JOBS)
-	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan; fi
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan test-package; fi
 
 # The test suite under address and undefined-behaviour sanitizers (no GUI).
 test-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The Debian package, from the optimised build: build-release/tallyman_<version>_amd64.deb.
+package: deps
+	@test -f build-release/build.ninja || cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target installed_files
+	rm -f build-release/tallyman_*.deb
+	cd build-release && cpack
+
+# The package built, then listed, checked with lintian, extracted and run.
+test-package: package
+	scripts/check-package build-release/tallyman_*_amd64.deb
 
 bench: deps
 	@test -f build-release/build.ninja || cmake --preset release
