@@ -12,7 +12,12 @@ struct Output {
     std::ostream& out;
     std::ostream& err;
     bool json = false;
+    PdfPrinterFactory pdfPrinters;
 };
+
+// A printer writing the PDF file `path`. Throws DataError when this build cannot write PDF
+// files or the file cannot be made (a folder that does not exist).
+std::unique_ptr<ui::Printer> openPdfPrinter(const Output& output, const std::string& path);
 
 int calcCommand(const Arguments& args, Output& output);
 int userCommand(const Arguments& args, Output& output);

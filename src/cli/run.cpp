@@ -5,8 +5,8 @@
 #include "cli/data_folders.h"
 #include "cli/json_writer.h"
 #include "cli/usage.h"
-#include "storage/fileset.h"
 #include "engine/federal.h"
+#include "storage/fileset.h"
 
 #include <sstream>
 
@@ -66,9 +66,21 @@ int versionCommand(const Arguments& args, Output& output)
     return ExitDone;
 }
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+std::unique_ptr<ui::Printer> openPdfPrinter(const Output& output, const std::string& path)
 {
-    Output output { out, err };
+    if (!output.pdfPrinters)
+        throw DataError("this tallyman-cli was built without the desktop program and cannot write PDF files");
+    std::string whyNot;
+    auto printer = output.pdfPrinters(path, whyNot);
+    if (!printer)
+        throw DataError(whyNot.empty() ? "cannot write the PDF " + path : whyNot);
+    return printer;
+}
+
+int run(
+    const std::vector<std::string>& args, std::ostream& out, std::ostream& err, PdfPrinterFactory pdfPrinters)
+{
+    Output output { out, err, false, std::move(pdfPrinters) };
     std::string topic;
     try {
         const Arguments parsed = parseArguments(args);

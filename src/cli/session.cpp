@@ -2,13 +2,14 @@
 #include "cli/session.h"
 
 #include "cli/data_folders.h"
-#include "storage/fileset.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
+#include "storage/fileset.h"
 
 namespace tallyman::cli {
 
-Session::Session(const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err)
+Session::Session(
+    const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err, ui::Printer* printer)
     : m_dialogs(err, args.answerYes)
 {
     if (args.today)
@@ -16,7 +17,7 @@ Session::Session(const Arguments& args, const std::filesystem::path& dataDir, st
     m_app = std::make_unique<App>(AppServices {
         .dialogs = m_dialogs,
         .clock = m_clock,
-        .printer = m_printer,
+        .printer = printer ? *printer : m_printer,
         .host = m_host,
         .folder = DataFolder(dataDir),
         .installedData = installedDataFolder(),

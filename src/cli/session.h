@@ -2,12 +2,12 @@
 // and the start-up for the user the command names.
 #pragma once
 
-#include "screens/app.h"
 #include "cli/arguments.h"
 #include "cli/cli_dialogs.h"
 #include "cli/cli_host.h"
 #include "platform/plain_clock.h"
 #include "platform/text_printer.h"
+#include "screens/app.h"
 
 #include <memory>
 #include <ostream>
@@ -22,13 +22,17 @@ namespace tallyman::cli {
 
 class Session {
 public:
-    // The data folder must exist by now (see openDataFolder).
-    Session(const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err);
+    // The data folder must exist by now (see openDataFolder). The program prints on `printer`
+    // (a PDF printer), or as text when none is given.
+    Session(const Arguments& args, const std::filesystem::path& dataDir, std::ostream& err,
+        ui::Printer* printer = nullptr);
     ~Session();
 
     App& app() { return *m_app; }
     CliDialogs& dialogs() { return m_dialogs; }
     CliHost& host() { return m_host; }
+    // The text printer: what the program prints when no other printer was given.
+    ui::TextPrinter& textPrinter() { return m_printer; }
 
     // Starts the program for `user` as the start-up prompt's OK does. Throws DataError when the
     // program reported a problem on the way (a corrupt file): nothing more is pressed then.

@@ -1,15 +1,20 @@
-// Column printing with QPainter, window pictures, PDF output.
+// Column printing with QPainter, window pictures, PDF output and the print preview.
 #include "gui/qt_printer.h"
 
 #include "gui/qt_text.h"
 #include "gui/window_registry.h"
+#include "platform/font_metrics.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPixmap>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tallyman::gui {
@@ -21,11 +26,14 @@ QPageLayout::Orientation qtOrientation(ui::Orientation orientation)
     return orientation == ui::Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+// What the printer dialog's own "Preview" button returns from exec().
+constexpr int PreviewChosen = 2;
+
 } // namespace
 
-QString resolveFontFamily(const QString &name)
+QString resolveFontFamily(const QString& name)
 {
-    static const std::pair<const char *, const char *> standIns[] = {
+    static const std::pair<const char*, const char*> standIns[] = {
         { "Arial", "Liberation Sans" },
         { "Times New Roman", "Liberation Serif" },
         { "Courier New", "Liberation Mono" },
@@ -33,16 +41,22 @@ QString resolveFontFamily(const QString &name)
     const QStringList installed = QFontDatabase::families();
     if (installed.contains(name, Qt::CaseInsensitive))
         return name;
-    for (const auto &[font, standIn] : standIns)
-        if (name.compare(QLatin1String(font), Qt::CaseInsensitive) == 0 && installed.contains(QLatin1String(standIn)))
+    for (const auto& [font, standIn] : standIns)
+        if (name.compare(QLatin1String(font), Qt::CaseInsensitive) == 0
+            && installed.contains(QLatin1String(standIn)))
             return QLatin1String(standIn);
     return name;
 }
 
 QtPrinter::QtPrinter()
-    : m_printer(QPrinter::HighResolution)
+    : m_font(resolveFontFamily(QStringLiteral("Arial")), 10)
+{ }
+
+QtPrinter::QtPrinter(QPrinter& target)
+    : m_target(&target)
     , m_font(resolveFontFamily(QStringLiteral("Arial")), 10)
 {
+    m_outputFile = QStringLiteral("(given)"); // never ask: the owner chose the printer
 }
 
 QtPrinter::~QtPrinter()
@@ -51,45 +65,104 @@ QtPrinter::~QtPrinter()
         m_painter.end();
 }
 
-void QtPrinter::setOutputFile(const QString &pdfPath)
+QPrinter& QtPrinter::printer()
+{
+    if (!m_target) {
+        m_own = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_target = m_own.get();
+    }
+    return *m_target;
+}
+
+void QtPrinter::setOutputFile(const QString& pdfPath)
 {
     m_outputFile = pdfPath;
+    m_failed = false;
     if (pdfPath.isEmpty()) {
-        m_printer.setOutputFormat(QPrinter::NativeFormat);
+        printer().setOutputFormat(QPrinter::NativeFormat);
         return;
     }
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(pdfPath);
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(pdfPath);
 }
 
 bool QtPrinter::choosePrinter()
 {
-    if (!m_outputFile.isEmpty())
+    m_failure.clear();
+    m_failed = false;
+    if (!m_outputFile.isEmpty() || m_preview)
         return true;
-    QPrintDialog dialog(&m_printer, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    QPrintDialog dialog(&printer(), QApplication::activeWindow());
+    if (m_previewOffered)
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+            QPushButton* preview
+                = buttons->addButton(QStringLiteral("Preview"), QDialogButtonBox::ActionRole);
+            QObject::connect(
+                preview, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(PreviewChosen); });
+        }
+    const int chosen = dialog.exec();
+    if (chosen == PreviewChosen)
+        return previewNextDocument();
+    return chosen == QDialog::Accepted;
 }
 
-ui::FontMetrics QtPrinter::metrics() const
+bool QtPrinter::previewNextDocument()
 {
-    // Measured for the printer, whose resolution differs from the screen's.
-    auto measure = std::make_shared<QFontMetricsF>(m_font, &m_printer);
-    return { measure->averageCharWidth(), measure->lineSpacing(),
+    m_failure.clear();
+    m_failed = false;
+    m_preview.emplace();
+    return true;
+}
+
+ui::FontMetrics QtPrinter::metrics()
+{
+    // Measured for the printer, whose resolution differs from the screen's. The column is the
+    // weighted average the text printer uses too, from the unhinted advances (a large em) as
+    // the stored metrics are: hinted ones at the printer's size differ by a few tenths of a
+    // percent, a whole column across the page.
+    auto measure = std::make_shared<QFontMetricsF>(m_font, &printer());
+    constexpr int DesignEm = 2048;
+    QFont design(m_font);
+    design.setPixelSize(DesignEm);
+    const QFontMetricsF designMeasure(design);
+    const double perEm
+        = ui::weightedAverageCharWidth([&](char c) { return designMeasure.horizontalAdvance(QChar::fromLatin1(c)); })
+        / DesignEm;
+    const double column = perEm * m_font.pointSizeF() * printer().resolution() / 72;
+    return { column, measure->lineSpacing(),
         [measure](std::string_view text) {
             return measure->horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         } };
 }
 
-ui::PageArea QtPrinter::areaFor(ui::Orientation orientation) const
+ui::PageArea QtPrinter::areaFor(ui::Orientation orientation)
 {
-    QPageLayout layout = m_printer.pageLayout();
+    QPageLayout layout = printer().pageLayout();
     layout.setOrientation(qtOrientation(orientation));
-    const QRect paint = layout.paintRectPixels(m_printer.resolution());
+    const QRect paint = layout.paintRectPixels(printer().resolution());
     return { static_cast<double>(paint.width()), static_cast<double>(paint.height()) };
 }
 
-bool QtPrinter::setFont(const std::string &name, int points)
+bool QtPrinter::fail(QString why)
 {
+    if (!m_failed)
+        m_failure = why.toStdString();
+    m_failed = true;
+    // Nothing more of this document comes out.
+    if (m_painter.isActive()) {
+        printer().abort();
+        m_painter.end();
+    }
+    m_layout.reset();
+    return false;
+}
+
+bool QtPrinter::setFont(const std::string& name, int points)
+{
+    if (m_preview) {
+        m_preview->push_back({ Step::Font, name, points, {} });
+        return true;
+    }
     m_font = QFont(resolveFontFamily(qt(name)));
     m_font.setPointSize(points);
     if (m_layout)
@@ -99,11 +172,15 @@ bool QtPrinter::setFont(const std::string &name, int points)
 
 bool QtPrinter::setOrientation(ui::Orientation orientation)
 {
+    if (m_preview) {
+        m_preview->push_back({ Step::Orientation, {}, static_cast<int>(orientation), {} });
+        return true;
+    }
     m_orientation = orientation;
     if (m_layout)
         m_layout->setArea(areaFor(orientation)); // turns the next page
     else
-        m_printer.setPageOrientation(qtOrientation(orientation));
+        printer().setPageOrientation(qtOrientation(orientation));
     return !m_failed;
 }
 
@@ -113,41 +190,52 @@ bool QtPrinter::begin()
         return false;
     if (m_painter.isActive())
         return true;
-    m_printer.setPageOrientation(qtOrientation(m_orientation));
-    if (!m_painter.begin(&m_printer)) {
-        m_failed = true;
-        return false;
+    printer().setPageOrientation(qtOrientation(m_orientation));
+    if (!m_painter.begin(&printer())) {
+        if (printer().outputFormat() == QPrinter::PdfFormat)
+            return fail(QStringLiteral("The file %1 cannot be written.").arg(printer().outputFileName()));
+        const QString name = printer().printerName();
+        return fail(name.isEmpty() ? QStringLiteral("There is no printer to print on.")
+                                   : QStringLiteral("The printer %1 cannot print.").arg(name));
     }
     m_layout.emplace(areaFor(m_orientation), metrics());
     m_pages = 1;
     return true;
 }
 
-bool QtPrinter::printAt(int column, const std::string &text)
+bool QtPrinter::printAt(int column, const std::string& text)
 {
+    if (m_preview) {
+        m_preview->push_back({ Step::Text, text, column, {} });
+        return true;
+    }
     if (!begin())
         return false;
     const ui::PlacedText placed = m_layout->place(column, text);
     while (m_pages <= placed.page) {
         // A page turned during the document: PDF output takes the new layout from the next page.
-        if (m_printer.pageLayout().orientation() != qtOrientation(m_orientation))
-            m_printer.setPageOrientation(qtOrientation(m_orientation));
-        if (!m_printer.newPage()) {
-            m_failed = true;
-            return false;
-        }
+        if (printer().pageLayout().orientation() != qtOrientation(m_orientation))
+            printer().setPageOrientation(qtOrientation(m_orientation));
+        if (!printer().newPage())
+            return fail(QStringLiteral("The printer did not take a new page."));
         ++m_pages;
     }
     if (!placed.text.empty()) {
         m_painter.setFont(m_font);
-        const QFontMetricsF measure(m_font, &m_printer);
+        const QFontMetricsF measure(m_font, &printer());
         m_painter.drawText(QPointF(placed.x, placed.y + measure.ascent()), qt(placed.text));
     }
-    return m_printer.printerState() != QPrinter::Error;
+    if (printer().printerState() == QPrinter::Error)
+        return fail(QStringLiteral("The printer reported an error."));
+    return true;
 }
 
 bool QtPrinter::endLine()
 {
+    if (m_preview) {
+        m_preview->push_back({ Step::EndLine, {}, 0, {} });
+        return true;
+    }
     if (!begin())
         return false;
     m_layout->endLine();
@@ -156,23 +244,27 @@ bool QtPrinter::endLine()
 
 bool QtPrinter::endDocument()
 {
+    if (m_preview)
+        return showRecordedPreview();
     const bool failed = m_failed;
     m_failed = false;
     m_layout.reset();
     if (!m_painter.isActive())
         return !failed; // nothing printed: no page comes out
     const bool ended = m_painter.end();
-    return !failed && ended && m_printer.printerState() != QPrinter::Error;
+    if (!failed && (!ended || printer().printerState() == QPrinter::Error)) {
+        m_failure = printer().outputFormat() == QPrinter::PdfFormat
+            ? QStringLiteral("The file %1 could not be finished.")
+                  .arg(printer().outputFileName())
+                  .toStdString()
+            : std::string("The printer reported an error.");
+        return false;
+    }
+    return !failed;
 }
 
-bool QtPrinter::printWindowPicture(const ui::Screen &window)
+bool QtPrinter::paintPicture(const QPixmap& picture)
 {
-    QWidget *widget = windowOf(window);
-    if (!widget)
-        return false;
-    const QPixmap picture = widget->grab();
-    if (picture.isNull())
-        return false;
     if (m_painter.isActive() && !endDocument())
         return false;
     if (!begin()) {
@@ -182,8 +274,74 @@ bool QtPrinter::printWindowPicture(const ui::Screen &window)
     // As large as the page allows, in the window's proportions.
     const ui::PageArea area = areaFor(m_orientation);
     const double scale = std::min(area.width / picture.width(), area.height / picture.height());
-    m_painter.drawPixmap(QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture, QRectF(picture.rect()));
+    m_painter.drawPixmap(
+        QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture, QRectF(picture.rect()));
     return endDocument();
+}
+
+bool QtPrinter::printWindowPicture(const ui::Screen& window)
+{
+    QWidget* widget = windowOf(window);
+    if (!widget)
+        return false;
+    const QPixmap picture = widget->grab();
+    if (picture.isNull())
+        return false;
+    if (m_preview) {
+        m_preview->push_back({ Step::Picture, {}, 0, picture });
+        return showRecordedPreview();
+    }
+    return paintPicture(picture);
+}
+
+bool QtPrinter::replay(const std::vector<Step>& steps)
+{
+    for (const Step& step : steps) {
+        bool done = true;
+        switch (step.kind) {
+        case Step::Font:
+            done = setFont(step.text, step.number);
+            break;
+        case Step::Orientation:
+            done = setOrientation(static_cast<ui::Orientation>(step.number));
+            break;
+        case Step::Text:
+            done = printAt(step.number, step.text);
+            break;
+        case Step::EndLine:
+            done = endLine();
+            break;
+        case Step::Picture:
+            return paintPicture(step.picture);
+        }
+        if (!done)
+            return false;
+    }
+    return endDocument();
+}
+
+bool QtPrinter::showRecordedPreview()
+{
+    const std::vector<Step> steps = std::move(*m_preview);
+    m_preview.reset();
+    // The preview starts in the orientation the document asks for first.
+    for (const Step& step : steps)
+        if (step.kind == Step::Orientation) {
+            printer().setPageOrientation(qtOrientation(static_cast<ui::Orientation>(step.number)));
+            break;
+        }
+    QPrintPreviewDialog dialog(&printer(), QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    // Painted afresh for every look and for the print button, on whatever printer it hands us.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&steps](QPrinter* target) {
+        QtPrinter painter(*target);
+        painter.replay(steps);
+    });
+    if (showPreview)
+        showPreview(dialog);
+    else
+        dialog.exec();
+    return true;
 }
 
 } // namespace tallyman::gui

@@ -1,4 +1,4 @@
-// Printing through Qt: the printer dialog, QPainter on QPrinter, or a PDF file.
+// Printing through Qt: the printer dialog, QPainter on QPrinter, a PDF file, or a preview.
 #pragma once
 
 #include "platform/printer.h"
@@ -6,44 +6,77 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPrinter>
+#include <QPixmap>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
+
+class QPrinter;
+class QPrintPreviewDialog;
 
 namespace tallyman::gui {
 
 // The family that stands in for a font the printouts name: "Arial" is Liberation Sans (same
 // metrics) when Arial itself is not installed.
-QString resolveFontFamily(const QString &name);
+QString resolveFontFamily(const QString& name);
 
 class QtPrinter : public ui::Printer {
 public:
+    // Makes its own QPrinter on first use: constructing one looks for printers, which takes
+    // long enough to be felt at start-up.
     QtPrinter();
+    // Paints on a printer owned elsewhere (the one a preview dialog hands out); no dialog.
+    explicit QtPrinter(QPrinter& target);
     ~QtPrinter() override;
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
 
     // Print into this PDF file, without asking for a printer. An empty name asks again.
-    void setOutputFile(const QString &pdfPath);
-    QPrinter &printer() { return m_printer; }
+    void setOutputFile(const QString& pdfPath);
+    QPrinter& printer();
+
+    // The printer dialog offers "Preview" beside Print (on by default).
+    void setPreviewOffered(bool offered) { m_previewOffered = offered; }
 
     bool choosePrinter() override;
-    bool setFont(const std::string &name, int points) override;
+    bool setFont(const std::string& name, int points) override;
     bool setOrientation(ui::Orientation orientation) override;
-    bool printAt(int column, const std::string &text) override;
+    bool printAt(int column, const std::string& text) override;
     bool endLine() override;
     bool endDocument() override;
-    bool printWindowPicture(const ui::Screen &window) override;
+    bool printWindowPicture(const ui::Screen& window) override;
+    std::string failure() const override { return m_failure; }
+    bool previewNextDocument() override;
+
+    // Shows a finished preview; the default runs the dialog modally. Tests look at it instead.
+    std::function<void(QPrintPreviewDialog&)> showPreview;
 
     // Pages of the document so far (or of the last one), for tests.
     int pageCount() const { return m_pages; }
-    const QFont &font() const { return m_font; }
+    const QFont& font() const { return m_font; }
 
 private:
-    bool begin();
-    ui::FontMetrics metrics() const;
-    ui::PageArea areaFor(ui::Orientation orientation) const;
+    // One call of a document kept for the preview, which paints it as often as it likes.
+    struct Step {
+        enum Kind { Font, Orientation, Text, EndLine, Picture } kind;
+        std::string text;
+        int number = 0;
+        QPixmap picture;
+    };
 
-    QPrinter m_printer;
+    bool begin();
+    bool fail(QString why);
+    bool paintPicture(const QPixmap& picture);
+    bool replay(const std::vector<Step>& steps);
+    bool showRecordedPreview();
+    ui::FontMetrics metrics();
+    ui::PageArea areaFor(ui::Orientation orientation);
+
+    std::unique_ptr<QPrinter> m_own;
+    QPrinter* m_target = nullptr; // m_own, or the printer given
     QPainter m_painter;
     QString m_outputFile;
     QFont m_font;
@@ -51,6 +84,9 @@ private:
     std::optional<ui::ColumnLayout> m_layout;
     int m_pages = 0;
     bool m_failed = false;
+    std::string m_failure;
+    bool m_previewOffered = true;
+    std::optional<std::vector<Step>> m_preview; // the document being kept for a preview
 };
 
 } // namespace tallyman::gui

@@ -25,6 +25,13 @@ public:
     virtual bool endDocument() = 0;
     // A picture of the window as shown on screen.
     virtual bool printWindowPicture(const Screen &window) = 0;
+
+    // Why the last call failed; empty when the person cancelled (the command then ends
+    // without a message) or when nothing failed.
+    virtual std::string failure() const { return {}; }
+    // The next document is shown on screen instead of going to paper; the person may still
+    // print it from there. False when this printer has no preview.
+    virtual bool previewNextDocument() { return false; }
 };
 
 } // namespace tallyman::ui

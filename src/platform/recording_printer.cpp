@@ -66,4 +66,9 @@ std::string RecordingPrinter::transcript() const
     return out;
 }
 
+std::string RecordingPrinter::failure() const
+{
+    return m_broken ? "The printer stopped working." : std::string();
+}
+
 } // namespace tallyman::ui

@@ -22,6 +22,7 @@ public:
     bool endLine() override;
     bool endDocument() override;
     bool printWindowPicture(const Screen &window) override;
+    std::string failure() const override;
 
     const std::vector<std::string> &calls() const { return m_calls; }
     // The calls one per line, for comparing with an expected listing.

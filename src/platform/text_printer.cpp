@@ -20,9 +20,11 @@ bool TextPrinter::choosePrinter()
 
 bool TextPrinter::setFont(const std::string &name, int points)
 {
-    // Every font is one character per column here; the font is kept for those who ask.
+    // Every character is one column of the font in force; a smaller font fits more of them.
     m_fontName = name;
     m_fontPoints = points;
+    if (m_layout)
+        m_layout->setFont(metrics());
     return true;
 }
 
@@ -36,14 +38,23 @@ bool TextPrinter::setOrientation(Orientation orientation)
 
 PageArea TextPrinter::areaFor(Orientation orientation) const
 {
-    const int columns = orientation == Orientation::Landscape ? m_options.landscapeColumns : m_options.portraitColumns;
-    return { static_cast<double>(columns), static_cast<double>(std::max(m_options.linesPerPage, 0)) };
+    // Across in points, down in lines.
+    const double width = orientation == Orientation::Landscape ? m_options.landscapeWidth : m_options.portraitWidth;
+    return { width, static_cast<double>(std::max(m_options.linesPerPage, 0)) };
+}
+
+FontMetrics TextPrinter::metrics() const
+{
+    // Before any font is set the printer prints in the usual 10 points.
+    constexpr int DefaultPoints = 10;
+    const int points = m_fontPoints > 0 ? m_fontPoints : DefaultPoints;
+    return { m_options.averageCharWidth * points, 1, {} };
 }
 
 ColumnLayout &TextPrinter::layout()
 {
     if (!m_layout) {
-        m_layout.emplace(areaFor(m_orientation), FontMetrics {});
+        m_layout.emplace(areaFor(m_orientation), metrics());
         m_pages.clear();
     }
     return *m_layout;
@@ -60,7 +71,8 @@ bool TextPrinter::printAt(int column, const std::string &text)
     if (lines.size() <= row)
         lines.resize(row + 1);
     auto &line = lines[row];
-    const auto x = static_cast<std::size_t>(std::lround(placed.x));
+    // Column n is character n, whatever fonts came before it on the line.
+    const auto x = static_cast<std::size_t>(std::max(column, 1) - 1);
     const auto length = characterCount(line);
     if (length < x)
         line.append(x - length, ' ');

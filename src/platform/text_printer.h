@@ -1,7 +1,9 @@
 // A printer that writes plain text: column n is character position n. For the command line
-// and for golden files of printouts.
+// and for golden files of printouts. A line holds what the real page holds in the current font
+// size (page width over the average character width), so the text cuts where the PDF does.
 #pragma once
 
+#include "platform/font_metrics.h"
 #include "platform/printer.h"
 #include "platform/printer_layout.h"
 
@@ -13,12 +15,14 @@
 namespace tallyman::ui {
 
 struct TextPrinterOptions {
-    // Columns that fit across the page: about what Letter paper holds in a 10 to 11 point font.
-    int portraitColumns = 120;
-    int landscapeColumns = 160;
+    // The printable width of the page in points, each way up.
+    double portraitWidth = LetterPrintablePage.portraitWidth;
+    double landscapeWidth = LetterPrintablePage.landscapeWidth;
     // Lines on a page; 0 keeps each document on one endless page. Pages are separated by a
     // form feed on a line of its own.
     int linesPerPage = 0;
+    // The font's average character width in ems: a column is this many points per point size.
+    double averageCharWidth = LiberationSansAverageCharWidth;
 };
 
 class TextPrinter : public Printer {
@@ -44,6 +48,7 @@ public:
 
 private:
     PageArea areaFor(Orientation orientation) const;
+    FontMetrics metrics() const;
     ColumnLayout &layout();
     void finish(std::string document);
 

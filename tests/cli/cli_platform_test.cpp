@@ -1,7 +1,9 @@
 // The CLI's stand-ins for a person: message boxes on stderr, answers from the command line,
-// and where the data folder is.
+// where the data folder is, and the PDF printers the front end hands in.
 #include "cli/cli_dialogs.h"
+#include "cli/commands.h"
 #include "cli/data_folders.h"
+#include "platform/text_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -87,3 +89,56 @@ TEST(InstalledData, FallsBackToTheSourceTreeWhenNotInstalled)
 {
     EXPECT_EQ(installedDataFolder(), TALLYMAN_DATA_DIR);
 }
+
+namespace tallyman::cli {
+namespace {
+
+struct PdfCase {
+    const char* name;
+    bool withFactory;
+    bool factoryMakesOne;
+    std::string whyNot;
+    std::string message; // empty when a printer comes back
+};
+
+class PdfPrinters : public ::testing::TestWithParam<PdfCase> { };
+
+TEST_P(PdfPrinters, ComeFromTheFrontEndsFactoryOrSayWhyNot)
+{
+    const auto& c = GetParam();
+    std::ostringstream out, err;
+    Output output { out, err, false, {} };
+    std::string asked;
+    if (c.withFactory)
+        output.pdfPrinters
+            = [&](const std::string& path, std::string& whyNot) -> std::unique_ptr<ui::Printer> {
+            asked = path;
+            whyNot = c.whyNot;
+            if (!c.factoryMakesOne)
+                return nullptr;
+            return std::make_unique<ui::TextPrinter>();
+        };
+    if (c.message.empty()) {
+        EXPECT_NE(openPdfPrinter(output, "/tmp/year.pdf"), nullptr);
+        EXPECT_EQ(asked, "/tmp/year.pdf");
+        return;
+    }
+    try {
+        openPdfPrinter(output, "/tmp/year.pdf");
+        ADD_FAILURE() << "no error";
+    } catch (const DataError& e) {
+        EXPECT_EQ(std::string(e.what()), c.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Factory, PdfPrinters,
+    ::testing::Values(PdfCase { "Made", true, true, "", "" },
+        PdfCase { "Refused", true, false, "the folder /nowhere does not exist",
+            "the folder /nowhere does not exist" },
+        PdfCase { "RefusedWithoutReason", true, false, "", "cannot write the PDF /tmp/year.pdf" },
+        PdfCase { "NoFactory", false, false, "",
+            "this tallyman-cli was built without the desktop program and cannot write PDF files" }),
+    [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace
+} // namespace tallyman::cli

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -107,6 +109,46 @@ private slots:
         printer.setOutputFile(dir.filePath("ok.pdf"));
         QVERIFY(printer.printAt(1, "Gross"));
         QVERIFY(printer.endDocument());
+    }
+
+    void previewShowsTheDocumentWithoutPrinting()
+    {
+        QTemporaryDir dir;
+        gui::QtPrinter printer;
+        printer.setOutputFile(dir.filePath("not-written.pdf"));
+        int pages = -1;
+        QString family;
+        printer.showPreview = [&](QPrintPreviewDialog &dialog) {
+            dialog.show();
+            auto *view = dialog.findChild<QPrintPreviewWidget *>();
+            QVERIFY(view);
+            view->updatePreview();
+            pages = view->pageCount();
+            dialog.close();
+        };
+        QVERIFY(printer.previewNextDocument());
+        QVERIFY(printer.choosePrinter());
+        QVERIFY(printer.setFont("Arial", 11));
+        for (int line = 0; line < 40; ++line) {
+            QVERIFY(printer.printAt(5, "Line " + std::to_string(line)));
+            QVERIFY(printer.endLine());
+        }
+        QVERIFY(printer.endDocument());
+        QCOMPARE(pages, 1);
+        QVERIFY(!QFile::exists(dir.filePath("not-written.pdf")));
+        // The preview is for one document: the next one goes to the file.
+        QVERIFY(printer.printAt(1, "Gross"));
+        QVERIFY(printer.endDocument());
+        QVERIFY(QFile::exists(dir.filePath("not-written.pdf")));
+    }
+
+    void failureIsNamed()
+    {
+        gui::QtPrinter printer;
+        printer.setOutputFile("/nonexistent/folder/out.pdf");
+        QVERIFY(!printer.printAt(1, "Gross"));
+        QVERIFY(QString::fromStdString(printer.failure()).contains("/nonexistent/folder/out.pdf"));
+        QVERIFY(!printer.endDocument());
     }
 
     void windowPicture()

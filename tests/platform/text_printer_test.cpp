@@ -31,8 +31,9 @@ TEST_P(TextPrinting, WritesDocuments)
     EXPECT_EQ(printer.documents(), c.documents);
 }
 
-const TextPrinterOptions narrow { 10, 16, 0 };
-const TextPrinterOptions paged { 10, 16, 2 };
+// One point per column in the default 10-point font: 10 columns upright, 16 across.
+const TextPrinterOptions narrow { 10, 16, 0, 0.1 };
+const TextPrinterOptions paged { 10, 16, 2, 0.1 };
 
 INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
     ::testing::Values(
@@ -105,6 +106,25 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
                 p.endDocument();
             },
             { "1234567890\n\f\n123456789012\n" } },
+        TextCase { "SmallerFontHoldsMoreColumns", narrow,
+            [](TextPrinter &p) {
+                p.setFont("Arial", 5);
+                p.printAt(11, "1234567890X");
+                p.endLine();
+                p.setFont("Arial", 10);
+                p.printAt(6, "1234567890");
+                p.endDocument();
+            },
+            { "          1234567890\n     12345\n" } },
+        TextCase { "ItemAfterWiderFontWrapsWhereThePageWould", narrow,
+            [](TextPrinter &p) {
+                p.printAt(1, "abcd");
+                p.setFont("Arial", 5);
+                p.printAt(6, "x");
+                p.printAt(10, "y");
+                p.endDocument();
+            },
+            { "abcd\n     x   y\n" } },
         TextCase { "NothingPrintedGivesNoDocument", {},
             [](TextPrinter &p) {
                 p.setFont("Arial", 10);
@@ -141,6 +161,23 @@ TEST(TextPrinter, ReportsEachDocumentAndPrintsWindowPictureAsItsOwnDocument)
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], "x\n");
     EXPECT_NE(seen[1].find("  User:  Smith"), std::string::npos);
+}
+
+// The ledger's last column on Letter paper turned landscape; the printable width holds 218
+// columns of 8-point Arial and 174 of 10-point.
+TEST(TextPrinter, LetterLandscapeHoldsTheLedgersGrossColumnInEightPoint)
+{
+    TextPrinter printer;
+    printer.setOrientation(Orientation::Landscape);
+    printer.setFont("Arial", 8);
+    printer.printAt(197, "Gross");
+    printer.printAt(214, "123456");
+    printer.endLine();
+    printer.setFont("Arial", 10);
+    printer.printAt(170, "123456789");
+    printer.endDocument();
+    const std::string &doc = printer.documents().at(0);
+    EXPECT_EQ(doc, std::string(196, ' ') + "Gross" + std::string(12, ' ') + "12345\n" + std::string(169, ' ') + "12345\n");
 }
 
 TEST(TextPrinter, KeepsFontAndOrientationAcrossDocuments)

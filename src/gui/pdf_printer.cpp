@@ -1,0 +1,54 @@
+// The command line's PDF printer and the Qt start it needs.
+#include "gui/pdf_printer.h"
+
+#include "gui/qt_printer.h"
+#include "gui/qt_text.h"
+#include "platform/font_metrics.h"
+
+#include <QApplication>
+#include <QMarginsF>
+#include <QPageSize>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace tallyman::gui {
+
+namespace {
+
+void startQt()
+{
+    if (QCoreApplication::instance())
+        return;
+    // A command run from a script or over ssh has no display; painting into a PDF needs none.
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "tallyman-cli";
+    static char* argv[] = { name, nullptr };
+    // Lives until the process ends; destroying it at exit would outlive nothing useful.
+    new QApplication(argc, argv);
+}
+
+} // namespace
+
+std::unique_ptr<ui::Printer> makePdfPrinter(const std::string& pdfPath, std::string& whyNot)
+{
+    const std::filesystem::path path(pdfPath);
+    const std::filesystem::path folder
+        = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    if (path.filename().empty() || !std::filesystem::is_directory(folder, ec)) {
+        whyNot = "cannot write the PDF " + pdfPath + ": the folder " + folder.string() + " does not exist";
+        return nullptr;
+    }
+    startQt();
+    auto printer = std::make_unique<QtPrinter>();
+    printer->setOutputFile(qt(pdfPath));
+    printer->printer().setPageSize(QPageSize(QPageSize::Letter));
+    const double margin = ui::LetterMarginPoints;
+    printer->printer().setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+    return printer;
+}
+
+} // namespace tallyman::gui
