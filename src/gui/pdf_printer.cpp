@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMarginsF>
 #include <QPageSize>
+#include <QPrinter>
 
 #include <cstdlib>
 #include <filesystem>
