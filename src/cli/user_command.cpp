@@ -109,8 +109,8 @@ std::vector<Edit> readEdits(const Arguments& args, const std::string& topic)
                                        + "\" (only digits, blank, - and .)");
                            } else if (!records::isStorableText(a.value)) {
                                throw DataError(bad
-                                   + "a text may not hold a double quote or characters "
-                                     "outside Western European letters");
+                                   + "a text may not hold a double quote, a tab, a line break or "
+                                     "characters outside Western European letters");
                            }
                        },
                        [&](ui::ComboBox UserInfoScreen::*) {},

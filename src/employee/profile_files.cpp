@@ -37,25 +37,18 @@ double wideOf(Amount value)
     return std::strtod(numberText(value).c_str(), nullptr);
 }
 
-// Reserved ".use" fields hold whatever another writer put there; they are read as text and
-// written back in the kind they appear to have.
-void reservedField(RecordWriter &w, const std::string &value)
+template <std::size_t N>
+void reservedFields(RecordWriter &w, const std::array<std::string, N> &fields)
 {
-    if (value.empty()) {
-        w.empty();
-        return;
-    }
-    if (value == "#TRUE#" || value == "#FALSE#") {
-        w.boolean(value == "#TRUE#");
-        return;
-    }
-    // Commas and "$" would be read as text by the record reader, so such a value stays text.
-    const auto number = strictNumber(value);
-    if (number && value.find_first_of(",$") == std::string::npos) {
-        w.float64(*number);
-        return;
-    }
-    text(w, "a reserved field", value);
+    for (const auto &field : fields)
+        w.raw(field);
+}
+
+template <std::size_t N>
+void readReserved(RecordReader &r, std::array<std::string, N> &fields)
+{
+    for (auto &field : fields)
+        field = r.raw();
 }
 
 std::string useBytes(const ProfileFileSet &set)
@@ -83,7 +76,7 @@ std::string useBytes(const ProfileFileSet &set)
     w.int16(set.state.WisconApril);
     const auto &slots = set.reserved.useFields;
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        reservedField(w, slots[i]);
+        w.raw(slots[i]);
         // Record 9 holds three reserved fields after WisconApril, records 10 to 12 four each.
         if (i == 2 || i == 6 || i == 10 || i == 14)
             w.endRecord();
@@ -98,21 +91,21 @@ std::string andBytes(const ProfileFileSet &set)
     const ProfileReserved &r = set.reserved;
     RecordWriter w;
     w.float32(set.offsets.HorzOffset).float32(set.offsets.VertOffset).int16(s.Spouse).endRecord();
-    w.float32(s.CalAllow).float32(r.andFloats[0]).float32(r.andFloats[1]).endRecord();
-    w.float32(r.andFloats[2]).float32(r.andFloats[3]).float32(r.andFloats[4]).endRecord();
-    for (short flag : r.andBooleans)
-        w.boolean(flag != 0);
+    w.float32(s.CalAllow).raw(r.andFloats[0]).raw(r.andFloats[1]).endRecord();
+    w.raw(r.andFloats[2]).raw(r.andFloats[3]).raw(r.andFloats[4]).endRecord();
+    reservedFields(w, r.andBooleans);
     w.endRecord();
     text(w, "Address", p.Address);
     text(w, "StateCityZip", p.StateCityZip);
     text(w, "SSnum", p.SSnum);
     w.endRecord();
     text(w, "Name", p.Name);
-    text(w, "a reserved field", r.andTexts[0]);
-    text(w, "a reserved field", r.andTexts[1]);
+    reservedFields(w, r.andTexts);
     w.endRecord();
     w.int16(s.RoundOff).int16(s.Utah).int16(s.Wiscon).int16(s.Alabama).endRecord();
-    w.int16(s.NC).int16(r.andInts[0]).int16(r.andInts[1]).endRecord();
+    w.int16(s.NC);
+    reservedFields(w, r.andInts);
+    w.endRecord();
     w.int16(p.KpPer).int16(p.KpFix).endRecord();
     return w.bytes();
 }
@@ -166,8 +159,7 @@ void readUse(RecordReader &r, ProfileFileSet &set)
     p.Tax8 = r.text();
     p.Tax9 = r.text();
     set.state.WisconApril = r.int16();
-    for (auto &slot : set.reserved.useFields)
-        slot = r.text();
+    readReserved(r, set.reserved.useFields);
 }
 
 void readAnd(RecordReader &r, ProfileFileSet &set)
@@ -179,23 +171,19 @@ void readAnd(RecordReader &r, ProfileFileSet &set)
     set.offsets.VertOffset = r.float32();
     s.Spouse = r.int16();
     s.CalAllow = r.float32();
-    for (auto &value : res.andFloats)
-        value = r.float32();
-    for (auto &flag : res.andBooleans)
-        flag = r.int16();
+    readReserved(r, res.andFloats);
+    readReserved(r, res.andBooleans);
     p.Address = r.text();
     p.StateCityZip = r.text();
     p.SSnum = r.text();
     p.Name = r.text();
-    for (auto &value : res.andTexts)
-        value = r.text();
+    readReserved(r, res.andTexts);
     s.RoundOff = r.int16();
     s.Utah = r.int16();
     s.Wiscon = r.int16();
     s.Alabama = r.int16();
     s.NC = r.int16();
-    for (auto &value : res.andInts)
-        value = r.int16();
+    readReserved(r, res.andInts);
     p.KpPer = r.int16();
     p.KpFix = r.int16();
 }
@@ -233,7 +221,8 @@ bool readIfPresent(const std::filesystem::path &path, Read read)
 
 bool paysWeekly(const EmployeeProfile &profile)
 {
-    return profile.Week == -1;
+    // No pay frequency at all is weekly: the next save makes it so.
+    return profile.Week == -1 || (profile.Week == 0 && profile.BiWeek == 0);
 }
 
 int trackerRows(const EmployeeProfile &profile)
@@ -265,20 +254,31 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
     return std::nullopt;
 }
 
-LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set)
+LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,
+    std::vector<std::filesystem::path> *endedEarly)
 {
     bool anyRead = false;
-    try {
-        anyRead |= readIfPresent(folder.userFile(userName, ".use"), [&](RecordReader &r) { readUse(r, set); });
-        anyRead |= readIfPresent(folder.userFile(userName, ".and"), [&](RecordReader &r) { readAnd(r, set); });
-        anyRead |= readIfPresent(folder.userFile(userName, ".cfe"), [&](RecordReader &r) { readCfe(r, set.profile); });
-        // The pay frequency just read chooses the tracker file.
-        const bool weekly = paysWeekly(set.profile);
-        anyRead |= readIfPresent(folder.userFile(userName, weekly ? ".ovw" : ".ovb"),
-            [&](RecordReader &r) { readTrackerRows(r, set.tracker, trackerRows(set.profile)); });
-    } catch (const ReadError &) {
+    bool anyCut = false;
+    // Each file is read on its own: one that ends early keeps the others of the set from
+    // being left unread and then overwritten by the next save.
+    const auto read = [&](const std::filesystem::path &path, auto reading) {
+        try {
+            anyRead |= readIfPresent(path, reading);
+        } catch (const ReadError &) {
+            anyRead = anyCut = true;
+            if (endedEarly)
+                endedEarly->push_back(path);
+        }
+    };
+    read(folder.userFile(userName, ".use"), [&](RecordReader &r) { readUse(r, set); });
+    read(folder.userFile(userName, ".and"), [&](RecordReader &r) { readAnd(r, set); });
+    read(folder.userFile(userName, ".cfe"), [&](RecordReader &r) { readCfe(r, set.profile); });
+    // The pay frequency just read chooses the tracker file.
+    const bool weekly = paysWeekly(set.profile);
+    read(folder.userFile(userName, weekly ? ".ovw" : ".ovb"),
+        [&](RecordReader &r) { readTrackerRows(r, set.tracker, trackerRows(set.profile)); });
+    if (anyCut)
         return LoadOutcome::EndedEarly;
-    }
     return anyRead ? LoadOutcome::Loaded : LoadOutcome::Absent;
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallyman {
 
@@ -19,21 +20,21 @@ struct PrinterOffsets {
 };
 
 // Fields the program never sets, carried from load to save so nothing found there is lost.
-// The .use slots are written empty by this program but may hold anything: they are kept as
-// the text read and written back as an empty field (""), #TRUE#/#FALSE#, a number (when the
-// text reads as one), or else quoted text.
+// Each holds the field's bytes exactly as the file had them (quotes, spaces and all) and is
+// written back byte for byte; the starting values are what a new file holds.
 struct ProfileReserved {
-    std::array<std::string, 15> useFields{}; // .use 9.2-9.4, then records 10-12 (4 each)
-    std::array<Amount, 5> andFloats{};       // .and 2.2, 2.3, 3.1-3.3
-    std::array<short, 3> andBooleans{};      // .and record 4 (#TRUE# reads as -1)
-    std::array<std::string, 2> andTexts{};   // .and 6.2, 6.3
-    std::array<short, 2> andInts{};          // .and 8.2, 8.3
+    std::array<std::string, 15> useFields{};                         // .use 9.2-9.4, records 10-12
+    std::array<std::string, 5> andFloats{"0", "0", "0", "0", "0"};   // .and 2.2, 2.3, 3.1-3.3
+    std::array<std::string, 3> andBooleans{"#FALSE#", "#FALSE#", "#FALSE#"}; // .and record 4
+    std::array<std::string, 2> andTexts{"\"\"", "\"\""};             // .and 6.2, 6.3
+    std::array<std::string, 2> andInts{"0", "0"};                    // .and 8.2, 8.3
 };
 
 constexpr int WeeklyTrackerRows = 53;   // .ovw
 constexpr int BiWeeklyTrackerRows = 27; // .ovb
 
-// Week is -1: the tracker rows go to .ovw; anything else means bi-weekly (.ovb).
+// Week is -1, or neither Week nor BiWeek is set: the tracker rows go to .ovw; anything else
+// means bi-weekly (.ovb).
 bool paysWeekly(const EmployeeProfile &profile);
 int trackerRows(const EmployeeProfile &profile);
 
@@ -58,8 +59,10 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
     const ProfileFileSet &set);
 
 // Reads whichever of the four files exist, in order, the tracker file chosen by the Week just
-// read; a missing file leaves its fields as they were. A file that ends early stops the load
-// there (fields read so far keep their new values) and the result is EndedEarly.
-LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set);
+// read; a missing file leaves its fields as they were. A file that ends early stops its own
+// reading there (fields read so far keep their new values, the rest their old ones), the other
+// files are still read, and the result is EndedEarly; `endedEarly` gets the files that did.
+LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,
+    std::vector<std::filesystem::path> *endedEarly = nullptr);
 
 } // namespace tallyman

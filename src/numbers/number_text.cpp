@@ -77,25 +77,69 @@ std::size_t numberPrefix(std::string_view s, bool allowCommas)
     return i;
 }
 
+// The text of a number as from_chars takes it: no thousands commas, no plus sign, "D" as
+// exponent mark read as "E". Nothing when the text is absurdly long.
+std::optional<std::string> chargeable(std::string_view s)
+{
+    std::string text;
+    if (s.size() > 128)
+        return std::nullopt;
+    for (char c : s) {
+        if (c == ',' || (c == '+' && text.empty()))
+            continue;
+        text += (c == 'd' || c == 'D') ? 'e' : c;
+    }
+    return text;
+}
+
 double parseNumber(std::string_view s)
 {
-    char text[129];
-    std::size_t length = 0;
-    for (char c : s) {
-        if (c == ',' || (c == '+' && length == 0))
-            continue;
-        if (length == sizeof text - 1)
-            return std::strtod(std::string(s).c_str(), nullptr); // absurdly long: the slow way
-        text[length++] = (c == 'd' || c == 'D') ? 'e' : c;
-    }
+    const auto text = chargeable(s);
+    if (!text)
+        return std::strtod(std::string(s).c_str(), nullptr); // absurdly long: the slow way
     // from_chars reads the nearest double, as strtod does, without its locale and cost.
     double value = 0;
-    const auto result = std::from_chars(text, text + length, value);
+    const auto result = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return std::strtod(text->c_str(), nullptr); // infinity or zero, as strtod gives
+    return value;
+}
+
+// Straight to the nearest float: going through a double first rounds twice, and a few
+// texts then land one unit off.
+float parseFloat(std::string_view s)
+{
+    const auto text = chargeable(s);
+    float value = 0;
+    const auto result = text ? std::from_chars(text->data(), text->data() + text->size(), value)
+                             : std::from_chars_result{nullptr, std::errc::result_out_of_range};
     if (result.ec == std::errc::result_out_of_range) {
-        text[length] = 0;
-        return std::strtod(text, nullptr); // infinity or zero, as strtod gives
+        // Beyond the largest float, or below the smallest: tell the two apart by the double.
+        const double wide = parseNumber(s);
+        if (std::fabs(wide) >= 1)
+            return wide < 0 ? -HUGE_VALF : HUGE_VALF;
+        return std::signbit(wide) ? -0.0f : 0.0f;
     }
     return value;
+}
+
+// The body of a strict number text: surrounding spaces and a currency sign after the
+// optional sign removed; empty when the text is not one number.
+std::string strictBody(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string body(text);
+    // "-$3.00" and "$3.00": a currency sign after the optional sign is accepted.
+    const std::size_t signLength = (!body.empty() && (body[0] == '-' || body[0] == '+')) ? 1 : 0;
+    if (body.size() > signLength && body[signLength] == '$')
+        body.erase(signLength, 1);
+    const auto length = numberPrefix(body, true);
+    if (length == 0 || length != body.size())
+        return {};
+    return body;
 }
 
 } // namespace
@@ -115,6 +159,13 @@ std::string numberText(int value)
     return std::to_string(value);
 }
 
+std::string roundTripText(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
 double lenientNumber(std::string_view text)
 {
     std::string compact;
@@ -127,19 +178,21 @@ double lenientNumber(std::string_view text)
 
 std::optional<double> strictNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    std::string body(text);
-    // "-$3.00" and "$3.00": a currency sign after the optional sign is accepted.
-    const std::size_t signLength = (!body.empty() && (body[0] == '-' || body[0] == '+')) ? 1 : 0;
-    if (body.size() > signLength && body[signLength] == '$')
-        body.erase(signLength, 1);
-    const auto length = numberPrefix(body, true);
-    if (length == 0 || length != body.size())
+    const std::string body = strictBody(text);
+    if (body.empty())
         return std::nullopt;
     const double value = parseNumber(body);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> strictFloat(std::string_view text)
+{
+    const std::string body = strictBody(text);
+    if (body.empty())
+        return std::nullopt;
+    const float value = parseFloat(body);
     if (!std::isfinite(value))
         return std::nullopt;
     return value;

@@ -4,6 +4,7 @@
 #include "storage/codepage.h"
 #include "numbers/number_text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tallyman {
@@ -68,8 +69,10 @@ std::optional<std::string> lenientAmountProblem(std::string_view text, std::stri
 
 std::optional<std::string> storableTextProblem(std::string_view text, std::string_view field)
 {
-    if (text.find('"') != std::string_view::npos)
-        return std::string(field) + " cannot contain a double quote.";
+    // The record that holds the text is one line between two double quotes.
+    const auto breaksTheRecord = [](char c) { return c == '"' || static_cast<unsigned char>(c) < 0x20; };
+    if (std::any_of(text.begin(), text.end(), breaksTheRecord))
+        return std::string(field) + " cannot contain a double quote, a tab or a line break.";
     if (!records::isStorableText(text))
         return std::string(field) + " can hold only Western European characters.";
     return std::nullopt;

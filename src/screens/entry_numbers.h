@@ -22,8 +22,8 @@ std::optional<Amount> lenientAmount(std::string_view text);
 std::optional<std::string> strictAmountProblem(std::string_view text, std::string_view field);
 std::optional<std::string> strictInt16Problem(std::string_view text, std::string_view field);
 std::optional<std::string> lenientAmountProblem(std::string_view text, std::string_view field);
-// Why a text cannot be stored in a text field (a double quote, a character the code page
-// lacks), or nothing.
+// Why a text cannot be stored in a text field (a double quote, a control character such as a
+// tab or a line break, a character the code page lacks), or nothing.
 std::optional<std::string> storableTextProblem(std::string_view text, std::string_view field);
 
 } // namespace tallyman

@@ -76,12 +76,16 @@ bool App::SaveOT()
 LoadOutcome App::LoadUserFiles()
 {
     ProfileFileSet set{profile, tracker, offsets, state, reserved};
-    const LoadOutcome outcome = loadProfileFileSet(folder(), UserName, set);
+    std::vector<std::filesystem::path> cut;
+    const LoadOutcome outcome = loadProfileFileSet(folder(), UserName, set, &cut);
     // Reported once per user: the screens this load creates read the same files again.
     if (outcome == LoadOutcome::EndedEarly && m_truncatedUser != UserName) {
         m_truncatedUser = UserName;
-        message({"A file of " + whose(UserName) + " ends early.", "The values after that point were not read."},
-            ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        std::vector<std::string> lines;
+        for (const auto &path : cut)
+            lines.push_back("The file " + path.filename().string() + " ends early.");
+        lines.push_back("The values after that point were not read.");
+        message(lines, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
     }
 
     MainWindow &main = mainWindow();

@@ -8,17 +8,19 @@ namespace tallyman::records {
 
 namespace {
 
-// Code points of bytes 0x80..0x9F; 0 marks the unassigned ones.
-constexpr std::array<char32_t, 32> High = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6,
-    0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+// Code points of bytes 0x80..0x9F. The five bytes the code page leaves unassigned (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) stand for the control characters of the same number, so every byte an old
+// file holds is read and written back unchanged.
+constexpr std::array<char32_t, 32> High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 std::optional<char> byteFor(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
     for (std::size_t i = 0; i < High.size(); ++i)
-        if (High[i] != 0 && High[i] == cp)
+        if (High[i] == cp)
             return static_cast<char>(0x80 + i);
     return std::nullopt;
 }
@@ -83,7 +85,7 @@ std::string fromWindows1252(std::string_view bytes)
         if (b < 0x80)
             out += c;
         else if (b < 0xA0)
-            appendUtf8(out, High[b - 0x80] != 0 ? High[b - 0x80] : 0xFFFD);
+            appendUtf8(out, High[b - 0x80]);
         else
             appendUtf8(out, b);
     }
@@ -92,7 +94,11 @@ std::string fromWindows1252(std::string_view bytes)
 
 bool isStorableText(std::string_view utf8)
 {
-    return utf8.find('"') == std::string_view::npos && toWindows1252(utf8).has_value();
+    // A line break or tab would split the one-line record that holds the text.
+    for (char c : utf8)
+        if (c == '"' || static_cast<std::uint8_t>(c) < 0x20)
+            return false;
+    return toWindows1252(utf8).has_value();
 }
 
 } // namespace tallyman::records

@@ -63,6 +63,13 @@ RecordWriter &RecordWriter::empty()
     return *this;
 }
 
+RecordWriter &RecordWriter::raw(std::string_view bytes)
+{
+    separate();
+    m_bytes += bytes;
+    return *this;
+}
+
 RecordWriter &RecordWriter::endRecord()
 {
     m_bytes += "\r\n";
@@ -81,8 +88,9 @@ bool RecordReader::atEnd() const
     return m_pos >= m_bytes.size() && !m_afterComma;
 }
 
-std::string RecordReader::rawField(bool *quoted)
+std::string RecordReader::rawField(bool *quoted, std::string *whole)
 {
+    const auto fieldStart = m_pos;
     if (m_pos >= m_bytes.size()) {
         // A comma just before the end still separates one last, empty field.
         if (!m_afterComma)
@@ -109,10 +117,11 @@ std::string RecordReader::rawField(bool *quoted)
         const auto start = m_pos;
         while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
             ++m_pos;
+        // Trailing spaces belong to the text.
         field = m_bytes.substr(start, m_pos - start);
-        while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
-            field.pop_back();
     }
+    if (whole)
+        *whole = m_bytes.substr(fieldStart, m_pos - fieldStart);
     m_afterComma = false;
     if (m_pos < m_bytes.size()) {
         if (m_bytes[m_pos] == ',') {
@@ -135,32 +144,65 @@ std::string RecordReader::text()
     return fromWindows1252(rawField());
 }
 
-double RecordReader::number()
+std::string RecordReader::raw()
+{
+    std::string whole;
+    rawField(nullptr, &whole);
+    return whole;
+}
+
+std::optional<std::string> RecordReader::numberField(double &fixed)
 {
     bool quoted = false;
-    const std::string field = rawField(&quoted);
-    if (field == "#TRUE#")
-        return -1;
-    if (field == "#FALSE#" || (field.empty() && !quoted))
-        return 0;
-    const auto value = strictNumber(field);
-    if (!value || field.find(',') != std::string::npos || field.find('$') != std::string::npos) {
-        if (m_nonNumber == NonNumber::Fails)
-            throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
-        return 0;
+    std::string field = rawField(&quoted);
+    // An unquoted field keeps its trailing blanks; a number does not care about them.
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
+        field.pop_back();
+    fixed = 0;
+    if (field == "#TRUE#") {
+        fixed = -1;
+        return std::nullopt;
     }
-    return *value;
+    if (field == "#FALSE#" || (field.empty() && !quoted))
+        return std::nullopt;
+    // Commas and "$" never stand in a number the files hold.
+    if (field.find_first_of(",$") != std::string::npos)
+        return notANumber(field);
+    return field;
+}
+
+std::nullopt_t RecordReader::notANumber(const std::string &field) const
+{
+    if (m_nonNumber == NonNumber::Fails)
+        throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
+    return std::nullopt;
+}
+
+double RecordReader::number()
+{
+    double fixed = 0;
+    const auto field = numberField(fixed);
+    if (!field)
+        return fixed;
+    if (const auto value = strictNumber(*field))
+        return *value;
+    notANumber(*field);
+    return 0;
 }
 
 float RecordReader::float32()
 {
-    const double value = number();
-    if (std::fabs(value) > 3.4028234663852886e38) {
-        if (m_nonNumber == NonNumber::Fails)
-            throw ReadError("a number field is out of range");
-        return 0;
-    }
-    return static_cast<float>(value);
+    double fixed = 0;
+    const auto field = numberField(fixed);
+    if (!field)
+        return static_cast<float>(fixed);
+    if (const auto value = strictFloat(*field))
+        return *value;
+    if (!strictNumber(*field))
+        notANumber(*field);
+    else if (m_nonNumber == NonNumber::Fails)
+        throw ReadError("a number field is out of range");
+    return 0;
 }
 
 double RecordReader::float64()
@@ -178,6 +220,11 @@ short RecordReader::int16()
             throw ReadError("a number field is out of range");
         return 0;
     }
+}
+
+short RecordReader::flag()
+{
+    return int16() != 0 ? 1 : 0;
 }
 
 } // namespace tallyman::records

@@ -1,6 +1,7 @@
 // The record encoding of every data file: CRLF lines of comma-separated typed fields.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ public:
     RecordWriter &float64(double value);
     RecordWriter &boolean(bool value);
     RecordWriter &empty();
+    // A field exactly as RecordReader::raw() gave it, quotes and all.
+    RecordWriter &raw(std::string_view bytes);
     // Ends the current record with CR LF.
     RecordWriter &endRecord();
 
@@ -43,14 +46,25 @@ public:
     explicit RecordReader(std::string bytes, NonNumber nonNumber = NonNumber::ReadsAsZero);
 
     std::string text();  // UTF-8
-    float float32();     // nearest 32-bit float
+    float float32();     // nearest 32-bit float, rounded once from the text
     double float64();
     short int16();       // nearest integer, halves to even; #TRUE# is -1
+    // A check-box flag: 0 stays 0, any other number (#TRUE# included) is 1.
+    short flag();
+    // The next field byte for byte as the file holds it (spaces and quotes included), for
+    // fields that are carried and never interpreted.
+    std::string raw();
     bool atEnd() const;
 
 private:
-    // The next raw field (Windows-1252), and whether it was quoted.
-    std::string rawField(bool *quoted = nullptr);
+    // The next raw field (Windows-1252), and whether it was quoted. `whole`, when given, gets
+    // every byte of the field up to its separator.
+    std::string rawField(bool *quoted = nullptr, std::string *whole = nullptr);
+    // The field's number text, or nothing for a field that reads as `fixed` (#TRUE#, #FALSE#,
+    // empty, or not a number).
+    std::optional<std::string> numberField(double &fixed);
+    // A field that is not a number: fails in strict reading, else reads as 0.
+    std::nullopt_t notANumber(const std::string &field) const;
     double number();
 
     std::string m_bytes;

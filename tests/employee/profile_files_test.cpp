@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 #include <unistd.h>
 
 using namespace tallyman;
@@ -58,11 +59,11 @@ void fillEveryField(Records &r)
     StateTaxSettings &s = r.state;
     s.WisconApril = 4, s.Spouse = 5, s.CalAllow = 134.5f, s.RoundOff = 6, s.Utah = 7, s.Wiscon = 8;
     s.Alabama = 9, s.NC = 10;
-    r.reserved.useFields = {"", "12.5", "#TRUE#", "note, with comma", "-3", "", "", "", "", "", "", "", "", "", "x"};
-    r.reserved.andFloats = {1.5f, 2, 3, 4, 0.25f};
-    r.reserved.andBooleans = {-1, 0, -1};
-    r.reserved.andTexts = {"kept", "also, kept"};
-    r.reserved.andInts = {11, -2};
+    r.reserved.useFields = {"", "12.5", "#TRUE#", "\"note, with comma\"", "-3", "", "", "", "", "", "", "", "", "", "\"x\""};
+    r.reserved.andFloats = {"1.5", "2", "3", "4", "0.25"};
+    r.reserved.andBooleans = {"#TRUE#", "#FALSE#", "#TRUE#"};
+    r.reserved.andTexts = {"\"kept\"", "\"also, kept\""};
+    r.reserved.andInts = {"11", "-2"};
 }
 
 class ProfileFiles : public ::testing::Test {
@@ -145,6 +146,17 @@ TEST_F(ProfileFiles, BiWeeklyWritesOvbAndLeavesOvwAlone)
     expected += "\"12/27/2024\"\r\n3\r\n";
     EXPECT_EQ(file("Smith.ovb"), expected);
     EXPECT_NE(file("Smith.use").find("#FALSE#,#TRUE#,\"CrUnion\"\r\n"), std::string::npos);
+}
+
+TEST_F(ProfileFiles, NoPayFrequencyWritesOvw)
+{
+    Records r;
+    r.profile.resetToNewUser();
+    r.profile.Week = 0;
+    r.tracker.OtAmount[52] = "8";
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "u", r.set()));
+    EXPECT_EQ(record("u.ovw", 105), "8");
+    EXPECT_FALSE(fileExists(m_dir / "u.ovb"));
 }
 
 TEST_F(ProfileFiles, EveryFieldRoundTrips)
@@ -230,30 +242,33 @@ INSTANTIATE_TEST_SUITE_P(Texts, OtAmountWritten,
         OtAmountCase{"", "0", "0"}, OtAmountCase{"abc", "0", "0"}, OtAmountCase{" 7", "7", "7"},
         OtAmountCase{"1 2", "12", "12"}, OtAmountCase{"-.25", "-0.25", "-0.25"}, OtAmountCase{"0.1", "0.1", "0.1"}));
 
-struct ReservedCase {
-    const char *slot;
-    const char *written;
-};
-
-class ReservedUseField : public ProfileFiles, public ::testing::WithParamInterface<ReservedCase> { };
-
-TEST_P(ReservedUseField, WrittenBackInTheKindItReads)
+// Reserved fields are carried, never interpreted: whatever another writer put there comes
+// back byte for byte after a load and a save.
+TEST_F(ProfileFiles, ReservedFieldsAreKeptByteForByte)
 {
     Records r;
-    r.profile.resetToNewUser();
-    r.reserved.useFields[0] = GetParam().slot;
+    fillEveryField(r);
     ASSERT_FALSE(saveProfileFileSet(m_folder, "u", r.set()));
-    EXPECT_EQ(record("u.use", 8), std::string("0,") + GetParam().written + ",,");
-    Records back;
-    ASSERT_EQ(back.load(m_folder, "u"), LoadOutcome::Loaded);
-    ASSERT_FALSE(saveProfileFileSet(m_folder, "u", back.set()));
-    EXPECT_EQ(record("u.use", 8), std::string("0,") + GetParam().written + ",,") << "stable over load and save";
+    const std::pair<const char *, std::vector<std::pair<int, const char *>>> edits[] = {
+        {"u.use", {{8, "1,007, 12,1E5"}, {9, "\"12.50\",12.50,memo ,\"\""}, {11, "#TRUE#,-0,.5,\"a\"b"}}},
+        {"u.and", {{1, "134.5,007,1E5"}, {2, " 3,12.50,x"}, {3, "-1,1,#TRUE#"},
+                      {5, "\"Smith, John\", 12 ,\"\x81\""}, {7, "1,1.50,#FALSE#"}}},
+    };
+    for (const auto &[name, records] : edits) {
+        std::string bytes = file(name);
+        for (const auto &[index, replacement] : records) {
+            const std::size_t start = recordStart(bytes, index);
+            bytes.replace(start, bytes.find("\r\n", start) - start, replacement);
+        }
+        write(name, bytes);
+    }
+    const std::string before[] = {file("u.use"), file("u.and")};
+    Records loaded;
+    ASSERT_EQ(loaded.load(m_folder, "u"), LoadOutcome::Loaded);
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "u", loaded.set()));
+    EXPECT_EQ(file("u.use"), before[0]);
+    EXPECT_EQ(file("u.and"), before[1]);
 }
-
-INSTANTIATE_TEST_SUITE_P(Slots, ReservedUseField,
-    ::testing::Values(ReservedCase{"", ""}, ReservedCase{"12.50", "12.5"}, ReservedCase{"-3", "-3"},
-        ReservedCase{"#TRUE#", "#TRUE#"}, ReservedCase{"#FALSE#", "#FALSE#"}, ReservedCase{"memo", "\"memo\""},
-        ReservedCase{"1,000", "\"1,000\""}, ReservedCase{"$5", "\"$5\""}));
 
 // One record of a saved file replaced by other content, and what loading then gives.
 struct OddRecordCase {
@@ -293,12 +308,13 @@ INSTANTIATE_TEST_SUITE_P(Files, OddRecord,
                 EXPECT_EQ(r.profile.KpPer, 0);
                 EXPECT_EQ(r.profile.KpFix, 0);
             }},
-        // No pay frequency: not weekly, so the tracker rows come from the (absent) .ovb.
+        // No pay frequency: the save makes it weekly, so the tracker rows come from .ovw.
         OddRecordCase{"NoPayFrequency", "u.use", 6, "#FALSE#,#FALSE#,\"CrUnion\"", LoadOutcome::Loaded,
             [](const Records &r) {
                 EXPECT_EQ(r.profile.Week, 0);
                 EXPECT_EQ(r.profile.BiWeek, 0);
-                EXPECT_EQ(r.tracker.WeekEnding[0], "before");
+                EXPECT_EQ(r.tracker.WeekEnding[0], "1/1/2024");
+                EXPECT_EQ(r.tracker.OtAmount[52], "52.5");
                 EXPECT_EQ(r.profile.Cafe, 45.5f);
             }},
         OddRecordCase{"TextInANumberFieldReadsZero", "u.use", 2, "abc,21.75,x", LoadOutcome::Loaded,
@@ -351,7 +367,9 @@ struct CutCase {
 
 class CutFile : public ProfileFiles, public ::testing::WithParamInterface<CutCase> { };
 
-TEST_P(CutFile, StopsWhereTheFileEnds)
+// A file that ends early stops only its own reading: the other files of the set are read, so
+// the next save does not write stale values over them.
+TEST_P(CutFile, StopsOnlyThatFile)
 {
     Records saved;
     fillEveryField(saved);
@@ -361,13 +379,16 @@ TEST_P(CutFile, StopsWhereTheFileEnds)
     Records loaded;
     loaded.profile.resetToNewUser();
     loaded.tracker.WeekEnding.fill("old");
-    EXPECT_EQ(loaded.load(m_folder, "u"), LoadOutcome::EndedEarly);
+    ProfileFileSet files = loaded.set();
+    std::vector<std::filesystem::path> cut;
+    EXPECT_EQ(loadProfileFileSet(m_folder, "u", files, &cut), LoadOutcome::EndedEarly);
+    EXPECT_EQ(cut, std::vector<std::filesystem::path>{m_dir / GetParam().file});
     GetParam().check(loaded);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CutFile,
     ::testing::Values(
-        // .use cut after record 4: records 1 to 4 replaced, the rest and the other files not read.
+        // .use cut after record 4: records 1 to 4 replaced, the rest of it kept, the other files read.
         CutCase{"u.use", 4,
             [](const Records &r) {
                 EXPECT_EQ(r.tracker.Earned, 6240.5f);
@@ -376,20 +397,21 @@ INSTANTIATE_TEST_SUITE_P(Files, CutFile,
                 EXPECT_EQ(r.profile.Pension, 4.5f);
                 EXPECT_EQ(r.profile.Muni, 0.0f);
                 EXPECT_EQ(r.profile.Tax5, "CrUnion");
-                EXPECT_EQ(r.profile.Name, "Employee's Name");
-                EXPECT_EQ(r.profile.Cafe, 0.0f);
-                EXPECT_EQ(r.tracker.WeekEnding[0], "old");
+                EXPECT_EQ(r.profile.Name, "Smith, John");
+                EXPECT_EQ(r.state.CalAllow, 134.5f);
+                EXPECT_EQ(r.profile.Cafe, 45.5f);
+                EXPECT_EQ(r.tracker.WeekEnding[0], "1/1/2024");
             }},
-        // .and cut after record 5: the .use is read, .cfe and the rows are not.
+        // .and cut after record 5: the rest of it kept, .cfe and the rows read.
         CutCase{"u.and", 5,
             [](const Records &r) {
                 EXPECT_EQ(r.profile.Tax5, "Union, Local 7");
-                EXPECT_EQ(r.reserved.andBooleans[0], -1);
+                EXPECT_EQ(r.reserved.andBooleans[0], "#TRUE#");
                 EXPECT_EQ(r.profile.SSnum, "123-45-6789");
                 EXPECT_EQ(r.profile.Name, "Employee's Name");
                 EXPECT_EQ(r.profile.KpPer, 1);
-                EXPECT_EQ(r.profile.Cafe, 0.0f);
-                EXPECT_EQ(r.tracker.WeekEnding[0], "old");
+                EXPECT_EQ(r.profile.Cafe, 45.5f);
+                EXPECT_EQ(r.tracker.OtAmount[52], "52.5");
             }},
         // .ovw cut after two rows.
         CutCase{"u.ovw", 4, [](const Records &r) {
@@ -427,8 +449,7 @@ TEST_P(RefusedText, NothingIsWritten)
 INSTANTIATE_TEST_SUITE_P(Fields, RefusedText,
     ::testing::Values(RefusedCase{[](Records &r) { r.profile.Tax9 = "the \"best\" plan"; }, "Tax9"},
         RefusedCase{[](Records &r) { r.profile.Name = "李小龙"; }, "Name"},
-        RefusedCase{[](Records &r) { r.tracker.WeekEnding[52] = "1\"2"; }, "week ending"},
-        RefusedCase{[](Records &r) { r.reserved.andTexts[1] = "\""; }, "reserved"}));
+        RefusedCase{[](Records &r) { r.tracker.WeekEnding[52] = "1\"2"; }, "week ending"}));
 
 TEST_F(ProfileFiles, AFileThatCannotBeReplacedStopsTheSave)
 {

@@ -120,6 +120,8 @@ TEST_F(StartupTest, DamagedFilesAreReportedOnceAndTheUserStillOpens)
 {
     EmployeeProfile cut;
     cut.HourRate = 18;
+    cut.Name = "Kept Name";
+    cut.Cafe = 12.5f;
     saveUser(dir, "Cut", cut);
     const std::string use = read("Cut.use");
     write("Cut.use", use.substr(0, use.find("18") + 6)); // records 1 to 3
@@ -130,9 +132,14 @@ TEST_F(StartupTest, DamagedFilesAreReportedOnceAndTheUserStillOpens)
     std::vector<std::string> reports;
     for (const auto &message : dialogs.messages())
         reports.push_back(message.lines.at(0) + (message.lines.size() > 2 ? message.lines[2] : ""));
-    EXPECT_EQ(std::count(reports.begin(), reports.end(), "A file of user Cut ends early."), 1);
+    EXPECT_EQ(std::count(reports.begin(), reports.end(), "The file Cut.use ends early."), 1);
     EXPECT_GE(std::count(reports.begin(), reports.end(), "You have corupted a file.Cut.sta"), 1);
     EXPECT_EQ(app->profile.HourRate, 18.0f);
     EXPECT_EQ(main().lbUser.text(), "Cut");
     EXPECT_EQ(line("Cut.use", 11), ",,,"); // the load's own save made the set whole again
+    // The short .use stops only its own reading: the rest of the set was read, and the load's
+    // save wrote it back as it was.
+    EXPECT_EQ(app->profile.Name, "Kept Name");
+    EXPECT_EQ(line("Cut.and", 5), "\"Kept Name\",\"\",\"\"");
+    EXPECT_EQ(line("Cut.cfe", 0), "12.5,0,0");
 }

@@ -93,7 +93,11 @@ TEST_F(UserInfoTest, SaveRefusesWhatCannotBeStoredAndSavesNothing)
         {{&UserInfoScreen::txtTipsRate, "-"}, "Tips Rate must be a number."},
         {{&UserInfoScreen::txtHourRate2, "9e99"}, "Hourly Rate 2 is too large."},
         {{&UserInfoScreen::txtMuni, huge.c_str()}, "CrUnion is too large."},
-        {{&UserInfoScreen::txtName, "John \"Jack\""}, "The employee's name cannot contain a double quote."},
+        {{&UserInfoScreen::txtName, "John \"Jack\""},
+            "The employee's name cannot contain a double quote, a tab or a line break."},
+        {{&UserInfoScreen::txtName, "a\r\nb"}, "The employee's name cannot contain a double quote, a tab or a line break."},
+        {{&UserInfoScreen::txtTax7, "Union\tdues"},
+            "The caption of deduction 3 cannot contain a double quote, a tab or a line break."},
         {{&UserInfoScreen::txtAddress, "東京"}, "The address can hold only Western European characters."},
     };
     for (const auto &[entry, message] : cases) {

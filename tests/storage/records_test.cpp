@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <vector>
 
 using namespace tallyman;
 using namespace tallyman::records;
@@ -104,9 +106,88 @@ TEST(RecordReader, StrictModeRefusesTextInANumberField)
 
 TEST(RecordReader, TextComesBackAsUtf8)
 {
-    RecordReader r("\"Caf\xE9\",plain text \r\n");
+    RecordReader r("\"Caf\xE9\",plain text  \r\n");
     EXPECT_EQ(r.text(), "Café");
-    EXPECT_EQ(r.text(), "plain text");
+    EXPECT_EQ(r.text(), "plain text  ") << "an unquoted text runs to the separator, blanks included";
+}
+
+TEST(Codepage, EveryByteComesBackUnchanged)
+{
+    // The five bytes the code page leaves unassigned included: an old file holding one must
+    // stay savable.
+    for (int b = 1; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(toWindows1252(fromWindows1252(byte)), byte) << "byte " << b;
+    }
+    RecordReader r("\"a\x81\x8D\x8F\x90\x9D" "b\"\r\n");
+    RecordWriter w;
+    w.text(r.text()).endRecord();
+    EXPECT_EQ(w.bytes(), "\"a\x81\x8D\x8F\x90\x9D" "b\"\r\n");
+}
+
+TEST(Codepage, EntryRefusesWhatWouldBreakTheRecord)
+{
+    for (const char *text : {"a\"b", "a\r\nb", "a\nb", "tab\there", "\x1F"})
+        EXPECT_FALSE(isStorableText(text)) << text;
+    for (const char *text : {"", "Smith, John", "Zoë Ñúñez", "€ 5"})
+        EXPECT_TRUE(isStorableText(text)) << text;
+}
+
+struct FloatCase {
+    const char *field;
+    float value;
+};
+
+class ReadFloat : public ::testing::TestWithParam<FloatCase> {};
+
+// A 32-bit field is rounded once, from its text, never through a double first.
+TEST_P(ReadFloat, RoundsOnceToTheNearestFloat)
+{
+    for (const auto mode : {NonNumber::ReadsAsZero, NonNumber::Fails}) {
+        RecordReader r(std::string(GetParam().field) + "\r\n", mode);
+        const float value = r.float32();
+        EXPECT_EQ(value, GetParam().value) << GetParam().field << std::hexfloat << " read as " << value;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ReadFloat,
+    ::testing::Values(FloatCase{"0.000980675860773772", 0x1.01140ap-10f}, FloatCase{"3.4028235E+38", FLT_MAX},
+        FloatCase{"-3.4028235E+38", -FLT_MAX}, FloatCase{"3.40282356E+38", FLT_MAX}, FloatCase{"0.062", 0.062f},
+        FloatCase{"1E-50", 0.0f}, FloatCase{"1.4E-45", 0x1p-149f}, FloatCase{"12.5 ", 12.5f}));
+
+TEST(RecordReader, BeyondTheLargestFloatIsOutOfRange)
+{
+    RecordReader lenient("3.4028236E+38,-1E39\r\n");
+    EXPECT_EQ(lenient.float32(), 0.0f);
+    EXPECT_EQ(lenient.float32(), 0.0f);
+    RecordReader strict("3.4028236E+38\r\n", NonNumber::Fails);
+    EXPECT_THROW(strict.float32(), ReadError);
+}
+
+TEST(RecordReader, RawFieldsComeBackByteForByte)
+{
+    const std::string bytes = "007, 12,1E5,\"12.50\" ,\"a, b\"x,,#TRUE#,12.5  \r\n\"\",\r\n";
+    RecordReader r(bytes);
+    const std::vector<std::string> fields{"007", " 12", "1E5", "\"12.50\" ", "\"a, b\"x", "", "#TRUE#", "12.5  "};
+    RecordWriter w;
+    for (const auto &expected : fields) {
+        const std::string field = r.raw();
+        EXPECT_EQ(field, expected);
+        w.raw(field);
+    }
+    w.endRecord();
+    w.raw(r.raw()).raw(r.raw()).endRecord();
+    EXPECT_TRUE(r.atEnd());
+    EXPECT_EQ(w.bytes(), bytes);
+}
+
+TEST(RecordReader, FlagsAreZeroOrOne)
+{
+    RecordReader r("0,1,-1,#TRUE#,#FALSE#,2,,x\r\n");
+    std::vector<short> flags;
+    while (!r.atEnd())
+        flags.push_back(r.flag());
+    EXPECT_EQ(flags, (std::vector<short>{0, 1, 1, 1, 0, 1, 0, 0}));
 }
 
 class DataFiles : public ::testing::Test {
