@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, AboutHelpAndTheSettingsMenus)
 {
     main().mnuAboutItem_Click();
     ASSERT_EQ(host.abouts.size(), 1u);
-    EXPECT_EQ(host.abouts[0].product + " " + host.abouts[0].version, "Tallyman Version 1.0.0");
+    EXPECT_EQ(host.abouts[0].product + " " + host.abouts[0].version, "Tallyman Version " TALLYMAN_VERSION);
     main().mnuHelpItem_Click();
     EXPECT_EQ(dialogs.helpTopics(), std::vector<std::string>{"index"});
     main().mnuState_Click();
