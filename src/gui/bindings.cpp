@@ -563,6 +563,9 @@ protected:
         if (m_caption.shouldShow(screen->title()) && m_window->windowTitle() != qt(screen->title()))
             m_window->setWindowTitle(qt(screen->title()));
         if (screen->shown() && m_window->isHidden()) {
+            // Qt takes a window's modality only when it is shown: set it first.
+            if (screen->modal() && m_window->windowModality() == Qt::NonModal)
+                m_window->setWindowModality(Qt::ApplicationModal);
             m_window->show();
             m_window->raise();
             m_window->activateWindow();

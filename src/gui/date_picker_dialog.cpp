@@ -11,7 +11,7 @@ namespace tallyman::gui {
 DatePickerDialog::DatePickerDialog(QDate initial, QWidget *parent)
     : QDialog(parent)
     , m_calendar(new QCalendarWidget(this))
-    , m_ok(new QPushButton(tr("OK"), this))
+    , m_ok(new QPushButton(tr("Ok"), this))
 {
     setWindowTitle(tr("Date"));
     setModal(true);

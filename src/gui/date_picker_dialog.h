@@ -1,4 +1,4 @@
-// A small modal window with a calendar and an OK button.
+// A small modal window with a calendar and an "Ok" button.
 #pragma once
 
 #include <QDate>

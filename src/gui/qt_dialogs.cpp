@@ -6,6 +6,7 @@
 #include "gui/qt_text.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -110,8 +111,14 @@ std::string QtDialogs::inputBox(const std::string &prompt, const std::string &ti
 
 std::optional<std::string> QtDialogs::openFile(const std::string &title, const std::string &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(
-        owner(), qt(title), QString::fromStdString(m_dataFolder.string()), qtFileFilter(filter));
+    QFileDialog dialog(owner(), qt(title), QString::fromStdString(m_dataFolder.string()), qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The default user's files have nothing before the point (".use"): listed, not hidden.
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty())
         return std::nullopt;
     // Callers look for the name in the data folder, wherever it was picked.

@@ -11,32 +11,6 @@
 
 namespace tallyman::gui {
 
-namespace {
-
-bool isModal(ScreenId screen)
-{
-    switch (screen) {
-    case ScreenId::StartupPrompt:
-    case ScreenId::UserInfo:
-    case ScreenId::SaveUser:
-        return true;
-    case ScreenId::MainWindow:
-    case ScreenId::StateDialog:
-    case ScreenId::CityDialog:
-    case ScreenId::NonCityDialog:
-    case ScreenId::CheckWriter:
-    case ScreenId::PrinterOffset:
-    case ScreenId::Ledger:
-    case ScreenId::Heading:
-    case ScreenId::OvertimeTracker:
-    case ScreenId::LeaveLog:
-        return false;
-    }
-    return false;
-}
-
-} // namespace
-
 QtScreenHost::QtScreenHost() = default;
 
 QtScreenHost::~QtScreenHost()
@@ -87,8 +61,6 @@ QWidget* QtScreenHost::ensureWindow(ScreenId screen)
     QWidget* view = createView(*m_app, screen, parent);
     if (!view)
         return nullptr;
-    if (isModal(screen))
-        view->setWindowModality(Qt::ApplicationModal);
     m_windows[screen] = view;
     return view;
 }
@@ -100,6 +72,13 @@ void QtScreenHost::runModal(ScreenId screen)
     auto* dialog = qobject_cast<QDialog*>(view.data());
     if (!dialog || !model || (m_app && m_app->quitRequested()))
         return;
+    // A window shown before as a modeless one would run modeless: Qt takes the modality only
+    // when a window is shown, so it is shown again as a modal one.
+    model->setModal(true);
+    if (dialog->isVisible() && dialog->windowModality() == Qt::NonModal) {
+        dialog->hide();
+        dialog->setWindowModality(Qt::ApplicationModal);
+    }
     // The window follows the model's shown flag; the run lasts while the model shows it.
     if (!model->shown())
         model->setShown(true);

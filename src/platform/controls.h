@@ -221,6 +221,10 @@ public:
     void setTitle(std::string title);
     bool shown() const { return m_shown; }
     void setShown(bool shown);
+    // Runs modally: the rest of the program waits until it closes. Set before the screen is
+    // first shown (App::runModal does), so a view makes its window modal before it appears.
+    bool modal() const { return m_modal; }
+    void setModal(bool modal) { m_modal = modal; }
 
     // The person asked to close the window (its close box). The screen's handler decides, and
     // hides the screen when it does close; without a handler the screen simply hides.
@@ -239,6 +243,7 @@ public:
 private:
     std::string m_title;
     bool m_shown = false;
+    bool m_modal = false;
 };
 
 } // namespace tallyman::ui

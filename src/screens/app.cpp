@@ -264,6 +264,7 @@ void App::runModal(ScreenId id)
     ui::Screen *shown = reference(id);
     if (m_quit || !isLoaded(id))
         return;
+    shown->setModal(true);
     shown->setShown(true);
     host().runModal(id);
     if (m_quit || !isLoaded(id))

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -60,7 +61,7 @@ private slots:
         whenShown(session.host, ScreenId::StartupPrompt, [&offered](QWidget* prompt) {
             offered = child<QLineEdit>(prompt, "txtUser")->text();
             QCOMPARE(prompt->windowTitle(), QStringLiteral("Enter File Name........."));
-            QVERIFY(prompt->isModal() || prompt->windowModality() != Qt::NonModal);
+            QCOMPARE(QApplication::activeModalWidget(), prompt);
             QTest::mouseClick(child<QWidget>(prompt, "OKButton"), Qt::LeftButton);
         });
         QVERIFY(session.app.start());
@@ -249,15 +250,12 @@ private slots:
     {
         GuiSession session;
         QVERIFY(session.startAs());
-        bool wasModal = false;
-        whenShown(session.host, ScreenId::UserInfo, [&wasModal](QWidget* info) {
-            wasModal = info->windowModality() == Qt::ApplicationModal;
+        whenShown(session.host, ScreenId::UserInfo, [](QWidget* info) {
             retype(child<QLineEdit>(info, "txtHourRate"), QStringLiteral("12.5"));
             QTest::mouseClick(child<QWidget>(info, "cmdOk"), Qt::LeftButton);
         });
         session.mainWindow()->findChild<QAction*>(QStringLiteral("mnuTaxInfoItem"))->trigger();
         session.app.releaseClosedScreens();
-        QVERIFY(wasModal);
         QVERIFY(!session.host.window(ScreenId::UserInfo));
         QVERIFY(readFile(session.file("NAME.use")).find("12.5") != std::string::npos);
 
@@ -282,6 +280,68 @@ private slots:
         QVERIFY(!session.host.window(ScreenId::UserInfo));
         QCOMPARE(readFile(session.file("NAME.use")), before);
         QCOMPARE(session.app.profile.HourRate, 7.5f);
+    }
+
+    // While a modal screen runs, the main window takes no clicks: ADD would save the user (under
+    // the name half typed into Save User) and close User Info with its edits.
+    void modalScreensKeepTheMainWindowWaiting_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Save User") << "mnuSave" << int(ScreenId::SaveUser) << "txtSaveUser" << "Typo";
+        QTest::newRow("User Info") << "mnuTaxInfoItem" << int(ScreenId::UserInfo) << "txtHourRate" << "22";
+    }
+    void modalScreensKeepTheMainWindowWaiting()
+    {
+        QFETCH(QString, menu);
+        QFETCH(int, screen);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        GuiSession session;
+        QVERIFY(session.startAs());
+        QWidget* main = session.mainWindow();
+        retype(hoursBox(main, 0), QStringLiteral("40"));
+        // A click on ADD as the window system delivers it: with no dialog up it calculates.
+        auto* add = child<QWidget>(main, "cmdCal");
+        const auto clickAdd = [main, add] {
+            QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, add->mapTo(main, add->rect().center()));
+        };
+        clickAdd();
+        session.app.releaseClosedScreens();
+        QCOMPARE(labelText(main, "Label13"), QStringLiteral("$300.00"));
+        QTest::mouseClick(child<QWidget>(main, "cmdClear"), Qt::LeftButton);
+        retype(hoursBox(main, 0), QStringLiteral("40"));
+        const std::string before = readFile(session.file("NAME.use"));
+        QWidget* dialog = nullptr;
+        QWidget* activeModal = nullptr;
+        bool openAfterClick = false;
+        QString boxAfterClick;
+        whenShown(session.host, ScreenId(screen), [&](QWidget* window) {
+            dialog = window;
+            activeModal = QApplication::activeModalWidget();
+            QPointer<QWidget> shown = window;
+            QPointer<QLineEdit> edited = child<QLineEdit>(window, qPrintable(box));
+            retype(edited, typed);
+            clickAdd();
+            QTest::qWait(50);
+            openAfterClick = session.app.isLoaded(ScreenId(screen)) && shown && shown->isVisible();
+            boxAfterClick = edited ? edited->text() : QString();
+            if (openAfterClick)
+                shown->close();
+        });
+        main->findChild<QAction*>(menu)->trigger();
+        session.app.releaseClosedScreens();
+        QVERIFY(dialog);
+        QCOMPARE(activeModal, dialog);
+        QVERIFY2(openAfterClick, "ADD reached the main window while the dialog ran");
+        QCOMPARE(boxAfterClick, typed);
+        QCOMPARE(labelText(main, "Label13"), QString());
+        QVERIFY(!std::filesystem::exists(session.file("Typo.use")));
+        QCOMPARE(session.app.UserName, std::string("NAME"));
+        QCOMPARE(readFile(session.file("NAME.use")), before);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void aboutBoxShowsTheVersion()

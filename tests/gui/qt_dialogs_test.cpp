@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -120,6 +123,7 @@ private slots:
         gui::QtDialogs dialogs({}, {});
         whenShown<gui::DatePickerDialog>([](gui::DatePickerDialog *picker) {
             QCOMPARE(picker->date(), QDate(2026, 12, 9));
+            QCOMPARE(picker->okButton()->text(), QStringLiteral("Ok"));
             picker->calendar()->setSelectedDate(QDate(2026, 12, 10));
             picker->calendar()->setSelectedDate(QDate(2026, 12, 11));
             picker->okButton()->click();
@@ -139,6 +143,30 @@ private slots:
         QVERIFY(!dialogs.pickDateLive({ 2026, 12, 9 }, [&](const ui::Date &d) { reported.push_back(d); }));
         QCOMPARE(reported.size(), std::size_t(1)); // what was picked stays reported
         QCOMPARE(reported[0].year, 2027);
+    }
+
+    void openListsTheDefaultUsersFile()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(".use"), "default\r\n");
+        writeFile(dir.filePath("Smith.use"), "smith\r\n");
+        gui::QtDialogs dialogs(dir.path().toStdString(), {});
+        QStringList listed;
+        whenShown<QFileDialog>([&listed](QFileDialog *dialog) {
+            if (auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"))) {
+                // The folder is read in the background: wait until both files could be there.
+                QElapsedTimer waited;
+                waited.start();
+                while (view->model()->rowCount(view->rootIndex()) < 2 && waited.elapsed() < 2000)
+                    QTest::qWait(20);
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                    listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            }
+            dialog->reject();
+        });
+        QVERIFY(!dialogs.openFile("Open", "Saved Files (*.use)|*.use"));
+        listed.sort();
+        QCOMPARE(listed, (QStringList{QStringLiteral(".use"), QStringLiteral("Smith.use")}));
     }
 
     void helpPageLookup_data()
