@@ -33,6 +33,7 @@ bench: deps
 	@for b in build-release/bench/bench_*; do [ -x $$b ] && $$b; done
 	@if [ -x build-release/apps/tallyman ]; then bench/gui-startup build-release/apps/tallyman; fi
 	@if [ -x build-release/apps/tallyman-cli ]; then bench/cli_calc.sh build-release/apps/tallyman-cli; fi
+	@if [ -x build-release/apps/tallyman-cli ]; then bench/ledger_pdf.sh build-release/apps/tallyman-cli; fi
 
 format:
 	find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -2,6 +2,7 @@
 #include "gui/screenshots.h"
 
 #include "screens/app.h"
+#include "screens/ledger/ledger_window.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
@@ -103,6 +104,13 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::CityDialog), "city-dialog");
     main.mnuNonCity.click();
     camera.take(host.window(ScreenId::NonCityDialog), "noncity-dialog");
+
+    main.cmdYear.click();
+    for (int week = 0; week < 3; ++week)
+        app.ledgerWindow().Label2[static_cast<std::size_t>(week)].click();
+    camera.take(host.window(ScreenId::Ledger), "ledger-window");
+    main.mnuHeader.click();
+    camera.take(host.window(ScreenId::Heading), "heading-dialog");
 
     {
         AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));
