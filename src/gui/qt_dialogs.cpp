@@ -6,6 +6,7 @@
 #include "gui/qt_text.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QUrl>
 
 namespace tallyman::gui {
 
@@ -123,6 +125,21 @@ std::optional<std::string> QtDialogs::openFile(const std::string &title, const s
         return std::nullopt;
     // Callers look for the name in the data folder, wherever it was picked.
     return str(QFileInfo(path).fileName());
+}
+
+bool QtDialogs::openWithDesktop(const std::string &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(qt(path)));
+}
+
+std::optional<std::string> QtDialogs::saveFileAs(
+    const std::string &title, const std::string &suggestedName, const std::string &filter)
+{
+    const QString start = QDir::home().filePath(qt(suggestedName));
+    const QString path = QFileDialog::getSaveFileName(owner(), qt(title), start, qtFileFilter(filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    return str(path);
 }
 
 std::optional<ui::Date> QtDialogs::pickDate(const ui::Date &initial)

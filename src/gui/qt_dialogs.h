@@ -31,6 +31,9 @@ public:
     std::optional<ui::Date> pickDate(const ui::Date &initial) override;
     std::optional<ui::Date> pickDateLive(const ui::Date &initial, const std::function<void(const ui::Date &)> &onPicked) override;
     void showHelp(const std::string &topic) override;
+    bool openWithDesktop(const std::string &path) override;
+    std::optional<std::string> saveFileAs(
+        const std::string &title, const std::string &suggestedName, const std::string &filter) override;
 
     // The help window once it has been opened.
     HelpViewer *helpViewer() const { return m_help.data(); }

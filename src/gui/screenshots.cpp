@@ -1,17 +1,18 @@
 // Drives the screen models as a person would and draws their windows into files.
 #include "gui/screenshots.h"
 
+#include "screens/app.h"
+#include "screens/ledger/ledger_window.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 #include "gui/about_dialog.h"
 #include "gui/qt_printer.h"
 #include "gui/qt_screen_host.h"
 #include "platform/plain_clock.h"
 #include "platform/scripted_dialogs.h"
-#include "screens/app.h"
-#include "screens/main_window.h"
 #include "screens/printing/check_writer.h"
 #include "screens/taxtables/state_dialog.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
 
@@ -160,6 +161,12 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     leave.txtHcnt[0].setText("1");
     leave.txtSickBal.setText("5");
     camera.take(host.window(ScreenId::LeaveLog), "leave-log");
+    main.cmdYear.click();
+    for (int week = 0; week < 3; ++week)
+        app.ledgerWindow().Label2[static_cast<std::size_t>(week)].click();
+    camera.take(host.window(ScreenId::Ledger), "ledger-window");
+    main.mnuHeader.click();
+    camera.take(host.window(ScreenId::Heading), "heading-dialog");
 
     {
         AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));
