@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QRawFont>
 #include <QTemporaryDir>

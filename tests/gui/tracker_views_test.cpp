@@ -1,11 +1,13 @@
 // The overtime tracker and the leave log in their windows, and a saved period restored through
 // the real file dialog.
+#include "gui/help_viewer.h"
 #include "gui/qt_dialogs.h"
 #include "gui_session.h"
 #include "gui_tests.h"
 #include "screens/main_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "screens/user_info.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,8 +35,8 @@ QWidget* openFromMainWindow(GuiSession& session, const char* button, ScreenId sc
 {
     QTest::mouseClick(child<QWidget>(session.mainWindow(), button), Qt::LeftButton);
     QWidget* window = session.host.window(screen);
-    if (window)
-        QTest::qWaitForWindowExposed(window);
+    if (window && !QTest::qWaitForWindowExposed(window))
+        return nullptr;
     return window;
 }
 
@@ -172,7 +174,7 @@ private slots:
             chosen = true;
             QCOMPARE(fileDialog->nameFilters().value(0), QStringLiteral("Saved Files (*.prv)"));
             fileDialog->selectFile(QString::fromStdString((folder / "12_31_2024  NAME.prv").string()));
-            fileDialog->accept();
+            QMetaObject::invokeMethod(fileDialog, "accept", Qt::QueuedConnection);
         });
         poll.start(20);
         QTest::mouseClick(child<QWidget>(main, "cmdPeriod"), Qt::LeftButton);
