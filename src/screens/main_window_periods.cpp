@@ -94,6 +94,8 @@ bool MainWindow::SavePayPeriod()
         amount.label->setText(orZero(amount.label->text()));
 
     const std::string name = savedPeriodFileName(txtWeek.text(), m_app.UserName);
+    if (!m_app.mayWrite())
+        return false;
     if (const auto failure = saveSavedPeriod(m_app.folder().file(name), period))
         return refuse("The file " + name + " could not be written: " + *failure);
     return true;

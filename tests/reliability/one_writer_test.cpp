@@ -1,6 +1,8 @@
 // One writer per user: a second window or command on the same user may only look.
 #include "cli/cli_test_support.h"
 #include "screens/app_fixture.h"
+#include "screens/ledger/ledger_window.h"
+#include "screens/trackers/leave_log_screen.h"
 #include "storage/user_lock.h"
 
 #include <csignal>
@@ -70,6 +72,13 @@ TEST_F(OneWriter, ASecondWindowOnTheSameUserOpensReadOnlyAndRefusesToSave)
     EXPECT_EQ(second.dialogs.messages().back().lines.front(), openElsewhere("Smith"));
     second.app.mainWindow().Calcu_late();
     EXPECT_EQ(read("Smith.use"), before);
+    // The leave log, the year ledger and a saved pay period are the user's too.
+    const auto files = std::distance(std::filesystem::directory_iterator(dir), {});
+    EXPECT_FALSE(second.app.leaveLog().SaveVac());
+    EXPECT_FALSE(second.app.ledgerWindow().SaveAnnual());
+    second.app.mainWindow().txtWeek.setText("1/5/2024");
+    EXPECT_FALSE(second.app.mainWindow().SavePayPeriod());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), files);
     EXPECT_EQ(second.app.mainWindow().title(), "  User:  Smith  (read-only)");
 
     // Another user in the second window is its own; once the first window ends, its user is

@@ -320,6 +320,8 @@ void LedgerWindow::ClearAll()
 
 bool LedgerWindow::SaveAnnual()
 {
+    if (!m_app.mayWrite())
+        return false;
     AddAnnual();
     const bool weekly = weeklyProfile();
     // Each amount as its cell shows it: the file carries the decimals the grid shows.

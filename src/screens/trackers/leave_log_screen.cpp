@@ -82,6 +82,8 @@ void LeaveLogScreen::GetVac()
 
 bool LeaveLogScreen::SaveVac()
 {
+    if (!m_app.mayWrite())
+        return false;
     LeaveLog taken = m_app.leave;
     auto fields = leaveKinds(taken);
     const auto shown = kinds();
