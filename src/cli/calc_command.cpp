@@ -71,8 +71,10 @@ PeriodInput readPeriodInput(const Arguments& args, const std::string& topic)
         } else if (option == "--week") {
             input.week = value;
         } else {
+            // A named copy: clang 14 cannot capture a structured binding.
+            const std::string& name = option;
             const auto box = std::find_if(
-                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return option == b.option; });
+                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return name == b.option; });
             if (box == Boxes.end())
                 throw UsageError(topic + " does not take " + option, topic);
             input.texts[std::size_t(box - Boxes.begin())] = value;
@@ -186,15 +188,23 @@ void writeResult(JsonWriter& w, const std::string& user, const PayResult& pay, M
 
 int calcCommand(const Arguments& args, Output& output)
 {
-    refuseExtras(args, 1, Topic);
-    const PeriodInput input = readPeriodInput(args, Topic);
+    return calcThen(args, output, Topic, nullptr);
+}
+
+int calcThen(const Arguments& args, Output& output, const std::string& topic,
+    const std::function<void(Session&, MainWindow&)>& after)
+{
+    refuseExtras(args, topic == Topic ? 1 : 2, topic);
+    const PeriodInput input = readPeriodInput(args, topic);
     const auto dataDir = openDataFolder(args);
-    const std::string user = existingUser(args, dataDir, Topic);
+    const std::string user = existingUser(args, dataDir, topic);
 
     Session session(args, dataDir, output.err);
     MainWindow& main = session.start(user);
     const std::size_t mark = session.mark();
     enterPeriod(session, main, input);
+    if (after)
+        after(session, main);
     const auto& shown = session.dialogs().messages();
     const std::vector<ui::Message> messages(shown.begin(), shown.end());
     if (output.json) {

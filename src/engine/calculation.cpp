@@ -18,16 +18,16 @@ namespace tallyman {
 
 namespace {
 
-// Everything the calculation may change, worked on as a copy and handed back only when every
-// amount fitted its type.
+// What the calculation changes, worked on beside the caller's records and handed over only
+// when every amount fitted its type. The texts (boxes, labels) are written only then, from
+// these values, so nothing has to be copied to be put back.
 struct Work {
-    InputBoxes txtAmount;
-    EmployeeProfile profile;
-    StateTaxSettings state;
-    StateBoxes stateBoxes;
     PayResult pay;
+    StateTaxSettings state;
     UtahWork utah;
-    CalcLabels labels;
+    BoxValues boxes{};
+    // The profile's Muni, Bond, Dues and Misc once rounded to cents.
+    Amount Muni = 0, Bond = 0, Dues = 0, Misc = 0;
 };
 
 Notice overflowNotice()
@@ -36,7 +36,7 @@ Notice overflowNotice()
         {"The amounts entered are too large to compute.", "Check the hours and the dollar amount."}, true};
 }
 
-void resetPeriod(PayResult &pay, CalcLabels &labels, const EmployeeProfile &profile)
+void resetPeriod(PayResult &pay, const EmployeeProfile &profile)
 {
     pay.FedTax = 0;
     pay.TaxableWages = 0;
@@ -52,9 +52,6 @@ void resetPeriod(PayResult &pay, CalcLabels &labels, const EmployeeProfile &prof
     pay.SdiYtdGross = 0;
     pay.SuiYtdGross = 0;
     pay.CafeAmt = profile.Cafe;
-    for (std::string *label : {&labels.Label13, &labels.lbNet, &labels.lbTaxes, &labels.lbDeduct, &labels.lbOverT,
-             &labels.lbTips})
-        label->clear();
 }
 
 // The allowance entry for a number of exemptions, converted like every integer (nearest, ties
@@ -121,13 +118,16 @@ void roundToCents(Amount &value)
 }
 
 // Rounding to cents in the fixed order, then the federal exemption and the state adjustment.
-void roundAmounts(Work &w)
+void roundAmounts(Work &w, const EmployeeProfile &profile)
 {
     PayResult &pay = w.pay;
-    EmployeeProfile &profile = w.profile;
+    w.Muni = profile.Muni;
+    w.Bond = profile.Bond;
+    w.Dues = profile.Dues;
+    w.Misc = profile.Misc;
     pay.FedTax = roundCents(double(pay.FedTax) + double(profile.FedAddL));
-    for (Amount *value : {&pay.SocSecTax, &pay.MedicareTax, &pay.CityTax, &profile.Muni, &profile.Bond, &profile.Dues,
-             &pay.PensionAmt, &profile.Misc, &pay.KplanAmt, &pay.SDITax, &pay.SUITax, &pay.CafeAmt})
+    for (Amount *value : {&pay.SocSecTax, &pay.MedicareTax, &pay.CityTax, &w.Muni, &w.Bond, &w.Dues, &pay.PensionAmt,
+             &w.Misc, &pay.KplanAmt, &pay.SDITax, &pay.SUITax, &pay.CafeAmt})
         roundToCents(*value);
     if (profile.FedExemp != 0)
         pay.FedTax = 0; // the additional withholding goes too
@@ -138,44 +138,50 @@ void roundAmounts(Work &w)
         pay.StateTax = 0;
 }
 
-// Totals and the result labels.
-void totalAndShow(Work &w)
+// The totals.
+void total(Work &w)
 {
     PayResult &pay = w.pay;
-    const EmployeeProfile &profile = w.profile;
-    CalcLabels &labels = w.labels;
-    const Amount shown[11] = {pay.FedTax, pay.SocSecTax, pay.MedicareTax, pay.StateTax, pay.CityTax, profile.Muni,
-        profile.Bond, profile.Dues, pay.PensionAmt, profile.Misc, pay.KplanAmt};
-    for (std::size_t i = 0; i < labels.lbTaxDed.size(); ++i)
-        labels.lbTaxDed[i] = formatCommaCents(shown[i]);
-    labels.lbSDI = formatCommaCents(pay.SDITax);
-    labels.lbSUI = formatCommaCents(pay.SUITax);
-    labels.lbCafe = formatCommaCents(pay.CafeAmt);
-
     pay.TaxDeduct = double(pay.FedTax) + double(pay.StateTax) + double(pay.SDITax) + double(pay.SUITax)
         + double(pay.CityTax) + double(pay.MedicareTax) + double(pay.SocSecTax);
-    pay.TotDeduct = toAmount(double(profile.Bond) + double(profile.Muni) + double(profile.Misc) + double(profile.Dues)
-        + double(pay.KplanAmt) + double(pay.PensionAmt) + double(pay.CafeAmt));
+    pay.TotDeduct = toAmount(double(w.Bond) + double(w.Muni) + double(w.Misc) + double(w.Dues) + double(pay.KplanAmt)
+        + double(pay.PensionAmt) + double(pay.CafeAmt));
     // Tips are paid by the customers: they count in gross pay and the taxes, not in the check.
     pay.NetPay = toAmount(double(pay.GrossPay) - (pay.TaxDeduct + double(pay.TotDeduct)) - double(pay.TipsPay));
-
-    labels.lbTaxes = formatDollarCents(pay.TaxDeduct);
-    labels.lbDeduct = formatDollarCents(pay.TotDeduct);
-    labels.lbNet = formatDollarCents(pay.NetPay);
-    labels.lbOverT = formatDollarCents(pay.TotalOt);
-    labels.lbTips = formatDollarCents(pay.TotalTips);
 }
 
-// Everything after the settings are refreshed, except clearing the table. Throws NumberOverflow.
+// The result labels of a computed period, written over the old texts.
+void show(const Work &w, const std::string &tableVersion, CalcLabels &labels)
+{
+    const PayResult &pay = w.pay;
+    const Amount shown[11] = {pay.FedTax, pay.SocSecTax, pay.MedicareTax, pay.StateTax, pay.CityTax, w.Muni, w.Bond,
+        w.Dues, pay.PensionAmt, w.Misc, pay.KplanAmt};
+    for (std::size_t i = 0; i < labels.lbTaxDed.size(); ++i)
+        formatCommaCents(shown[i], labels.lbTaxDed[i]);
+    formatCommaCents(pay.SDITax, labels.lbSDI);
+    formatCommaCents(pay.SUITax, labels.lbSUI);
+    formatCommaCents(pay.CafeAmt, labels.lbCafe);
+    if (pay.TaxableWages != 0)
+        formatDollarCents(pay.GrossPay, labels.Label13);
+    else
+        labels.Label13.clear();
+    formatDollarCents(pay.TaxDeduct, labels.lbTaxes);
+    formatDollarCents(pay.TotDeduct, labels.lbDeduct);
+    formatDollarCents(pay.NetPay, labels.lbNet);
+    formatDollarCents(pay.TotalOt, labels.lbOverT);
+    formatDollarCents(pay.TotalTips, labels.lbTips);
+    labels.lbTaxVer = tableVersion;
+}
+
+// The amounts of everything after the settings are refreshed. Throws NumberOverflow.
 void computeSteps(Work &w, const CalcContext &context)
 {
     PayResult &pay = w.pay;
-    EmployeeProfile &profile = w.profile;
+    const EmployeeProfile &profile = context.profile;
 
-    w.labels.lbTaxDed.fill(std::string());
     pay.PayRate = profile.HourRate != 0 ? profile.HourRate : DefaultPayRate;
-    zeroBlankInputs(w.txtAmount);
-    readInputs(w.txtAmount, pay);
+    w.boxes = readBoxes(context.txtAmount);
+    readInputs(w.boxes, pay);
     const bool federalLookedUp = lookUpAllowances(context.fedTable, w.state, context.city, profile, pay);
     computeEarnings(context.opt1xSelected, profile, pay);
 
@@ -211,36 +217,35 @@ void computeSteps(Work &w, const CalcContext &context)
     if (!runStateFormulas(stateCalc))
         GetStateTable(profile, w.state, pay);
 
-    ZeroBlankStateFields(w.stateBoxes);
+    // A blank state box reads 0 as the "0" it is given (below, with the other texts).
     GetCityTax(profile, context.city, context.nonCity, pay);
-    GetSDI_SUI(w.stateBoxes, w.state, context.ledger, pay);
+    GetSDI_SUI(context.stateBoxes, w.state, context.ledger, pay);
 
-    if (pay.TaxableWages != 0)
-        w.labels.Label13 = formatDollarCents(pay.GrossPay);
-
-    roundAmounts(w);
-    totalAndShow(w);
-    CleartxtBox(w.txtAmount);
+    roundAmounts(w, profile);
+    total(w);
 }
 
-// Computes on copies and hands them to the caller only when every amount fitted.
-bool finishPeriod(CalcContext &context, PayResult pay, CalcLabels labels)
+// Computes beside the caller's records and hands the result over only when every amount fitted.
+bool finishPeriod(CalcContext &context, const PayResult &pay)
 {
-    Work w{context.txtAmount, context.profile, context.state, context.stateBoxes, std::move(pay), context.utah,
-        std::move(labels)};
+    Work w{pay, context.state, context.utah};
     try {
         computeSteps(w, context);
     } catch (const NumberOverflow &) {
         context.notices.push_back(overflowNotice());
         return false;
     }
-    context.txtAmount = std::move(w.txtAmount);
-    context.profile = std::move(w.profile);
+    ZeroBlankStateFields(context.stateBoxes);
+    CleartxtBox(context.txtAmount, w.boxes);
+    EmployeeProfile &profile = context.profile;
+    profile.Muni = w.Muni;
+    profile.Bond = w.Bond;
+    profile.Dues = w.Dues;
+    profile.Misc = w.Misc;
     context.state = w.state;
-    context.stateBoxes = std::move(w.stateBoxes);
     context.pay = w.pay;
     context.utah = w.utah;
-    context.labels = std::move(w.labels);
+    show(w, context.fedTable.Version, context.labels);
     return true;
 }
 
@@ -249,16 +254,14 @@ bool finishPeriod(CalcContext &context, PayResult pay, CalcLabels labels)
 bool Calcu_late(CalcContext &context)
 {
     PayResult pay = context.pay;
-    CalcLabels labels = context.labels;
     // The cafeteria amount is taken before the settings and profile files are read again.
-    resetPeriod(pay, labels, context.profile);
+    resetPeriod(pay, context.profile);
     bool computed = false;
     try {
         LoadFedTable(context.fedTable, context.ckFedJan, context.fedFolders, context.notices);
-        labels.lbTaxVer = context.fedTable.Version;
         if (context.refreshSettings)
             context.refreshSettings();
-        computed = finishPeriod(context, std::move(pay), std::move(labels));
+        computed = finishPeriod(context, pay);
     } catch (...) {
         context.fedTable.clearNumbers();
         throw;
@@ -271,10 +274,8 @@ bool Calcu_late(CalcContext &context)
 bool computePayPeriod(CalcContext &context)
 {
     PayResult pay = context.pay;
-    CalcLabels labels = context.labels;
-    resetPeriod(pay, labels, context.profile);
-    labels.lbTaxVer = context.fedTable.Version;
-    return finishPeriod(context, std::move(pay), std::move(labels));
+    resetPeriod(pay, context.profile);
+    return finishPeriod(context, pay);
 }
 
 } // namespace tallyman

@@ -41,8 +41,8 @@ struct FedTableFolders {
 // Everything a calculation reads and writes. The caller owns it all; the run state keeps
 // PayResult, the labels and the Utah working values between calculations.
 struct CalcContext {
-    // Main window: the eight txtAmount texts (step 6 writes "0" into empty ones, step 24
-    // empties those that hold 0), the (1X) option and "Fed Tax Prior to April".
+    // Main window: the eight txtAmount texts (a box that reads 0 counts as "0" and is left
+    // empty afterwards), the (1X) option and "Fed Tax Prior to April".
     std::array<std::string, 8> &txtAmount;
     bool opt1xSelected = true;
     bool ckFedJan = false;

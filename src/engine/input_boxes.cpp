@@ -6,31 +6,33 @@
 
 namespace tallyman {
 
-void zeroBlankInputs(InputBoxes &txtAmount)
+BoxValues readBoxes(const InputBoxes &txtAmount)
 {
-    for (std::string &text : txtAmount)
-        if (lenientNumber(text) == 0)
-            text = "0";
+    BoxValues values{};
+    for (std::size_t box = 0; box < txtAmount.size(); ++box) {
+        const double value = lenientNumber(txtAmount[box]);
+        values[box] = value == 0 ? 0.0 : value; // "-0" shows "0" too, and reads plus zero
+    }
+    return values;
 }
 
-void readInputs(const InputBoxes &txtAmount, PayResult &pay)
+void readInputs(const BoxValues &values, PayResult &pay)
 {
-    auto hours = [&](std::size_t box) { return toAmount(lenientNumber(txtAmount[box])); };
-    pay.StrHrs = hours(0);
-    pay.StrHrs2 = hours(1);
-    pay.OtVar = hours(2);
-    pay.OtHrs = hours(3);
-    pay.Avas = hours(4);
-    pay.VacDys = hours(5);
-    pay.Addit = Currency::fromDouble(lenientNumber(txtAmount[6]));
-    pay.TipsHrs = hours(7);
+    pay.StrHrs = toAmount(values[0]);
+    pay.StrHrs2 = toAmount(values[1]);
+    pay.OtVar = toAmount(values[2]);
+    pay.OtHrs = toAmount(values[3]);
+    pay.Avas = toAmount(values[4]);
+    pay.VacDys = toAmount(values[5]);
+    pay.Addit = Currency::fromDouble(values[6]);
+    pay.TipsHrs = toAmount(values[7]);
 }
 
-void CleartxtBox(InputBoxes &txtAmount)
+void CleartxtBox(InputBoxes &txtAmount, const BoxValues &values)
 {
-    for (std::string &text : txtAmount)
-        if (lenientNumber(text) == 0)
-            text.clear();
+    for (std::size_t box = 0; box < txtAmount.size(); ++box)
+        if (values[box] == 0)
+            txtAmount[box].clear();
 }
 
 } // namespace tallyman

@@ -2,6 +2,7 @@
 #include "gui/about_dialog.h"
 
 #include "gui/qt_text.h"
+#include "gui/resources.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -21,7 +22,7 @@ AboutDialog::AboutDialog(const AboutInfo& info, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/tallyman.png")).pixmap(64, 64));
+    picture->setPixmap(builtInIcon(QStringLiteral(":/icons/tallyman.png")).pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
     top->addWidget(picture);
 

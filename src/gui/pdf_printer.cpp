@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
+#include <QPrinter>
 
 #include <cstdlib>
 #include <filesystem>

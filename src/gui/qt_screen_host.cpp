@@ -26,6 +26,10 @@ bool isModal(ScreenId screen)
     case ScreenId::NonCityDialog:
     case ScreenId::CheckWriter:
     case ScreenId::PrinterOffset:
+    case ScreenId::Ledger:
+    case ScreenId::Heading:
+    case ScreenId::OvertimeTracker:
+    case ScreenId::LeaveLog:
         return false;
     }
     return false;

@@ -12,6 +12,8 @@
 #include "screens/taxtables/state_dialog.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -131,6 +133,33 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::PrinterOffset), "printer-offset");
     printer.previewNextDocument();
     main.cmdPrint.click();
+    main.cmdOT.click();
+    OvertimeTrackerScreen& tracker = app.overtimeTracker();
+    tracker.txtAnnual.setText("52000");
+    tracker.txtApPercent.setText("15");
+    const char* const weeks[][2] = { { "11/6/2026", "312.5" }, { "11/13/2026", "0" }, { "11/20/2026", "187.25" },
+        { "11/27/2026", "240" }, { "12/4/2026", "125" } };
+    for (std::size_t i = 0; i < std::size(weeks); ++i) {
+        tracker.Text1[i].setText(weeks[i][0]);
+        tracker.txtOT[i].setText(weeks[i][1]);
+    }
+    tracker.cmdADD.click();
+    camera.take(host.window(ScreenId::OvertimeTracker), "overtime-tracker");
+
+    main.Command1.click();
+    LeaveLogScreen& leave = app.leaveLog();
+    leave.txtVacBal.setText("10");
+    leave.txtVdate[0].setText("7/3/2026");
+    leave.txtVcnt[0].setText("1");
+    leave.txtVdate[1].setText("8/14/2026");
+    leave.txtVcnt[1].setText("0.5");
+    leave.txtVdate[2].setText("11/27/2026");
+    leave.txtVcnt[2].setText("2");
+    leave.txtHolBal.setText("3");
+    leave.txtHdate[0].setText("10/12/2026");
+    leave.txtHcnt[0].setText("1");
+    leave.txtSickBal.setText("5");
+    camera.take(host.window(ScreenId::LeaveLog), "leave-log");
 
     {
         AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));

@@ -2,6 +2,7 @@
 #include "gui/view_widgets.h"
 
 #include "gui/bindings.h"
+#include "gui/resources.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,7 +95,7 @@ QPushButton* commandButton(ui::CommandButton& model)
 QToolButton* pictureButton(ui::CommandButton& model, const QString& iconPath, const QString& accessibleText)
 {
     auto* button = new QToolButton;
-    button->setIcon(QIcon(iconPath));
+    button->setIcon(builtInIcon(iconPath));
     button->setIconSize(QSize(32, 32));
     button->setAutoRaise(false);
     button->setAccessibleName(accessibleText);

@@ -77,6 +77,19 @@ Decimal roundHalfAway(Decimal d, int places)
     return d;
 }
 
+std::optional<long long> wholeCents(const Decimal &d)
+{
+    const int places = d.intDigits + 2; // digits of the value in cents
+    if (d.digits.empty() || places <= 0)
+        return 0;
+    if (places > 18 || static_cast<int>(d.digits.size()) > places)
+        return std::nullopt;
+    long long cents = 0;
+    for (int i = 0; i < places; ++i)
+        cents = cents * 10 + (i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] - '0' : 0);
+    return d.negative ? -cents : cents;
+}
+
 std::string integerDigits(const Decimal &d)
 {
     std::string out;

@@ -25,6 +25,10 @@ Decimal roundHalfAway(Decimal d, int places);
 // not within a hundredth of a cent of a tie. Nothing otherwise; callers then use the text.
 std::optional<long long> fastCents(double value);
 
+// The value of a Decimal rounded to 2 places as a whole number of cents; nothing when it
+// does not fit 18 digits.
+std::optional<long long> wholeCents(const Decimal &d);
+
 // Integer part and fraction of `places` digits, both as digit strings ("" integer for zero).
 std::string integerDigits(const Decimal &d);
 std::string fractionDigits(const Decimal &d, int places);

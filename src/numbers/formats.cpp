@@ -2,8 +2,10 @@
 #include "numbers/formats.h"
 
 #include "numbers/decimal.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
+#include <string>
 
 namespace tallyman {
 
@@ -42,18 +44,61 @@ std::string withThousands(const std::string &digits)
     return out;
 }
 
+// "#,###.00" with `sign` ("" or "$") after the minus, into `out`. Values of ordinary size are
+// written from their cents into a buffer on the stack; the others go through the digit text.
+void assignThousandsCents(double value, const char *sign, std::string &out)
+{
+    const auto cents = detail::fastCents(value);
+    if (!cents) {
+        const auto p = split(value, 2);
+        out.assign(p.negative ? "-" : "");
+        out.append(sign).append(withThousands(p.integer)).append(".").append(p.fraction);
+        return;
+    }
+    // Below 1e9 dollars: at most 9 digits, 2 commas, "-$" and ".00".
+    char buffer[24];
+    char *end = buffer + sizeof buffer;
+    char *p = end;
+    unsigned long long magnitude = *cents < 0 ? -static_cast<unsigned long long>(*cents) : *cents;
+    for (int i = 0; i < 2; ++i, magnitude /= 10)
+        *--p = static_cast<char>('0' + magnitude % 10);
+    *--p = '.';
+    for (int digits = 0; magnitude != 0; ++digits, magnitude /= 10) {
+        if (digits > 0 && digits % 3 == 0)
+            *--p = ',';
+        *--p = static_cast<char>('0' + magnitude % 10);
+    }
+    for (const char *s = sign + std::char_traits<char>::length(sign); s != sign;)
+        *--p = *--s;
+    if (*cents < 0)
+        *--p = '-';
+    out.assign(p, end);
+}
+
 } // namespace
 
 std::string formatCommaCents(double value)
 {
-    const auto p = split(value, 2);
-    return (p.negative ? "-" : "") + withThousands(p.integer) + "." + p.fraction;
+    std::string text;
+    formatCommaCents(value, text);
+    return text;
 }
 
 std::string formatDollarCents(double value)
 {
-    const auto p = split(value, 2);
-    return (p.negative ? "-$" : "$") + withThousands(p.integer) + "." + p.fraction;
+    std::string text;
+    formatDollarCents(value, text);
+    return text;
+}
+
+void formatCommaCents(double value, std::string &out)
+{
+    assignThousandsCents(value, "", out);
+}
+
+void formatDollarCents(double value, std::string &out)
+{
+    assignThousandsCents(value, "$", out);
 }
 
 std::string formatPlainCents(double value)
@@ -69,6 +114,16 @@ std::string formatZeroPaddedCents(double value)
     if (integer.size() < 6)
         integer.insert(0, 6 - integer.size(), '0');
     return (p.negative ? "-" : "") + integer + "." + p.fraction;
+}
+
+std::string formatPrintedNumber(float value)
+{
+    std::string text = numberText(value);
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::size_t digits = negative ? 1 : 0;
+    if (text.compare(digits, 2, "0.") == 0)
+        text.erase(digits, 1);
+    return (negative ? "" : " ") + text + " ";
 }
 
 std::string formatPercent(double fraction)

@@ -168,12 +168,21 @@ std::string roundTripText(float value)
 
 double lenientNumber(std::string_view text)
 {
-    std::string compact;
+    // The text without its blanks, on the stack when it is as short as an entry box's text.
+    char buffer[64];
+    std::string longText;
+    char *out = buffer;
+    if (text.size() > sizeof buffer) {
+        longText.resize(text.size());
+        out = longText.data();
+    }
+    std::size_t size = 0;
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            compact += c;
+            out[size++] = c;
+    const std::string_view compact(out, size);
     const auto length = numberPrefix(compact, false);
-    return length == 0 ? 0.0 : parseNumber(std::string_view(compact).substr(0, length));
+    return length == 0 ? 0.0 : parseNumber(compact.substr(0, length));
 }
 
 std::optional<double> strictNumber(std::string_view text)

@@ -9,6 +9,10 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -19,6 +23,10 @@ App::~App()
     // Screens refer to each other through the App while they go; drop them in a fixed order.
     m_printerOffset.reset();
     m_checkWriter.reset();
+    m_headingDialog.reset();
+    m_ledgerWindow.reset();
+    m_leaveLog.reset();
+    m_overtimeTracker.reset();
     m_nonCityDialog.reset();
     m_cityDialog.reset();
     m_stateDialog.reset();
@@ -87,6 +95,26 @@ PrinterOffsetDialog &App::printerOffset()
     return screen(m_printerOffset, ScreenId::PrinterOffset);
 }
 
+LedgerWindow &App::ledgerWindow()
+{
+    return screen(m_ledgerWindow, ScreenId::Ledger);
+}
+
+HeadingDialog &App::headingDialog()
+{
+    return screen(m_headingDialog, ScreenId::Heading);
+}
+
+OvertimeTrackerScreen &App::overtimeTracker()
+{
+    return screen(m_overtimeTracker, ScreenId::OvertimeTracker);
+}
+
+LeaveLogScreen &App::leaveLog()
+{
+    return screen(m_leaveLog, ScreenId::LeaveLog);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -108,6 +136,14 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_checkWriter.get();
     case ScreenId::PrinterOffset:
         return m_printerOffset.get();
+    case ScreenId::Ledger:
+        return m_ledgerWindow.get();
+    case ScreenId::Heading:
+        return m_headingDialog.get();
+    case ScreenId::OvertimeTracker:
+        return m_overtimeTracker.get();
+    case ScreenId::LeaveLog:
+        return m_leaveLog.get();
     }
     return nullptr;
 }
@@ -156,6 +192,18 @@ void App::close(ScreenId id)
     case ScreenId::PrinterOffset:
         closed = discard(m_printerOffset);
         break;
+    case ScreenId::Ledger:
+        closed = discard(m_ledgerWindow);
+        break;
+    case ScreenId::Heading:
+        closed = discard(m_headingDialog);
+        break;
+    case ScreenId::OvertimeTracker:
+        closed = discard(m_overtimeTracker);
+        break;
+    case ScreenId::LeaveLog:
+        closed = discard(m_leaveLog);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -164,6 +212,8 @@ void App::close(ScreenId id)
 void App::releaseClosedScreens()
 {
     m_closed.clear();
+    // Back in the event loop: the next refused save is the person's next action.
+    m_refusalShown = false;
 }
 
 ui::Screen *App::reference(ScreenId id)
@@ -187,6 +237,14 @@ ui::Screen *App::reference(ScreenId id)
         return &checkWriter();
     case ScreenId::PrinterOffset:
         return &printerOffset();
+    case ScreenId::Ledger:
+        return &ledgerWindow();
+    case ScreenId::Heading:
+        return &headingDialog();
+    case ScreenId::OvertimeTracker:
+        return &overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &leaveLog();
     }
     return nullptr;
 }
@@ -218,6 +276,8 @@ void App::runModal(ScreenId id)
 
 bool App::start()
 {
+    // What a save killed half-way left behind; the saves that made them are gone.
+    removeLeftoverTemporaries(folder().dir());
     runModal(ScreenId::StartupPrompt);
     return !m_quit;
 }
@@ -227,7 +287,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

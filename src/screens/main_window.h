@@ -52,6 +52,13 @@ public:
 
     // Tips earnings of the last printout (tips rate times tips hours).
     Amount MyTips = 0;
+    ui::CommandButton cmdYear, mnuYear; // "Year to Date"
+    ui::CommandButton mnuHeader;        // "H&eader"
+    ui::CommandButton cmdSavePrev; // "Save This Pay Period"
+    ui::CommandButton cmdPeriod;   // "Get Pay Period"
+    ui::CommandButton cmdOT;       // OverTime
+    ui::CommandButton Command1;    // Vacation
+    ui::CommandButton mnuVac, mnuOtItem;
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -93,6 +100,25 @@ public:
     // The check and its two stubs on the current printer, at these offsets. Refused with a
     // message when the amount is too large for a check.
     bool PrintCheck(const printing::CheckOffsets &offsets);
+    // Opens the year ledger window; when it is open already, its close guard speaks and the
+    // grid is loaded again inside it (unsaved changes are lost).
+    void cmdYear_Click();
+    void mnuYear_Click() { cmdYear_Click(); }
+    void mnuHeader_Click();
+
+    // Save This Pay Period: the inputs and the amounts shown, into the file named after the
+    // week ending and the user. False (after a message) when nothing was written.
+    bool SavePayPeriod();
+    // Get Pay Period: a saved period chosen in the file dialog, back into the boxes and labels.
+    void GetPayPeriod();
+    void cmdSavePrev_Click() { SavePayPeriod(); }
+    void cmdPeriod_Click() { GetPayPeriod(); }
+    // The overtime tracker with this period's week ending and overtime pay in its heading.
+    void cmdOT_Click();
+    void mnuOtItem_Click() { cmdOT_Click(); }
+    // The leave log, not modal.
+    void Command1_Click();
+    void mnuVac_Click() { Command1_Click(); }
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.

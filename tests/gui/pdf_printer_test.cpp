@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QPrinter>
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>

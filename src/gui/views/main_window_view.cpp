@@ -4,6 +4,7 @@
 
 #include "screens/main_window.h"
 #include "gui/bindings.h"
+#include "gui/resources.h"
 #include "gui/view_widgets.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -92,7 +94,7 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     , m_alive(m.lifetime())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tallyman.png")));
+    setWindowIcon(builtInIcon(QStringLiteral(":/icons/tallyman.png")));
 
     // ---- Menus ----
     auto* file = menuBar()->addMenu(QStringLiteral("File"));
@@ -112,7 +114,13 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(file, m.mnuClearIitem, "mnuClearIitem");
     file->addSeparator();
     item(file, m.mnuExitItem, "mnuExitItem");
+    auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
+    item(forms, m.mnuYear, "mnuYear");
+    forms->setObjectName(QStringLiteral("mnuForms"));
+    item(forms, m.mnuVac, "mnuVac");
+    item(forms, m.mnuOtItem, "mnuOtItem");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
+    item(options, m.mnuHeader, "mnuHeader");
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
     options->addSeparator();
     item(options, m.mnuState, "mnuState");
@@ -206,7 +214,18 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     print->setToolButtonStyle(print->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
     commandRow->addWidget(print);
+    auto* year = named(commandButton(m.cmdYear), "cmdYear");
+    year->setText(QStringLiteral("Year to Date"));
+    commandRow->addWidget(year);
     left->addWidget(commands);
+
+    // ---- Saved pay periods and the trackers ----
+    auto* periods = new QGridLayout;
+    periods->addWidget(named(commandButton(m.cmdSavePrev), "cmdSavePrev"), 0, 0);
+    periods->addWidget(named(commandButton(m.cmdPeriod), "cmdPeriod"), 0, 1);
+    periods->addWidget(named(commandButton(m.cmdOT), "cmdOT"), 1, 0);
+    periods->addWidget(named(commandButton(m.Command1), "Command1"), 1, 1);
+    left->addLayout(periods);
     left->addStretch(1);
 
     // ---- Results ----

@@ -6,9 +6,13 @@
 #include "screens/user_info.h"
 #include "gui/views/check_writer_view.h"
 #include "gui/views/city_dialog_view.h"
+#include "gui/views/heading_dialog_view.h"
+#include "gui/views/ledger_window_view.h"
 #include "gui/views/main_window_view.h"
 #include "gui/views/noncity_dialog_view.h"
 #include "gui/views/printer_offset_view.h"
+#include "gui/views/leave_log_view.h"
+#include "gui/views/overtime_tracker_view.h"
 #include "gui/views/save_user_view.h"
 #include "gui/views/startup_prompt_view.h"
 #include "gui/views/state_dialog_view.h"
@@ -18,6 +22,10 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman::gui {
 
@@ -44,6 +52,14 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.checkWriter();
     case ScreenId::PrinterOffset:
         return &app.printerOffset();
+    case ScreenId::Ledger:
+        return &app.ledgerWindow();
+    case ScreenId::Heading:
+        return &app.headingDialog();
+    case ScreenId::OvertimeTracker:
+        return &app.overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &app.leaveLog();
     }
     return nullptr;
 }
@@ -71,6 +87,14 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new CheckWriterView(app.checkWriter(), parent);
     case ScreenId::PrinterOffset:
         return new PrinterOffsetView(app.printerOffset(), parent);
+    case ScreenId::Ledger:
+        return new LedgerWindowView(app.ledgerWindow(), parent);
+    case ScreenId::Heading:
+        return new HeadingDialogView(app.headingDialog(), parent);
+    case ScreenId::OvertimeTracker:
+        return new OvertimeTrackerView(app.overtimeTracker(), parent);
+    case ScreenId::LeaveLog:
+        return new LeaveLogView(app.leaveLog(), parent);
     }
     return nullptr;
 }

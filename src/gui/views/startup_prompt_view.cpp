@@ -3,6 +3,7 @@
 
 #include "screens/user_commands.h"
 #include "gui/bindings.h"
+#include "gui/resources.h"
 #include "gui/view_widgets.h"
 
 #include <QHBoxLayout>
@@ -18,13 +19,13 @@ StartupPromptView::StartupPromptView(StartupPrompt& m, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DialogUser"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tallyman.png")));
+    setWindowIcon(builtInIcon(QStringLiteral(":/icons/tallyman.png")));
     setMinimumWidth(380);
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/tallyman.png")).pixmap(48, 48));
+    picture->setPixmap(builtInIcon(QStringLiteral(":/icons/tallyman.png")).pixmap(48, 48));
     picture->setAlignment(Qt::AlignTop);
     top->addWidget(picture);
     auto* texts = new QVBoxLayout;
