@@ -70,12 +70,31 @@ public:
     Session& session() { return *m_session; }
     App& app() { return m_session->app(); }
     MainWindow& start() { return m_session->start(m_user); }
+    // Starts the program and computes the period; messages from here on end the command.
+    MainWindow& calculate(const PeriodInput& input)
+    {
+        MainWindow& main = start();
+        m_mark = m_session->mark();
+        enterPeriod(*m_session, main, input);
+        return main;
+    }
+    // Starts the program and opens the printer offset dialog (no calculation).
+    PrinterOffsetDialog& openOffsets()
+    {
+        start();
+        m_mark = m_session->mark();
+        app().show(ScreenId::PrinterOffset);
+        return app().printerOffset();
+    }
+    // Throws when a message box reported a problem since the calculation or the dialog began.
+    void failOnReports() const { m_session->failOnReports(m_mark); }
 
 private:
     std::filesystem::path m_dataDir;
     std::string m_user;
     std::unique_ptr<ui::Printer> m_pdf;
     std::unique_ptr<Session> m_session;
+    std::size_t m_mark = 0;
 };
 
 // The boxes of the offset dialog as given; the dialog itself judges the texts.
@@ -108,11 +127,9 @@ int checkShow(const Arguments& args, Output& output, const std::string& topic)
     const PrintOptions options = takeOptions(args, topic, Period);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
-    MainWindow& main = run.start();
-    const std::size_t mark = run.session().mark();
-    enterPeriod(run.session(), main, input);
+    MainWindow& main = run.calculate(input);
     main.mnuChecks_Click();
-    run.session().failOnReports(mark);
+    run.failOnReports();
     const CheckWriter& writer = run.app().checkWriter();
     const std::pair<const char*, const ui::TextBox*> fields[] = {
         { "txtCheckDate", &writer.txtCheckDate },
@@ -142,16 +159,14 @@ int checkPrint(const Arguments& args, Output& output, const std::string& topic)
     const PrintOptions options = takeOptions(args, topic, Period | Offsets | Destination);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
-    MainWindow& main = run.start();
-    const std::size_t mark = run.session().mark();
-    enterPeriod(run.session(), main, input);
+    MainWindow& main = run.calculate(input);
     main.mnuChecks_Click();
     run.app().checkWriter().mnuPrintCheck_Click();
     PrinterOffsetDialog& dialog = run.app().printerOffset();
     typeOffsets(dialog, options);
     dialog.OKButton_Click();
     // A refusal (the amount, an offset, the printer) is a message box, on stderr already.
-    run.session().failOnReports(mark);
+    run.failOnReports();
     return ExitDone;
 }
 
@@ -159,13 +174,10 @@ int checkTestPage(const Arguments& args, Output& output, const std::string& topi
 {
     const PrintOptions options = takeOptions(args, topic, Offsets | Destination);
     PrintSession run(args, output, options, topic);
-    run.start();
-    const std::size_t mark = run.session().mark();
-    run.app().show(ScreenId::PrinterOffset);
-    PrinterOffsetDialog& dialog = run.app().printerOffset();
+    PrinterOffsetDialog& dialog = run.openOffsets();
     typeOffsets(dialog, options);
     dialog.cmdTestPage_Click();
-    run.session().failOnReports(mark);
+    run.failOnReports();
     return ExitDone;
 }
 
@@ -183,11 +195,9 @@ int printCommand(const Arguments& args, Output& output)
     const PrintOptions options = takeOptions(args, topic, Period | Destination);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
-    MainWindow& main = run.start();
-    const std::size_t mark = run.session().mark();
-    enterPeriod(run.session(), main, input);
+    MainWindow& main = run.calculate(input);
     main.cmdPrint_Click();
-    run.session().failOnReports(mark);
+    run.failOnReports();
     return ExitDone;
 }
 
@@ -216,15 +226,12 @@ int offsetsCommand(const Arguments& args, Output& output)
     if (what == "set" && !options.horz && !options.vert)
         throw UsageError("give --horz N, --vert N or both", topic);
     PrintSession run(args, output, options, topic);
-    run.start();
-    const std::size_t mark = run.session().mark();
-    run.app().show(ScreenId::PrinterOffset);
-    PrinterOffsetDialog& dialog = run.app().printerOffset();
+    PrinterOffsetDialog& dialog = run.openOffsets();
     if (what == "set") {
         typeOffsets(dialog, options);
         dialog.cmdApply_Click();
     }
-    run.session().failOnReports(mark);
+    run.failOnReports();
     writeOffsets(output, run.app(), dialog);
     return ExitDone;
 }

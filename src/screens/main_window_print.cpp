@@ -6,6 +6,7 @@
 #include "printing/check.h"
 #include "printing/statement.h"
 #include "screens/app.h"
+#include "screens/ledger/ledger_window.h"
 #include "screens/printing/check_writer.h"
 
 namespace tallyman {
@@ -78,6 +79,9 @@ bool MainWindow::PrintCheck(const printing::CheckOffsets& offsets)
             ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return false;
     }
+    // The ledger's window is put out of the way, as the check has always done.
+    if (m_app.isLoaded(ScreenId::Ledger))
+        m_app.ledgerWindow().setShown(false);
     zeroEmptyHours();
     printing::CheckFigures figures;
     figures.period = periodFigures();

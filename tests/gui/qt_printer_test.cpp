@@ -27,6 +27,17 @@ QByteArray fileStart(const QString& path)
     return file.read(5);
 }
 
+// The preview is shown, its pages counted into `pages`, and closed.
+void countPreviewPages(gui::QtPrinter& printer, int& pages)
+{
+    printer.showPreview = [&pages](QPrintPreviewDialog& dialog) {
+        dialog.show();
+        auto* view = dialog.findChild<QPrintPreviewWidget*>();
+        pages = view ? (view->updatePreview(), view->pageCount()) : -1;
+        dialog.close();
+    };
+}
+
 } // namespace
 
 class QtPrinterTest : public QObject {
@@ -119,15 +130,7 @@ private slots:
         gui::QtPrinter printer;
         printer.setOutputFile(dir.filePath("not-written.pdf"));
         int pages = -1;
-        QString family;
-        printer.showPreview = [&](QPrintPreviewDialog& dialog) {
-            dialog.show();
-            auto* view = dialog.findChild<QPrintPreviewWidget*>();
-            QVERIFY(view);
-            view->updatePreview();
-            pages = view->pageCount();
-            dialog.close();
-        };
+        countPreviewPages(printer, pages);
         QVERIFY(printer.previewNextDocument());
         QVERIFY(printer.choosePrinter());
         QVERIFY(printer.setFont("Arial", 11));
@@ -150,14 +153,7 @@ private slots:
         for (int which = 0; which < 2; ++which) {
             gui::QtPrinter printer;
             int pages = -1;
-            printer.showPreview = [&](QPrintPreviewDialog& dialog) {
-                dialog.show();
-                auto* view = dialog.findChild<QPrintPreviewWidget*>();
-                QVERIFY(view);
-                view->updatePreview();
-                pages = view->pageCount();
-                dialog.close();
-            };
+            countPreviewPages(printer, pages);
             QVERIFY(printer.previewNextDocument());
             printing::StatementFigures statement;
             statement.UserName = std::string(255, 'N');

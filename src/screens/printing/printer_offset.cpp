@@ -110,8 +110,13 @@ void PrinterOffsetDialog::CancelButton_Click() { m_app.close(ScreenId::PrinterOf
 void PrinterOffsetDialog::cmdPreview_Click()
 {
     const auto offsets = offsetsFromBoxes();
-    if (offsets && m_app.printer().previewNextDocument())
-        m_app.mainWindow().PrintCheck(*offsets);
+    if (!offsets)
+        return;
+    // A check that is refused must not leave the next printout waiting for a preview.
+    m_app.checkWriter();
+    if (m_app.AmountWords && !m_app.printer().previewNextDocument())
+        return;
+    m_app.mainWindow().PrintCheck(*offsets);
 }
 
 void PrinterOffsetDialog::cmdTestPage_Click()

@@ -2,6 +2,7 @@
 // the recording printer.
 #include "screens/app_fixture.h"
 
+#include "screens/ledger/ledger_window.h"
 #include "screens/printing/check_writer.h"
 #include "screens/printing/printer_offset.h"
 
@@ -159,12 +160,16 @@ TEST_F(CheckPrintingTest, PrintCheckAppliesTheOffsets)
         EXPECT_EQ(box.text(), "0");
 }
 
-TEST_F(CheckPrintingTest, TheCheckShowsTheLedgerHeldInMemory)
+TEST_F(CheckPrintingTest, TheCheckShowsTheLedgerHeldInMemoryAndHidesItsWindow)
 {
+    main().cmdYear_Click();
+    ASSERT_TRUE(app->ledgerWindow().shown());
     app->pay.NetPay = 10;
     app->ledger.TotFed = 321.5f; // pasted, not saved
     offsets().OKButton_Click();
     EXPECT_EQ(columnOf("321.50"), 125);
+    EXPECT_TRUE(app->isLoaded(ScreenId::Ledger));
+    EXPECT_FALSE(app->ledgerWindow().shown());
 }
 
 TEST_F(CheckPrintingTest, StatementReloadsTheLedgerAndMakesTheCheckWriterUnseen)
