@@ -47,6 +47,7 @@ check "tallyman-cli calc --ot" '--ot' '--ot15' '--ot-2x'
 check "tallyman-cli --user Smith ledger print --" '--dir' '--user' '--json' '--yes' '--no' '--today' '--help' '--version' '--pdf' '--text'
 check "tallyman-cli check print --h" '--help' '--hours' '--holiday' '--horz'
 check "tallyman-cli user show --h" '--help'
+check "tallyman-cli check testpage --h" '--help' '--horz'
 # The value of an option is not a command.
 check "tallyman-cli --week 1/5/2024 c" calc city check
 check "tallyman-cli calc --straight "
