@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
