@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 APP := build/apps/tallyman
 
-.PHONY: deps configure build run test test-asan bench format clean
+.PHONY: deps configure build run test test-asan fuzz package test-package bench format clean
 
 deps:
 	@scripts/install-deps
@@ -19,13 +19,34 @@ run: build
 
 test: build
 	ctest --preset default -j $(JOBS)
-	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan; fi
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan test-package; fi
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(CI_FUZZ_SECONDS); fi
 
 # The test suite under address and undefined-behaviour sanitizers (no GUI).
 test-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Every reader under libFuzzer (clang, address and undefined-behaviour sanitizers) for
+# FUZZ_SECONDS each; CI runs them briefly to keep its time bounded.
+FUZZ_SECONDS ?= 30
+CI_FUZZ_SECONDS ?= 8
+fuzz: deps
+	@test -f build-fuzz/build.ninja || cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzz $(FUZZ_SECONDS)
+
+# The Debian package, from the optimised build: build-release/tallyman_<version>_amd64.deb.
+package: deps
+	@test -f build-release/build.ninja || cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target installed_files
+	rm -f build-release/tallyman_*.deb
+	cd build-release && cpack
+
+# The package built, then listed, checked with lintian, extracted and run.
+test-package: package
+	scripts/check-package build-release/tallyman_*_amd64.deb
 
 bench: deps
 	@test -f build-release/build.ninja || cmake --preset release
@@ -36,4 +57,4 @@ format:
 	find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-release build-asan
+	rm -rf build build-release build-asan build-fuzz

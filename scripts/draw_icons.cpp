@@ -1,4 +1,4 @@
-// Draws the program's button and window icons into data/icons (run by scripts/draw-icons).
+// Draws the program's button icons into data/icons (run by scripts/draw-icons).
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -70,29 +70,6 @@ QImage drawClear(int size)
     return image;
 }
 
-// The window icon: four tally strokes crossed by a fifth on a ledger sheet.
-QImage drawTallyman(int size)
-{
-    QImage image = canvas(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
-
-    p.setPen(QPen(QColor(0x5b, 0x64, 0x70), 2));
-    p.setBrush(QColor(0xfb, 0xfa, 0xf3));
-    p.drawRoundedRect(QRectF(6, 4, 52, 56), 5, 5);
-    p.setPen(QPen(QColor(0xb8, 0xd4, 0xe8), 1.5));
-    for (int y = 16; y <= 52; y += 9)
-        p.drawLine(QPointF(10, y), QPointF(54, y));
-
-    p.setPen(QPen(QColor(0x1f, 0x4f, 0x8f), 4, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 4; ++i)
-        p.drawLine(QPointF(19 + i * 8, 14), QPointF(19 + i * 8, 50));
-    p.setPen(QPen(QColor(0x2e, 0x8b, 0x3a), 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(13, 44), QPointF(51, 20));
-    return image;
-}
-
 bool save(const QImage& image, const QString& path) { return image.save(path, "PNG"); }
 
 } // namespace
@@ -107,7 +84,5 @@ int main(int argc, char** argv)
         ok = save(drawAdd(size), dir + "/add" + suffix) && ok;
         ok = save(drawClear(size), dir + "/clear" + suffix) && ok;
     }
-    ok = save(drawTallyman(256), dir + "/tallyman.png") && ok;
-    ok = save(drawTallyman(48), dir + "/tallyman-48.png") && ok;
     return ok ? 0 : 1;
 }

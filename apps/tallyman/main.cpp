@@ -1,6 +1,7 @@
 // tallyman: the desktop program. Asks for the user, then runs the main window until the end.
 #include "screens/app.h"
 #include "gui/data_locations.h"
+#include "gui/display_check.h"
 #include "gui/help_viewer.h"
 #include "gui/qt_clock.h"
 #include "gui/qt_dialogs.h"
@@ -16,14 +17,27 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 using namespace tallyman;
 
 int main(int argc, char** argv)
 {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto reason = gui::missingDisplay(args, gui::processDisplayEnvironment())) {
+        if (!gui::needsNoScreen(args)) {
+            std::fprintf(stderr, "%s\n", gui::noDisplayMessage(*reason).c_str());
+            return 1;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyman"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYMAN_VERSION));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("tallyman"));
     // The program ends when the models say so, not when its last window happens to close.
     QApplication::setQuitOnLastWindowClosed(false);
     gui::initResources();
@@ -65,6 +79,10 @@ int main(int argc, char** argv)
     host.setApp(app);
     gui::StartupProbe probe(app, host);
 
+    for (const std::string& warning : app.dataFolderWarnings()) {
+        std::fprintf(stderr, "tallyman: %s\n", warning.c_str());
+        app.message({ warning }, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    }
     if (!app.start())
         return 0;
     host.runUntilQuit();

@@ -32,6 +32,10 @@ constexpr std::array CommandOptions = {
     OptionSpec { "--ot-2x", false },
     OptionSpec { "--fed-prior-april", false },
     OptionSpec { "--week", true },
+    OptionSpec { "--pdf", true },
+    OptionSpec { "--text", false },
+    OptionSpec { "--horz", true },
+    OptionSpec { "--vert", true },
 };
 
 const OptionSpec* commandOption(std::string_view name)

@@ -33,13 +33,6 @@ constexpr std::array<InputBox, 8> Boxes = { {
     { "--tips", "TIPS (Hours)" },
 } };
 
-struct PeriodInput {
-    std::array<std::string, 8> texts;
-    bool ot2x = false;
-    bool fedPriorApril = false;
-    std::optional<std::string> week;
-};
-
 std::vector<std::string> splitCommas(const std::string& text)
 {
     std::vector<std::string> parts(1);
@@ -57,9 +50,10 @@ std::string boxName(std::size_t index)
     return "txtAmount(" + std::to_string(index) + ") \"" + Boxes[index].caption + "\"";
 }
 
-PeriodInput readInput(const Arguments& args)
+} // namespace
+
+PeriodInput readPeriodInput(const Arguments& args, const std::string& topic)
 {
-    refuseExtras(args, 1, Topic);
     PeriodInput input;
     bool perBox = false;
     for (const auto& [option, value] : args.options) {
@@ -68,7 +62,7 @@ PeriodInput readInput(const Arguments& args)
             if (texts.size() != input.texts.size())
                 throw UsageError("--hours needs the eight box texts separated by commas, got "
                         + std::to_string(texts.size()),
-                    Topic);
+                    topic);
             std::copy(texts.begin(), texts.end(), input.texts.begin());
         } else if (option == "--ot-2x") {
             input.ot2x = true;
@@ -77,16 +71,18 @@ PeriodInput readInput(const Arguments& args)
         } else if (option == "--week") {
             input.week = value;
         } else {
+            // A named copy: clang 14 cannot capture a structured binding.
+            const std::string& name = option;
             const auto box = std::find_if(
-                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return option == b.option; });
+                Boxes.begin(), Boxes.end(), [&](const InputBox& b) { return name == b.option; });
             if (box == Boxes.end())
-                throw UsageError("calc does not take " + option, Topic);
+                throw UsageError(topic + " does not take " + option, topic);
             input.texts[std::size_t(box - Boxes.begin())] = value;
             perBox = true;
         }
     }
     if (perBox && args.has("--hours"))
-        throw UsageError("give the hours either with --hours or one option per box, not both", Topic);
+        throw UsageError("give the hours either with --hours or one option per box, not both", topic);
     // Every character must get through the box's key filter, or nothing is pressed at all.
     for (std::size_t i = 0; i < input.texts.size(); ++i)
         if (const auto dropped = firstDroppedByNumberBox(input.texts[i]))
@@ -94,6 +90,28 @@ PeriodInput readInput(const Arguments& args)
                 + "\"): only digits, blank, - and .");
     return input;
 }
+
+void enterPeriod(Session& session, MainWindow& main, const PeriodInput& input)
+{
+    for (std::size_t i = 0; i < input.texts.size(); ++i)
+        if (const auto dropped = typeInto(main.txtAmount[i], input.texts[i]))
+            throw DataError(boxName(i) + " does not take \"" + *dropped + "\"");
+    (input.ot2x ? main.opt2x : main.opt1x).click();
+    setCheck(main.ckFedJan, input.fedPriorApril ? 1 : 0);
+    if (input.week)
+        typeInto(main.txtWeek, *input.week);
+
+    const std::size_t mark = session.mark();
+    main.cmdCal.click();
+    // Every calculation that runs fills the net pay label; a refused one (its message says why)
+    // leaves the labels of the fresh window empty, and there is no result to print.
+    if (main.lbNet.text().empty()) {
+        session.failOnReports(mark);
+        throw DataError("the calculation did not run");
+    }
+}
+
+namespace {
 
 void printResult(std::ostream& out, const std::string& user, MainWindow& main)
 {
@@ -170,29 +188,23 @@ void writeResult(JsonWriter& w, const std::string& user, const PayResult& pay, M
 
 int calcCommand(const Arguments& args, Output& output)
 {
-    const PeriodInput input = readInput(args);
+    return calcThen(args, output, Topic, nullptr);
+}
+
+int calcThen(const Arguments& args, Output& output, const std::string& topic,
+    const std::function<void(Session&, MainWindow&)>& after)
+{
+    refuseExtras(args, topic == Topic ? 1 : 2, topic);
+    const PeriodInput input = readPeriodInput(args, topic);
     const auto dataDir = openDataFolder(args);
-    const std::string user = existingUser(args, dataDir, Topic);
+    const std::string user = existingUser(args, dataDir, topic);
 
     Session session(args, dataDir, output.err);
     MainWindow& main = session.start(user);
-
-    for (std::size_t i = 0; i < input.texts.size(); ++i)
-        if (const auto dropped = typeInto(main.txtAmount[i], input.texts[i]))
-            throw DataError(boxName(i) + " does not take \"" + *dropped + "\"");
-    (input.ot2x ? main.opt2x : main.opt1x).click();
-    setCheck(main.ckFedJan, input.fedPriorApril ? 1 : 0);
-    if (input.week)
-        typeInto(main.txtWeek, *input.week);
-
     const std::size_t mark = session.mark();
-    main.cmdCal.click();
-    // Every calculation that runs fills the net pay label; a refused one (its message says why)
-    // leaves the labels of the fresh window empty, and there is no result to print.
-    if (main.lbNet.text().empty()) {
-        session.failOnReports(mark);
-        throw DataError("the calculation did not run");
-    }
+    enterPeriod(session, main, input);
+    if (after)
+        after(session, main);
     const auto& shown = session.dialogs().messages();
     const std::vector<ui::Message> messages(shown.begin(), shown.end());
     if (output.json) {

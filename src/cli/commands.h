@@ -4,9 +4,18 @@
 #include "cli/arguments.h"
 #include "cli/run.h"
 
+#include <array>
+#include <optional>
+#include <functional>
 #include <ostream>
 
+namespace tallyman {
+class MainWindow;
+}
+
 namespace tallyman::cli {
+
+class Session;
 
 struct Output {
     std::ostream& out;
@@ -25,6 +34,28 @@ int stateCommand(const Arguments& args, Output& output);
 int cityCommand(const Arguments& args, Output& output);
 int nonCityCommand(const Arguments& args, Output& output);
 int versionCommand(const Arguments& args, Output& output);
+int printCommand(const Arguments& args, Output& output);
+int checkCommand(const Arguments& args, Output& output);
+int offsetsCommand(const Arguments& args, Output& output);
+int ledgerCommand(const Arguments& args, Output& output);
+int headingCommand(const Arguments& args, Output& output);
+
+// The pay period the calc options describe: the eight box texts and the choices beside them.
+// Throws UsageError or DataError (a character the boxes drop) before anything is pressed.
+struct PeriodInput {
+    std::array<std::string, 8> texts;
+    bool ot2x = false;
+    bool fedPriorApril = false;
+    std::optional<std::string> week;
+};
+PeriodInput readPeriodInput(const Arguments& args, const std::string& topic);
+// Types the period into the main window and presses ADD. Throws when the calculation did not run.
+void enterPeriod(Session& session, MainWindow& main, const PeriodInput& input);
+// ot, leave and period.
+int trackerCommand(const Arguments& args, Output& output);
+// calc's typing and ADD under another command's name, then `after` on the calculated window.
+int calcThen(const Arguments& args, Output& output, const std::string& topic,
+    const std::function<void(Session&, MainWindow&)>& after);
 
 // Refuses command options (--hours and the like) that the command does not take, and words
 // beyond `maxWords` (the command words included).

@@ -28,7 +28,8 @@ std::string synopsis(const std::string& topic)
 void refuseExtras(const Arguments& args, std::size_t maxWords, const std::string& topic)
 {
     const std::string command = args.words.empty() ? "" : args.words.front();
-    if (command != "calc" && !args.options.empty())
+    const bool takesCalcOptions = command == "calc" || (command == "period" && args.words.size() > 1 && args.words[1] == "save");
+    if (!takesCalcOptions && !args.options.empty())
         throw UsageError(command + " does not take " + args.options.front().first, topic);
     if (args.words.size() > maxWords)
         throw UsageError("unexpected \"" + args.words[maxWords] + "\"", topic);
@@ -103,6 +104,18 @@ int run(
             return cityCommand(parsed, output);
         if (command == "noncity")
             return nonCityCommand(parsed, output);
+        if (command == "print")
+            return printCommand(parsed, output);
+        if (command == "check")
+            return checkCommand(parsed, output);
+        if (command == "offsets")
+            return offsetsCommand(parsed, output);
+        if (command == "ledger")
+            return ledgerCommand(parsed, output);
+        if (command == "heading")
+            return headingCommand(parsed, output);
+        if (command == "ot" || command == "leave" || command == "period")
+            return trackerCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");
     } catch (const UsageError& e) {
         err << "tallyman-cli: " << e.what() << "\n" << synopsis(e.topic.empty() ? topic : e.topic);

@@ -22,6 +22,8 @@ Session::Session(
         .folder = DataFolder(dataDir),
         .installedData = installedDataFolder(),
     });
+    for (const std::string& warning : m_app->dataFolderWarnings())
+        err << "tallyman-cli: warning: " << warning << "\n";
 }
 
 Session::~Session() = default;
@@ -73,7 +75,7 @@ std::filesystem::path openDataFolder(const Arguments& args)
     std::error_code ec;
     if (std::filesystem::is_directory(choice.dir, ec))
         return choice.dir;
-    if (choice.isDefault && std::filesystem::create_directories(choice.dir, ec))
+    if (choice.isDefault && createDataFolder(choice.dir))
         return choice.dir;
     throw DataError("the data folder " + choice.dir.string() + " does not exist");
 }

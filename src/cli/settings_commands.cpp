@@ -271,6 +271,8 @@ int show(const TableDialog<D, R>& dialog, const Arguments& args, Output& output)
     const auto dataDir = openDataFolder(args);
     const std::string user = existingUser(args, dataDir, topic);
     Session session(args, dataDir, output.err);
+    // Showing writes nothing, so it runs while the user is open elsewhere.
+    session.app().lookOnly();
     openDialog(dialog, session, user);
     showRecord(dialog, output, session);
     return ExitDone;

@@ -18,6 +18,15 @@ Commands:
                             the State Tax dialog
   city show|newyork|set     the City Tax dialog
   noncity show|default|set  the Non City Tax dialog
+  print statement           calc, then the pay statement (File > Print Sheet)
+  check show|print|testpage the check writer; the check and its stubs; the alignment page
+  offsets show|set          the check's printer offsets (the Printer Offset dialog)
+  ledger show|paste|delete|clear|set|print|export
+                            the Year to Date window
+  heading show|set          the Print Out Heading dialog
+  ot show|set|total|newweek the OverTime Percentage tracker
+  leave show|set|clear      the Vacation / Holiday / Sick log
+  period save|list|show     Save This Pay Period, the saved periods, Get Pay Period
 
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
@@ -115,12 +124,111 @@ set      types into the Non City Tax dialog's fields, then SAVE. Controls:
            txtNonPer                        the rate
 )";
 
+const char* const Print = R"(Usage: tallyman-cli --user NAME print statement [CALC OPTIONS] (--pdf FILE | --text)
+
+Computes the period as calc does (the same options), then prints the pay statement as the
+Print button does: the profile and the saved year ledger are read again first.
+
+  --pdf FILE   write the page into FILE (its folder must exist)
+  --text       print the page as text on stdout: column n is character n
+)";
+
+const char* const Check = R"(Usage: tallyman-cli --user NAME check show [CALC OPTIONS]
+       tallyman-cli --user NAME check print [CALC OPTIONS] [--horz N] [--vert N] (--pdf FILE | --text)
+       tallyman-cli --user NAME check testpage [--horz N] [--vert N] (--pdf FILE | --text)
+
+show      computes the period, opens File > Checks and shows its fields.
+print     computes the period, opens the check writer and its Print, types the offsets given
+          and presses Print Check: the offsets are stored with the user's files, then the
+          check and its two stubs are printed. A net pay of a million or more is refused.
+testpage  the alignment page at the offsets given (or the stored ones); nothing is stored.
+
+  --horz N   columns to the right (negative: left), as the Horizontal box takes it
+  --vert N   lines down (negative: up), as the Vertical box takes it
+  --pdf FILE, --text   as for print statement
+With --json, show writes {"txtCheckDate", "txtPayTo", "txtCheckAmt", "txtDollars", ...}.
+)";
+
+const char* const Offsets = R"(Usage: tallyman-cli --user NAME offsets show
+       tallyman-cli --user NAME offsets set [--horz N] [--vert N]
+
+show   the stored offsets as the Printer Offset dialog shows them (whole numbers).
+set    types into the dialog's boxes and presses Apply, which saves the user's files. A text
+       that is not a number is refused (exit 2) and nothing is stored.
+With --json: {"HorzOffset", "VertOffset", "cboHorz", "cboVert"}.
+)";
+
+const char* const Ledger = R"(Usage: tallyman-cli --user NAME ledger show
+       tallyman-cli --user NAME ledger paste WEEK [calc options]
+       tallyman-cli --user NAME ledger delete WEEK
+       tallyman-cli --user NAME ledger clear
+       tallyman-cli --user NAME ledger set WEEK Tips=T Net=T Gross=T
+       tallyman-cli --user NAME ledger print (--pdf FILE | --text)
+       tallyman-cli --user NAME ledger export FILE.xlsx
+
+Opens the Year to Date window. Commands that change the year close it with Yes to
+"Do you want to save YTD", so the ledger file is saved.
+
+show     the rows in use and the totals; --json gives {"user", "weekly", "rows", "totals"}.
+paste    computes the period as calc does (same options) and clicks week WEEK (1-53, or
+         1-26 for a bi-weekly user).
+delete   right-clicks week WEEK: the row is emptied and stays in its place.
+clear    C&lear > &Clear All.
+set      types the three editable cells of week WEEK (Tips, Net, Gross), then &Add.
+print    &Print: the landscape printout as a PDF file, or as text on stdout (column n is
+         character n; a line holds what the page holds).
+export   the workbook &Excel makes, written to FILE.xlsx.
+)";
+
+const char* const Heading = R"(Usage: tallyman-cli heading show
+       tallyman-cli heading set Company=T CompanyAddress=T CompanyZip=T CompanyId=T
+
+The employer's heading of the printouts ("Header.sav"), shared by every user. show prints
+what the Print Out Heading dialog shows; set types into its boxes and presses OK.
+)";
+
+const char* const Ot = R"(Usage: tallyman-cli --user NAME ot show
+       tallyman-cli --user NAME ot set FIELD=VALUE ...
+       tallyman-cli --user NAME ot total
+       tallyman-cli --user NAME ot newweek
+
+Opens the OverTime Percentage tracker from the main window (it totals itself when it opens).
+show     the tracker.
+set      types into the tracker, then presses TOTAL. Fields:
+           Annual=52000  ApPercent=15  ROW=DATE,AMOUNT (ROW 1-53 weekly, 1-26 bi-weekly)
+total    presses TOTAL.
+newweek  presses New Week (the oldest row goes), then TOTAL.
+TOTAL refuses an empty, zero or non-numeric salary or percentage (exit 2, nothing saved).
+)";
+
+const char* const Leave = R"(Usage: tallyman-cli --user NAME leave show
+       tallyman-cli --user NAME leave set FIELD=VALUE ...
+       tallyman-cli --user NAME leave clear
+
+show   the leave log.
+set    types into the Vacation / Holiday / Sick log, then presses Save. Fields:
+         Vac.Start=10  Vac.3=12/1/2026,1.5  (also Hol. and Sick., rows 1-20)
+clear  presses Clear All, then Save.
+)";
+
+const char* const Period = R"(Usage: tallyman-cli --user NAME period save [calc options]
+       tallyman-cli --user NAME period list
+       tallyman-cli --user NAME period show FILE
+
+save   computes the period as calc does, then presses Save This Pay Period: the file is
+       the week ending ("/" as "_"), two spaces, the user and ".prv".
+list   the user's saved periods in the data folder.
+show   presses Get Pay Period with FILE (a file of the data folder) and shows the window.
+)";
+
 } // namespace
 
 std::string usage(const std::string& topic)
 {
     static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
-        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity } };
+        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print },
+        { "check", Check }, { "offsets", Offsets }, { "ledger", Ledger }, { "heading", Heading }, { "ot", Ot },
+        { "leave", Leave }, { "period", Period } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

@@ -179,6 +179,8 @@ int showUser(const Arguments& args, Output& output)
     refuseExtras(args, 2, topic);
     const auto dataDir = openDataFolder(args);
     Session session(args, dataDir, output.err);
+    // Showing writes nothing, so it runs while the user is open elsewhere.
+    session.app().lookOnly();
     session.start(existingUser(args, dataDir, topic));
     showProfile(output, session);
     return ExitDone;

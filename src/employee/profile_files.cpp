@@ -51,6 +51,17 @@ void readReserved(RecordReader &r, std::array<std::string, N> &fields)
         field = r.raw();
 }
 
+// Week and BiWeek are -1 or 0 as the program sets them. Another value found in a file is
+// written back as it stands: as #TRUE# it would read back as -1 and turn a user the program
+// treats as bi-weekly (Week not -1) into a weekly one at the next load.
+void payFlag(RecordWriter &w, short flag)
+{
+    if (flag == -1 || flag == 0)
+        w.boolean(flag != 0);
+    else
+        w.int16(flag);
+}
+
 std::string useBytes(const ProfileFileSet &set)
 {
     const EmployeeProfile &p = set.profile;
@@ -65,7 +76,8 @@ std::string useBytes(const ProfileFileSet &set)
     w.float32(p.Pension).endRecord();
     w.float32(p.Muni).float32(p.Bond).float32(p.Misc).endRecord();
     w.float32(p.Dues).float32(p.Kplan).int16(p.NonCity).endRecord();
-    w.boolean(p.Week != 0).boolean(p.BiWeek != 0);
+    payFlag(w, p.Week);
+    payFlag(w, p.BiWeek);
     text(w, "Tax5", p.Tax5);
     w.endRecord();
     text(w, "Tax6", p.Tax6);
@@ -150,7 +162,7 @@ void readUse(RecordReader &r, ProfileFileSet &set)
     p.Misc = r.float32();
     p.Dues = r.float32();
     p.Kplan = r.float32();
-    p.NonCity = r.int16();
+    p.NonCity = r.flag();
     p.Week = r.int16();
     p.BiWeek = r.int16();
     p.Tax5 = r.text();
@@ -158,7 +170,7 @@ void readUse(RecordReader &r, ProfileFileSet &set)
     p.Tax7 = r.text();
     p.Tax8 = r.text();
     p.Tax9 = r.text();
-    set.state.WisconApril = r.int16();
+    set.state.WisconApril = r.flag();
     readReserved(r, set.reserved.useFields);
 }
 
@@ -169,7 +181,7 @@ void readAnd(RecordReader &r, ProfileFileSet &set)
     ProfileReserved &res = set.reserved;
     set.offsets.HorzOffset = r.float32();
     set.offsets.VertOffset = r.float32();
-    s.Spouse = r.int16();
+    s.Spouse = r.flag();
     s.CalAllow = r.float32();
     readReserved(r, res.andFloats);
     readReserved(r, res.andBooleans);
@@ -178,21 +190,21 @@ void readAnd(RecordReader &r, ProfileFileSet &set)
     p.SSnum = r.text();
     p.Name = r.text();
     readReserved(r, res.andTexts);
-    s.RoundOff = r.int16();
-    s.Utah = r.int16();
-    s.Wiscon = r.int16();
-    s.Alabama = r.int16();
-    s.NC = r.int16();
+    s.RoundOff = r.flag();
+    s.Utah = r.flag();
+    s.Wiscon = r.flag();
+    s.Alabama = r.flag();
+    s.NC = r.flag();
     readReserved(r, res.andInts);
-    p.KpPer = r.int16();
-    p.KpFix = r.int16();
+    p.KpPer = r.flag();
+    p.KpFix = r.flag();
 }
 
 void readCfe(RecordReader &r, EmployeeProfile &p)
 {
     p.Cafe = r.float32();
-    p.CafeState = r.int16();
-    p.SelfEmp = r.int16();
+    p.CafeState = r.flag();
+    p.SelfEmp = r.flag();
 }
 
 void readTrackerRows(RecordReader &r, OvertimeTracker &t, int rows)

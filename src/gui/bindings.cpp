@@ -188,6 +188,12 @@ private:
         case Qt::Key_Down:
             forwarded = ui::KeyDown;
             break;
+        case Qt::Key_Left:
+            forwarded = ui::KeyLeft;
+            break;
+        case Qt::Key_Right:
+            forwarded = ui::KeyRight;
+            break;
         default:
             break;
         }

@@ -34,7 +34,7 @@ namespace tallyman::gui {
 // them their text itself.
 
 // Text both ways; typed keys pass the model's key filter; getting the focus selects as the
-// model says (the whole text); Enter, Up and Down go to the model's onKeyDown; a click runs
+// model says (the whole text); Enter and the arrow keys go to the model's onKeyDown; a click runs
 // the model's onClick.
 void bind(QLineEdit *widget, ui::TextBox &model);
 // Text from the model; left and right clicks to the model.

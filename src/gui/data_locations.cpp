@@ -1,6 +1,8 @@
 // Choosing the data folder and the installed data.
 #include "gui/data_locations.h"
 
+#include "storage/fileset.h"
+
 #include <system_error>
 
 namespace tallyman::gui {
@@ -17,8 +19,7 @@ std::filesystem::path chooseDataFolder(
 std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path& folder)
 {
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder, error))
+    if (!createDataFolder(folder))
         return std::nullopt;
     return std::filesystem::absolute(folder, error);
 }

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QString>
 
 #include <functional>
@@ -14,7 +15,6 @@
 #include <optional>
 #include <vector>
 
-class QPrinter;
 class QPrintPreviewDialog;
 
 namespace tallyman::gui {

@@ -24,6 +24,12 @@ bool isModal(ScreenId screen)
     case ScreenId::StateDialog:
     case ScreenId::CityDialog:
     case ScreenId::NonCityDialog:
+    case ScreenId::CheckWriter:
+    case ScreenId::PrinterOffset:
+    case ScreenId::Ledger:
+    case ScreenId::Heading:
+    case ScreenId::OvertimeTracker:
+    case ScreenId::LeaveLog:
         return false;
     }
     return false;

@@ -1,20 +1,25 @@
 // Drives the screen models as a person would and draws their windows into files.
 #include "gui/screenshots.h"
 
-#include "screens/app.h"
-#include "screens/main_window.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
 #include "gui/about_dialog.h"
+#include "gui/qt_printer.h"
 #include "gui/qt_screen_host.h"
 #include "platform/plain_clock.h"
-#include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
+#include "screens/app.h"
+#include "screens/main_window.h"
+#include "screens/printing/check_writer.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -40,6 +45,12 @@ public:
         }
         QApplication::processEvents();
         window->adjustSize();
+        takeAsShown(window, name);
+    }
+
+    // Draws the widget at the size it has.
+    void takeAsShown(QWidget* window, const char* name)
+    {
         QApplication::processEvents();
         const QString file = m_dir.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
         if (!window->grab().save(file, "PNG")) {
@@ -67,12 +78,24 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     // A fixed day keeps the pictures the same from one run to the next.
     ui::PlainClock clock(ui::Date { 2026, 12, 4 });
     ui::ScriptedDialogs dialogs;
-    ui::RecordingPrinter printer;
+    Camera camera(outDir);
+    // Printouts go to a preview, which is drawn: the statement page as the person sees it.
+    QtPrinter printer;
+    printer.showPreview = [&](QPrintPreviewDialog& dialog) {
+        dialog.resize(720, 900);
+        dialog.show();
+        auto* page = dialog.findChild<QPrintPreviewWidget*>();
+        if (page) {
+            page->updatePreview();
+            page->fitToWidth();
+        }
+        camera.takeAsShown(page, "statement-page");
+        dialog.close();
+    };
     QtScreenHost host;
     App app(AppServices {
         dialogs, clock, printer, host, DataFolder(scratch.path().toStdString()), installedData });
     host.setApp(app);
-    Camera camera(outDir);
 
     app.show(ScreenId::StartupPrompt);
     camera.take(host.window(ScreenId::StartupPrompt), "startup-prompt");
@@ -103,6 +126,40 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::CityDialog), "city-dialog");
     main.mnuNonCity.click();
     camera.take(host.window(ScreenId::NonCityDialog), "noncity-dialog");
+
+    main.mnuChecks.click();
+    camera.take(host.window(ScreenId::CheckWriter), "check-writer");
+    app.checkWriter().mnuPrintCheck.click();
+    camera.take(host.window(ScreenId::PrinterOffset), "printer-offset");
+    printer.previewNextDocument();
+    main.cmdPrint.click();
+    main.cmdOT.click();
+    OvertimeTrackerScreen& tracker = app.overtimeTracker();
+    tracker.txtAnnual.setText("52000");
+    tracker.txtApPercent.setText("15");
+    const char* const weeks[][2] = { { "11/6/2026", "312.5" }, { "11/13/2026", "0" }, { "11/20/2026", "187.25" },
+        { "11/27/2026", "240" }, { "12/4/2026", "125" } };
+    for (std::size_t i = 0; i < std::size(weeks); ++i) {
+        tracker.Text1[i].setText(weeks[i][0]);
+        tracker.txtOT[i].setText(weeks[i][1]);
+    }
+    tracker.cmdADD.click();
+    camera.take(host.window(ScreenId::OvertimeTracker), "overtime-tracker");
+
+    main.Command1.click();
+    LeaveLogScreen& leave = app.leaveLog();
+    leave.txtVacBal.setText("10");
+    leave.txtVdate[0].setText("7/3/2026");
+    leave.txtVcnt[0].setText("1");
+    leave.txtVdate[1].setText("8/14/2026");
+    leave.txtVcnt[1].setText("0.5");
+    leave.txtVdate[2].setText("11/27/2026");
+    leave.txtVcnt[2].setText("2");
+    leave.txtHolBal.setText("3");
+    leave.txtHdate[0].setText("10/12/2026");
+    leave.txtHcnt[0].setText("1");
+    leave.txtSickBal.setText("5");
+    camera.take(host.window(ScreenId::LeaveLog), "leave-log");
 
     {
         AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));

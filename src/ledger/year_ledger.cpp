@@ -55,6 +55,13 @@ double cellValue(Amount value)
     return std::strtod(numberText(value).c_str(), nullptr);
 }
 
+// A row value as money: the number of its shortest round-trip text, so a row of 123456.78
+// adds 123456.78 (its 7-digit text would say 123456.8).
+Currency moneyOf(Amount value)
+{
+    return Currency::fromDouble(strictNumber(roundTripText(value)).value_or(static_cast<double>(value)));
+}
+
 // The money total's shortest decimal text has at most 4 decimals; the double nearest to the
 // count of ten-thousandths divided out is the number that text denotes.
 double moneyValue(Currency total)
@@ -91,10 +98,10 @@ bool AddAnnual(YearLedger &ledger, bool weekly)
             const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
             for (const auto &f : FloatTotals)
                 ledger.*f.total = sevenDigitSum(ledger.*f.total, row.*f.value);
-            ledger.TotOT += Currency::fromDouble(cellValue(row.OT));
-            ledger.TotTips += Currency::fromDouble(cellValue(row.Tips));
-            ledger.TotGross += Currency::fromDouble(cellValue(row.Gross));
-            ledger.TotNet += Currency::fromDouble(cellValue(row.Net));
+            ledger.TotOT += moneyOf(row.OT);
+            ledger.TotTips += moneyOf(row.Tips);
+            ledger.TotGross += moneyOf(row.Gross);
+            ledger.TotNet += moneyOf(row.Net);
         }
         // Kept in memory only, over every row whatever the pay frequency.
         ledger.TotSdi = ledger.TotSui = ledger.TotCafe = 0;
@@ -140,9 +147,24 @@ LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger,
 
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly)
 {
+    std::array<LedgerCellValues, WeeklyLedgerRows> cells{};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const LedgerRow &row = ledger.Rows[i];
+        std::size_t k = 0;
+        for (Amount value : {row.Fed, row.SS, row.Medi, row.State, row.City, row.Muni, row.Bond, row.Dues, row.Pen,
+                 row.Misc, row.Kplan, row.OT, row.Gross, row.Net, row.Tips})
+            cells[i][k++] = cellValue(value);
+    }
+    return saveLedgerFile(path, ledger, weekly, cells);
+}
+
+std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly,
+    const std::array<LedgerCellValues, WeeklyLedgerRows> &cells)
+{
     RecordWriter w;
     for (int i = 0; i < rowsInUse(weekly); ++i) {
         const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
+        const LedgerCellValues &c = cells[static_cast<std::size_t>(i)];
         try {
             w.text(row.Date);
         } catch (const std::invalid_argument &) {
@@ -150,13 +172,10 @@ std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, con
                 + " cannot be saved: it holds a double quote or a character outside the Western European "
                   "letters.";
         }
-        w.float64(cellValue(row.Fed)).float64(cellValue(row.SS)).float64(cellValue(row.Medi));
-        w.float64(cellValue(row.State)).endRecord();
-        w.float64(cellValue(row.City)).float64(cellValue(row.Muni)).float64(cellValue(row.Bond));
-        w.float64(cellValue(row.Dues)).float64(cellValue(row.Pen)).endRecord();
-        w.float64(cellValue(row.Misc)).float64(cellValue(row.Kplan)).float64(cellValue(row.OT));
-        w.float64(cellValue(row.Gross)).float64(cellValue(row.Net)).endRecord();
-        w.float32(row.Sdi).float32(row.Sui).float32(row.Cafe).float64(cellValue(row.Tips)).endRecord();
+        w.float64(c[0]).float64(c[1]).float64(c[2]).float64(c[3]).endRecord();
+        w.float64(c[4]).float64(c[5]).float64(c[6]).float64(c[7]).float64(c[8]).endRecord();
+        w.float64(c[9]).float64(c[10]).float64(c[11]).float64(c[12]).float64(c[13]).endRecord();
+        w.float32(row.Sdi).float32(row.Sui).float32(row.Cafe).float64(c[14]).endRecord();
     }
     int written = 0;
     for (const auto &f : FloatTotals) {

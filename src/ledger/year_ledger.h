@@ -54,4 +54,12 @@ LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger,
 // the file cannot be written (the old file is left as it was).
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly);
 
+// The numbers a row's cells show, for the file: Fed, SS, Medi, State, City, Muni, Bond, Dues,
+// Pen, Misc, Kplan, OT, Gross, Net, Tips.
+using LedgerCellValues = std::array<double, 15>;
+// The same, each amount of a row in use written as its cell shows it (a pasted 12345678.91
+// stays that, where the row's float would be 12345679); Sdi, Sui and Cafe from the rows.
+std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly,
+    const std::array<LedgerCellValues, WeeklyLedgerRows> &cells);
+
 } // namespace tallyman

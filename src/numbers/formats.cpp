@@ -2,6 +2,7 @@
 #include "numbers/formats.h"
 
 #include "numbers/decimal.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 #include <string>
@@ -114,6 +115,16 @@ std::string formatZeroPaddedCents(double value)
     if (integer.size() < 6)
         integer.insert(0, 6 - integer.size(), '0');
     return (p.negative ? "-" : "") + integer + "." + p.fraction;
+}
+
+std::string formatPrintedNumber(float value)
+{
+    std::string text = numberText(value);
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::size_t digits = negative ? 1 : 0;
+    if (text.compare(digits, 2, "0.") == 0)
+        text.erase(digits, 1);
+    return (negative ? "" : " ") + text + " ";
 }
 
 std::string formatPercent(double fraction)

@@ -17,6 +17,10 @@ void formatDollarCents(double value, std::string &out);
 std::string formatPlainCents(double value);
 // "000000.00": the integer part padded with zeros to six digits.
 std::string formatZeroPaddedCents(double value);
+// How a printout prints a 32-bit amount: its number text (at most 7 significant digits, no
+// trailing zeros) without the zero before the point, a space in front unless negative and a
+// space after: 0.5 -> " .5 ", -12.25 -> "-12.25 ", 0 -> " 0 ".
+std::string formatPrintedNumber(float value);
 // "##.##%": the fraction as a percentage with up to two decimals: 0.125 -> "12.5%", 0.1 -> "10.%".
 std::string formatPercent(double fraction);
 

@@ -83,7 +83,7 @@ private:
 };
 
 // Keys a model sees beyond printable characters.
-enum Key : int { KeyBackspace = 8, KeyEnter = 13, KeyUp = 38, KeyDown = 40 };
+enum Key : int { KeyBackspace = 8, KeyEnter = 13, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
 
 class TextBox : public Control {
 public:

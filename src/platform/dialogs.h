@@ -54,6 +54,14 @@ public:
     }
     // Shows a help page (a topic name such as "index" or "leave").
     virtual void showHelp(const std::string &topic) = 0;
+    // Opens a file with the desktop's application for its kind; false when none took it.
+    virtual bool openWithDesktop(const std::string & /*path*/) { return false; }
+    // A save-as dialog proposing `suggestedName`; the chosen path, nothing when cancelled.
+    virtual std::optional<std::string> saveFileAs(
+        const std::string & /*title*/, const std::string & /*suggestedName*/, const std::string & /*filter*/)
+    {
+        return std::nullopt;
+    }
 };
 
 class Clock {

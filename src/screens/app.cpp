@@ -4,9 +4,15 @@
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
+#include "screens/printing/check_writer.h"
+#include "screens/printing/printer_offset.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -15,6 +21,12 @@ App::App(AppServices services) : m_services(std::move(services)) {}
 App::~App()
 {
     // Screens refer to each other through the App while they go; drop them in a fixed order.
+    m_printerOffset.reset();
+    m_checkWriter.reset();
+    m_headingDialog.reset();
+    m_ledgerWindow.reset();
+    m_leaveLog.reset();
+    m_overtimeTracker.reset();
     m_nonCityDialog.reset();
     m_cityDialog.reset();
     m_stateDialog.reset();
@@ -73,6 +85,36 @@ NonCityDialog &App::nonCityDialog()
     return screen(m_nonCityDialog, ScreenId::NonCityDialog);
 }
 
+CheckWriter &App::checkWriter()
+{
+    return screen(m_checkWriter, ScreenId::CheckWriter);
+}
+
+PrinterOffsetDialog &App::printerOffset()
+{
+    return screen(m_printerOffset, ScreenId::PrinterOffset);
+}
+
+LedgerWindow &App::ledgerWindow()
+{
+    return screen(m_ledgerWindow, ScreenId::Ledger);
+}
+
+HeadingDialog &App::headingDialog()
+{
+    return screen(m_headingDialog, ScreenId::Heading);
+}
+
+OvertimeTrackerScreen &App::overtimeTracker()
+{
+    return screen(m_overtimeTracker, ScreenId::OvertimeTracker);
+}
+
+LeaveLogScreen &App::leaveLog()
+{
+    return screen(m_leaveLog, ScreenId::LeaveLog);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -90,6 +132,18 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_cityDialog.get();
     case ScreenId::NonCityDialog:
         return m_nonCityDialog.get();
+    case ScreenId::CheckWriter:
+        return m_checkWriter.get();
+    case ScreenId::PrinterOffset:
+        return m_printerOffset.get();
+    case ScreenId::Ledger:
+        return m_ledgerWindow.get();
+    case ScreenId::Heading:
+        return m_headingDialog.get();
+    case ScreenId::OvertimeTracker:
+        return m_overtimeTracker.get();
+    case ScreenId::LeaveLog:
+        return m_leaveLog.get();
     }
     return nullptr;
 }
@@ -132,6 +186,24 @@ void App::close(ScreenId id)
     case ScreenId::NonCityDialog:
         closed = discard(m_nonCityDialog);
         break;
+    case ScreenId::CheckWriter:
+        closed = discard(m_checkWriter);
+        break;
+    case ScreenId::PrinterOffset:
+        closed = discard(m_printerOffset);
+        break;
+    case ScreenId::Ledger:
+        closed = discard(m_ledgerWindow);
+        break;
+    case ScreenId::Heading:
+        closed = discard(m_headingDialog);
+        break;
+    case ScreenId::OvertimeTracker:
+        closed = discard(m_overtimeTracker);
+        break;
+    case ScreenId::LeaveLog:
+        closed = discard(m_leaveLog);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -140,6 +212,8 @@ void App::close(ScreenId id)
 void App::releaseClosedScreens()
 {
     m_closed.clear();
+    // Back in the event loop: the next refused save is the person's next action.
+    m_refusalShown = false;
 }
 
 ui::Screen *App::reference(ScreenId id)
@@ -159,6 +233,18 @@ ui::Screen *App::reference(ScreenId id)
         return &cityDialog();
     case ScreenId::NonCityDialog:
         return &nonCityDialog();
+    case ScreenId::CheckWriter:
+        return &checkWriter();
+    case ScreenId::PrinterOffset:
+        return &printerOffset();
+    case ScreenId::Ledger:
+        return &ledgerWindow();
+    case ScreenId::Heading:
+        return &headingDialog();
+    case ScreenId::OvertimeTracker:
+        return &overtimeTracker();
+    case ScreenId::LeaveLog:
+        return &leaveLog();
     }
     return nullptr;
 }
@@ -190,6 +276,8 @@ void App::runModal(ScreenId id)
 
 bool App::start()
 {
+    // What a save killed half-way left behind; the saves that made them are gone.
+    removeLeftoverTemporaries(folder().dir());
     runModal(ScreenId::StartupPrompt);
     return !m_quit;
 }
@@ -199,7 +287,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();
@@ -209,6 +297,14 @@ ui::MessageAnswer App::message(
     std::vector<std::string> lines, std::string title, ui::MessageButtons buttons, ui::MessageIcon icon)
 {
     return dialogs().message(ui::Message{std::move(lines), std::move(title), buttons, icon});
+}
+
+bool App::reportPrinterFailure(bool printed)
+{
+    const std::string failure = printer().failure();
+    if (!printed && !failure.empty())
+        message({failure, "Nothing more was printed."}, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    return printed;
 }
 
 void App::showNotices(const std::vector<Notice> &notices)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "storage/fileset.h"
+#include "storage/user_lock.h"
 #include "employee/profile_files.h"
 #include "engine/calculation.h"
 #include "engine/employee_profile.h"
@@ -13,6 +14,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
+#include "trackers/leave_log.h"
 #include "trackers/overtime_record.h"
 
 #include <filesystem>
@@ -31,8 +33,28 @@ class SaveUserDialog;
 class StateDialog;
 class CityDialog;
 class NonCityDialog;
+class CheckWriter;
+class PrinterOffsetDialog;
+class LedgerWindow;
+class HeadingDialog;
+class OvertimeTrackerScreen;
+class LeaveLogScreen;
 
-enum class ScreenId { StartupPrompt, MainWindow, UserInfo, SaveUser, StateDialog, CityDialog, NonCityDialog };
+enum class ScreenId {
+    StartupPrompt,
+    MainWindow,
+    UserInfo,
+    SaveUser,
+    StateDialog,
+    CityDialog,
+    NonCityDialog,
+    CheckWriter,
+    PrinterOffset,
+    Ledger,
+    Heading,
+    OvertimeTracker,
+    LeaveLog,
+};
 
 // The title of the program's own message boxes.
 inline constexpr const char *ProgramTitle = "Tallyman";
@@ -89,9 +111,13 @@ public:
     FedTable fedTable;
     YearLedger ledger;
     OvertimeTracker tracker;
+    LeaveLog leave;
     PrinterOffsets offsets;
     PrintHeading heading; // "Header.sav", shared by every user
     ProfileReserved reserved;
+    // The words of the last check writer refresh: what the next check prints. Empty (no
+    // words) when the amount was too large for a check.
+    std::optional<std::string> AmountWords = std::string();
 
     ui::Dialogs &dialogs() { return m_services.dialogs; }
     ui::Clock &clock() { return m_services.clock; }
@@ -108,6 +134,12 @@ public:
     StateDialog &stateDialog();
     CityDialog &cityDialog();
     NonCityDialog &nonCityDialog();
+    CheckWriter &checkWriter();
+    PrinterOffsetDialog &printerOffset();
+    LedgerWindow &ledgerWindow();
+    HeadingDialog &headingDialog();
+    OvertimeTrackerScreen &overtimeTracker();
+    LeaveLogScreen &leaveLog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -157,11 +189,30 @@ public:
     void loadCitySettings();
     void loadNonCitySettings();
 
+    // ---- One writer per user ----
+    // Takes the lock of UserName. When another program holds it, the user is open here
+    // read-only: the person is told, and every save of the user is refused with that message.
+    bool takeUser();
+    // Whether the user's files may be written now; when not, the refusal has been shown
+    // (once per action of the person). Every save procedure asks first.
+    bool mayWrite();
+    bool readOnly() const { return m_readOnly.has_value() || m_lookOnly; }
+    // The main window's title for the current user: "  User:  NAME", read-only said.
+    std::string userTitle() const;
+    // The program only looks (the CLI's show commands): no lock is taken and every save is
+    // refused without a word.
+    void lookOnly() { m_lookOnly = true; }
+    // Warnings about the data folder for the start: vanished, read-only, writable by others.
+    std::vector<std::string> dataFolderWarnings() const;
+
     // Shows a message box (OK unless said otherwise).
     ui::MessageAnswer message(std::vector<std::string> lines, std::string title = ProgramTitle,
         ui::MessageButtons buttons = ui::MessageButtons::Ok, ui::MessageIcon icon = ui::MessageIcon::None);
     // The calculation's messages, each with an OK button.
     void showNotices(const std::vector<Notice> &notices);
+    // After a printout: a printer failure is reported with its reason; a cancelled printer
+    // choice ends the command without a message. Returns `printed`.
+    bool reportPrinterFailure(bool printed);
     // Today's date in the system's short form.
     std::string todayText() const;
 
@@ -179,8 +230,18 @@ private:
     std::unique_ptr<StateDialog> m_stateDialog;
     std::unique_ptr<CityDialog> m_cityDialog;
     std::unique_ptr<NonCityDialog> m_nonCityDialog;
+    std::unique_ptr<CheckWriter> m_checkWriter;
+    std::unique_ptr<PrinterOffsetDialog> m_printerOffset;
+    std::unique_ptr<LedgerWindow> m_ledgerWindow;
+    std::unique_ptr<HeadingDialog> m_headingDialog;
+    std::unique_ptr<OvertimeTrackerScreen> m_overtimeTracker;
+    std::unique_ptr<LeaveLogScreen> m_leaveLog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
+    UserLock m_lock;
+    std::optional<std::string> m_readOnly; // why the user's files may not be written here
+    bool m_lookOnly = false;
+    bool m_refusalShown = false; // in the current action of the person
     bool m_quit = false;
 };
 

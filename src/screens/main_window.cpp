@@ -2,12 +2,15 @@
 #include "screens/main_window.h"
 
 #include "screens/app.h"
+#include "screens/screen_picture.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
 #include "engine/federal.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 
 #include <array>
 
@@ -74,6 +77,22 @@ MainWindow::MainWindow(App &app) : m_app(app)
     wire(mnuNonCity, "Non City Tax", [this] { mnuNonCity_Click(); });
     wire(mnuHelpItem, "He&lp", [this] { mnuHelpItem_Click(); });
     wire(mnuAboutItem, "&About", [this] { mnuAboutItem_Click(); });
+    wire(cmdPrint, "Print", [this] { cmdPrint_Click(); });
+    cmdPrint.setToolTip("Print");
+    wire(mnuPrintSheetItem, "Print Sheet", [this] { mnuPrintSheetItem_Click(); });
+    wire(mnuChecks, "C&hecks", [this] { mnuChecks_Click(); });
+    wire(cmdYear, "", [this] { cmdYear_Click(); });
+    cmdYear.setToolTip("Year to Date");
+    wire(mnuYear, "&Year to Date", [this] { mnuYear_Click(); });
+    wire(mnuHeader, "H&eader", [this] { mnuHeader_Click(); });
+    wire(cmdSavePrev, "Save This Pay Period", [this] { cmdSavePrev_Click(); });
+    wire(cmdPeriod, "Get Pay Period", [this] { cmdPeriod_Click(); });
+    wire(cmdOT, "OverTime", [this] { cmdOT_Click(); });
+    cmdOT.setToolTip("OverTime");
+    wire(Command1, "Vacation", [this] { Command1_Click(); });
+    Command1.setToolTip("Vacation");
+    wire(mnuVac, "&Vacation", [this] { mnuVac_Click(); });
+    wire(mnuOtItem, "OT %", [this] { mnuOtItem_Click(); });
 }
 
 void MainWindow::load()
@@ -144,7 +163,8 @@ void MainWindow::Clear_All()
     pay.SUITax = 0;
     pay.SdiYtdGross = 0;
     pay.SuiYtdGross = 0;
-    m_app.state.StateAdj = 0;
+    // StateAdj is left alone: the calculation takes it from the state dialog every time, and
+    // a zero here would reach the user's state file at the next save.
 
     emptyResultLabels();
     txtWeek.setText(m_app.todayText());
@@ -213,12 +233,7 @@ void MainWindow::mnuSave_Click()
 
 void MainWindow::mnuPrintItem_Click()
 {
-    ui::Printer &printer = m_app.printer();
-    if (!printer.choosePrinter())
-        return;
-    if (!printer.printWindowPicture(*this))
-        return;
-    printer.endDocument();
+    printScreenPicture(m_app, *this);
 }
 
 void MainWindow::mnuExitItem_Click()
@@ -260,6 +275,19 @@ void MainWindow::mnuHelpItem_Click()
 void MainWindow::mnuAboutItem_Click()
 {
     m_app.host().showAbout(aboutInfo());
+}
+
+void MainWindow::cmdYear_Click()
+{
+    if (m_app.isLoaded(ScreenId::Ledger))
+        m_app.ledgerWindow().requestClose();
+    m_app.ledgerWindow().open();
+    m_app.show(ScreenId::Ledger);
+}
+
+void MainWindow::mnuHeader_Click()
+{
+    m_app.show(ScreenId::Heading);
 }
 
 } // namespace tallyman

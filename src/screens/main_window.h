@@ -1,6 +1,7 @@
 // The main window (Form1): the period's inputs, the result labels, the commands and menus.
 #pragma once
 
+#include "numbers/amount.h"
 #include "platform/controls.h"
 
 #include <string>
@@ -9,6 +10,10 @@ namespace tallyman {
 
 class App;
 struct AboutInfo;
+namespace printing {
+struct CheckOffsets;
+struct PeriodFigures;
+} // namespace printing
 
 // The about box's texts: product, maker and "Version " with major.minor.revision.
 AboutInfo aboutInfo();
@@ -42,6 +47,18 @@ public:
     ui::CommandButton mnuNew, mnuOpen, mnuSave, mnuPrintItem, mnuClearIitem, mnuExitItem;
     ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity;
     ui::CommandButton mnuHelpItem, mnuAboutItem;
+    ui::CommandButton cmdPrint;                      // picture, tooltip "Print"
+    ui::CommandButton mnuPrintSheetItem, mnuChecks; // "Print Sheet", "C&hecks"
+
+    // Tips earnings of the last printout (tips rate times tips hours).
+    Amount MyTips = 0;
+    ui::CommandButton cmdYear, mnuYear; // "Year to Date"
+    ui::CommandButton mnuHeader;        // "H&eader"
+    ui::CommandButton cmdSavePrev; // "Save This Pay Period"
+    ui::CommandButton cmdPeriod;   // "Get Pay Period"
+    ui::CommandButton cmdOT;       // OverTime
+    ui::CommandButton Command1;    // Vacation
+    ui::CommandButton mnuVac, mnuOtItem;
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -71,6 +88,37 @@ public:
     void mnuNonCity_Click();
     void mnuHelpItem_Click();
     void mnuAboutItem_Click();
+    // The printer dialog, then the pay statement.
+    void cmdPrint_Click();
+    void mnuPrintSheetItem_Click() { cmdPrint_Click(); }
+    // The check writer, not modal.
+    void mnuChecks_Click();
+
+    // The pay statement: profile and ledger reloaded, the printer dialog again, then the page.
+    // False when nothing (more) was printed: cancelled or a printer failure.
+    bool PrintText();
+    // The check and its two stubs on the current printer, at these offsets. Refused with a
+    // message when the amount is too large for a check.
+    bool PrintCheck(const printing::CheckOffsets &offsets);
+    // Opens the year ledger window; when it is open already, its close guard speaks and the
+    // grid is loaded again inside it (unsaved changes are lost).
+    void cmdYear_Click();
+    void mnuYear_Click() { cmdYear_Click(); }
+    void mnuHeader_Click();
+
+    // Save This Pay Period: the inputs and the amounts shown, into the file named after the
+    // week ending and the user. False (after a message) when nothing was written.
+    bool SavePayPeriod();
+    // Get Pay Period: a saved period chosen in the file dialog, back into the boxes and labels.
+    void GetPayPeriod();
+    void cmdSavePrev_Click() { SavePayPeriod(); }
+    void cmdPeriod_Click() { GetPayPeriod(); }
+    // The overtime tracker with this period's week ending and overtime pay in its heading.
+    void cmdOT_Click();
+    void mnuOtItem_Click() { cmdOT_Click(); }
+    // The leave log, not modal.
+    void Command1_Click();
+    void mnuVac_Click() { Command1_Click(); }
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.
@@ -79,6 +127,9 @@ public:
 private:
     void resetPeriod();
     void emptyResultLabels();
+    // Empty hour boxes become "0", as both printouts leave them.
+    void zeroEmptyHours();
+    printing::PeriodFigures periodFigures();
 
     App &m_app;
 };

@@ -6,6 +6,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -40,6 +42,8 @@ bool SaveUserDialog::save(bool keepShownDialogs)
     app.UserName = name;
     if (!app.SaveOT())
         return false;
+    if (!app.leaveLog().SaveVac())
+        return false;
     if (!app.SaveStateSettings() || !app.SaveCitySettings() || !app.SaveNonCitySettings())
         return false;
 
@@ -48,6 +52,7 @@ bool SaveUserDialog::save(bool keepShownDialogs)
     main.setTitle(txtSaveUser.text());
 
     m_keepShownDialogs = keepShownDialogs;
+    closeUnlessKept(ScreenId::LeaveLog);
     app.close(ScreenId::StartupPrompt);
     Form_Unload();
     return true;
@@ -63,6 +68,18 @@ void SaveUserDialog::closeSettingsDialogs()
     closeUnlessShown(ScreenId::StateDialog, app.isLoaded(ScreenId::StateDialog) && app.stateDialog().shown());
     closeUnlessShown(ScreenId::CityDialog, app.isLoaded(ScreenId::CityDialog) && app.cityDialog().shown());
     closeUnlessShown(ScreenId::NonCityDialog, app.isLoaded(ScreenId::NonCityDialog) && app.nonCityDialog().shown());
+    closeUnlessKept(ScreenId::OvertimeTracker);
+}
+
+void SaveUserDialog::closeUnlessKept(ScreenId id)
+{
+    // The trackers were saved with what they show, so an open one may stay open through a
+    // calculation as the tax dialogs do.
+    const bool shown = id == ScreenId::OvertimeTracker
+        ? m_app.isLoaded(id) && m_app.overtimeTracker().shown()
+        : m_app.isLoaded(id) && m_app.leaveLog().shown();
+    if (!(m_keepShownDialogs && shown))
+        m_app.close(id);
 }
 
 void SaveUserDialog::Form_Unload()

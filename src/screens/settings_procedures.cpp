@@ -14,14 +14,22 @@ namespace {
 
 const std::vector<std::string> WriteFailureLines{"Check your numbers", "No blanks", "Only numbers"};
 
+// The three lines the person knows, then why the file could not be written.
 template <typename Save>
-std::optional<std::string> guardedSave(Save save)
+bool guardedSave(App &app, Save save)
 {
+    std::optional<std::string> failure;
     try {
-        return save();
+        failure = save();
     } catch (const std::exception &e) {
-        return std::string(e.what());
+        failure = std::string(e.what());
     }
+    if (failure) {
+        std::vector<std::string> lines = WriteFailureLines;
+        lines.push_back(*failure);
+        app.message(lines);
+    }
+    return !failure;
 }
 
 } // namespace
@@ -58,26 +66,23 @@ void App::loadStateSettingsFrom(const std::string &fileName)
 
 bool App::SaveStateSettings()
 {
-    const auto failure = guardedSave([&] { return saveStateFile(folder().userFile(UserName, ".sta"), state, profile); });
-    if (failure)
-        message(WriteFailureLines);
-    return !failure;
+    if (!mayWrite())
+        return false;
+    return guardedSave(*this, [&] { return saveStateFile(folder().userFile(UserName, ".sta"), state, profile); });
 }
 
 bool App::SaveCitySettings()
 {
-    const auto failure = guardedSave([&] { return saveCityFile(folder().userFile(UserName, ".cti"), city); });
-    if (failure)
-        message(WriteFailureLines);
-    return !failure;
+    if (!mayWrite())
+        return false;
+    return guardedSave(*this, [&] { return saveCityFile(folder().userFile(UserName, ".cti"), city); });
 }
 
 bool App::SaveNonCitySettings()
 {
-    const auto failure = guardedSave([&] { return saveNonCityFile(folder().userFile(UserName, ".nci"), nonCity); });
-    if (failure)
-        message(WriteFailureLines);
-    return !failure;
+    if (!mayWrite())
+        return false;
+    return guardedSave(*this, [&] { return saveNonCityFile(folder().userFile(UserName, ".nci"), nonCity); });
 }
 
 void App::loadCitySettings()

@@ -15,6 +15,9 @@ StartupPrompt::StartupPrompt(App &app) : m_app(app)
     setTitle(PromptTitle);
     OKButton.setCaption("OK");
     OKButton.onClick = [this] { OKButton_Click(); };
+    // A click into the name box selects the whole name, as getting the focus does, so typing
+    // replaces it.
+    txtUser.onClick = [this] { txtUser.select(0, txtUser.text().size()); };
     // Closing the prompt any other way than OK ends the program.
     onCloseRequested = [this] {
         App &session = m_app;
@@ -37,6 +40,7 @@ void StartupPrompt::OKButton_Click()
         return;
     }
     app.UserName = name;
+    app.takeUser();
     if (name.empty())
         txtUser.setText("NAME");
     app.LoadUserFiles();
@@ -50,7 +54,7 @@ void StartupPrompt::OKButton_Click()
     app.loadNonCitySettings();
 
     MainWindow &main = app.mainWindow();
-    main.setTitle("  User:  " + app.UserName);
+    main.setTitle(app.userTitle());
     main.lbUser.setText(app.UserName);
     app.show(ScreenId::MainWindow);
     app.close(ScreenId::StartupPrompt);

@@ -8,6 +8,8 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
+#include "screens/trackers/overtime_tracker.h"
 
 #include <array>
 #include <filesystem>
@@ -18,26 +20,10 @@ namespace {
 
 constexpr const char *SaveQuestionTitle = "Save?";
 
-// The tracker's values for a new user: empty rows with no overtime, the starting salary.
-void clearOvertimeRecord(OvertimeTracker &tracker, bool weekly)
-{
-    const std::size_t rows = weekly ? 53 : 27;
-    for (std::size_t i = 0; i < rows; ++i) {
-        tracker.WeekEnding[i].clear();
-        tracker.OtAmount[i] = "0";
-    }
-    tracker.Earned = 0;
-    tracker.PresentRate = 0;
-    tracker.Annual = 11440;
-    tracker.ApPercent = 0;
-    tracker.MaxAllowable = 0;
-    tracker.Available = 0;
-}
-
 void showUserName(App &app)
 {
     MainWindow &main = app.mainWindow();
-    main.setTitle("  User:  " + app.UserName);
+    main.setTitle(app.userTitle());
     main.lbUser.setText(app.UserName);
 }
 
@@ -63,18 +49,45 @@ void newUser(App &app)
     const std::string name = app.dialogs().inputBox("Enter new user:", "File New");
     if (refusedName(app, name, "File New"))
         return;
-    if (fileExists(app.folder().userFile(name, ".use"))) {
+    const auto use = app.folder().userFile(name, ".use");
+    if (fileExists(use)) {
         app.message({"........" + name + " already exists. Use Open"});
+        return;
+    }
+    // A user whose .use cannot be read is still a user: taking the name for a new one would
+    // write over every file of it.
+    if (const auto reason = unreadableReason(use)) {
+        app.message({"The file " + use.filename().string() + " exists but cannot be read: " + *reason + ".",
+                        "Nothing was changed."},
+            "File New", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return;
     }
 
     app.UserName = name;
+    app.takeUser();
     app.saveUser().txtSaveUser.setText(name);
     showUserName(app);
-    clearOvertimeRecord(app.tracker, app.profile.Week == -1);
+    // The trackers' records are reset; an open screen shows it and closes.
+    if (app.isLoaded(ScreenId::OvertimeTracker)) {
+        OvertimeTrackerScreen &tracker = app.overtimeTracker();
+        tracker.setShown(false);
+        tracker.ClearAll();
+        app.close(ScreenId::OvertimeTracker);
+    } else {
+        clearOvertimeRecord(app.tracker, trackerRows(app.profile));
+    }
+    if (app.isLoaded(ScreenId::LeaveLog)) {
+        LeaveLogScreen &leave = app.leaveLog();
+        leave.setShown(false);
+        leave.clearVac();
+        app.close(ScreenId::LeaveLog);
+    } else {
+        app.leave = LeaveLog{};
+    }
     MainWindow &main = app.mainWindow();
     main.Clear_All();
     app.ledger = YearLedger{};
+    app.close(ScreenId::Ledger); // its grid held the previous user's year
 
     UserInfoScreen &info = app.userInfo();
     info.setShown(false);
@@ -114,7 +127,9 @@ void openUser(App &app)
 
     // Cleared only once another user is chosen: cancelling keeps the current year to date.
     app.ledger = YearLedger{};
+    app.close(ScreenId::Ledger);
     app.UserName = name;
+    app.takeUser();
     // A file that ends early is reported and the open goes on, so that the name box, the
     // title and the data in memory always belong to the same user.
     app.LoadUserFiles();
@@ -128,6 +143,13 @@ void openUser(App &app)
     state.fillVari();
     app.loadCitySettings();
     app.loadNonCitySettings();
+    // Creating the leave log's model reads its file.
+    if (app.isLoaded(ScreenId::LeaveLog))
+        app.leaveLog().GetVac();
+    else
+        app.leaveLog();
+    if (app.isLoaded(ScreenId::OvertimeTracker))
+        app.overtimeTracker().FillInOT();
 
     showUserName(app);
     app.saveUser().txtSaveUser.setText(app.UserName);

@@ -6,6 +6,8 @@
 
 namespace tallyman {
 
+enum class ScreenId;
+
 class App;
 
 // DialogUser: the first window, "Enter File Name.........".
@@ -51,6 +53,8 @@ public:
 
 private:
     void closeSettingsDialogs();
+    // The overtime tracker or the leave log, unless a calculation keeps it on screen.
+    void closeUnlessKept(ScreenId id);
 
     App &m_app;
     bool m_keepShownDialogs = false;

@@ -5,6 +5,7 @@
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -25,6 +26,8 @@ bool App::SaveOT()
         return false;
     }
     UserName = name;
+    if (!mayWrite())
+        return false;
 
     // A rate box that does not hold a number keeps the rate in memory: the User Info screen
     // refuses such a text before its own save, so only an unconfirmed edit is passed over.
@@ -35,6 +38,10 @@ bool App::SaveOT()
         profile.HourRate2 = *rate;
     if (const auto rate = strictAmount(info.txtTipsRate.text()))
         profile.TipsRate = *rate;
+
+    // An open tracker is what the person sees: its rows and boxes are what is saved.
+    if (isLoaded(ScreenId::OvertimeTracker))
+        overtimeTracker().takeIntoRecord();
 
     if (profile.Week == 0 && profile.BiWeek == 0) {
         profile.Week = -1;
@@ -91,6 +98,9 @@ LoadOutcome App::LoadUserFiles()
     MainWindow &main = mainWindow();
     main.lbTableNotice.setText(profile.Week == -1 ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables");
     userInfo().showLoadedProfile();
+    // An open tracker keeps what the person typed: this load also runs whenever the state
+    // dialog is re-created (every calculation), and the next save takes the tracker's boxes.
+    // Open and Undo put the record into it themselves.
     return outcome;
 }
 

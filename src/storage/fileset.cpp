@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,16 @@ std::filesystem::path DataFolder::userFile(std::string_view userName, std::strin
     return file(std::string(userName) + std::string(extension));
 }
 
+bool createDataFolder(const std::filesystem::path &dir)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(dir, ec))
+        return true;
+    if (dir.has_parent_path())
+        std::filesystem::create_directories(dir.parent_path(), ec);
+    return ::mkdir(dir.c_str(), S_IRWXU) == 0 || std::filesystem::is_directory(dir, ec);
+}
+
 bool fileExists(const std::filesystem::path &path)
 {
     std::error_code ec;
@@ -30,6 +41,28 @@ bool fileExists(const std::filesystem::path &path)
         return false;
     std::ifstream in(path, std::ios::binary);
     return in.good();
+}
+
+std::optional<std::string> unreadableReason(const std::filesystem::path &path)
+{
+    std::error_code ec;
+    const auto link = std::filesystem::symlink_status(path, ec);
+    if (ec && link.type() != std::filesystem::file_type::not_found)
+        return ec.message();
+    if (link.type() == std::filesystem::file_type::not_found || fileExists(path))
+        return std::nullopt;
+    const auto target = std::filesystem::status(path, ec);
+    if (target.type() == std::filesystem::file_type::not_found)
+        return "it is a link to a file that does not exist";
+    if (target.type() == std::filesystem::file_type::directory)
+        return "it is a folder";
+    if (target.type() != std::filesystem::file_type::regular)
+        return "it is not a plain file";
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0)
+        return std::strerror(errno);
+    ::close(fd);
+    return "it cannot be read";
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path &path)
@@ -61,43 +94,135 @@ bool holdsAlready(const std::filesystem::path &path, std::string_view bytes)
 
 } // namespace
 
+namespace {
+
+WriteFaultHook &faultHook()
+{
+    static WriteFaultHook hook;
+    return hook;
+}
+
+// The injected error of a step, or 0.
+int injected(WriteStep step, const std::filesystem::path &path)
+{
+    const WriteFaultHook &hook = faultHook();
+    return hook ? hook(step, path) : 0;
+}
+
+constexpr std::string_view TempMark = ".tmp-";
+constexpr std::size_t TempSuffix = 6; // mkstemp's XXXXXX
+
+std::string temporaryPrefix(const std::filesystem::path &path)
+{
+    return "." + path.filename().string() + std::string(TempMark);
+}
+
+// A temporary nobody writes any more: a running save holds a lock on its own.
+bool removeIfAbandoned(const std::filesystem::path &temp)
+{
+    const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = abandoned && ::unlink(temp.c_str()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+void removeTemporariesOf(const std::filesystem::path &path)
+{
+    const std::string prefix = temporaryPrefix(path);
+    std::error_code ec;
+    for (const auto &entry : std::filesystem::directory_iterator(path.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + TempSuffix && name.compare(0, prefix.size(), prefix) == 0)
+            removeIfAbandoned(entry.path());
+    }
+}
+
+std::string reasonFor(const char *what, const std::filesystem::path &path, int error)
+{
+    return std::string(what) + " " + path.string() + ": " + std::strerror(error);
+}
+
+} // namespace
+
+bool isTemporaryFileName(std::string_view fileName)
+{
+    const auto mark = fileName.rfind(TempMark);
+    return fileName.size() > 1 && fileName.front() == '.' && mark != std::string_view::npos && mark > 1
+        && fileName.size() == mark + TempMark.size() + TempSuffix;
+}
+
+int removeLeftoverTemporaries(const std::filesystem::path &dir)
+{
+    int removed = 0;
+    std::error_code ec;
+    for (const auto &entry : std::filesystem::directory_iterator(dir, ec))
+        if (isTemporaryFileName(entry.path().filename().string()) && removeIfAbandoned(entry.path()))
+            ++removed;
+    return removed;
+}
+
+void setWriteFaultHook(WriteFaultHook hook)
+{
+    faultHook() = std::move(hook);
+}
+
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
     if (holdsAlready(path, bytes))
         return std::nullopt;
-    std::string pattern = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
+    std::string temp = (path.parent_path() / temporaryPrefix(path)).string() + "XXXXXX";
+    int fd = -1;
+    if (const int error = injected(WriteStep::Create, path))
+        errno = error;
+    else
+        fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        return std::string("cannot create a file in ") + path.parent_path().string() + ": " + std::strerror(errno);
-    auto fail = [&](const char *what) {
-        const std::string reason = std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+        return "cannot create a file in " + path.parent_path().string() + ": " + std::strerror(errno);
+    // Held while the temporary is being written, so a clean-up by another process leaves it.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    auto fail = [&](const char *what, int error) {
         ::close(fd);
-        ::unlink(pattern.c_str());
-        return reason;
+        ::unlink(temp.c_str());
+        return reasonFor(what, path, error);
     };
     ::fchmod(fd, S_IRUSR | S_IWUSR);
     std::size_t written = 0;
-    while (written < bytes.size()) {
-        const auto n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    const int writeFault = injected(WriteStep::Write, path);
+    // A disk that fills up takes part of the bytes first.
+    const std::size_t writable = writeFault == ENOSPC ? bytes.size() / 2 : bytes.size();
+    if (writeFault && writeFault != ENOSPC)
+        return fail("cannot write", writeFault);
+    while (written < writable) {
+        const auto n = ::write(fd, bytes.data() + written, writable - written);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return fail("cannot write");
+            return fail("cannot write", errno);
         }
         written += static_cast<std::size_t>(n);
     }
+    if (writeFault)
+        return fail("cannot write", writeFault);
+    if (const int error = injected(WriteStep::Flush, path))
+        return fail("cannot flush", error);
     if (::fsync(fd) != 0)
-        return fail("cannot flush");
-    if (::close(fd) != 0) {
-        const std::string reason = "cannot close " + path.string() + ": " + std::strerror(errno);
-        ::unlink(pattern.c_str());
-        return reason;
+        return fail("cannot flush", errno);
+    const int closeFault = injected(WriteStep::Close, path);
+    if (::close(fd) != 0 || closeFault) {
+        const int error = closeFault ? closeFault : errno;
+        ::unlink(temp.c_str());
+        return reasonFor("cannot close", path, error);
     }
-    if (::rename(pattern.c_str(), path.c_str()) != 0) {
-        const std::string reason = "cannot replace " + path.string() + ": " + std::strerror(errno);
-        ::unlink(pattern.c_str());
-        return reason;
+    const int renameFault = injected(WriteStep::Rename, path);
+    if (renameFault || ::rename(temp.c_str(), path.c_str()) != 0) {
+        const int error = renameFault ? renameFault : errno;
+        ::unlink(temp.c_str());
+        return reasonFor("cannot replace", path, error);
     }
+    removeTemporariesOf(path);
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,16 +25,41 @@ private:
     std::filesystem::path m_dir;
 };
 
+// Creates the data folder (and its parents) when missing; the folder itself is private to its
+// owner, as the files in it are. False when it cannot be made.
+bool createDataFolder(const std::filesystem::path &dir);
+
 // The exists test: true when the file can be opened for reading.
 bool fileExists(const std::filesystem::path &path);
+
+// Why something stands under the name but cannot be read as a file ("it is a folder",
+// "Permission denied", ...), or nothing when the name is free or the file can be read. Where
+// the exists test only asks whether a file can be read, this keeps a name that is taken from
+// passing for a free one.
+std::optional<std::string> unreadableReason(const std::filesystem::path &path);
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path &path);
 
-// Writes the bytes to a temporary file beside `path`, flushes it and renames it over `path`,
-// so a failure leaves the old file intact. The file is readable by its owner only.
-// On failure returns a short reason.
+// Writes the bytes to a temporary file beside `path` (".NAME.tmp-XXXXXX"), flushes it and
+// renames it over `path`, so a failure or a crash leaves the old file intact. The file is
+// readable by its owner only. Temporaries of `path` left by an earlier, killed save are
+// removed. On failure returns a short reason naming the file and the cause.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
+
+// The temporary a save of "NAME" writes first is ".NAME.tmp-" and six characters; no reader
+// takes such a file for data.
+bool isTemporaryFileName(std::string_view fileName);
+// Removes the temporaries a killed save left in the folder (those no running save is writing).
+// Returns how many were removed.
+int removeLeftoverTemporaries(const std::filesystem::path &dir);
+
+// The steps of an atomic write, for failure injection in tests.
+enum class WriteStep { Create, Write, Flush, Close, Rename };
+// When set, asked before each step: a non-zero errno makes the step fail with that error
+// (ENOSPC at Write fails after half the bytes, as a disk that fills up does). Tests only.
+using WriteFaultHook = std::function<int(WriteStep step, const std::filesystem::path &path)>;
+void setWriteFaultHook(WriteFaultHook hook);
 
 // Why a user name cannot be a file base name (a folder separator, a character the file system
 // or the code page refuses), or nothing when it is fine. The empty name is fine: it names the

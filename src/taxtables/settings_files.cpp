@@ -108,28 +108,28 @@ SettingsLoad loadStateFile(const std::filesystem::path &path, StateTaxSettings &
     return loadSettings(path, [&](RecordReader &r) {
         StateTaxSettings &s = state;
         readBracketRows(r, {&s.StateMinBS, &s.StateAmtBS, &s.StatePerBS, &s.StateMinBM, &s.StateAmtBM, &s.StatePerBM});
-        s.NoStateTax = r.int16();
+        s.NoStateTax = r.flag();
         readAllowanceRows(r, s.StateSgExp, s.StateMarExp);
         s.SDIpercent = r.float32();
         s.SUIpercent = r.float32();
         s.SDIwageBase = r.float32();
         s.SUIwageBase = r.float32();
         s.StateAdj = r.float32();
-        s.SDIUseBase = r.int16();
-        s.SUIUseBase = r.int16();
-        profile.SSMediExemp = r.int16();
-        s.Alabama = r.int16();
-        s.Ariz = r.int16();
-        s.Louis = r.int16();
-        s.Iowa = r.int16();
+        s.SDIUseBase = r.flag();
+        s.SUIUseBase = r.flag();
+        profile.SSMediExemp = r.flag();
+        s.Alabama = r.flag();
+        s.Ariz = r.flag();
+        s.Louis = r.flag();
+        s.Iowa = r.flag();
         profile.StateExemptions = r.int16();
         profile.StateStatus = r.text();
-        profile.FedExemp = r.int16();
+        profile.FedExemp = r.flag();
         profile.FedAddL = r.float32();
-        s.Mass = r.int16();
-        s.Oregon = r.int16();
-        s.Kentucky = r.int16();
-        s.Missouri = r.int16();
+        s.Mass = r.flag();
+        s.Oregon = r.flag();
+        s.Kentucky = r.flag();
+        s.Missouri = r.flag();
     });
 }
 
@@ -148,7 +148,7 @@ SettingsLoad loadCityFile(const std::filesystem::path &path, CityTaxSettings &ci
     return loadSettings(path, [&](RecordReader &r) {
         CityTaxSettings &c = city;
         readBracketRows(r, {&c.CityMinBS, &c.CityAmtBS, &c.CityPerBS, &c.CityMinBM, &c.CityAmtBM, &c.CityPerBM});
-        c.NoLocalTax = r.int16();
+        c.NoLocalTax = r.flag();
         readAllowanceRows(r, c.CitySgExp, c.CityMarExp);
     });
 }

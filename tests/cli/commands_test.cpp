@@ -284,7 +284,7 @@ TEST_F(Commands, HelpAndVersion)
 
     const CliResult version = folder.run({ "--version" });
     EXPECT_EQ(version.code, 0);
-    EXPECT_EQ(version.out.rfind("tallyman-cli 1.0.0\nFederal table: ", 0), 0u) << version.out;
+    EXPECT_EQ(version.out.rfind("tallyman-cli " TALLYMAN_VERSION "\nFederal table: ", 0), 0u) << version.out;
     EXPECT_NE(version.out.find(folder.dir.string()), std::string::npos)
         << "the data folder's copy comes first";
     std::filesystem::remove(folder.dir / "Federal24.dtt");

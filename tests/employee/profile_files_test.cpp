@@ -45,7 +45,8 @@ void fillEveryField(Records &r)
     p.Muni = 12.34f, p.Bond = 25, p.Misc = 0.062f, p.Dues = 18.5f, p.Kplan = 6, p.Cafe = 45.5f;
     p.Tax5 = "Union, Local 7", p.Tax6 = "Savings Bond", p.Tax7 = "Café dues", p.Tax8 = "Pension, 401";
     p.Tax9 = "Health ins.";
-    p.NonCity = 1, p.KpPer = 0, p.KpFix = 1, p.CafeState = 2, p.SelfEmp = 3;
+    // Flags hold 0 or 1; neighbours differ, so a field read into the next one shows.
+    p.NonCity = 1, p.KpPer = 0, p.KpFix = 1, p.CafeState = 1, p.SelfEmp = 0;
     p.Name = "Smith, John", p.Address = "12 Elm St., Apt 3", p.StateCityZip = "Springfield, IL 62701";
     p.SSnum = "123-45-6789";
     OvertimeTracker &t = r.tracker;
@@ -57,8 +58,8 @@ void fillEveryField(Records &r)
     }
     r.offsets = {1.25f, -0.5f};
     StateTaxSettings &s = r.state;
-    s.WisconApril = 4, s.Spouse = 5, s.CalAllow = 134.5f, s.RoundOff = 6, s.Utah = 7, s.Wiscon = 8;
-    s.Alabama = 9, s.NC = 10;
+    s.WisconApril = 1, s.Spouse = 0, s.CalAllow = 134.5f, s.RoundOff = 1, s.Utah = 0, s.Wiscon = 1;
+    s.Alabama = 1, s.NC = 0;
     r.reserved.useFields = {"", "12.5", "#TRUE#", "\"note, with comma\"", "-3", "", "", "", "", "", "", "", "", "", "\"x\""};
     r.reserved.andFloats = {"1.5", "2", "3", "4", "0.25"};
     r.reserved.andBooleans = {"#TRUE#", "#FALSE#", "#TRUE#"};
@@ -188,12 +189,12 @@ TEST_F(ProfileFiles, TrackerAmountsAndRatesInTheUseFile)
         "062\r\n"
         "18.5,6,1\r\n#TRUE#,#FALSE#,\"Union, Local 7\"\r\n"
         "\"Savings Bond\",\"Caf\xE9 dues\",\"Pension, 401\",\"Health ins.\"\r\n"
-        "4,,12.5,#TRUE#\r\n\"note, with comma\",-3,,\r\n,,,\r\n,,,\"x\"\r\n");
+        "1,,12.5,#TRUE#\r\n\"note, with comma\",-3,,\r\n,,,\r\n,,,\"x\"\r\n");
     EXPECT_EQ(file("u.and"),
-        "1.25,-0.5,5\r\n134.5,1.5,2\r\n3,4,0.25\r\n#TRUE#,#FALSE#,#TRUE#\r\n"
+        "1.25,-0.5,0\r\n134.5,1.5,2\r\n3,4,0.25\r\n#TRUE#,#FALSE#,#TRUE#\r\n"
         "\"12 Elm St., Apt 3\",\"Springfield, IL 62701\",\"123-45-6789\"\r\n"
-        "\"Smith, John\",\"kept\",\"also, kept\"\r\n6,7,8,9\r\n10,11,-2\r\n0,1\r\n");
-    EXPECT_EQ(file("u.cfe"), "45.5,2,3\r\n");
+        "\"Smith, John\",\"kept\",\"also, kept\"\r\n1,0,1,1\r\n0,11,-2\r\n0,1\r\n");
+    EXPECT_EQ(file("u.cfe"), "45.5,1,0\r\n");
 }
 
 struct PresentRateCase {
@@ -324,12 +325,18 @@ INSTANTIATE_TEST_SUITE_P(Files, OddRecord,
                 EXPECT_EQ(r.profile.TipsRate, 0.0f);
                 EXPECT_EQ(r.profile.Tax9, "Health ins.");
             }},
-        OddRecordCase{"BooleansInFlagFields", "u.and", 6, "#TRUE#,#FALSE#,1,0", LoadOutcome::Loaded,
+        // A flag holds 0 or 1: #TRUE# and any other number read as 1.
+        OddRecordCase{"BooleansInFlagFields", "u.and", 6, "#TRUE#,#FALSE#,-1,2", LoadOutcome::Loaded,
             [](const Records &r) {
-                EXPECT_EQ(r.state.RoundOff, -1);
+                EXPECT_EQ(r.state.RoundOff, 1);
                 EXPECT_EQ(r.state.Utah, 0);
                 EXPECT_EQ(r.state.Wiscon, 1);
-                EXPECT_EQ(r.state.Alabama, 0);
+                EXPECT_EQ(r.state.Alabama, 1);
+            }},
+        OddRecordCase{"BooleansInCafeFlags", "u.cfe", 0, "45.5,#TRUE#,-1", LoadOutcome::Loaded,
+            [](const Records &r) {
+                EXPECT_EQ(r.profile.CafeState, 1);
+                EXPECT_EQ(r.profile.SelfEmp, 1);
             }}),
     [](const auto &test) { return std::string(test.param.name); });
 

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPrinter>
 #include <QRawFont>
 #include <QTemporaryDir>

@@ -3,6 +3,8 @@
 #include "gui/qt_printer.h"
 #include "gui_tests.h"
 #include "platform/controls.h"
+#include "printing/check.h"
+#include "printing/statement.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -17,7 +19,7 @@ using namespace tallyman;
 
 namespace {
 
-QByteArray fileStart(const QString &path)
+QByteArray fileStart(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -118,9 +120,9 @@ private slots:
         printer.setOutputFile(dir.filePath("not-written.pdf"));
         int pages = -1;
         QString family;
-        printer.showPreview = [&](QPrintPreviewDialog &dialog) {
+        printer.showPreview = [&](QPrintPreviewDialog& dialog) {
             dialog.show();
-            auto *view = dialog.findChild<QPrintPreviewWidget *>();
+            auto* view = dialog.findChild<QPrintPreviewWidget*>();
             QVERIFY(view);
             view->updatePreview();
             pages = view->pageCount();
@@ -142,6 +144,32 @@ private slots:
         QVERIFY(QFile::exists(dir.filePath("not-written.pdf")));
     }
 
+    // The statement and the check each fill exactly one page, as the paper has.
+    void statementAndCheckPreviewOnOnePage()
+    {
+        for (int which = 0; which < 2; ++which) {
+            gui::QtPrinter printer;
+            int pages = -1;
+            printer.showPreview = [&](QPrintPreviewDialog& dialog) {
+                dialog.show();
+                auto* view = dialog.findChild<QPrintPreviewWidget*>();
+                QVERIFY(view);
+                view->updatePreview();
+                pages = view->pageCount();
+                dialog.close();
+            };
+            QVERIFY(printer.previewNextDocument());
+            printing::StatementFigures statement;
+            statement.UserName = std::string(255, 'N');
+            printing::CheckFigures check;
+            check.offsets = { 5, 8 }; // the lowest the dialog offers
+            check.check.txtPayTo = "Dana Whitfield********";
+            QVERIFY(
+                which == 0 ? printing::PrintText(printer, statement) : printing::PrintCheck(printer, check));
+            QCOMPARE(pages, 1);
+        }
+    }
+
     void failureIsNamed()
     {
         gui::QtPrinter printer;
@@ -154,7 +182,7 @@ private slots:
     void windowPicture()
     {
         QWidget window;
-        auto *layout = new QVBoxLayout(&window);
+        auto* layout = new QVBoxLayout(&window);
         layout->addWidget(new QLabel("GROSS PAY"));
         window.resize(400, 300);
         ui::Screen screen;

@@ -161,6 +161,24 @@ TEST_F(LedgerFiles, MoneyTotalsAreExact)
     EXPECT_EQ(loaded.TotGross, ledger.TotGross);
 }
 
+// Rows of 100,000 and more have more than 7 significant digits: each adds the amount its
+// shortest text shows, to the cent.
+TEST_F(LedgerFiles, MoneyTotalsAreExactOnLargeRows)
+{
+    YearLedger ledger;
+    ledger.Rows[0].Gross = 123456.78f;
+    ledger.Rows[1].Gross = 1234.57f;
+    ledger.Rows[0].Net = 100000.05f;
+    ledger.Rows[1].Net = 0.01f;
+    ledger.Rows[0].OT = 250000.25f;
+    ledger.Rows[0].Tips = 100000.01f;
+    ASSERT_TRUE(AddAnnual(ledger, true));
+    EXPECT_EQ(ledger.TotGross.units(), 1234567800 + 12345700);
+    EXPECT_EQ(ledger.TotNet.units(), 1000000500 + 100);
+    EXPECT_EQ(ledger.TotOT.units(), 2500002500);
+    EXPECT_EQ(ledger.TotTips.units(), 1000000100);
+}
+
 TEST_F(LedgerFiles, BiWeeklyInMemoryTotalsCoverEveryRow)
 {
     YearLedger ledger;

@@ -42,6 +42,16 @@ INSTANTIATE_TEST_SUITE_P(Values, Formats,
         FormatCase{1234567.891, "1,234,567.89", "$1,234,567.89", "1234567.89", "1234567.89"},
         FormatCase{-1234.565, "-1,234.57", "-$1,234.57", "-1234.57", "-001234.57"}));
 
+TEST(PrintedNumber, DropsTheLeadingZeroAndPadsWithSpacesUnlessNegative)
+{
+    const std::pair<float, const char *> cases[] = {
+        { 0.5f, " .5 " }, { -0.25f, "-.25 " }, { 0.f, " 0 " }, { 1234.57f, " 1234.57 " },
+        { -12.f, "-12 " }, { 12345678.f, " 1.234568E+07 " }, { 0.0625f, " .0625 " },
+    };
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(formatPrintedNumber(value), text) << value;
+}
+
 TEST(Percent, ShowsTheFractionWithUpToTwoDecimals)
 {
     EXPECT_EQ(formatPercent(0.125), "12.5%");

@@ -63,6 +63,25 @@ TEST_F(CalculationTest, TheSettingsAndProfileAreReadAgainFromTheirFiles)
     EXPECT_EQ(line("NAME.sta", 22).substr(0, 17), "0,0,0,0,\"Married\"");
 }
 
+// An older file may hold #TRUE# in "Use Base": it reads as checked, so the SDI rate stays.
+TEST_F(CalculationTest, ATrueFlagInTheStateFileKeepsTheSdiRate)
+{
+    StateTaxSettings state;
+    state.SDIpercent = 1.1f;
+    state.SDIwageBase = 160000;
+    ASSERT_FALSE(saveStateFile(dir / "NAME.sta", state, app->profile));
+    std::string bytes = read("NAME.sta");
+    const std::string sdi = "1.1,0,160000,0,0,0,";
+    ASSERT_NE(bytes.find(sdi), std::string::npos);
+    bytes.replace(bytes.find(sdi), sdi.size(), "1.1,0,160000,0,0,#TRUE#,");
+    write("NAME.sta", bytes);
+
+    add("40");
+
+    EXPECT_EQ(line("NAME.sta", 21).substr(0, 21), "1.1,0,160000,0,0,1,0,");
+    EXPECT_EQ(main().lbSDI.text(), "3.30"); // 1.1 % of $300.00
+}
+
 TEST_F(CalculationTest, OpenStateAndCityDialogsAreUsedAsTheyStandAndStayOpen)
 {
     add("40");

@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, ClearEmptiesThePeriodAndResetsTheWeekEnding)
     EXPECT_EQ(main().txtAmount[6].text() + main().lbTaxDed[3].text() + main().lbSDI.text() + main().lbNet.text(), "");
     EXPECT_EQ(main().txtWeek.text(), "12/9/2026");
     EXPECT_EQ(app->pay.GrossPay, 0.0f);
-    EXPECT_EQ(app->state.StateAdj, 0.0f);
+    EXPECT_EQ(app->state.StateAdj, 7.0f) << "a setting of the user survives clearing a pay period";
 }
 
 TEST_F(MainWindowTest, TheWeekEndingPickerStartsFromTheBoxOrToday)
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, AboutHelpAndTheSettingsMenus)
 {
     main().mnuAboutItem_Click();
     ASSERT_EQ(host.abouts.size(), 1u);
-    EXPECT_EQ(host.abouts[0].product + " " + host.abouts[0].version, "Tallyman Version 1.0.0");
+    EXPECT_EQ(host.abouts[0].product + " " + host.abouts[0].version, "Tallyman Version " TALLYMAN_VERSION);
     main().mnuHelpItem_Click();
     EXPECT_EQ(dialogs.helpTopics(), std::vector<std::string>{"index"});
     main().mnuState_Click();

@@ -36,6 +36,17 @@ TEST_F(StartupTest, NameUnchangedCreatesTheProfileSetOfANewUser)
     EXPECT_EQ(app->saveUser().txtSaveUser.text(), "NAME");
 }
 
+TEST_F(StartupTest, ClickingIntoTheNameBoxSelectsTheWholeName)
+{
+    ui::TextBox &box = app->startupPrompt().txtUser;
+    box.select(2, 0); // the caret placed inside the name by an earlier click
+    box.click();
+    EXPECT_EQ(box.selectionStart(), 0u);
+    EXPECT_EQ(box.selectionLength(), 4u);
+    box.typeKey('J');
+    EXPECT_EQ(box.text(), "J");
+}
+
 TEST_F(StartupTest, AnEmptyNameLoadsAndSavesTheDefaultSet)
 {
     EmployeeProfile defaults;

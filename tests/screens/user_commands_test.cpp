@@ -2,7 +2,10 @@
 #include "screens/app_fixture.h"
 
 #include "ledger/year_ledger.h"
+#include "taxtables/settings_files.h"
 #include "screens/taxtables/state_dialog.h"
+
+#include <unistd.h>
 
 using namespace tallyman;
 using namespace tallyman::testing;
@@ -96,6 +99,54 @@ TEST_F(UserCommandsTest, NewRefusesExistingAndImpossibleNamesAndCancelGivesTheEm
     }
 }
 
+TEST_F(UserCommandsTest, NewNeverTakesTheNameOfAUserWhoseUseCannotBeRead)
+{
+    struct Case {
+        const char *what;
+        void (*spoil)(const std::filesystem::path &use);
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"a folder", [](const std::filesystem::path &use) { std::filesystem::create_directory(use); }, "it is a folder"},
+        {"a broken link",
+            [](const std::filesystem::path &use) { std::filesystem::create_symlink(use.string() + ".gone", use); },
+            "it is a link to a file that does not exist"},
+        {"no permission",
+            [](const std::filesystem::path &use) {
+                std::filesystem::permissions(use.string() + ".old", std::filesystem::perms::none);
+                std::filesystem::rename(use.string() + ".old", use);
+            },
+            "Permission denied"},
+    };
+    // Every file of the user that can be read, as it stands.
+    const auto files = [this] {
+        std::string all;
+        for (const char *ext : AllFiles)
+            all += std::filesystem::is_regular_file(dir / (std::string("Old") + ext)) ? read(std::string("Old") + ext)
+                                                                                    : "-";
+        return all;
+    };
+    for (const Case &c : cases) {
+        if (c.reason == std::string("Permission denied") && ::geteuid() == 0)
+            continue; // permissions do not stop root
+        EmployeeProfile kept;
+        kept.resetToNewUser();
+        kept.Name = "Kept";
+        saveUser(dir, "Old", kept);
+        std::filesystem::rename(dir / "Old.use", dir / "Old.use.old");
+        c.spoil(dir / "Old.use");
+        const std::string before = files();
+        newUser(ui::MessageAnswer::No, "Old");
+        EXPECT_EQ(lastMessage(), "The file Old.use exists but cannot be read: " + std::string(c.reason)
+                + ".|Nothing was changed.")
+            << c.what;
+        EXPECT_EQ(app->UserName, "NAME") << c.what;
+        EXPECT_EQ(files(), before) << c.what;
+        std::filesystem::remove_all(dir / "Old.use");
+        std::filesystem::remove(dir / "Old.use.old");
+    }
+}
+
 TEST_F(UserCommandsTest, OpenLoadsTheChosenUserFromTheDataFolder)
 {
     EmployeeProfile smith;
@@ -131,6 +182,33 @@ TEST_F(UserCommandsTest, OpenLoadsTheChosenUserFromTheDataFolder)
     main().mnuOpen_Click();
     EXPECT_EQ(app->UserName, "Smith");
     EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(900));
+}
+
+// Open clears the period; the next save writes the state file as the record stands, so the
+// user's state adjustment must still be in it.
+TEST_F(UserCommandsTest, OpenClearAndSaveKeepTheStateAdjustment)
+{
+    EmployeeProfile smith;
+    smith.resetToNewUser();
+    saveUser(dir, "Smith", smith);
+    StateTaxSettings state;
+    state.StateAdj = 5;
+    ASSERT_FALSE(saveStateFile(stateFile(DataFolder(dir), "Smith"), state, smith));
+    const std::string adjusted = line("Smith.sta", 21);
+    ASSERT_EQ(adjusted.substr(0, 10), "0,0,0,0,5,");
+
+    inSaveUser(&SaveUserDialog::cmdEnd_Click);
+    dialogs.queueFile("Smith.use");
+    main().mnuOpen_Click();
+    ASSERT_EQ(app->UserName, "Smith");
+    inSaveUser(&SaveUserDialog::cmdSaveUser_Click);
+    main().mnuSave_Click();
+    EXPECT_EQ(line("Smith.sta", 21), adjusted) << "after Open and Save";
+
+    main().mnuClearIitem_Click();
+    inSaveUser(&SaveUserDialog::cmdSaveUser_Click);
+    main().mnuSave_Click();
+    EXPECT_EQ(line("Smith.sta", 21), adjusted) << "after Clear and Save";
 }
 
 TEST_F(UserCommandsTest, SavingUnderAnotherNameMakesItTheCurrentUser)

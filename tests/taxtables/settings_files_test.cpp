@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <vector>
 #include <unistd.h>
 
 using namespace tallyman;
@@ -26,10 +28,10 @@ void fillState(StateTaxSettings &s, EmployeeProfile &p)
         s.StateMarExp[i] = 77.0f * static_cast<float>(i);
     }
     s.SDIpercent = 1.1f, s.SUIpercent = 0.9f, s.SDIwageBase = 160000, s.SUIwageBase = 7000, s.StateAdj = -2.5f;
-    // Flags are written as the numbers they hold; distinct ones show a field read into another.
-    s.NoStateTax = 1, s.SDIUseBase = 2, s.SUIUseBase = 3, p.SSMediExemp = 4, s.Alabama = 5;
-    s.Ariz = 6, s.Louis = 7, s.Iowa = 8, p.StateExemptions = 9, p.FedExemp = 10;
-    s.Mass = 11, s.Oregon = 12, s.Kentucky = 13, s.Missouri = 14;
+    // Flags hold 0 or 1; neighbours differ, so a field read into the next one shows.
+    s.NoStateTax = 1, s.SDIUseBase = 1, s.SUIUseBase = 0, p.SSMediExemp = 1, s.Alabama = 0;
+    s.Ariz = 1, s.Louis = 0, s.Iowa = 1, p.StateExemptions = 9, p.FedExemp = 0;
+    s.Mass = 1, s.Oregon = 0, s.Kentucky = 1, s.Missouri = 0;
     p.StateStatus = "Married";
     p.FedAddL = 12.5f;
 }
@@ -55,8 +57,8 @@ const char *const GoldenState = "0,0,0.04,0,0,0.0525\r\n"
                                 "269.5,539\r\n"
                                 "308,616\r\n"
                                 "346.5,693\r\n"
-                                "1.1,0.9,160000,7000,-2.5,2,3,4,5\r\n"
-                                "6,7,8,9,\"Married\",10,12.5,11,12,13,14\r\n";
+                                "1.1,0.9,160000,7000,-2.5,1,0,1,0\r\n"
+                                "1,0,1,9,\"Married\",0,12.5,1,0,1,0\r\n";
 
 void fillCity(CityTaxSettings &c)
 {
@@ -118,6 +120,48 @@ TEST_F(SettingsFiles, StateFileIsByteExact)
     fillState(s, p);
     ASSERT_FALSE(saveStateFile(stateFile(m_folder, "Smith"), s, p));
     EXPECT_EQ(file(m_dir / "Smith.sta"), GoldenState);
+}
+
+// A check box holds 0 or 1: #TRUE# (-1) or any other number in a flag reads as checked, so
+// the dialog does not take it for unchecked (and zero the SDI rate).
+TEST_F(SettingsFiles, FlagsReadAsZeroOrOne)
+{
+    std::string bytes = GoldenState;
+    const auto replaceLine = [&bytes](int index, const std::string &line) {
+        std::size_t start = 0;
+        for (int i = 0; i < index; ++i)
+            start = bytes.find("\r\n", start) + 2;
+        bytes.replace(start, bytes.find("\r\n", start) - start, line);
+    };
+    replaceLine(10, "#TRUE#");
+    replaceLine(21, "1.1,0.9,160000,7000,-2.5,#TRUE#,-1,2,#FALSE#");
+    replaceLine(22, "-1,0,7,9,\"Married\",#TRUE#,12.5,1,-1,0,#TRUE#");
+    const auto path = stateFile(m_folder, "Smith");
+    ASSERT_FALSE(writeFileAtomically(path, bytes));
+    StateTaxSettings s;
+    EmployeeProfile p;
+    ASSERT_EQ(loadStateFile(path, s, p), SettingsLoad::Loaded);
+    const short flags[] = {s.NoStateTax, s.SDIUseBase, s.SUIUseBase, p.SSMediExemp, s.Alabama, s.Ariz, s.Louis,
+        s.Iowa, p.FedExemp, s.Mass, s.Oregon, s.Kentucky, s.Missouri};
+    EXPECT_EQ(std::vector<short>(std::begin(flags), std::end(flags)),
+        (std::vector<short>{1, 1, 1, 1, 0, 1, 0, 1, 1, 1, 1, 0, 1}));
+    EXPECT_EQ(s.SDIpercent, 1.1f);
+    EXPECT_EQ(p.StateExemptions, 9);
+    ASSERT_FALSE(saveStateFile(path, s, p));
+    EXPECT_NE(file(path).find("\r\n1.1,0.9,160000,7000,-2.5,1,1,1,0\r\n1,0,1,9,\"Married\",1,12.5,1,1,0,1\r\n"),
+        std::string::npos)
+        << file(path);
+
+    const auto city = cityFile(m_folder, "Smith");
+    CityTaxSettings c;
+    fillCity(c);
+    ASSERT_FALSE(saveCityFile(city, c));
+    std::string cityBytes = file(city);
+    cityBytes.replace(cityBytes.find("\r\n1\r\n") + 2, 1, "#TRUE#");
+    ASSERT_FALSE(writeFileAtomically(city, cityBytes));
+    CityTaxSettings read;
+    ASSERT_EQ(loadCityFile(city, read), SettingsLoad::Loaded);
+    EXPECT_EQ(read.NoLocalTax, 1);
 }
 
 TEST_F(SettingsFiles, FileNamesAreUserNameAndExtension)

@@ -16,9 +16,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QIcon>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -106,11 +108,19 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(file, m.mnuOpen, "mnuOpen")->setShortcut(QKeySequence::Open);
     item(file, m.mnuSave, "mnuSave")->setShortcut(QKeySequence::Save);
     file->addSeparator();
+    item(file, m.mnuChecks, "mnuChecks");
+    item(file, m.mnuPrintSheetItem, "mnuPrintSheetItem")->setShortcut(QKeySequence::Print);
     item(file, m.mnuPrintItem, "mnuPrintItem");
     item(file, m.mnuClearIitem, "mnuClearIitem");
     file->addSeparator();
     item(file, m.mnuExitItem, "mnuExitItem");
+    auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
+    item(forms, m.mnuYear, "mnuYear");
+    forms->setObjectName(QStringLiteral("mnuForms"));
+    item(forms, m.mnuVac, "mnuVac");
+    item(forms, m.mnuOtItem, "mnuOtItem");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
+    item(options, m.mnuHeader, "mnuHeader");
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
     options->addSeparator();
     item(options, m.mnuState, "mnuState");
@@ -199,7 +209,23 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
         button->setMinimumWidth(88);
         commandRow->addWidget(button);
     }
+    // The printer picture of the desktop's icon theme; its caption shows where there is none.
+    auto* print = named(pictureButton(m.cmdPrint, QString(), QStringLiteral("Print")), "cmdPrint");
+    print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+    print->setToolButtonStyle(print->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextUnderIcon);
+    commandRow->addWidget(print);
+    auto* year = named(commandButton(m.cmdYear), "cmdYear");
+    year->setText(QStringLiteral("Year to Date"));
+    commandRow->addWidget(year);
     left->addWidget(commands);
+
+    // ---- Saved pay periods and the trackers ----
+    auto* periods = new QGridLayout;
+    periods->addWidget(named(commandButton(m.cmdSavePrev), "cmdSavePrev"), 0, 0);
+    periods->addWidget(named(commandButton(m.cmdPeriod), "cmdPeriod"), 0, 1);
+    periods->addWidget(named(commandButton(m.cmdOT), "cmdOT"), 1, 0);
+    periods->addWidget(named(commandButton(m.Command1), "Command1"), 1, 1);
+    left->addLayout(periods);
     left->addStretch(1);
 
     // ---- Results ----

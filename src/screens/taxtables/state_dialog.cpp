@@ -10,6 +10,7 @@
 #include "taxtables/default_tables.h"
 #include "screens/taxtables/dialog_fields.h"
 #include "screens/taxtables/noncity_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
 
 namespace tallyman {
 
@@ -342,6 +343,7 @@ void StateDialog::cmdMkDefault_Click()
     app.UserName.clear();
     app.saveUser().txtSaveUser.setText("");
     app.SaveOT();
+    app.leaveLog().SaveVac();
     app.SaveStateSettings();
     app.SaveCitySettings();
     app.SaveNonCitySettings();
@@ -349,6 +351,8 @@ void StateDialog::cmdMkDefault_Click()
     // Closing the Save User dialog takes the screens it always takes with it.
     if (app.isLoaded(ScreenId::SaveUser))
         app.saveUser().Form_Unload();
+    app.close(ScreenId::OvertimeTracker);
+    app.close(ScreenId::LeaveLog);
     app.close(ScreenId::StateDialog);
     app.close(ScreenId::CityDialog);
     app.close(ScreenId::NonCityDialog);

@@ -1,0 +1,232 @@
+// print statement, check show|print|testpage, offsets show|set: the printouts of a period and
+// the check's printer offsets, driven through the main window, the check writer and the
+// printer offset dialog.
+#include "cli/commands.h"
+
+#include "cli/json_writer.h"
+#include "cli/session.h"
+#include "screens/main_window.h"
+#include "screens/printing/check_writer.h"
+#include "screens/printing/printer_offset.h"
+
+#include <memory>
+
+namespace tallyman::cli {
+
+namespace {
+
+// The options these commands take besides the calc options.
+struct PrintOptions {
+    std::optional<std::string> pdf;
+    bool text = false;
+    std::optional<std::string> horz, vert;
+    Arguments period; // the calc options alone
+};
+
+enum Takes : unsigned { Period = 1, Offsets = 2, Destination = 4 };
+
+PrintOptions takeOptions(const Arguments& args, const std::string& topic, unsigned takes)
+{
+    if (args.words.size() > 2)
+        throw UsageError("unexpected \"" + args.words[2] + "\"", topic);
+    PrintOptions taken;
+    taken.period = args;
+    taken.period.options.clear();
+    for (const auto& [option, value] : args.options) {
+        if ((takes & Destination) && option == "--pdf") {
+            taken.pdf = value;
+        } else if ((takes & Destination) && option == "--text") {
+            taken.text = true;
+        } else if ((takes & Offsets) && option == "--horz") {
+            taken.horz = value;
+        } else if ((takes & Offsets) && option == "--vert") {
+            taken.vert = value;
+        } else if (takes & Period) {
+            taken.period.options.emplace_back(option, value);
+        } else {
+            throw UsageError(topic + " does not take " + option, topic);
+        }
+    }
+    if ((takes & Destination) && taken.pdf.has_value() == taken.text)
+        throw UsageError("give either --pdf FILE or --text", topic);
+    return taken;
+}
+
+// A run whose printouts go to the PDF file, or as text to stdout.
+class PrintSession {
+public:
+    PrintSession(const Arguments& args, Output& output, const PrintOptions& options, const std::string& topic)
+        : m_dataDir(openDataFolder(args))
+        , m_user(existingUser(args, m_dataDir, topic))
+    {
+        // The file is refused before anything is pressed.
+        if (options.pdf)
+            m_pdf = openPdfPrinter(output, *options.pdf);
+        m_session = std::make_unique<Session>(args, m_dataDir, output.err, m_pdf.get());
+        if (!m_pdf)
+            m_session->textPrinter().onDocument
+                = [&out = output.out](const std::string& page) { out << page; };
+    }
+    Session& session() { return *m_session; }
+    App& app() { return m_session->app(); }
+    MainWindow& start() { return m_session->start(m_user); }
+
+private:
+    std::filesystem::path m_dataDir;
+    std::string m_user;
+    std::unique_ptr<ui::Printer> m_pdf;
+    std::unique_ptr<Session> m_session;
+};
+
+// The boxes of the offset dialog as given; the dialog itself judges the texts.
+void typeOffsets(PrinterOffsetDialog& dialog, const PrintOptions& options)
+{
+    if (options.horz)
+        dialog.cboHorz.setText(*options.horz);
+    if (options.vert)
+        dialog.cboVert.setText(*options.vert);
+}
+
+void writeOffsets(Output& output, const App& app, const PrinterOffsetDialog& dialog)
+{
+    if (output.json) {
+        JsonWriter w(output.out);
+        w.beginObject()
+            .member("HorzOffset", app.offsets.HorzOffset)
+            .member("VertOffset", app.offsets.VertOffset)
+            .member("cboHorz", dialog.cboHorz.text())
+            .member("cboVert", dialog.cboVert.text())
+            .endObject();
+        return;
+    }
+    output.out << "Horizontal: " << dialog.cboHorz.text() << " columns\n"
+               << "Vertical:   " << dialog.cboVert.text() << " lines\n";
+}
+
+int checkShow(const Arguments& args, Output& output, const std::string& topic)
+{
+    const PrintOptions options = takeOptions(args, topic, Period);
+    const PeriodInput input = readPeriodInput(options.period, topic);
+    PrintSession run(args, output, options, topic);
+    MainWindow& main = run.start();
+    const std::size_t mark = run.session().mark();
+    enterPeriod(run.session(), main, input);
+    main.mnuChecks_Click();
+    run.session().failOnReports(mark);
+    const CheckWriter& writer = run.app().checkWriter();
+    const std::pair<const char*, const ui::TextBox*> fields[] = {
+        { "txtCheckDate", &writer.txtCheckDate },
+        { "txtPayTo", &writer.txtPayTo },
+        { "txtCheckAmt", &writer.txtCheckAmt },
+        { "txtDollars", &writer.txtDollars },
+        { "txtUserName", &writer.txtUserName },
+        { "txtUserAddress", &writer.txtUserAddress },
+        { "txtUserState", &writer.txtUserState },
+        { "txtUserSSnum", &writer.txtUserSSnum },
+    };
+    if (output.json) {
+        JsonWriter w(output.out);
+        w.beginObject();
+        for (const auto& [name, box] : fields)
+            w.member(name, box->text());
+        w.endObject();
+    } else {
+        for (const auto& [name, box] : fields)
+            output.out << name << ": " << box->text() << "\n";
+    }
+    return ExitDone;
+}
+
+int checkPrint(const Arguments& args, Output& output, const std::string& topic)
+{
+    const PrintOptions options = takeOptions(args, topic, Period | Offsets | Destination);
+    const PeriodInput input = readPeriodInput(options.period, topic);
+    PrintSession run(args, output, options, topic);
+    MainWindow& main = run.start();
+    const std::size_t mark = run.session().mark();
+    enterPeriod(run.session(), main, input);
+    main.mnuChecks_Click();
+    run.app().checkWriter().mnuPrintCheck_Click();
+    PrinterOffsetDialog& dialog = run.app().printerOffset();
+    typeOffsets(dialog, options);
+    dialog.OKButton_Click();
+    // A refusal (the amount, an offset, the printer) is a message box, on stderr already.
+    run.session().failOnReports(mark);
+    return ExitDone;
+}
+
+int checkTestPage(const Arguments& args, Output& output, const std::string& topic)
+{
+    const PrintOptions options = takeOptions(args, topic, Offsets | Destination);
+    PrintSession run(args, output, options, topic);
+    run.start();
+    const std::size_t mark = run.session().mark();
+    run.app().show(ScreenId::PrinterOffset);
+    PrinterOffsetDialog& dialog = run.app().printerOffset();
+    typeOffsets(dialog, options);
+    dialog.cmdTestPage_Click();
+    run.session().failOnReports(mark);
+    return ExitDone;
+}
+
+std::string subcommand(const Arguments& args) { return args.words.size() > 1 ? args.words[1] : ""; }
+
+} // namespace
+
+int printCommand(const Arguments& args, Output& output)
+{
+    const std::string topic = "print";
+    if (subcommand(args) != "statement")
+        throw UsageError(subcommand(args).empty() ? "print what? (statement)"
+                                                  : "unknown print \"" + subcommand(args) + "\"",
+            topic);
+    const PrintOptions options = takeOptions(args, topic, Period | Destination);
+    const PeriodInput input = readPeriodInput(options.period, topic);
+    PrintSession run(args, output, options, topic);
+    MainWindow& main = run.start();
+    const std::size_t mark = run.session().mark();
+    enterPeriod(run.session(), main, input);
+    main.cmdPrint_Click();
+    run.session().failOnReports(mark);
+    return ExitDone;
+}
+
+int checkCommand(const Arguments& args, Output& output)
+{
+    const std::string topic = "check";
+    const std::string what = subcommand(args);
+    if (what == "show")
+        return checkShow(args, output, topic);
+    if (what == "print")
+        return checkPrint(args, output, topic);
+    if (what == "testpage")
+        return checkTestPage(args, output, topic);
+    throw UsageError(
+        what.empty() ? "check what? (show, print or testpage)" : "unknown check \"" + what + "\"", topic);
+}
+
+int offsetsCommand(const Arguments& args, Output& output)
+{
+    const std::string topic = "offsets";
+    const std::string what = subcommand(args);
+    if (what != "show" && what != "set")
+        throw UsageError(
+            what.empty() ? "offsets what? (show or set)" : "unknown offsets \"" + what + "\"", topic);
+    const PrintOptions options = takeOptions(args, topic, what == "set" ? Offsets : 0u);
+    if (what == "set" && !options.horz && !options.vert)
+        throw UsageError("give --horz N, --vert N or both", topic);
+    PrintSession run(args, output, options, topic);
+    run.start();
+    const std::size_t mark = run.session().mark();
+    run.app().show(ScreenId::PrinterOffset);
+    PrinterOffsetDialog& dialog = run.app().printerOffset();
+    if (what == "set") {
+        typeOffsets(dialog, options);
+        dialog.cmdApply_Click();
+    }
+    run.session().failOnReports(mark);
+    writeOffsets(output, run.app(), dialog);
+    return ExitDone;
+}
+
+} // namespace tallyman::cli

@@ -1,0 +1,104 @@
+// The ledger window's two outputs: the printout and the spreadsheet export.
+#include "screens/ledger/ledger_window.h"
+
+#include "ledger/ledger_workbook.h"
+#include "printing/ledger_printout.h"
+#include "screens/app.h"
+
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+namespace tallyman {
+
+namespace {
+
+// "Smith year to date 2026-12-09 154210.xlsx": each export a new file, so a workbook still
+// open in the spreadsheet application is never written over.
+std::string exportName(const std::string& user, int attempt)
+{
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local {};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H%M%S", &local);
+    std::string name = (user.empty() ? std::string() : user + " ") + "year to date " + stamp;
+    if (attempt > 1)
+        name += " (" + std::to_string(attempt) + ")";
+    return name + ".xlsx";
+}
+
+} // namespace
+
+void LedgerWindow::mnuPrint_Click()
+{
+    ui::Printer& printer = m_app.printer();
+    if (!printer.choosePrinter()) {
+        if (!printer.failure().empty())
+            m_app.message({ "The ledger was not printed.", printer.failure() }, ProgramTitle,
+                ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        return;
+    }
+    if (HeaderExists(m_app.folder()))
+        LoadHeader(m_app.folder(), m_app.heading);
+    const EmployeeProfile& p = m_app.profile;
+    const LedgerPrintout printout { m_app.ledger, weeklyProfile(), m_app.heading, m_app.UserName,
+        m_app.todayText(), { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 } };
+    if (!PrintYr(printer, printout)) {
+        const std::string why
+            = printer.failure().empty() ? "The printer reported an error." : printer.failure();
+        m_app.message({ "The ledger printout was abandoned.", why }, ProgramTitle, ui::MessageButtons::Ok,
+            ui::MessageIcon::Warning);
+    }
+}
+
+LedgerSheet LedgerWindow::sheet() const
+{
+    const SheetTexts texts = sheetTexts();
+    LedgerSheet sheet;
+    sheet.weekly = weeklyProfile();
+    const EmployeeProfile& p = m_app.profile;
+    sheet.captions = { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 };
+    const int rows = sheet.weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
+    sheet.rows.assign(texts.rows.begin(), texts.rows.begin() + rows);
+    sheet.totals = texts.totals;
+    sheet.extra = texts.extra;
+    sheet.userName = m_app.UserName;
+    sheet.ssNumber = p.SSnum;
+    return sheet;
+}
+
+std::optional<std::string> LedgerWindow::exportTo(const std::filesystem::path& path) const
+{
+    return writeLedgerWorkbook(path, sheet());
+}
+
+void LedgerWindow::mnuExcel_Click()
+{
+    // A folder of the program's own, closed to others: the workbook holds an SS number.
+    const auto folder = m_app.folder().dir() / "Spreadsheets";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+    std::filesystem::path path;
+    for (int attempt = 1; path.empty() || std::filesystem::exists(path, ec); ++attempt)
+        path = folder / exportName(m_app.UserName, attempt);
+    if (const auto problem = exportTo(path)) {
+        m_app.message({ "The year to date was not exported.", *problem }, ProgramTitle,
+            ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        return;
+    }
+    if (m_app.dialogs().openWithDesktop(path.string()))
+        return;
+    // No spreadsheet application took it: the person may keep the file where they like.
+    const auto chosen = m_app.dialogs().saveFileAs(
+        "Save the year to date", path.filename().string(), "Spreadsheets (*.xlsx)|*.xlsx");
+    if (!chosen)
+        return;
+    std::filesystem::copy_file(path, *chosen, std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec)
+        m_app.message({ "The workbook was not saved as " + *chosen + ".", ec.message() }, ProgramTitle,
+            ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+}
+
+} // namespace tallyman

@@ -1,0 +1,51 @@
+// The check writer's refresh: payee, amount figure and words from the profile and net pay.
+#include "screens/printing/check_writer.h"
+
+#include "printing/amount_words.h"
+#include "screens/app.h"
+#include "screens/main_window.h"
+
+namespace tallyman {
+
+CheckWriter::CheckWriter(App& app)
+    : m_app(app)
+{
+    setTitle("Check Printing");
+    txtCheckDate.setToolTip("Change on Previous Form");
+    lbDate.setCaption("DATE");
+    lbPayTo.setCaption("PAY TO THE ORDER OF");
+    lbDollarSign.setCaption("$");
+    lbDollars.setCaption("DOLLARS");
+    lbMemo.setCaption("MEMO");
+    mnuPrintCheck.setCaption("Print");
+    mnuPrintCheck.onClick = [this] { mnuPrintCheck_Click(); };
+    onClick = [this] { Form_Click(); };
+    onActivate = [this] { Form_Activate(); };
+    onCloseRequested = [this] { m_app.close(ScreenId::CheckWriter); };
+}
+
+void CheckWriter::load()
+{
+    Refresh();
+    txtCheckDate.setText(m_app.mainWindow().txtWeek.text());
+}
+
+void CheckWriter::Refresh()
+{
+    // A negative net pay makes a zero check; the stored net pay is left alone so the ledger
+    // still receives what the calculation found.
+    const double amount = printing::checkAmount(m_app.pay.NetPay);
+    const EmployeeProfile& profile = m_app.profile;
+    txtUserName.setText(profile.Name);
+    txtUserAddress.setText(profile.Address);
+    txtUserState.setText(profile.StateCityZip);
+    txtUserSSnum.setText(profile.SSnum);
+    txtPayTo.setText(profile.Name + "********");
+    m_app.AmountWords = printing::amountInWords(amount);
+    txtDollars.setText(m_app.AmountWords ? *m_app.AmountWords : printing::AmountTooLargeText);
+    txtCheckAmt.setText(printing::paddedAmount(amount));
+}
+
+void CheckWriter::mnuPrintCheck_Click() { m_app.show(ScreenId::PrinterOffset); }
+
+} // namespace tallyman

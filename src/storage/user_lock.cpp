@@ -1,0 +1,75 @@
+// The user lock: flock on UserName + ".lock", the holder's pid written inside.
+#include "storage/user_lock.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tallyman {
+
+namespace {
+
+long pidIn(int fd)
+{
+    char text[32] = {};
+    const auto n = ::pread(fd, text, sizeof text - 1, 0);
+    if (n <= 0)
+        return 0;
+    text[n] = '\0';
+    return std::strtol(text, nullptr, 10);
+}
+
+} // namespace
+
+std::filesystem::path userLockFile(const DataFolder& folder, const std::string& userName)
+{
+    return folder.userFile(userName, ".lock");
+}
+
+UserLock::~UserLock() { release(); }
+
+void UserLock::release()
+{
+    // The file stays: removing it would let two processes lock two different files.
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_user.clear();
+}
+
+UserLock::Outcome UserLock::take(const DataFolder& folder, const std::string& userName)
+{
+    if (holds(userName))
+        return Outcome::Taken;
+    release();
+    const auto path = userLockFile(folder, userName);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return Outcome::Unavailable;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool busy = errno == EWOULDBLOCK;
+        // The holder writes its pid just after locking; give it that moment.
+        m_holder = pidIn(fd);
+        for (int tries = 0; busy && m_holder == 0 && tries < 20; ++tries) {
+            ::usleep(1000);
+            m_holder = pidIn(fd);
+        }
+        ::close(fd);
+        return busy ? Outcome::HeldElsewhere : Outcome::Unavailable;
+    }
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(fd, 0) != 0
+        || ::pwrite(fd, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+        // Locked all the same; only the holder's number is missing for the other window.
+    }
+    m_fd = fd;
+    m_user = userName;
+    m_holder = 0;
+    return Outcome::Taken;
+}
+
+} // namespace tallyman

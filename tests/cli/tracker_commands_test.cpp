@@ -1,0 +1,106 @@
+// ot, leave and period from the command line.
+#include "cli_test_support.h"
+
+using namespace tallyman::cli::test;
+
+namespace {
+
+class TrackerCommands : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(folder.run({ "user", "new", "Alice" }).code, 0); }
+    CliResult alice(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), { "--user", "Alice" });
+        return folder.run(args);
+    }
+    DataFolderFixture folder;
+};
+
+TEST_F(TrackerCommands, OvertimeSetTotalsAndNewWeekMovesUp)
+{
+    CliResult r
+        = alice({ "ot", "set", "Annual=52000", "ApPercent=15", "1=12/4/2026,6000", "31=12/11/2026,240.5" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("$1,559.50"), std::string::npos) << r.out;
+    EXPECT_EQ(folder.file("Alice.use").substr(0, 20), "6240.5,7800,1559.5\r\n");
+
+    r = alice({ "--json", "ot", "newweek" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"Earned\": 240.5"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"lbAvail\": \"$7,559.50\""), std::string::npos) << r.out;
+
+    r = alice({ "ot", "set", "ApPercent=1.2.3" });
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("Approved Percentage must be a number."), std::string::npos) << r.err;
+}
+
+TEST_F(TrackerCommands, LeaveSetKeepsTheBalancesAndClearEmptiesTheLog)
+{
+    CliResult r = alice({ "--json", "leave", "set", "Vac.Start=10", "Vac.1=12/1/2026,1",
+        "Vac.2=Dec 2, 2026,0.5", "Vac.3=,2", "Sick.20=x,1" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"Balance\": \"6.5\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"Dec 2, 2026\""), std::string::npos) << r.out;
+    EXPECT_EQ(folder.file("Alice.hol").substr(0, 16), "6.5,10,0,0,-1,0\r");
+
+    r = alice({ "leave", "clear" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(folder.file("Alice.hol").substr(0, 13), "0,0,0,0,0,0\r\n");
+}
+
+TEST_F(TrackerCommands, PeriodSaveListAndShow)
+{
+    CliResult r = alice({ "period", "save", "--straight", "40", "--week", "12/31/2024" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_TRUE(folder.has("12_31_2024  Alice.prv"));
+    EXPECT_EQ(folder.file("12_31_2024  Alice.prv").substr(0, 4), "40\r\n");
+
+    r = alice({ "--json", "period", "list" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"week\": \"12/31/2024\""), std::string::npos) << r.out;
+
+    r = alice({ "--json", "period", "show", "12_31_2024  Alice.prv" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"week\": \"12/31/2024\""), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find('$'), std::string::npos) << r.out;
+
+    r = alice({ "period", "save", "--week", "12:31" });
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("cannot contain the character :"), std::string::npos) << r.err;
+}
+
+struct Refused {
+    std::vector<std::string> args;
+    int code;
+    std::string reason;
+};
+
+TEST_F(TrackerCommands, RefusedCommandsChangeNoFile)
+{
+    ASSERT_EQ(alice({ "ot", "total" }).code, 0);
+    const Refused cases[] = {
+        { { "ot", "set", "54=1/1/2026,5" }, 2, "the rows are 1 to 53" },
+        { { "ot", "set", "0=1/1/2026,5" }, 2, "the rows are 1 to 53" },
+        { { "ot", "set", "5=1/1/2026" }, 1, "DATE,AMOUNT" },
+        { { "ot", "set", "5=1/1/2026,5x" }, 2, "does not take \"x\"" },
+        { { "ot", "set", "Salary=5" }, 1, "unknown field" },
+        { { "ot", "frob" }, 1, "unknown ot command" },
+        { { "leave", "set", "Vac.21=1/1/2026,1" }, 2, "the rows are 1 to 20" },
+        { { "leave", "set", "Vacation.1=1/1/2026,1" }, 1, "unknown field" },
+        { { "leave", "set", "Hol.Start=ten" }, 2, "does not take \"t\"" },
+        { { "leave", "set", "Hol.1=say \"x\",1" }, 2, "double quote" },
+        { { "period", "show", "../elsewhere.prv" }, 2, "no saved period" },
+        { { "period", "show", "absent.prv" }, 2, "no saved period" },
+        { { "period", "list", "--tips", "3" }, 1, "does not take --tips" },
+    };
+    for (const Refused& c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        const auto before = folder.snapshot();
+        const CliResult r = alice(c.args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_EQ(folder.snapshot(), before);
+    }
+}
+
+} // namespace

@@ -1,0 +1,201 @@
+// Every hostile text in every entry box of every screen, then the screen's command: no crash,
+// no undefined behaviour (the sanitizer build runs this too), and either a sound result or a
+// refusal with a message that leaves every file as it was.
+#include "screens/app_fixture.h"
+#include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/state_dialog.h"
+#include "taxtables/settings_files.h"
+
+#include <map>
+
+namespace tallyman::testing {
+namespace {
+
+const std::vector<std::string>& hostileTexts()
+{
+    static const std::vector<std::string> texts { "", "-", ".", "1.2.3", "1E+39", "-1E+39", "NaN", "inf",
+        std::string(10000, '9'), "\xE2\x82\xAC" /* € */, "\xC3\xA9" /* é */, "\xF0\x9F\x98\x80" /* 😀 */, "\"",
+        ",", "\n", std::string(1, '\0') };
+    return texts;
+}
+
+// One entry box: how to type into it.
+struct Box {
+    std::string name;
+    std::function<void(App&, const std::string&)> type;
+};
+
+struct ScreenCase {
+    const char* screen;
+    std::vector<Box> boxes;
+    std::function<void(App&)> press;
+};
+
+template <typename Screen, typename Control>
+Box box(std::string name, Screen& (App::*open)(), Control Screen::*control)
+{
+    return { std::move(name),
+        [open, control](App& app, const std::string& text) { ((app.*open)().*control).setText(text); } };
+}
+
+template <typename Screen, typename Control, std::size_t N>
+void column(std::vector<Box>& boxes, const std::string& name, Screen& (App::*open)(),
+    std::array<Control, N> Screen::*array)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        boxes.push_back(
+            { name + "(" + std::to_string(i) + ")", [open, array, i](App& app, const std::string& text) {
+                 ((app.*open)().*array)[i].setText(text);
+             } });
+}
+
+std::vector<ScreenCase> screens()
+{
+    std::vector<ScreenCase> cases;
+
+    ScreenCase main { "main window", {}, [](App& app) { app.mainWindow().cmdCal_Click(); } };
+    column(main.boxes, "txtAmount", &App::mainWindow, &MainWindow::txtAmount);
+    main.boxes.push_back(box("txtWeek", &App::mainWindow, &MainWindow::txtWeek));
+    cases.push_back(std::move(main));
+
+    ScreenCase info { "User Info", {}, [](App& app) { app.userInfo().cmdOk_Click(); } };
+    using U = UserInfoScreen;
+    for (auto [name, control] :
+        std::initializer_list<std::pair<const char*, ui::TextBox U::*>> { { "txtHourRate", &U::txtHourRate },
+            { "txtHourRate2", &U::txtHourRate2 }, { "txtTipsRate", &U::txtTipsRate },
+            { "txtFedAddL", &U::txtFedAddL }, { "txtTax5", &U::txtTax5 }, { "txtTax6", &U::txtTax6 },
+            { "txtTax7", &U::txtTax7 }, { "txtTax8", &U::txtTax8 }, { "txtTax9", &U::txtTax9 },
+            { "txtMuni", &U::txtMuni }, { "txtBond", &U::txtBond }, { "txtDues", &U::txtDues },
+            { "txtMisc", &U::txtMisc }, { "txtPension", &U::txtPension }, { "txtKplan", &U::txtKplan },
+            { "txtCafe", &U::txtCafe }, { "txtName", &U::txtName }, { "txtAddress", &U::txtAddress },
+            { "txtStateCityZip", &U::txtStateCityZip }, { "txtSSnum", &U::txtSSnum } })
+        info.boxes.push_back(box(name, &App::userInfo, control));
+    for (auto [name, control] : std::initializer_list<std::pair<const char*, ui::ComboBox U::*>> {
+             { "cboStatus", &U::cboStatus }, { "cboDepend", &U::cboDepend }, { "cboStatus2", &U::cboStatus2 },
+             { "cboDepend2", &U::cboDepend2 } })
+        info.boxes.push_back(box(name, &App::userInfo, control));
+    cases.push_back(std::move(info));
+
+    ScreenCase state { "State Tax", {}, [](App& app) { app.stateDialog().OKButton_Click(); } };
+    using S = StateDialog;
+    for (auto [name, control] : std::initializer_list<std::pair<const char*, S::Column S::*>> {
+             { "txtStateMinBS", &S::txtStateMinBS }, { "txtStateAmtBS", &S::txtStateAmtBS },
+             { "txtStatePerBS", &S::txtStatePerBS }, { "txtStateMinBM", &S::txtStateMinBM },
+             { "txtStateAmtBM", &S::txtStateAmtBM }, { "txtStatePerBM", &S::txtStatePerBM },
+             { "txtStateSgExp", &S::txtStateSgExp }, { "txtStateMarExp", &S::txtStateMarExp } })
+        column(state.boxes, name, &App::stateDialog, control);
+    for (auto [name, control] : std::initializer_list<std::pair<const char*, ui::TextBox S::*>> {
+             { "txtSDIpercent", &S::txtSDIpercent }, { "txtSDIwageBase", &S::txtSDIwageBase },
+             { "txtStateAdj", &S::txtStateAdj }, { "txtCalAllow", &S::txtCalAllow },
+             { "txtSUIpercent", &S::txtSUIpercent }, { "txtSUIwageBase", &S::txtSUIwageBase } })
+        state.boxes.push_back(box(name, &App::stateDialog, control));
+    cases.push_back(std::move(state));
+
+    ScreenCase city { "City Tax", {}, [](App& app) { app.cityDialog().OKButton_Click(); } };
+    using C = CityDialog;
+    for (auto [name, control] : std::initializer_list<std::pair<const char*, C::Column C::*>> {
+             { "txtCityMinBS", &C::txtCityMinBS }, { "txtCityAmtBS", &C::txtCityAmtBS },
+             { "txtCityPerBS", &C::txtCityPerBS }, { "txtCityMinBM", &C::txtCityMinBM },
+             { "txtCityAmtBM", &C::txtCityAmtBM }, { "txtCityPerBM", &C::txtCityPerBM },
+             { "txtCitySgExp", &C::txtCitySgExp }, { "txtCityMarExp", &C::txtCityMarExp } })
+        column(city.boxes, name, &App::cityDialog, control);
+    cases.push_back(std::move(city));
+
+    ScreenCase nonCity { "Non City Tax", {}, [](App& app) { app.nonCityDialog().OKButton_Click(); } };
+    using N = NonCityDialog;
+    for (auto [name, control] : std::initializer_list<std::pair<const char*, N::Column N::*>> {
+             { "txtNonMinBi", &N::txtNonMinBi }, { "txtNonExpBi", &N::txtNonExpBi },
+             { "txtNonMinWk", &N::txtNonMinWk }, { "txtNonExpWk", &N::txtNonExpWk } })
+        column(nonCity.boxes, name, &App::nonCityDialog, control);
+    nonCity.boxes.push_back(box("txtNonPer", &App::nonCityDialog, &N::txtNonPer));
+    cases.push_back(std::move(nonCity));
+
+    ScreenCase saveUser { "Save User", {}, [](App& app) { app.saveUser().cmdSaveUser_Click(); } };
+    saveUser.boxes.push_back(box("txtSaveUser", &App::saveUser, &SaveUserDialog::txtSaveUser));
+    cases.push_back(std::move(saveUser));
+    return cases;
+}
+
+class BadInputMatrix : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        // Thousands of saves: keep them in memory when the system offers it.
+        if (!std::filesystem::is_directory("/dev/shm"))
+            return;
+        std::string pattern = "/dev/shm/tallyman-matrix-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        std::filesystem::copy_file(dir / "Federal24.dtt", std::filesystem::path(pattern) / "Federal24.dtt");
+        app.reset();
+        std::filesystem::remove_all(dir);
+        dir = pattern;
+        makeApp();
+    }
+
+    std::map<std::string, std::string> snapshot() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            files[entry.path().filename().string()] = read(entry.path().filename().string());
+        return files;
+    }
+
+    // Every file of the user reads to its end and holds no number a reader would refuse.
+    void expectSoundFiles(const std::string& user, const std::string& what)
+    {
+        EmployeeProfile profile;
+        OvertimeTracker tracker;
+        PrinterOffsets offsets;
+        StateTaxSettings state;
+        ProfileReserved reserved;
+        CityTaxSettings city;
+        NonCitySettings nonCity;
+        const DataFolder folder(dir);
+        ProfileFileSet set { profile, tracker, offsets, state, reserved };
+        EXPECT_NE(loadProfileFileSet(folder, user, set), LoadOutcome::EndedEarly) << what;
+        EXPECT_NE(loadStateFile(stateFile(folder, user), state, profile), SettingsLoad::Corrupt) << what;
+        EXPECT_NE(loadCityFile(cityFile(folder, user), city), SettingsLoad::Corrupt) << what;
+        EXPECT_NE(loadNonCityFile(nonCityFile(folder, user), nonCity), SettingsLoad::Corrupt) << what;
+        for (const auto& [name, bytes] : snapshot())
+            for (const char* bad : { "inf", "nan", "INF", "NAN" })
+                EXPECT_EQ(bytes.find(std::string(",") + bad), std::string::npos) << what << ": " << name;
+    }
+};
+
+TEST_F(BadInputMatrix, EveryTextInEveryBoxIsComputedOrRefusedWithNothingWritten)
+{
+    dialogs.setDefaultAnswer(ui::MessageAnswer::No);
+    int tried = 0, refused = 0;
+    for (const ScreenCase& screen : screens()) {
+        for (const std::string& text : hostileTexts()) {
+            makeApp();
+            ASSERT_TRUE(startAs("Smith"));
+            for (const Box& entry : screen.boxes) {
+                const std::string what = std::string(screen.screen) + " " + entry.name + " <- \""
+                    + (text.size() > 20 ? text.substr(0, 20) + "..." : text) + "\"";
+                const auto before = snapshot();
+                const std::size_t shown = messageCount();
+                entry.type(*app, text);
+                screen.press(*app);
+                app->releaseClosedScreens();
+                ++tried;
+                if (messageCount() > shown) {
+                    ++refused;
+                    EXPECT_EQ(snapshot(), before)
+                        << what << " was refused (" << lastMessage() << ") but a file changed";
+                    EXPECT_FALSE(dialogs.messages().back().lines.empty()) << what;
+                }
+                expectSoundFiles(app->UserName, what);
+                if (app->quitRequested())
+                    break;
+            }
+        }
+    }
+    RecordProperty("inputs_tried", tried);
+    std::printf("%d inputs typed and pressed, %d refused with a message\n", tried, refused);
+}
+
+} // namespace
+} // namespace tallyman::testing

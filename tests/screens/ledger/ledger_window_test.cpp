@@ -1,0 +1,200 @@
+// The ledger window: paste, delete, hand corrections, Clear All, the save prompt, bi-weekly rows.
+#include "screens/ledger/ledger_window.h"
+
+#include "../app_fixture.h"
+#include "numbers/number_text.h"
+#include "screens/heading_dialog.h"
+
+namespace tallyman::testing {
+namespace {
+
+class LedgerWindowTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ASSERT_TRUE(startAs("Smith"));
+    }
+    // One calculated week on the main window: 40 hours, and `week` as its ending date.
+    void calculate(const std::string& hours, const std::string& week)
+    {
+        main().txtAmount[0].setText(hours);
+        main().txtWeek.setText(week);
+        main().cmdCal_Click();
+    }
+    LedgerWindow& open()
+    {
+        main().cmdYear_Click();
+        return app->ledgerWindow();
+    }
+    void closeWith(ui::MessageAnswer answer)
+    {
+        dialogs.queueAnswer(answer);
+        app->ledgerWindow().mnuClose_Click();
+    }
+    void biWeekly()
+    {
+        app->userInfo().optBiWeek.click();
+        app->userInfo().cmdOk_Click();
+    }
+};
+
+TEST_F(LedgerWindowTest, PastingAWeekTwiceIntoOneRowCountsItOnceIntoTwoRowsTwice)
+{
+    calculate("40", "1/5/2024");
+    LedgerWindow& w = open();
+    w.Label2[0].click();
+    const std::string once = w.txtTotNet.text();
+    EXPECT_EQ(w.txtDate[0].text(), "1/5/2024");
+    EXPECT_EQ(w.txtNet[0].text(), once); // the gross column
+    w.Label2[0].click();
+    EXPECT_EQ(w.txtTotNet.text(), once);
+    w.Label2[1].click();
+    EXPECT_EQ(lenientNumber(w.txtTotNet.text()), 2 * lenientNumber(once));
+    EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(2 * lenientNumber(once)));
+    // Amounts the period does not have show as .00 after a paste.
+    EXPECT_EQ(w.txtMuni[0].text(), ".00");
+}
+
+TEST_F(LedgerWindowTest, RightClickEmptiesTheRowInPlaceAndTheTotalsDrop)
+{
+    LedgerWindow& w = open();
+    for (const auto& [row, hours] : { std::pair { 9, "40" }, { 10, "30" }, { 11, "20" } }) {
+        calculate(hours, "2/" + std::to_string(row) + "/2024");
+        w.Label2[static_cast<std::size_t>(row)].click();
+    }
+    const std::string eleventh = w.txtNet[11].text();
+    const double before = lenientNumber(w.txtTotNet.text());
+    const double tenth = lenientNumber(w.txtNet[10].text());
+    w.Label2[10].rightClick();
+    EXPECT_EQ(w.txtDate[10].text(), "");
+    EXPECT_EQ(w.txtFed[10].text(), "0");
+    EXPECT_EQ(w.txtNet[10].text(), "0");
+    EXPECT_EQ(w.txtNet[11].text(), eleventh);
+    EXPECT_EQ(w.txtDate[11].text(), "2/11/2024");
+    EXPECT_NEAR(lenientNumber(w.txtTotNet.text()), before - tenth, 0.005);
+}
+
+TEST_F(LedgerWindowTest, YesSavesTheCellsTextsNoKeepsTheFileAndTheNextOpeningShowsIt)
+{
+    calculate("40", "1/5/2024");
+    LedgerWindow& pasted = open();
+    pasted.Label2[0].click();
+    // The file carries each amount as its cell shows it.
+    std::string expected = "\"1/5/2024\"";
+    for (const ui::Label* cell :
+        { &pasted.txtFed[0], &pasted.txtSS[0], &pasted.txtMedi[0], &pasted.txtState[0] })
+        expected += "," + numberText(lenientNumber(cell->text()));
+    const std::string federal = pasted.txtFed[0].text();
+    closeWith(ui::MessageAnswer::Yes);
+    EXPECT_FALSE(app->isLoaded(ScreenId::Ledger));
+    ASSERT_TRUE(exists("Smith.yrw"));
+    const std::string saved = read("Smith.yrw");
+    EXPECT_EQ(dialogs.messages().back().title, "Save?");
+    EXPECT_EQ(dialogs.messages().back().lines.at(0), "     Do you want to save YTD");
+    EXPECT_EQ(line("Smith.yrw", 0), expected);
+
+    LedgerWindow& w = open();
+    EXPECT_EQ(w.txtFed[0].text(), federal);
+    w.mnuClearAll_Click();
+    EXPECT_EQ(w.txtDate[0].text(), "");
+    EXPECT_EQ(w.txtTotFed.text(), ".00");
+    closeWith(ui::MessageAnswer::No);
+    EXPECT_EQ(read("Smith.yrw"), saved);
+    EXPECT_EQ(open().txtFed[0].text(), federal);
+}
+
+TEST_F(LedgerWindowTest, HandCorrectionsCountAfterAddAndTheKeyFilterGuardsNetAndGross)
+{
+    LedgerWindow& w = open();
+    EXPECT_FALSE(w.txtNet[2].typeKey('a'));
+    EXPECT_FALSE(w.txtGross[2].typeKey('x'));
+    EXPECT_TRUE(w.txtTips[2].typeKey('x')); // any text, counted as its leading number
+    w.txtNet[2].setText("1000.5");
+    w.txtGross[2].setText("800");
+    w.txtTips[2].setText("12.25 cash");
+    EXPECT_EQ(w.txtTotNet.text(), ".00");
+    w.mnuAdd_Click();
+    EXPECT_EQ(w.txtTotNet.text(), "1000.50");
+    EXPECT_EQ(w.txtTotGross.text(), "800.00");
+    EXPECT_EQ(w.txtTotTips.text(), "12.25");
+    EXPECT_EQ(app->ledger.Rows[2].Gross, 1000.5f);
+}
+
+TEST_F(LedgerWindowTest, OnlyTheCloseCommandsCloseAndReopeningReloadsInsideTheOpenWindow)
+{
+    calculate("40", "1/5/2024");
+    open();
+    closeWith(ui::MessageAnswer::Yes); // the file exists: reopening reads it
+    LedgerWindow& w = open();
+    w.requestClose();
+    EXPECT_TRUE(app->isLoaded(ScreenId::Ledger));
+    EXPECT_EQ(lastMessage(), "USE CLOSE INSTEAD");
+    w.Label2[4].click();
+    const std::size_t shown = messageCount();
+    main().cmdYear_Click();
+    EXPECT_EQ(messageCount(), shown + 1);
+    EXPECT_EQ(lastMessage(), "USE CLOSE INSTEAD");
+    EXPECT_EQ(&app->ledgerWindow(), &w);
+    EXPECT_EQ(w.txtDate[4].text(), ""); // the unsaved paste is gone
+    w.cmdBack_Click();
+    EXPECT_FALSE(app->isLoaded(ScreenId::Ledger));
+}
+
+TEST_F(LedgerWindowTest, BiWeeklyShowsTwentySixRowsAndKeepsTheTwentySeventh)
+{
+    biWeekly();
+    calculate("80", "1/12/2024");
+    LedgerWindow& w = open();
+    EXPECT_EQ(w.visibleRows(), 26);
+    EXPECT_TRUE(w.Label2[25].visible());
+    EXPECT_FALSE(w.Label2[26].visible());
+    EXPECT_FALSE(w.lbHeader[1][0].visible());
+    EXPECT_FALSE(w.lbHint[1].visible());
+    w.Label2[0].click();
+    // The 27th row is in the record and the file, as the file left it.
+    w.PasteMe(26);
+    EXPECT_EQ(app->ledger.Rows[26].Date, "1/12/2024");
+    closeWith(ui::MessageAnswer::Yes);
+    ASSERT_TRUE(exists("Smith.yrb"));
+    EXPECT_EQ(line("Smith.yrb", 4 * 26), "\"1/12/2024\"," + line("Smith.yrb", 0).substr(12));
+    const std::string file = read("Smith.yrb");
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 4 * 27 + 3);
+}
+
+TEST_F(LedgerWindowTest, CaptionsComeFromTheProfile)
+{
+    app->profile.Tax5 = "Credit U";
+    LedgerWindow& w = open();
+    EXPECT_EQ(w.lbHeader[0][ColMuni].caption(), "Credit U");
+    EXPECT_EQ(w.lbHeader[1][ColMuni].caption(), "Credit U");
+    EXPECT_EQ(w.lbTotCaption[5].caption(), "Credit U");
+    EXPECT_EQ(w.lbHeader[0][ColNet].caption(), "Net");
+    EXPECT_EQ(w.Label2[0].toolTip(), "Click on a week number to paste in data.");
+}
+
+TEST_F(LedgerWindowTest, HeadingDialogShowsDefaultsOkSavesCancelKeepsTheFile)
+{
+    HeadingDialog& h = app->headingDialog();
+    EXPECT_EQ(h.title(), "Print Out Heading");
+    EXPECT_EQ(h.txtHeader[0].text(), "Company");
+    EXPECT_EQ(h.txtHeader[3].text(), "ID Number");
+    h.txtHeader[2].setText("");
+    h.OKButton_Click();
+    EXPECT_FALSE(app->isLoaded(ScreenId::Heading));
+    EXPECT_EQ(line("Header.sav", 0), "\"Company\",\"Address\",\"\",\"ID Number\"");
+    HeadingDialog& again = app->headingDialog();
+    EXPECT_EQ(again.txtHeader[2].text(), "Zip Code");
+    again.txtHeader[0].setText("Acme");
+    again.CancelButton_Click();
+    EXPECT_EQ(line("Header.sav", 0), "\"Company\",\"Address\",\"\",\"ID Number\"");
+    // A text the file cannot hold is refused; the dialog stays open and nothing is written.
+    HeadingDialog& bad = app->headingDialog();
+    bad.txtHeader[0].setText("Say \"hi\"");
+    EXPECT_FALSE(bad.OKButton_Click());
+    EXPECT_TRUE(app->isLoaded(ScreenId::Heading));
+    EXPECT_EQ(line("Header.sav", 0), "\"Company\",\"Address\",\"\",\"ID Number\"");
+}
+
+} // namespace
+} // namespace tallyman::testing
