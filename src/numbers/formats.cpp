@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace tallyman {
 
@@ -46,7 +47,7 @@ std::string withThousands(const std::string &digits)
 
 // "#,###.00" with `sign` ("" or "$") after the minus, into `out`. Values of ordinary size are
 // written from their cents into a buffer on the stack; the others go through the digit text.
-void assignThousandsCents(double value, const char *sign, std::string &out)
+void assignThousandsCents(double value, std::string_view sign, std::string &out)
 {
     const auto cents = detail::fastCents(value);
     if (!cents) {
@@ -68,8 +69,8 @@ void assignThousandsCents(double value, const char *sign, std::string &out)
             *--p = ',';
         *--p = static_cast<char>('0' + magnitude % 10);
     }
-    for (const char *s = sign + std::char_traits<char>::length(sign); s != sign;)
-        *--p = *--s;
+    p -= sign.size();
+    sign.copy(p, sign.size());
     if (*cents < 0)
         *--p = '-';
     out.assign(p, end);
