@@ -169,7 +169,9 @@ private slots:
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!fileDialog || chosen)
+            // The dialog lists the folder in the background: until the file is listed, accept
+            // refuses it, so choose again on every tick until the dialog closes.
+            if (!fileDialog)
                 return;
             chosen = true;
             QCOMPARE(fileDialog->nameFilters().value(0), QStringLiteral("Saved Files (*.prv)"));
