@@ -4,16 +4,7 @@
 #   bench/ledger_pdf.sh [path/to/tallyman-cli]   (default: the release build)
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")/.." && pwd)
-cli=${1:-$here/build-release/apps/tallyman-cli}
-runs=${RUNS:-20}
-[ -x "$cli" ] || { echo "no $cli: build it first (cmake --preset release && cmake --build --preset release)" >&2; exit 1; }
-
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$here/data/Federal24.dtt" "$dir/"
-run() { "$cli" --dir "$dir" --today 1/5/2024 "$@"; }
-run user new Bench > /dev/null 2>&1
+source "$(dirname "$0")/bench_user.sh"
 run --user Bench user set HourRate=21.5 > /dev/null
 for week in $(seq 1 53); do
     run --user Bench ledger paste "$week" --straight 40 > /dev/null 2>&1
