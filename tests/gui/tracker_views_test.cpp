@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,17 +166,26 @@ private slots:
             << "40\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1234.5\r\n0."
                "5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
                "0\r\n0\r\n1500\r\n0\r\n0\r\n1200\r\n";
+        // The dialog lists the folder in the background: until the file is listed, accept
+        // refuses it, so type the name again on every tick until the dialog closes. A person
+        // types into the name box; selectFile() would leave a focused box untouched.
         bool chosen = false;
+        QElapsedTimer waited;
+        waited.start();
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            // The dialog lists the folder in the background: until the file is listed, accept
-            // refuses it, so choose again on every tick until the dialog closes.
             if (!fileDialog)
                 return;
+            if (waited.elapsed() > 20000) {
+                fileDialog->reject();
+                return;
+            }
+            auto* nameBox = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!nameBox || fileDialog->nameFilters().value(0) != QStringLiteral("Saved Files (*.prv)"))
+                return;
             chosen = true;
-            QCOMPARE(fileDialog->nameFilters().value(0), QStringLiteral("Saved Files (*.prv)"));
-            fileDialog->selectFile(QString::fromStdString((folder / "12_31_2024  NAME.prv").string()));
+            nameBox->setText(QStringLiteral("12_31_2024  NAME.prv"));
             QMetaObject::invokeMethod(fileDialog, "accept", Qt::QueuedConnection);
         });
         poll.start(20);
