@@ -48,11 +48,18 @@ Amount sevenDigitSum(Amount total, Amount value)
     return std::strtof(numberText(sum).c_str(), nullptr);
 }
 
-// A row value as the number its cell shows (the shortest 7-digit text), so 1234.57 counts
-// as 1234.57 in money and in a 64-bit field, not as the float's 1234.5699462890625.
-double cellValue(Amount value)
+// A total as the number its 7-digit text shows, so 1234.57 goes to its 64-bit field as
+// 1234.57, not as the float's 1234.5699462890625.
+double totalValue(Amount value)
 {
     return std::strtod(numberText(value).c_str(), nullptr);
+}
+
+// A row value as the number its cell shows: the 7-digit text, or more digits where those
+// would change it, so a row of 123456.78 is saved with its cents.
+double cellValue(Amount value)
+{
+    return std::strtod(exactText(value).c_str(), nullptr);
 }
 
 // A row value as money: the number of its shortest round-trip text, so a row of 123456.78
@@ -179,7 +186,7 @@ std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, con
     }
     int written = 0;
     for (const auto &f : FloatTotals) {
-        w.float64(cellValue(ledger.*f.total));
+        w.float64(totalValue(ledger.*f.total));
         // T1 and T2 hold five float totals each; T3 starts with TotKplan.
         if (++written == 5 || written == 10)
             w.endRecord();

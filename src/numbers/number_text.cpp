@@ -166,6 +166,14 @@ std::string roundTripText(float value)
     return std::string(text, result.ptr);
 }
 
+std::string exactText(float value)
+{
+    std::string text = numberText(value);
+    if (std::strtof(text.c_str(), nullptr) != value)
+        text = roundTripText(value);
+    return text;
+}
+
 double lenientNumber(std::string_view text)
 {
     // The text without its blanks, on the stack when it is as short as an entry box's text.

@@ -18,6 +18,10 @@ std::string numberText(int value);
 // The shortest text that reads back as the same float: 123456.78f -> "123456.78" where the
 // 7-digit text says "123456.8".
 std::string roundTripText(float value);
+// The 7-digit text when it reads back as the same float, else the shortest that does: what a
+// stored amount shows where it must survive being read back (123456.78f -> "123456.78",
+// 12.5f -> "12.5").
+std::string exactText(float value);
 
 // Lenient reading: the longest leading part that reads as a number, spaces ignored,
 // 0 when there is none ("12abc" -> 12, "abc" -> 0, "1 2" -> 12, "$5" -> 0).

@@ -147,7 +147,13 @@ std::string RecordReader::text()
 std::string RecordReader::raw()
 {
     std::string whole;
-    rawField(nullptr, &whole);
+    bool quoted = false;
+    rawField(&quoted, &whole);
+    // A quote left open runs to the end of the file; written back among other fields it
+    // would swallow them, so it is carried closed.
+    const auto open = whole.find('"');
+    if (quoted && whole.find('"', open + 1) == std::string::npos)
+        whole += '"';
     return whole;
 }
 

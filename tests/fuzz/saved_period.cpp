@@ -1,4 +1,4 @@
-// A saved pay period (".prv"): loaded; a complete one saved and loaded again to the same values.
+// A saved pay period (".prv"): loaded; a complete one saved, loaded and saved again to the same bytes.
 #include "trackers/saved_period.h"
 #include "fuzz_support.h"
 
@@ -20,9 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy(values->begin(), values->end(), period.values.begin());
     if (saveSavedPeriod(dir / "out.prv", period))
         return 0;
+    // A float the file's 7 digits cannot hold (41.577777) is saved as 41.57778: from the
+    // first save on, what is loaded saves to the same bytes.
     const auto again = loadSavedPeriod(dir / "out.prv");
     FUZZ_CHECK(again.has_value() && again->size() == SavedPeriodValues);
-    FUZZ_CHECK(std::equal(again->begin(), again->end(), period.values.begin(),
-        [](Amount a, Amount b) { return a == b || (a != a && b != b); }));
+    SavedPayPeriod reloaded;
+    std::copy(again->begin(), again->end(), reloaded.values.begin());
+    FUZZ_CHECK(savedPeriodBytes(reloaded) == fuzz::readScratch("out.prv"));
     return 0;
 }

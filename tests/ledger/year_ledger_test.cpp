@@ -208,10 +208,33 @@ TEST_F(LedgerFiles, RowValuesAreWrittenAsTheirShortestText)
     const auto path = ledgerFile(m_folder, "u", false);
     ASSERT_FALSE(saveLedgerFile(path, ledger, false));
     const auto records = recordsOf(file(path));
-    EXPECT_EQ(records[0], "\"1/5/2024, Fri\",12.34568,0,0,0");
+    // A row keeps every digit its float holds, where 7 digits would change it.
+    EXPECT_EQ(records[0], "\"1/5/2024, Fri\",12.345678,0,0,0");
     // A 64-bit field shows the whole digits; the 32-bit Sdi keeps the exponent form.
-    EXPECT_EQ(records[2], "0,0,0,12345680,0");
+    EXPECT_EQ(records[2], "0,0,0,12345678,0");
     EXPECT_EQ(records[3], "1.234568E+07,0.062,0,-0.5");
+}
+
+// Rows beyond 7 significant digits keep their cents through save, load and save: the
+// money totals count the cents, so a row saved without them changed the totals line on
+// every save after.
+TEST_F(LedgerFiles, LargeRowsSurviveASecondSave)
+{
+    YearLedger ledger;
+    ledger.Rows[0].Gross = 123456.78f;
+    ledger.Rows[0].Net = 2061051.25f;
+    ledger.Rows[1].Fed = 0.1f;
+    const auto path = ledgerFile(m_folder, "u", true);
+    ASSERT_TRUE(AddAnnual(ledger, true));
+    ASSERT_FALSE(saveLedgerFile(path, ledger, true));
+    const std::string once = file(path);
+    YearLedger again;
+    ASSERT_EQ(loadLedgerFile(path, again, true), LedgerLoad::Loaded);
+    EXPECT_EQ(again.Rows[0].Gross, 123456.78f);
+    ASSERT_TRUE(AddAnnual(again, true));
+    ASSERT_FALSE(saveLedgerFile(path, again, true));
+    EXPECT_EQ(file(path), once);
+    EXPECT_EQ(recordsOf(once)[2], "0,0,0,123456.78,2061051.2");
 }
 
 TEST_F(LedgerFiles, TotalsAreLoadedAsTheyStand)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cstdlib>
 
 using namespace tallyman;
 
@@ -127,6 +128,20 @@ INSTANTIATE_TEST_SUITE_P(Values, FloatText,
         TextCase{999999, "999999"}, TextCase{0.0525f, "0.0525"}, TextCase{13.08f, "13.08"},
         TextCase{0, "0"}, TextCase{-1, "-1"}, TextCase{0.5f, "0.5"}, TextCase{1e20f, "1E+20"},
         TextCase{82.69f * 3, "248.07"}, TextCase{16000000, "1.6E+07"}, TextCase{1234567, "1234567"}));
+
+class ExactText : public ::testing::TestWithParam<TextCase> {};
+
+// The 7-digit text where it reads back as the same float, more digits only where needed.
+TEST_P(ExactText, ReadsBackAsTheSameFloat)
+{
+    EXPECT_EQ(exactText(GetParam().value), GetParam().text);
+    EXPECT_EQ(std::strtof(exactText(GetParam().value).c_str(), nullptr), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ExactText,
+    ::testing::Values(TextCase{12.5f, "12.5"}, TextCase{0, "0"}, TextCase{16000000, "1.6E+07"},
+        TextCase{99999.99f, "99999.99"}, TextCase{123456.78f, "123456.78"}, TextCase{2061051.25f, "2061051.2"},
+        TextCase{12345678, "12345678"}, TextCase{-100000.05f, "-100000.05"}, TextCase{5.199997f, "5.199997"}));
 
 TEST(DoubleText, FifteenSignificantDigits)
 {

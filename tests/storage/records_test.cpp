@@ -181,6 +181,22 @@ TEST(RecordReader, RawFieldsComeBackByteForByte)
     EXPECT_EQ(w.bytes(), bytes);
 }
 
+// A quote the file never closes runs to its end; carried into the middle of another file
+// as it stands, it would swallow the fields written after it.
+TEST(RecordReader, ARawFieldWithAnOpenQuoteIsCarriedClosed)
+{
+    RecordReader r("#0\r\n\",0\r\n0,0");
+    EXPECT_EQ(r.raw(), "#0");
+    const std::string open = r.raw();
+    EXPECT_EQ(open, "\",0\r\n0,0\"");
+    RecordWriter w;
+    w.raw(open).text("after").endRecord();
+    RecordReader again(w.bytes());
+    EXPECT_EQ(again.raw(), open);
+    EXPECT_EQ(again.text(), "after");
+    EXPECT_TRUE(again.atEnd());
+}
+
 TEST(RecordReader, FlagsAreZeroOrOne)
 {
     RecordReader r("0,1,-1,#TRUE#,#FALSE#,2,,x\r\n");

@@ -198,7 +198,7 @@ void LedgerWindow::showRow(int row, bool formatted)
     setCellText(row, ColDate, values.Date);
     for (const auto& [column, field] : AmountFields) {
         const Amount value = values.*field;
-        setCellText(row, column, formatted ? formatPlainCents(value) : numberText(value));
+        setCellText(row, column, formatted ? formatPlainCents(value) : exactText(value));
     }
 }
 
