@@ -15,6 +15,8 @@ set(generated ${CMAKE_BINARY_DIR}/installed)
 install(TARGETS tallyman-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET tallyman)
   install(TARGETS tallyman RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The PDF painter tallyman-cli runs; not a command of its own, so not on the PATH.
+  install(TARGETS tallyman-pdf RUNTIME DESTINATION lib/tallyman)
 endif()
 
 install(FILES data/Federal24.dtt DESTINATION ${data_dir})
@@ -34,7 +36,7 @@ install(FILES data/bash-completion/tallyman-cli DESTINATION ${CMAKE_INSTALL_DATA
 # Manual pages, written for scdoc and installed compressed as Debian's policy asks.
 set(installed_files tallyman-cli)
 if(TARGET tallyman)
-  list(APPEND installed_files tallyman)
+  list(APPEND installed_files tallyman tallyman-pdf)
 endif()
 find_program(SCDOC scdoc)
 if(SCDOC)

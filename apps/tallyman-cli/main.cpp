@@ -1,9 +1,6 @@
 // tallyman-cli: the command-line front end; everything it does is in the tallyman_cli library.
+#include "cli/pdf_helper.h"
 #include "cli/run.h"
-
-#ifdef TALLYMAN_CLI_PDF
-#include "gui/pdf_printer.h"
-#endif
 
 #include <iostream>
 #include <string>
@@ -13,10 +10,6 @@ int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    tallyman::cli::PdfPrinterFactory pdfPrinters;
-#ifdef TALLYMAN_CLI_PDF
-    // Qt starts inside the factory, so commands that print no PDF never pay for it.
-    pdfPrinters = tallyman::gui::makePdfPrinter;
-#endif
-    return tallyman::cli::run(args, std::cout, std::cerr, pdfPrinters);
+    // A PDF is painted by tallyman-pdf, run only when one is asked for.
+    return tallyman::cli::run(args, std::cout, std::cerr, tallyman::cli::makeHelperPdfPrinter);
 }
