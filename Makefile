@@ -20,9 +20,9 @@ run: build
 test: build
 	ctest --preset default -j $(JOBS)
 	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan test-package; fi
-	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(CI_FUZZ_SECONDS) FUZZ_TARGETS="$(CI_FUZZ_TARGETS)"; fi
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(CI_FUZZ_SECONDS); fi
 
-# The test suite under address and undefined-behaviour sanitizers (no GUI).
+# The whole suite, the GUI tests included, under address and undefined-behaviour sanitizers.
 test-asan: deps
 	@test -f build-asan/build.ninja || cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
@@ -32,10 +32,6 @@ test-asan: deps
 # FUZZ_SECONDS each; CI runs them briefly to keep its time bounded.
 FUZZ_SECONDS ?= 30
 CI_FUZZ_SECONDS ?= 8
-# ledger_file and profile_set are left out of CI until their open faults are mended: a file
-# saved, loaded and saved again can differ or fail to load (make fuzz FUZZ_TARGETS=ledger_file).
-CI_FUZZ_TARGETS ?= city_file cli_run fed_table header_file leave_log noncity_file numbers \
-	record_reader saved_period state_file
 fuzz: deps
 	@test -f build-fuzz/build.ninja || cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
