@@ -9,6 +9,7 @@
 #include "screens/user_info.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tallyman {
 
@@ -47,6 +48,18 @@ double labelNumber(const std::string& caption)
 }
 
 Amount cellNumber(const std::string& text) { return toAmount(lenientNumber(text)); }
+
+// A typed cell as an amount; nothing when its number lies beyond what an amount holds.
+std::optional<Amount> typedAmount(const std::string& text)
+{
+    try {
+        return cellNumber(text);
+    } catch (const NumberOverflow&) {
+        return std::nullopt;
+    }
+}
+
+constexpr const char* NonNumberMessage = "CHECK YOUR ENTRY FOR NON NUMBER TYPE";
 
 } // namespace
 
@@ -101,8 +114,8 @@ void LedgerWindow::load() { showCaptions(); }
 void LedgerWindow::open()
 {
     fillBoxes();
-    Update();
-    AddAnnual();
+    if (Update())
+        AddAnnual();
     showCaptions();
 }
 
@@ -232,20 +245,32 @@ void LedgerWindow::fillBoxes()
         showRow(r, true);
 }
 
-void LedgerWindow::Update()
+bool LedgerWindow::Update()
 {
-    YearLedger& l = m_app.ledger;
+    // Read into a copy: a number too large for an amount leaves the record as it was.
+    YearLedger l = m_app.ledger;
+    const auto refuse = [this] {
+        m_app.message({ NonNumberMessage });
+        return false;
+    };
     for (int r = 0; r < rowsInUse(weeklyInUse()); ++r) {
         LedgerRow& row = l.Rows[static_cast<std::size_t>(r)];
         row.Date = cellText(r, ColDate);
-        for (const auto& [column, field] : AmountFields)
-            row.*field = cellNumber(cellText(r, column));
+        for (const auto& [column, field] : AmountFields) {
+            const auto value = typedAmount(cellText(r, column));
+            if (!value)
+                return refuse();
+            row.*field = *value;
+        }
     }
     const std::array<Amount*, 11> floats { &l.TotFed, &l.TotSS, &l.TotMedi, &l.TotState, &l.TotCity,
         &l.TotMuni, &l.TotBond, &l.TotDues, &l.TotPen, &l.TotMisc, &l.TotKplan };
     const auto boxes = totalBoxes();
-    for (std::size_t i = 0; i < floats.size(); ++i)
-        *floats[i] = cellNumber(boxes[i]->text());
+    for (std::size_t i = 0; i < floats.size(); ++i) {
+        // Overwritten by the recomputation that follows; a box beyond the range is passed over.
+        if (const auto value = typedAmount(boxes[i]->text()))
+            *floats[i] = *value;
+    }
     const std::array<std::pair<Currency*, const ui::TextBox*>, 4> money { { { &l.TotOT, &txtTotOT },
         { &l.TotTips, &txtTotTips }, { &l.TotGross, &txtTotNet }, { &l.TotNet, &txtTotGross } } };
     for (const auto& [total, box] : money) {
@@ -255,12 +280,14 @@ void LedgerWindow::Update()
             // Beyond the money range: the recomputation that follows sets it anyway.
         }
     }
+    m_app.ledger = std::move(l);
+    return true;
 }
 
 void LedgerWindow::AddAnnual()
 {
     if (!tallyman::AddAnnual(m_app.ledger, weeklyProfile()))
-        m_app.message({ "CHECK YOUR ENTRY FOR NON NUMBER TYPE" });
+        m_app.message({ NonNumberMessage });
     showTotals();
 }
 
@@ -285,8 +312,8 @@ void LedgerWindow::PasteMe(int row)
     values.Sdi = cellNumber(formatPlainCents(labelNumber(main.lbSDI.text())));
     values.Sui = cellNumber(formatPlainCents(labelNumber(main.lbSUI.text())));
     values.Cafe = cellNumber(formatPlainCents(labelNumber(main.lbCafe.text())));
-    Update();
-    AddAnnual();
+    if (Update())
+        AddAnnual();
 }
 
 void LedgerWindow::DeleteRow(int row)
@@ -297,8 +324,8 @@ void LedgerWindow::DeleteRow(int row)
     setAmountCells(row, "0");
     LedgerRow& values = m_app.ledger.Rows[static_cast<std::size_t>(row)];
     values.Sdi = values.Sui = values.Cafe = 0;
-    Update();
-    AddAnnual();
+    if (Update())
+        AddAnnual();
 }
 
 void LedgerWindow::ClearAll()
@@ -314,8 +341,8 @@ void LedgerWindow::ClearAll()
         row.Sdi = row.Sui = row.Cafe = 0;
     for (ui::TextBox* box : { &txtTotSdi, &txtTotSui, &txtTotCafe, &txtTotTips })
         box->setText("0");
-    Update();
-    AddAnnual();
+    if (Update())
+        AddAnnual();
 }
 
 bool LedgerWindow::SaveAnnual()
@@ -329,8 +356,14 @@ bool LedgerWindow::SaveAnnual()
     for (int r = 0; r < rowsInUse(weekly); ++r) {
         std::size_t k = 0;
         for (int column : { ColFed, ColSS, ColMedi, ColState, ColCity, ColMuni, ColBond, ColDues, ColPen,
-                 ColMisc, ColKplan, ColOT, ColGross, ColNet, ColTips })
+                 ColMisc, ColKplan, ColOT, ColGross, ColNet, ColTips }) {
+            // A number the file's reader would refuse is not written.
+            if (!typedAmount(cellText(r, column))) {
+                m_app.message({ NonNumberMessage });
+                return false;
+            }
             cells[static_cast<std::size_t>(r)][k++] = lenientNumber(cellText(r, column));
+        }
     }
     const auto path = ledgerFile(m_app.folder(), m_app.UserName, weekly);
     if (const auto problem = saveLedgerFile(path, m_app.ledger, weekly, cells)) {
@@ -343,17 +376,18 @@ bool LedgerWindow::SaveAnnual()
 
 void LedgerWindow::mnuAdd_Click()
 {
-    Update();
-    AddAnnual();
+    if (Update())
+        AddAnnual();
 }
 
 void LedgerWindow::mnuClose_Click()
 {
     const auto answer = m_app.message({ SavePrompt }, "Save?", ui::MessageButtons::YesNo);
     if (answer == ui::MessageAnswer::Yes) {
-        Update();
+        // A refused entry or a failed save keeps the window open, so the year is not lost with it.
+        if (!Update())
+            return;
         AddAnnual();
-        // A failed save keeps the window open, so the year is not lost with it.
         if (!SaveAnnual())
             return;
     } else if (m_app.isLoaded(ScreenId::MainWindow)) {

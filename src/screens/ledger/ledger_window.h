@@ -81,7 +81,9 @@ public:
 
     void PasteMe(int row);
     void DeleteRow(int row);
-    void Update();
+    // False, after the message, when a cell holds a number too large for an amount; the
+    // record is then left as it was.
+    bool Update();
     void ClearAll();
     void fillBoxes();
     void AddAnnual();

@@ -121,6 +121,31 @@ TEST_F(LedgerWindowTest, HandCorrectionsCountAfterAddAndTheKeyFilterGuardsNetAnd
     EXPECT_EQ(app->ledger.Rows[2].Gross, 1000.5f);
 }
 
+// A Tips cell takes any text: a number beyond what an amount holds is refused with the
+// recomputation's message, the record and the file stay as they were, the window stays open.
+TEST_F(LedgerWindowTest, ANumberTooLargeForAnAmountIsRefusedAndNothingIsSaved)
+{
+    calculate("40", "1/5/2024");
+    open().Label2[0].click();
+    closeWith(ui::MessageAnswer::Yes);
+    const std::string saved = read("Smith.yrw");
+    LedgerWindow& w = open();
+    for (const std::string& text : { std::string("1E+39"), std::string("-1E+39"), std::string(400, '9') }) {
+        SCOPED_TRACE(text);
+        const float before = app->ledger.Rows[0].Tips;
+        w.txtTips[0].setText(text);
+        const std::size_t shown = messageCount();
+        w.mnuAdd_Click();
+        EXPECT_EQ(messageCount(), shown + 1);
+        EXPECT_EQ(lastMessage(), "CHECK YOUR ENTRY FOR NON NUMBER TYPE");
+        EXPECT_EQ(app->ledger.Rows[0].Tips, before);
+        EXPECT_FALSE(w.SaveAnnual());
+        closeWith(ui::MessageAnswer::Yes);
+        EXPECT_TRUE(app->isLoaded(ScreenId::Ledger));
+        EXPECT_EQ(read("Smith.yrw"), saved);
+    }
+}
+
 TEST_F(LedgerWindowTest, OnlyTheCloseCommandsCloseAndReopeningReloadsInsideTheOpenWindow)
 {
     calculate("40", "1/5/2024");
