@@ -3,6 +3,8 @@
 #include "gui/pdf_printer.h"
 #include "platform/print_job.h"
 
+#include <QCoreApplication>
+
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -21,7 +23,11 @@ int main(int argc, char** argv)
         std::cerr << whyNot << '\n';
         return 1;
     }
-    if (const auto failure = tallyman::ui::replayPrintJob(job, *printer)) {
+    const auto failure = tallyman::ui::replayPrintJob(job, *printer);
+    // The printer, then the application makePdfPrinter started for it.
+    printer.reset();
+    delete QCoreApplication::instance();
+    if (failure) {
         std::cerr << *failure << '\n';
         return 1;
     }
