@@ -16,7 +16,7 @@ install(TARGETS tallyman-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET tallyman)
   install(TARGETS tallyman RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # The PDF painter tallyman-cli runs; not a command of its own, so not on the PATH.
-  install(TARGETS tallyman-pdf RUNTIME DESTINATION lib/tallyman)
+  install(TARGETS tallyman-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/tallyman)
 endif()
 
 install(FILES data/Federal24.dtt DESTINATION ${data_dir})

@@ -81,7 +81,7 @@ std::filesystem::path findPdfHelper()
     if (ec)
         return {};
     const auto folder = self.parent_path();
-    for (const auto& candidate : { folder / HelperName, folder / ".." / "lib" / "tallyman" / HelperName })
+    for (const auto& candidate : { folder / HelperName, folder / ".." / "libexec" / "tallyman" / HelperName })
         if (::access(candidate.c_str(), X_OK) == 0)
             return candidate.lexically_normal();
     return {};

@@ -11,7 +11,7 @@
 
 namespace tallyman::cli {
 
-// The painter installed beside this program (the build tree) or in ../lib/tallyman (an
+// The painter installed beside this program (the build tree) or in ../libexec/tallyman (an
 // installed one); empty when neither is there.
 std::filesystem::path findPdfHelper();
 

@@ -169,7 +169,8 @@ std::string roundTripText(float value)
 std::string exactText(float value)
 {
     std::string text = numberText(value);
-    if (std::strtof(text.c_str(), nullptr) != value)
+    // Read back without the C library, whose reading follows the desktop's decimal comma.
+    if (strictFloat(text) != value)
         text = roundTripText(value);
     return text;
 }
