@@ -151,6 +151,11 @@ std::string numberText(float value)
 
 std::string numberText(double value)
 {
+    // The largest doubles round up past the largest double at 15 digits, to a text nothing
+    // reads back: they are cut to the largest 15-digit number below it instead.
+    constexpr double LargestFifteenDigits = 1.79769313486231e308;
+    if (std::isfinite(value) && std::fabs(value) > LargestFifteenDigits)
+        return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
     return plainText(value, 15);
 }
 

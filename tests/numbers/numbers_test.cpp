@@ -149,6 +149,14 @@ TEST(DoubleText, FifteenSignificantDigits)
     EXPECT_EQ(numberText(0.05), "0.05");
     EXPECT_EQ(numberText(static_cast<double>(0.05f)), "0.0500000007450581");
     EXPECT_EQ(numberText(1234567890123.0), "1234567890123");
+    // At 15 digits the largest doubles would round past the largest double: cut instead.
+    for (double largest : { DBL_MAX, -DBL_MAX, 1.797693134862315e308 }) {
+        const std::string text = numberText(largest);
+        EXPECT_EQ(text, largest < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308");
+        ASSERT_TRUE(strictNumber(text).has_value()) << text;
+        EXPECT_EQ(numberText(*strictNumber(text)), text);
+    }
+    EXPECT_EQ(numberText(1.79769313486231e308), "1.79769313486231E+308");
 }
 
 struct LenientCase {
