@@ -135,11 +135,8 @@ bool PdfHelperPrinter::finishJob()
 
 std::unique_ptr<ui::Printer> makeHelperPdfPrinter(const std::string& pdfPath, std::string& whyNot)
 {
-    const std::filesystem::path path(pdfPath);
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::error_code ec;
-    if (path.filename().empty() || !std::filesystem::is_directory(folder, ec)) {
-        whyNot = "cannot write the PDF " + pdfPath + ": the folder " + folder.string() + " does not exist";
+    if (const auto problem = ui::pdfPathProblem(pdfPath)) {
+        whyNot = *problem;
         return nullptr;
     }
     auto helper = findPdfHelper();

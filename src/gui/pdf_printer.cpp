@@ -4,6 +4,7 @@
 #include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 #include "platform/font_metrics.h"
+#include "platform/print_job.h"
 
 #include <QApplication>
 #include <QMarginsF>
@@ -12,7 +13,6 @@
 #include <QPrinter>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace tallyman::gui {
 
@@ -36,12 +36,8 @@ void startQt()
 
 std::unique_ptr<ui::Printer> makePdfPrinter(const std::string& pdfPath, std::string& whyNot)
 {
-    const std::filesystem::path path(pdfPath);
-    const std::filesystem::path folder
-        = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::error_code ec;
-    if (path.filename().empty() || !std::filesystem::is_directory(folder, ec)) {
-        whyNot = "cannot write the PDF " + pdfPath + ": the folder " + folder.string() + " does not exist";
+    if (const auto problem = ui::pdfPathProblem(pdfPath)) {
+        whyNot = *problem;
         return nullptr;
     }
     startQt();

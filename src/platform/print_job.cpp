@@ -2,6 +2,7 @@
 #include "platform/print_job.h"
 
 #include <charconv>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -133,6 +134,16 @@ bool PrintJobRecorder::fail(std::string why)
 {
     m_failure = std::move(why);
     return false;
+}
+
+std::optional<std::string> pdfPathProblem(const std::string& pdfPath)
+{
+    const std::filesystem::path path(pdfPath);
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    if (path.filename().empty() || !std::filesystem::is_directory(folder, ec))
+        return "cannot write the PDF " + pdfPath + ": the folder " + folder.string() + " does not exist";
+    return std::nullopt;
 }
 
 std::optional<std::string> replayPrintJob(const std::string& job, Printer& printer)

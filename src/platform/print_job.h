@@ -35,6 +35,10 @@ private:
     std::string m_failure;
 };
 
+// Why a PDF cannot be written at `pdfPath` before anything is painted: no file name, or a
+// folder that does not exist. Nothing when it may be tried.
+std::optional<std::string> pdfPathProblem(const std::string& pdfPath);
+
 // Plays a recorded job into `printer`: choosePrinter, the calls in order, endDocument.
 // Nothing, or the reason: a line that is not a call ("line 3 is not a printer call"), or the
 // printer's own failure.
