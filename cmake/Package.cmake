@@ -21,10 +21,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TALLYMAN_HOMEPAGE}")
-# The libraries' packages come from the programs themselves; the printouts need the fonts
-# that "Arial" resolves to, and the window needs Qt's platform plugins, which Qt only recommends.
+# The libraries' packages come from the programs themselves, except libxlsxwriter's, which is
+# loaded on the first export; the printouts need the fonts that "Arial" resolves to, and the
+# window needs Qt's platform plugins, which Qt only recommends.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, ${TALLYMAN_XLSXWRITER_PACKAGE}")
 if(TALLYMAN_BUILD_GUI)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
 endif()

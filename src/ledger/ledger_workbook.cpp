@@ -1,9 +1,8 @@
 // The ledger workbook over libxlsxwriter: cells, colours, frozen header, one landscape page.
 #include "ledger/ledger_workbook.h"
 
+#include "ledger/xlsx_library.h"
 #include "numbers/number_text.h"
-
-#include <xlsxwriter.h>
 
 #include <algorithm>
 #include <memory>
@@ -70,11 +69,12 @@ bool numberCell(const std::string& text, double& value, bool& twoDecimals)
 }
 
 struct Book {
+    const XlsxLibrary& x;
     lxw_workbook* book = nullptr;
     ~Book()
     {
         if (book)
-            workbook_close(book);
+            x.workbook_close(book);
     }
 };
 
@@ -97,21 +97,26 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
     if (!std::filesystem::is_directory(folder, ec))
         return "the folder " + folder.string() + " does not exist";
     const auto temporary = folder / ("." + path.filename().string() + ".part");
+    std::string whyNot;
+    const XlsxLibrary* library = xlsxLibrary(whyNot);
+    if (!library)
+        return whyNot;
+    const XlsxLibrary& x = *library;
 
-    Book b;
-    b.book = workbook_new(temporary.c_str());
+    Book b { x };
+    b.book = x.workbook_new(temporary.c_str());
     if (!b.book)
         return "cannot create " + path.string();
-    lxw_worksheet* ws = workbook_add_worksheet(b.book, "Year to Date");
+    lxw_worksheet* ws = x.workbook_add_worksheet(b.book, "Year to Date");
 
     const auto format = [&](bool bold, lxw_color_t color, bool cents) {
-        lxw_format* f = workbook_add_format(b.book);
+        lxw_format* f = x.workbook_add_format(b.book);
         if (bold)
-            format_set_bold(f);
+            x.format_set_bold(f);
         if (color != LXW_COLOR_BLACK)
-            format_set_font_color(f, color);
+            x.format_set_font_color(f, color);
         if (cents)
-            format_set_num_format(f, "0.00");
+            x.format_set_num_format(f, "0.00");
         return f;
     };
     std::array<std::size_t, 16> widths {};
@@ -126,12 +131,12 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
               const auto c = static_cast<lxw_col_t>(column);
               if (text.empty()) {
                   if (bold || color != LXW_COLOR_BLACK)
-                      worksheet_write_blank(ws, r, c, format(bold, color, false));
+                      x.worksheet_write_blank(ws, r, c, format(bold, color, false));
               } else if (amount && numberCell(text, value, cents)) {
-                  worksheet_write_number(ws, r, c, value,
+                  x.worksheet_write_number(ws, r, c, value,
                       bold || color != LXW_COLOR_BLACK || cents ? format(bold, color, cents) : nullptr);
               } else {
-                  worksheet_write_string(ws, r, c, text.c_str(),
+                  x.worksheet_write_string(ws, r, c, text.c_str(),
                       bold || color != LXW_COLOR_BLACK ? format(bold, color, false) : nullptr);
               }
           };
@@ -160,33 +165,33 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
         // Fitted to the longest text, as a spreadsheet's autofit would.
         const double width
             = static_cast<double>(std::max<std::size_t>(widths[static_cast<std::size_t>(c)], 4)) + 2;
-        worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
+        x.worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
     }
-    worksheet_freeze_panes(ws, 1, 0);
-    worksheet_set_selection(ws, 0, 0, 0, 0);
-    worksheet_set_landscape(ws);
-    worksheet_fit_to_pages(ws, 1, 1);
-    worksheet_set_margins(ws, 0.25, 0.25, 0.75, 0.75);
-    worksheet_center_horizontally(ws);
-    worksheet_center_vertically(ws);
+    x.worksheet_freeze_panes(ws, 1, 0);
+    x.worksheet_set_selection(ws, 0, 0, 0, 0);
+    x.worksheet_set_landscape(ws);
+    x.worksheet_fit_to_pages(ws, 1, 1);
+    x.worksheet_set_margins(ws, 0.25, 0.25, 0.75, 0.75);
+    x.worksheet_center_horizontally(ws);
+    x.worksheet_center_vertically(ws);
     lxw_header_footer_options margins {};
     margins.margin = 0.3;
     const std::string header = "&C" + headerFooterText("Year to Date: " + sheet.userName);
     const std::string footer = "&L&D&CPage &P of &N&R" + headerFooterText(LedgerSheetNotice);
-    worksheet_set_header_opt(ws, header.c_str(), &margins);
-    worksheet_set_footer_opt(ws, footer.c_str(), &margins);
+    x.worksheet_set_header_opt(ws, header.c_str(), &margins);
+    x.worksheet_set_footer_opt(ws, footer.c_str(), &margins);
 
     const std::string status = sheetText(ledgerStatusText(sheet));
     lxw_doc_properties properties {};
     properties.title = const_cast<char*>(status.c_str());
     properties.comments = const_cast<char*>(status.c_str());
-    workbook_set_properties(b.book, &properties);
+    x.workbook_set_properties(b.book, &properties);
 
-    const lxw_error closed = workbook_close(b.book);
+    const lxw_error closed = x.workbook_close(b.book);
     b.book = nullptr;
     if (closed != LXW_NO_ERROR) {
         std::filesystem::remove(temporary, ec);
-        return "cannot write " + path.string() + ": " + lxw_strerror(closed);
+        return "cannot write " + path.string() + ": " + x.lxw_strerror(closed);
     }
     // It holds a social security number: for its owner's eyes only.
     std::filesystem::permissions(
