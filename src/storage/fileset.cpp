@@ -6,8 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,13 +32,32 @@ bool createDataFolder(const std::filesystem::path &dir)
     return ::mkdir(dir.c_str(), S_IRWXU) == 0 || std::filesystem::is_directory(dir, ec);
 }
 
+namespace {
+
+// Opens a plain file for reading; -1 for anything else. Non-blocking, so a named pipe in the
+// folder cannot hold the program up; the check after opening sees what was actually opened.
+int openPlainFile(const std::filesystem::path &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 bool fileExists(const std::filesystem::path &path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    const int fd = openPlainFile(path);
+    if (fd < 0)
         return false;
-    std::ifstream in(path, std::ios::binary);
-    return in.good();
+    ::close(fd);
+    return true;
 }
 
 std::optional<std::string> unreadableReason(const std::filesystem::path &path)
@@ -67,14 +84,25 @@ std::optional<std::string> unreadableReason(const std::filesystem::path &path)
 
 std::optional<std::string> readWholeFile(const std::filesystem::path &path)
 {
-    if (!fileExists(path))
+    const int fd = openPlainFile(path);
+    if (fd < 0)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return content.str();
+    std::string content;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return content;
 }
 
 namespace {

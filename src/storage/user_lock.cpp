@@ -61,9 +61,11 @@ UserLock::Outcome UserLock::take(const DataFolder& folder, const std::string& us
         ::close(fd);
         return busy ? Outcome::HeldElsewhere : Outcome::Unavailable;
     }
+    // Written over the old number and then cut to length: emptying a file that holds data
+    // makes the file system flush it at once, which would cost every start a disk write.
     const std::string pid = std::to_string(::getpid()) + "\n";
-    if (::ftruncate(fd, 0) != 0
-        || ::pwrite(fd, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+    if (::pwrite(fd, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())
+        || ::ftruncate(fd, static_cast<off_t>(pid.size())) != 0) {
         // Locked all the same; only the holder's number is missing for the other window.
     }
     m_fd = fd;

@@ -93,6 +93,18 @@ TEST_F(OneWriter, ASecondWindowOnTheSameUserOpensReadOnlyAndRefusesToSave)
     EXPECT_NE(read("Smith.use"), before);
 }
 
+// The lock file is written over, not emptied first: what a longer number left behind must
+// not run into the new one.
+TEST_F(OneWriter, TheLockFileHoldsJustTheNewHolder)
+{
+    for (const char* left : { "", "7\n", "4000000000\nstale\n" }) {
+        ASSERT_FALSE(writeFileAtomically(userLockFile(DataFolder(dir), "Smith"), left));
+        UserLock lock;
+        ASSERT_EQ(lock.take(DataFolder(dir), "Smith"), UserLock::Outcome::Taken) << left;
+        EXPECT_EQ(read("Smith.lock"), std::to_string(::getpid()) + "\n") << left;
+    }
+}
+
 TEST_F(OneWriter, ALockLeftByAKilledProgramIsTakenOver)
 {
     int ready[2];

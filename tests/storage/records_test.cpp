@@ -287,6 +287,27 @@ TEST_F(DataFiles, ExistsMeansReadable)
     EXPECT_TRUE(fileExists(m_dir / "x.use"));
 }
 
+// Only plain files are read: a folder, a named pipe (opening one would wait for a writer
+// for ever) or a link to nothing reads as no file; a link to a file reads as the file.
+TEST_F(DataFiles, OnlyPlainFilesAreRead)
+{
+    ASSERT_FALSE(writeFileAtomically(m_dir / "plain.use", "bytes\r\n"));
+    ASSERT_EQ(::mkfifo((m_dir / "pipe.use").c_str(), 0600), 0);
+    std::filesystem::create_directory(m_dir / "folder.use");
+    std::filesystem::create_symlink(m_dir / "plain.use", m_dir / "link.use");
+    std::filesystem::create_symlink(m_dir / "gone.use", m_dir / "dangling.use");
+    struct Case {
+        const char *name;
+        std::optional<std::string> content;
+    };
+    for (const Case &c : {Case{"plain.use", "bytes\r\n"}, Case{"link.use", "bytes\r\n"},
+                          Case{"pipe.use", std::nullopt}, Case{"folder.use", std::nullopt},
+                          Case{"dangling.use", std::nullopt}, Case{"missing.use", std::nullopt}}) {
+        EXPECT_EQ(readWholeFile(m_dir / c.name), c.content) << c.name;
+        EXPECT_EQ(fileExists(m_dir / c.name), c.content.has_value()) << c.name;
+    }
+}
+
 TEST(UserName, RefusesWhatCannotBeAFileBaseName)
 {
     for (const char *bad : {"a/b", "a\\b", "a:b", "x?", "..", "\"q\"", "tab\there", "日本"})
