@@ -79,6 +79,23 @@ std::optional<std::string> ScriptedDialogs::openFile(const std::string &title, c
     return name;
 }
 
+bool ScriptedDialogs::openWithDesktop(const std::string &path)
+{
+    m_desktopFiles.push_back(path);
+    m_log.push_back("openWithDesktop " + quoted(path) + (m_desktopOpens ? " -> opened" : " -> no application"));
+    return m_desktopOpens;
+}
+
+std::optional<std::string> ScriptedDialogs::saveFileAs(
+    const std::string &title, const std::string &suggestedName, const std::string &filter)
+{
+    m_fileRequests.push_back({ title, filter });
+    auto name = take(m_files, m_defaultFile);
+    m_log.push_back("saveFileAs " + quoted(title) + " " + quoted(suggestedName) + " -> "
+        + (name ? quoted(*name) : "cancelled"));
+    return name;
+}
+
 std::optional<Date> ScriptedDialogs::pickDate(const Date &initial)
 {
     return pickDateLive(initial, {});

@@ -30,14 +30,20 @@ public:
     std::optional<Date> pickDate(const Date &initial) override;
     std::optional<Date> pickDateLive(const Date &initial, const std::function<void(const Date &)> &onPicked) override;
     void showHelp(const std::string &topic) override;
+    bool openWithDesktop(const std::string &path) override;
+    std::optional<std::string> saveFileAs(
+        const std::string &title, const std::string &suggestedName, const std::string &filter) override;
 
     // ---- The script ----
     // The answer to the next Yes/No question (Yes or No).
     void queueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
     // The text typed into the next input box ("" is what Cancel gives).
     void queueInput(std::string text) { m_inputs.push_back(std::move(text)); }
-    // The bare name chosen in the next file-open dialog; nothing cancels it.
+    // The bare name chosen in the next file-open dialog, or the path chosen in the next
+    // save-as dialog; nothing cancels it.
     void queueFile(std::optional<std::string> name) { m_files.push_back(std::move(name)); }
+    // Whether the desktop has an application that opens the files handed to it (none by default).
+    void setDesktopOpens(bool opens) { m_desktopOpens = opens; }
     // The next date picker: the date is picked and confirmed with OK; nothing cancels it.
     void queueDate(std::optional<Date> date) { m_dates.push_back({ std::move(date), true }); }
     // The next date picker: the date is picked, then the picker is closed without OK.
@@ -62,6 +68,8 @@ public:
     // The starting date of every picker opened.
     const std::vector<Date> &dateRequests() const { return m_dateRequests; }
     const std::vector<std::string> &helpTopics() const { return m_helpTopics; }
+    // Every file handed to the desktop to open.
+    const std::vector<std::string> &desktopFiles() const { return m_desktopFiles; }
     // One readable line per dialog in order, with the answer given, e.g.
     //   question "Save?": "     SAVE USER'S SETTINGS?" -> Yes
     //   input "File New": "Enter new user:" -> "Smith"
@@ -77,6 +85,8 @@ private:
     std::deque<std::string> m_inputs;
     std::deque<std::optional<std::string>> m_files;
     std::deque<DateAnswer> m_dates;
+    bool m_desktopOpens = false;
+    std::vector<std::string> m_desktopFiles;
     MessageAnswer m_defaultAnswer = MessageAnswer::No;
     std::string m_defaultInput;
     std::optional<std::string> m_defaultFile;

@@ -166,6 +166,56 @@ TEST_F(LedgerWindowTest, OnlyTheCloseCommandsCloseAndReopeningReloadsInsideTheOp
     EXPECT_FALSE(app->isLoaded(ScreenId::Ledger));
 }
 
+// Excel: each export a new workbook in the user's private Spreadsheets folder, handed to the
+// desktop; without an application for it, a save-as dialog offers to keep a copy elsewhere.
+TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothingOpensIt)
+{
+    calculate("40", "1/5/2024");
+    LedgerWindow& w = open();
+    w.Label2[0].click();
+    const auto elsewhere = dir / "kept.xlsx";
+    struct Case {
+        const char* what;
+        bool desktopOpens;
+        std::optional<std::string> chosen; // the save-as answer, when it is asked
+        bool copied;
+        std::string message;
+    };
+    for (const Case& c : {
+             Case { "opened", true, std::nullopt, false, "<none>" },
+             Case { "kept elsewhere", false, elsewhere.string(), true, "<none>" },
+             Case { "save-as cancelled", false, std::nullopt, false, "<none>" },
+             Case { "copy refused", false, "/no/such/folder/y.xlsx", false,
+                 "The workbook was not saved as /no/such/folder/y.xlsx.|No such file or directory" },
+         }) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(elsewhere);
+        const std::size_t before = dialogs.desktopFiles().size();
+        const std::size_t messagesBefore = messageCount();
+        dialogs.setDesktopOpens(c.desktopOpens);
+        if (!c.desktopOpens)
+            dialogs.queueFile(c.chosen);
+        w.mnuExcel_Click();
+
+        ASSERT_EQ(dialogs.desktopFiles().size(), before + 1);
+        const std::filesystem::path book = dialogs.desktopFiles().back();
+        for (std::size_t i = 0; i < before; ++i)
+            EXPECT_NE(dialogs.desktopFiles()[i], book.string()) << "a new workbook each time";
+        EXPECT_EQ(book.parent_path(), dir / "Spreadsheets");
+        EXPECT_EQ(book.filename().string().rfind("Smith year to date ", 0), 0u) << book;
+        EXPECT_EQ(read("Spreadsheets/" + book.filename().string()).substr(0, 2), "PK");
+        using std::filesystem::perms;
+        EXPECT_EQ(std::filesystem::status(book).permissions() & perms::all, perms::owner_read | perms::owner_write);
+        EXPECT_EQ(std::filesystem::status(dir / "Spreadsheets").permissions() & perms::all, perms::owner_all);
+        EXPECT_EQ(std::filesystem::exists(elsewhere), c.copied);
+        if (c.copied) {
+            EXPECT_EQ(read("kept.xlsx"), read("Spreadsheets/" + book.filename().string()));
+        }
+        EXPECT_EQ(messageCount() > messagesBefore ? lastMessage() : "<none>", c.message);
+    }
+    EXPECT_EQ(dialogs.unusedAnswers(), 0u);
+}
+
 TEST_F(LedgerWindowTest, BiWeeklyShowsTwentySixRowsAndKeepsTheTwentySeventh)
 {
     biWeekly();
