@@ -219,8 +219,6 @@ void readTrackerRows(RecordReader &r, OvertimeTracker &t, int rows)
 template <typename Read>
 bool readIfPresent(const std::filesystem::path &path, Read read)
 {
-    if (!fileExists(path))
-        return false;
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return false;

@@ -125,8 +125,6 @@ bool AddAnnual(YearLedger &ledger, bool weekly)
 
 LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger, bool weekly)
 {
-    if (!fileExists(path))
-        return LedgerLoad::Absent;
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return LedgerLoad::Absent;

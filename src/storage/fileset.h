@@ -38,7 +38,8 @@ bool fileExists(const std::filesystem::path &path);
 // passing for a free one.
 std::optional<std::string> unreadableReason(const std::filesystem::path &path);
 
-// The whole file, or nothing when it cannot be read.
+// The whole file, or nothing when the exists test fails or reading does: a reader need not
+// ask first.
 std::optional<std::string> readWholeFile(const std::filesystem::path &path);
 
 // Writes the bytes to a temporary file beside `path` (".NAME.tmp-XXXXXX"), flushes it and

@@ -19,8 +19,6 @@ namespace {
 template <typename Read>
 SettingsLoad loadSettings(const std::filesystem::path &path, Read read)
 {
-    if (!fileExists(path))
-        return SettingsLoad::Absent;
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return SettingsLoad::Absent;

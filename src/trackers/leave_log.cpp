@@ -47,8 +47,6 @@ std::optional<std::string> saveLeaveLog(
 LeaveLoad loadLeaveLog(const DataFolder& folder, const std::string& userName, LeaveLog& log)
 {
     const auto path = folder.userFile(userName, LeaveLogExtension);
-    if (!fileExists(path))
-        return LeaveLoad::Absent;
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return LeaveLoad::Absent;

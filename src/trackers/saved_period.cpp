@@ -68,8 +68,6 @@ std::optional<std::string> saveSavedPeriod(const std::filesystem::path& path, co
 
 std::optional<std::vector<Amount>> loadSavedPeriod(const std::filesystem::path& path)
 {
-    if (!fileExists(path))
-        return std::nullopt;
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return std::nullopt;
