@@ -2,6 +2,8 @@
 // back on its standard error.
 #include "cli/pdf_helper.h"
 
+#include "platform/read_to_end.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -30,20 +32,6 @@ bool writeAll(int fd, const std::string& bytes)
         done += static_cast<std::size_t>(n);
     }
     return true;
-}
-
-std::string readAll(int fd)
-{
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
 }
 
 // The painter's last line of complaint (Qt may have warned about other things before it).
@@ -121,7 +109,9 @@ bool PdfHelperPrinter::finishJob()
     writeAll(pipes.in[1], job());
     Pipes::closeEnd(pipes.in[1]);
     ::sigaction(SIGPIPE, &previous, nullptr);
-    const std::string complaint = lastLine(readAll(pipes.err[0]));
+    std::string standardError;
+    readToEnd(pipes.err[0], standardError); // what came before a failed read is still its say
+    const std::string complaint = lastLine(standardError);
 
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }

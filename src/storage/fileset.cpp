@@ -1,6 +1,7 @@
 // File naming, the exists test, whole-file reading and atomic writing.
 #include "storage/fileset.h"
 
+#include "platform/read_to_end.h"
 #include "storage/codepage.h"
 
 #include <cerrno>
@@ -88,20 +89,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &path)
     if (fd < 0)
         return std::nullopt;
     std::string content;
-    char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
+    const bool whole = readToEnd(fd, content);
     ::close(fd);
+    if (!whole)
+        return std::nullopt;
     return content;
 }
 
