@@ -1,6 +1,7 @@
 // EmployeeProfile: what Tallyman knows of the one employee of the current user.
 #pragma once
 
+#include "engine/w4_form.h"
 #include "numbers/amount.h"
 
 #include <string>
@@ -40,6 +41,8 @@ struct EmployeeProfile {
     std::string Address;
     std::string StateCityZip;
     std::string SSnum;
+    // Kept in a file of its own (NAME.w4): none of the profile files above holds it.
+    W4Certificate W4;
 
     // The values File > New gives (Week on, "Single", captions "CrUnion" ... "Misc.", ...).
     void resetToNewUser();
