@@ -42,9 +42,8 @@ std::optional<Notice> yearlessTableRefusal(const CalcContext &context)
     const std::string file(context.ckFedJan ? FedJanTableFileName : FedTableFileName);
     std::vector<std::string> lines{"The W-4 from 2020 or later is withheld by the annual schedules of a year,",
         "and the federal table " + file + " holds none."};
-    if (context.ckFedJan)
-        lines.push_back("Uncheck \"Fed Tax Prior to April\", then");
-    lines.push_back("install a year's table with Options > Federal Table...");
+    lines.push_back(std::string(context.ckFedJan ? "Uncheck \"Fed Tax Prior to April\" and install" : "Install")
+        + " a year's table with Options > Federal Table...");
     lines.push_back("Nothing was computed or saved.");
     return Notice{"Tallyman", std::move(lines), true};
 }
