@@ -13,7 +13,7 @@ Computes pay periods and edits users exactly as the Tallyman window does.
 
 Commands:
   calc                      type one pay period into the main window and press ADD
-  user show|new|set         the User Info screen; File > New
+  user show|new|set|w4      the User Info screen; File > New
   state show|select|set|newyork
                             the State Tax dialog
   city show|newyork|set     the City Tax dialog
@@ -67,6 +67,8 @@ With --json: {"user", "PayResult": {every field}, "labels": {...}, "messages": [
 const char* const User = R"(Usage: tallyman-cli --user NAME user show
        tallyman-cli [--user PREVIOUS] [--yes] user new NAME
        tallyman-cli --user NAME user set FIELD=VALUE ...
+       tallyman-cli --user NAME user w4 show
+       tallyman-cli --user NAME user w4 set FIELD=VALUE ...
 
 show   the user's profile.
 new    File > New: answers the question "SAVE PREVIOUS USER?" with No (--yes saves the
@@ -78,6 +80,12 @@ set    types into the User Info screen and presses Save. Fields:
          FedExemp SSMediExemp NonCity KpPer KpFix CafeState SelfEmp  (0|1)
          Week (weekly|biweekly)
          Tax5 Tax6 Tax7 Tax8 Tax9 Name Address StateCityZip SSnum  (texts)
+w4     the W-4 form of User Info. show: Form, Status, Step2, Step3, Step4a, Step4b and
+       Step4c (the additional withholding, FedAddL); --json gives {"user", "W4", "messages"}.
+       set chooses and fills the form and presses Save. Fields:
+         Form (2020|2019)  Status (Single|Married|HeadOfHousehold)  Step2 (0|1)
+         Step3 Step4a Step4b  (amounts a year, not negative)
+       The W-4 fields are enabled only with Form=2020; set Step 4(c) with user set FedAddL=.
 )";
 
 const char* const State = R"(Usage: tallyman-cli --user NAME state show

@@ -1,8 +1,9 @@
-// user show | new NAME | set FIELD=VALUE...: the User Info screen and File > New.
+// user show | new NAME | set FIELD=VALUE... | w4 show|set: the User Info screen and File > New.
 #include "cli/commands.h"
 
 #include "cli/command_output.h"
 #include "cli/typing.h"
+#include "employee/profile_files.h"
 #include "storage/codepage.h"
 #include "storage/fileset.h"
 #include "screens/main_window.h"
@@ -173,6 +174,152 @@ void showProfile(Output& output, Session& session)
     printUserRecord(output, session, "EmployeeProfile", session.app().profile);
 }
 
+// The withholding certificate as `user w4` shows it; Step 4(c) is the profile's FedAddL.
+struct W4Shown {
+    const W4Certificate& w4;
+    Amount step4c;
+};
+
+template <typename Visit> void visitFields(const W4Shown& shown, Visit&& visit)
+{
+    const W4Certificate& w4 = shown.w4;
+    visit("Form", static_cast<short>(w4.Form == W4Form::From2020 ? 2020 : 2019));
+    visit("Status", std::string(w4StatusText(w4.Status)));
+    visit("Step2", static_cast<short>(w4.Step2 ? 1 : 0));
+    visit("Step3", w4.Step3);
+    visit("Step4a", w4.Step4a);
+    visit("Step4b", w4.Step4b);
+    visit("Step4c", shown.step4c);
+}
+
+void showW4(Output& output, Session& session)
+{
+    const EmployeeProfile& profile = session.app().profile;
+    printUserRecord(output, session, "W4", W4Shown { profile.W4, profile.FedAddL });
+}
+
+// The W-4 fields of `user w4 set`, with the User Info control each one is typed into.
+struct W4Field {
+    std::string_view name;
+    std::variant<ui::TextBox UserInfoScreen::*, ui::CheckBox UserInfoScreen::*> control;
+};
+
+const W4Field W4Fields[] = {
+    { "Step2", &UserInfoScreen::ckW4Step2 },
+    { "Step3", &UserInfoScreen::txtW4Step3 },
+    { "Step4a", &UserInfoScreen::txtW4Step4a },
+    { "Step4b", &UserInfoScreen::txtW4Step4b },
+};
+
+struct W4Edits {
+    std::optional<bool> from2020;
+    std::optional<W4FilingStatus> status;
+    std::vector<std::pair<const W4Field*, Assignment>> fields;
+};
+
+W4Edits readW4Edits(const Arguments& args, const std::string& topic)
+{
+    W4Edits edits;
+    for (std::size_t i = 3; i < args.words.size(); ++i) {
+        const Assignment a = parseAssignment(args.words[i], topic);
+        const std::string bad = a.name + "=" + a.value + ": ";
+        if (a.index)
+            throw UsageError("unknown field \"" + a.target() + "\"", topic);
+        if (a.name == "Form") {
+            if (a.value != "2020" && a.value != "2019")
+                throw DataError(bad + "the form is 2020 (2020 or later) or 2019 (2019 or earlier)");
+            edits.from2020 = a.value == "2020";
+            continue;
+        }
+        if (a.name == "Status") {
+            edits.status = w4StatusFromText(a.value);
+            if (!edits.status)
+                throw DataError(bad + "the status is Single, Married or HeadOfHousehold");
+            continue;
+        }
+        const auto field = std::find_if(std::begin(W4Fields), std::end(W4Fields),
+            [&](const W4Field& f) { return f.name == a.name; });
+        if (field == std::end(W4Fields))
+            throw UsageError("unknown field \"" + a.target() + "\"", topic);
+        if (std::holds_alternative<ui::CheckBox UserInfoScreen::*>(field->control)) {
+            if (!checkValue(a.value))
+                throw DataError(bad + "a check box is 0 or 1");
+        } else if (const auto dropped = firstDroppedByNumberBox(a.value)) {
+            throw DataError(bad + "the box does not take \"" + *dropped + "\" (only digits, blank, - and .)");
+        }
+        edits.fields.emplace_back(&*field, a);
+    }
+    if (!edits.from2020 && !edits.status && edits.fields.empty())
+        throw UsageError("user w4 set needs at least one FIELD=VALUE", topic);
+    return edits;
+}
+
+// The form is chosen first, as it enables the fields of its own; a field the screen then shows
+// disabled is refused, as a person could not type there.
+void applyW4(UserInfoScreen& screen, const W4Edits& edits)
+{
+    if (edits.from2020)
+        (*edits.from2020 ? screen.optW4From2020 : screen.optW4Before2020).click();
+    const auto refuseDisabled = [](const ui::Control& control, const std::string& name) {
+        if (!control.enabled())
+            throw DataError(name + " is disabled on User Info while the W-4 form is 2019 or earlier (set Form=2020)");
+    };
+    if (edits.status) {
+        refuseDisabled(screen.cboW4Status, "Status");
+        screen.cboW4Status.setFocus();
+        screen.cboW4Status.setListIndex(static_cast<int>(*edits.status));
+    }
+    for (const auto& [field, assignment] : edits.fields) {
+        std::visit(Overloaded {
+                       [&](ui::TextBox UserInfoScreen::*box) {
+                           refuseDisabled(screen.*box, assignment.name);
+                           if (const auto dropped = typeInto(screen.*box, assignment.value))
+                               throw DataError(assignment.name + ": the box does not take \"" + *dropped + "\"");
+                       },
+                       [&](ui::CheckBox UserInfoScreen::*check) {
+                           refuseDisabled(screen.*check, assignment.name);
+                           setCheck(screen.*check, *checkValue(assignment.value));
+                       },
+                   },
+            field->control);
+    }
+}
+
+int w4Command(const Arguments& args, Output& output)
+{
+    const std::string sub = args.words.size() > 2 ? args.words[2] : "";
+    if (sub == "show") {
+        const std::string topic = "user w4 show";
+        refuseExtras(args, 3, topic);
+        const auto dataDir = openDataFolder(args);
+        Session session(args, dataDir, output.err);
+        session.app().lookOnly();
+        session.start(existingUser(args, dataDir, topic));
+        showW4(output, session);
+        return ExitDone;
+    }
+    if (sub != "set")
+        throw UsageError(sub.empty() ? "user w4 needs show or set" : "unknown command user w4 " + sub, "user");
+    const std::string topic = "user w4 set";
+    refuseExtras(args, args.words.size(), topic);
+    const W4Edits edits = readW4Edits(args, topic);
+    const auto dataDir = openDataFolder(args);
+    const std::string user = existingUser(args, dataDir, topic);
+
+    Session session(args, dataDir, output.err);
+    MainWindow& main = session.start(user);
+    const std::size_t mark = session.mark();
+    session.host().setModalAction(ScreenId::UserInfo, [&] {
+        UserInfoScreen& screen = session.app().userInfo();
+        applyW4(screen, edits);
+        screen.cmdOk.click();
+    });
+    main.mnuTaxInfoItem.click();
+    session.failOnReports(mark);
+    showW4(output, session);
+    return ExitDone;
+}
+
 int showUser(const Arguments& args, Output& output)
 {
     const std::string topic = "user show";
@@ -252,7 +399,9 @@ int userCommand(const Arguments& args, Output& output)
         return newUser(args, output);
     if (sub == "set")
         return setUser(args, output);
-    throw UsageError(sub.empty() ? "user needs show, new or set" : "unknown command user " + sub, "user");
+    if (sub == "w4")
+        return w4Command(args, output);
+    throw UsageError(sub.empty() ? "user needs show, new or set (or w4 show|set)" : "unknown command user " + sub, "user");
 }
 
 } // namespace tallyman::cli

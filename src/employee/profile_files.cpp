@@ -1,4 +1,4 @@
-// Writing and reading the profile file set: .use, .and, .cfe and .ovw or .ovb.
+// Writing and reading the profile file set: .use, .and, .cfe, .ovw or .ovb, and .w4.
 #include "employee/profile_files.h"
 
 #include "storage/records.h"
@@ -141,6 +141,27 @@ std::string trackerRowBytes(const OvertimeTracker &t, int rows)
     return w.bytes();
 }
 
+std::string w4Bytes(const W4Certificate &w4)
+{
+    RecordWriter w;
+    w.int16(w4.Form == W4Form::From2020 ? 2020 : 2019);
+    w.text(w4StatusText(w4.Status));
+    w.int16(w4.Step2 ? 1 : 0);
+    w.float32(w4.Step3).float32(w4.Step4a).float32(w4.Step4b).endRecord();
+    return w.bytes();
+}
+
+void readW4(RecordReader &r, W4Certificate &w4)
+{
+    w4 = W4Certificate{};
+    w4.Form = r.int16() == 2020 ? W4Form::From2020 : W4Form::Before2020;
+    w4.Status = w4StatusFromText(r.text()).value_or(W4FilingStatus::Single);
+    w4.Step2 = r.flag() != 0;
+    w4.Step3 = r.float32();
+    w4.Step4a = r.float32();
+    w4.Step4b = r.float32();
+}
+
 void readUse(RecordReader &r, ProfileFileSet &set)
 {
     EmployeeProfile &p = set.profile;
@@ -229,6 +250,27 @@ bool readIfPresent(const std::filesystem::path &path, Read read)
 
 } // namespace
 
+std::string_view w4StatusText(W4FilingStatus status)
+{
+    switch (status) {
+    case W4FilingStatus::MarriedJointly:
+        return "Married";
+    case W4FilingStatus::HeadOfHousehold:
+        return "HeadOfHousehold";
+    case W4FilingStatus::Single:
+        break;
+    }
+    return "Single";
+}
+
+std::optional<W4FilingStatus> w4StatusFromText(std::string_view text)
+{
+    for (const auto status : {W4FilingStatus::Single, W4FilingStatus::MarriedJointly, W4FilingStatus::HeadOfHousehold})
+        if (w4StatusText(status) == text)
+            return status;
+    return std::nullopt;
+}
+
 bool paysWeekly(const EmployeeProfile &profile)
 {
     // No pay frequency at all is weekly: the next save makes it so.
@@ -244,6 +286,8 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
     const ProfileFileSet &set)
 {
     const bool weekly = paysWeekly(set.profile);
+    const auto w4Path = folder.userFile(userName, W4Extension);
+    const bool writeW4 = !(set.profile.W4 == W4Certificate{}) || fileExists(w4Path);
     std::string use, andFile, cfe, rows;
     try {
         // Every file is built before any is written, so a refused text leaves the set as it was.
@@ -261,6 +305,8 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
         if (auto problem = writeFileAtomically(folder.userFile(userName, extension), *bytes))
             return problem;
     }
+    if (writeW4)
+        return writeFileAtomically(w4Path, w4Bytes(set.profile.W4));
     return std::nullopt;
 }
 
@@ -287,6 +333,16 @@ LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &user
     const bool weekly = paysWeekly(set.profile);
     read(folder.userFile(userName, weekly ? ".ovw" : ".ovb"),
         [&](RecordReader &r) { readTrackerRows(r, set.tracker, trackerRows(set.profile)); });
+    // Only users who chose the form from 2020 on have a .w4; for the others it means the
+    // form before 2020, not the previous user's certificate.
+    const bool setFound = anyRead;
+    bool w4Found = false;
+    read(folder.userFile(userName, W4Extension), [&](RecordReader &r) {
+        w4Found = true;
+        readW4(r, set.profile.W4);
+    });
+    if (setFound && !w4Found)
+        set.profile.W4 = W4Certificate{};
     if (anyCut)
         return LoadOutcome::EndedEarly;
     return anyRead ? LoadOutcome::Loaded : LoadOutcome::Absent;

@@ -1,4 +1,4 @@
-// The profile file set (.use, .and, .cfe, .ovw or .ovb): everything written together.
+// The profile file set (.use, .and, .cfe, .ovw or .ovb, and .w4): everything written together.
 #pragma once
 
 #include "storage/fileset.h"
@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallyman {
@@ -38,6 +39,14 @@ constexpr int BiWeeklyTrackerRows = 27; // .ovb
 bool paysWeekly(const EmployeeProfile &profile);
 int trackerRows(const EmployeeProfile &profile);
 
+// The withholding certificate's file, one record: the form (2019 or 2020), the filing
+// status, the Step 2 box (0 or 1) and the Step 3, 4(a) and 4(b) amounts, for example
+// 2020,"Single",0,2000,0,0. Without it the certificate is the form before 2020.
+inline constexpr std::string_view W4Extension = ".w4";
+// "Single", "Married" (filing jointly) and "HeadOfHousehold", as the file holds them.
+std::string_view w4StatusText(W4FilingStatus status);
+std::optional<W4FilingStatus> w4StatusFromText(std::string_view text);
+
 // The records the four files hold. The state flags kept here are WisconApril, Spouse,
 // CalAllow, RoundOff, Utah, Wiscon, Alabama and NC.
 struct ProfileFileSet {
@@ -52,14 +61,20 @@ struct ProfileFileSet {
 enum class LoadOutcome { Loaded, Absent, EndedEarly };
 
 // Writes .use, .and, .cfe, then .ovw (Week is -1) or .ovb, as the records stand; the file of
-// the other pay frequency is not touched. Returns a reason when a text cannot be stored (then
+// the other pay frequency is not touched. Then .w4, only when the certificate is not the
+// default (the form before 2020, nothing filled in) or the file is already there: a user who
+// never chose the form from 2020 on keeps the files of before; one who goes back to the old
+// form keeps a .w4 that says so, with the figures of the newer form kept for a return. Returns a reason when a text cannot be stored (then
 // nothing is written) or a file could not be written (files written before it stay written,
 // the failed one keeps its old content).
 std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const std::string &userName,
     const ProfileFileSet &set);
 
 // Reads whichever of the four files exist, in order, the tracker file chosen by the Week just
-// read; a missing file leaves its fields as they were. A file that ends early stops its own
+// read, then .w4; a missing file leaves its fields as they were, except that a missing .w4
+// beside other files of the set means the form before 2020 (the default certificate), and a
+// .w4 is read over a default certificate. A form other than 2020 reads as the form before
+// 2020, a status it does not know as Single. A file that ends early stops its own
 // reading there (fields read so far keep their new values, the rest their old ones), the other
 // files are still read, and the result is EndedEarly; `endedEarly` gets the files that did.
 LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,

@@ -3,6 +3,7 @@
 #include "engine/calculation.h"
 
 #include "engine/federal.h"
+#include "engine/federal_w4.h"
 #include "engine/input_boxes.h"
 #include "engine/states/state_formulas.h"
 #include "engine/table_taxes.h"
@@ -28,7 +29,24 @@ struct Work {
     BoxValues boxes{};
     // The profile's Muni, Bond, Dues and Misc once rounded to cents.
     Amount Muni = 0, Bond = 0, Dues = 0, Misc = 0;
+    // FedTax already holds the additional withholding, rounded (the form from 2020 on).
+    bool fedTaxFinal = false;
 };
+
+// The form from 2020 on is withheld by a year's annual schedules, which only a table built
+// for a year carries.
+std::optional<Notice> yearlessTableRefusal(const CalcContext &context)
+{
+    if (context.profile.W4.Form != W4Form::From2020 || context.profile.FedExemp != 0 || context.fedTable.Year)
+        return std::nullopt;
+    const std::string file(context.ckFedJan ? FedJanTableFileName : FedTableFileName);
+    std::vector<std::string> lines{"The W-4 from 2020 or later is withheld by the annual schedules of a year,",
+        "and the federal table " + file + " holds none."};
+    lines.push_back(std::string(context.ckFedJan ? "Uncheck \"Fed Tax Prior to April\" and install" : "Install")
+        + " a year's table with Options > Federal Table...");
+    lines.push_back("Nothing was computed or saved.");
+    return Notice{"Tallyman", std::move(lines), true};
+}
 
 Notice overflowNotice()
 {
@@ -66,11 +84,14 @@ std::optional<std::size_t> allowanceIndex(double exemptions)
 
 // The allowances of the period. A status other than "Single" or "Married", or a count outside 0..9, looks up
 // nothing and the allowance keeps its value. Returns whether a federal allowance was looked up.
+// The form from 2020 on has no federal allowance.
 bool lookUpAllowances(const FedTable &table, const StateTaxSettings &state, const CityTaxSettings &city,
     const EmployeeProfile &profile, PayResult &pay)
 {
     bool federal = false;
-    if (const auto n = allowanceIndex(lenientNumber(profile.FedExemptions))) {
+    if (profile.W4.Form == W4Form::From2020)
+        pay.FedExemptAmt = 0;
+    else if (const auto n = allowanceIndex(lenientNumber(profile.FedExemptions))) {
         if (profile.FedStatus == "Single") {
             pay.FedExemptAmt = table.SingleAllowance[*n];
             federal = true;
@@ -125,7 +146,8 @@ void roundAmounts(Work &w, const EmployeeProfile &profile)
     w.Bond = profile.Bond;
     w.Dues = profile.Dues;
     w.Misc = profile.Misc;
-    pay.FedTax = roundCents(double(pay.FedTax) + double(profile.FedAddL));
+    if (!w.fedTaxFinal)
+        pay.FedTax = roundCents(double(pay.FedTax) + double(profile.FedAddL));
     for (Amount *value : {&pay.SocSecTax, &pay.MedicareTax, &pay.CityTax, &w.Muni, &w.Bond, &w.Dues, &pay.PensionAmt,
              &w.Misc, &pay.KplanAmt, &pay.SDITax, &pay.SUITax, &pay.CafeAmt})
         roundToCents(*value);
@@ -195,7 +217,13 @@ void computeSteps(Work &w, const CalcContext &context)
     pay.FedTaxable = toAmount(double(pay.TaxableWages) - double(pay.PensionAmt) - double(pay.FedExemptAmt)
         - double(pay.CafeAmt));
 
-    if (profile.FedExemp == 0) {
+    if (profile.FedExemp == 0 && profile.W4.Form == W4Form::From2020) {
+        // The caller has refused a table without a year.
+        if (const auto periods = payPeriodsPerYear(profile)) {
+            pay.FedTax = withholdingFrom2020(*context.fedTable.Year, profile.W4, pay.FedTaxable, *periods, profile.FedAddL);
+            w.fedTaxFinal = true;
+        }
+    } else if (profile.FedExemp == 0) {
         if (profile.FedStatus == "Single")
             GetFedSingle(context.fedTable, profile, pay);
         else
@@ -228,6 +256,10 @@ void computeSteps(Work &w, const CalcContext &context)
 // Computes beside the caller's records and hands the result over only when every amount fitted.
 bool finishPeriod(CalcContext &context, const PayResult &pay)
 {
+    if (auto refusal = yearlessTableRefusal(context)) {
+        context.notices.push_back(std::move(*refusal));
+        return false;
+    }
     Work w{pay, context.state, context.utah};
     try {
         computeSteps(w, context);

@@ -73,7 +73,8 @@ struct CalcContext {
 
 // Runs steps 1 to 24 except the screen and file steps (3 through refreshSettings; the save
 // and the closing of the dialogs at step 24 are the caller's). Returns false, with a notice,
-// when an amount is too large to compute; then PayResult and the labels are left unchanged.
+// when an amount is too large to compute or a W-4 from 2020 on meets a table without a year
+// (FedTable::Year); then PayResult and the labels are left unchanged.
 bool Calcu_late(CalcContext &context);
 
 // Rate 1 when the profile's HourRate is 0.

@@ -8,6 +8,7 @@
 #include "numbers/number_text.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace tallyman {
 
@@ -15,6 +16,24 @@ namespace {
 
 const std::vector<std::string> Statuses{"Single", "Married"};
 const std::vector<std::string> Exemptions{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+// By W4FilingStatus.
+const std::vector<std::string> W4Statuses{
+    "Single or married filing separately", "Married filing jointly", "Head of household"};
+
+// The W-4 amounts as their boxes are captioned, for the messages.
+constexpr const char *Step3Field = "Step 3 (credits)";
+constexpr const char *Step4aField = "Step 4(a) (other income)";
+constexpr const char *Step4bField = "Step 4(b) (deductions)";
+
+// A strict number that may not be negative: the form asks for amounts a year.
+std::optional<std::string> w4AmountProblem(const std::string &text, const char *field)
+{
+    if (auto problem = strictAmountProblem(text, field))
+        return problem;
+    if (*strictAmount(text) < 0)
+        return std::string(field) + " must not be negative.";
+    return std::nullopt;
+}
 
 // What the caption boxes show when they are empty at load.
 constexpr std::array<const char *, 5> LoadCaptions{"CrUnion", "Bond", "Dues", "Pension", "Health Ins"};
@@ -40,6 +59,19 @@ UserInfoScreen::UserInfoScreen(App &app) : m_app(app)
     cboStatus2.setItems(Statuses);
     cboDepend.setItems(Exemptions);
     cboDepend2.setItems(Exemptions);
+    optW4Before2020.setCaption("2019 or earlier");
+    optW4From2020.setCaption("2020 or later");
+    optW4Before2020.setGroup({&optW4Before2020, &optW4From2020});
+    optW4From2020.setGroup({&optW4Before2020, &optW4From2020});
+    optW4Before2020.setValue(-1);
+    optW4Before2020.onClick = [this] { enableW4Fields(); };
+    optW4From2020.onClick = [this] { enableW4Fields(); };
+    cboW4Status.setItems(W4Statuses);
+    cboW4Status.setListIndex(0);
+    ckW4Step2.setCaption("Step 2: multiple jobs or spouse works");
+    for (ui::TextBox *box : {&txtW4Step3, &txtW4Step4a, &txtW4Step4b})
+        box->setNumeric(true);
+    enableW4Fields();
     ckFedExemp.setCaption("Federal Tax Exempt");
     ckSSMediExemp.setCaption("Soc. Sec.  Medicare Tax Exempt");
     ckNonCity.setCaption("NON-CITY Resident");
@@ -156,6 +188,46 @@ void UserInfoScreen::showFileSetFields()
     txtAddress.setText(p.Address);
     txtStateCityZip.setText(p.StateCityZip);
     txtSSnum.setText(p.SSnum);
+    showW4();
+}
+
+void UserInfoScreen::showW4()
+{
+    const W4Certificate &w4 = m_app.profile.W4;
+    (w4.Form == W4Form::From2020 ? optW4From2020 : optW4Before2020).setValue(-1);
+    cboW4Status.setListIndex(static_cast<int>(w4.Status));
+    ckW4Step2.setValue(w4.Step2 ? 1 : 0);
+    txtW4Step3.setText(numberText(w4.Step3));
+    txtW4Step4a.setText(numberText(w4.Step4a));
+    txtW4Step4b.setText(numberText(w4.Step4b));
+    enableW4Fields();
+}
+
+void UserInfoScreen::enableW4Fields()
+{
+    const bool from2020 = optW4From2020.selected();
+    for (ui::Control *control : std::initializer_list<ui::Control *>{
+             &cboW4Status, &ckW4Step2, &txtW4Step3, &txtW4Step4a, &txtW4Step4b})
+        control->setEnabled(from2020);
+    cboStatus.setEnabled(!from2020);
+    cboDepend.setEnabled(!from2020);
+}
+
+// Like the strict rates, an amount that does not convert keeps the value in memory.
+void UserInfoScreen::takeW4()
+{
+    W4Certificate &w4 = m_app.profile.W4;
+    w4.Form = optW4From2020.selected() ? W4Form::From2020 : W4Form::Before2020;
+    if (const int index = cboW4Status.listIndex(); index >= 0 && index < static_cast<int>(W4Statuses.size()))
+        w4.Status = static_cast<W4FilingStatus>(index);
+    w4.Step2 = ckW4Step2.value() != 0;
+    const auto strict = [](const ui::TextBox &box, Amount &field) {
+        if (const auto value = strictAmount(box.text()); value && *value >= 0)
+            field = *value;
+    };
+    strict(txtW4Step3, w4.Step3);
+    strict(txtW4Step4a, w4.Step4a);
+    strict(txtW4Step4b, w4.Step4b);
 }
 
 void UserInfoScreen::showProfile()
@@ -236,6 +308,7 @@ void UserInfoScreen::fillVar_()
     p.Tax8 = txtTax8.text();
     p.Tax9 = txtTax9.text();
     applyCaptionTags();
+    takeW4();
 
     if (lenientNumber(txtHourRate.text()) == 0)
         txtHourRate.setText("7.5");
@@ -258,6 +331,9 @@ std::optional<std::string> UserInfoScreen::entryProblem() const
         strictAmountProblem(txtTipsRate.text(), "Tips Rate"),
         strictInt16Problem(cboDepend2.text(), "State Exemptions"),
         lenientAmountProblem(txtFedAddL.text(), "Additional Federal Withholdings"),
+        w4AmountProblem(txtW4Step3.text(), Step3Field),
+        w4AmountProblem(txtW4Step4a.text(), Step4aField),
+        w4AmountProblem(txtW4Step4b.text(), Step4bField),
         lenientAmountProblem(txtMuni.text(), caption(txtTax5, "CrUnion")),
         lenientAmountProblem(txtBond.text(), caption(txtTax6, "Bond")),
         lenientAmountProblem(txtDues.text(), caption(txtTax7, "Dues")),

@@ -21,6 +21,12 @@ public:
     ui::ComboBox cboStatus, cboDepend;
     ui::CheckBox ckFedExemp, ckSSMediExemp;
     ui::TextBox txtFedAddL;
+    // The W-4 form: before 2020 the status and exemptions above, from 2020 on these (Step 4(c)
+    // is txtFedAddL). Only the fields of the chosen form are enabled.
+    ui::OptionButton optW4Before2020, optW4From2020;
+    ui::ComboBox cboW4Status;
+    ui::CheckBox ckW4Step2;
+    ui::TextBox txtW4Step3, txtW4Step4a, txtW4Step4b;
     // State and city
     ui::ComboBox cboStatus2, cboDepend2;
     ui::CheckBox ckNonCity;
@@ -57,6 +63,9 @@ private:
     void showProfile();
     void showFileSetFields();
     void setKplanBoxes(int fix, int per);
+    void showW4();
+    void enableW4Fields();
+    void takeW4();
     void applyCaptionTags();
 
     App &m_app;

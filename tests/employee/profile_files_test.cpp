@@ -49,6 +49,7 @@ void fillEveryField(Records &r)
     p.NonCity = 1, p.KpPer = 0, p.KpFix = 1, p.CafeState = 1, p.SelfEmp = 0;
     p.Name = "Smith, John", p.Address = "12 Elm St., Apt 3", p.StateCityZip = "Springfield, IL 62701";
     p.SSnum = "123-45-6789";
+    p.W4 = {W4Form::From2020, W4FilingStatus::HeadOfHousehold, true, 2000, 500.5f, 1200};
     OvertimeTracker &t = r.tracker;
     t.Earned = 6240.5f, t.MaxAllowable = 7800, t.Available = 1559.5f, t.Annual = 52000, t.ApPercent = 15;
     t.PresentRate = 0.12f;
@@ -124,6 +125,7 @@ TEST_F(ProfileFiles, NewUserFilesAreByteExact)
         EXPECT_EQ(file(user + ".cfe"), "0,0,0\r\n");
         EXPECT_EQ(file(user + ".ovw"), golden("new_user.ovw"));
         EXPECT_FALSE(fileExists(m_dir / (user + ".ovb")));
+        EXPECT_FALSE(fileExists(m_dir / (user + ".w4")));
     }
 }
 
@@ -169,8 +171,10 @@ TEST_F(ProfileFiles, EveryFieldRoundTrips)
     ASSERT_EQ(loaded.load(m_folder, "a"), LoadOutcome::Loaded);
     // Each field holds a value of its own: what was read is saved again to the same bytes.
     ASSERT_FALSE(saveProfileFileSet(m_folder, "b", loaded.set()));
-    for (const std::string extension : {".use", ".and", ".cfe", ".ovw"})
+    for (const std::string extension : {".use", ".and", ".cfe", ".ovw", ".w4"})
         EXPECT_EQ(file("b" + extension), file("a" + extension)) << extension;
+    EXPECT_EQ(file("a.w4"), "2020,\"HeadOfHousehold\",1,2000,500.5,1200\r\n");
+    EXPECT_EQ(loaded.profile.W4, saved.profile.W4);
     EXPECT_EQ(loaded.profile.Tax8, "Pension, 401");
     EXPECT_EQ(loaded.tracker.OtAmount, saved.tracker.OtAmount);
     EXPECT_EQ(loaded.reserved.useFields, saved.reserved.useFields);
@@ -361,8 +365,10 @@ TEST_F(ProfileFiles, NoFilesChangeNothing)
     Records loaded;
     loaded.profile.Name = "previous user";
     loaded.state.Spouse = 1;
+    loaded.profile.W4.Form = W4Form::From2020;
     EXPECT_EQ(loaded.load(m_folder, "nobody"), LoadOutcome::Absent);
     EXPECT_EQ(loaded.profile.Name, "previous user");
+    EXPECT_EQ(loaded.profile.W4.Form, W4Form::From2020);
     EXPECT_EQ(loaded.state.Spouse, 1);
 }
 
@@ -474,3 +480,73 @@ TEST_F(ProfileFiles, AFileThatCannotBeReplacedStopsTheSave)
     EXPECT_EQ(file("u.ovw"), golden("new_user.ovw")) << "the old file after it stays";
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 4) << "no temporary left";
 }
+
+// The certificate's file exists only for users who chose the form from 2020 on; once there it
+// keeps saying what the user chose.
+TEST_F(ProfileFiles, TheW4FileFollowsTheChoiceOfForm)
+{
+    Records r;
+    r.profile.resetToNewUser();
+    r.profile.W4.Status = W4FilingStatus::MarriedJointly; // a figure, with the old form
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "u", r.set()));
+    EXPECT_EQ(file("u.w4"), "2019,\"Married\",0,0,0,0\r\n");
+
+    r.profile.W4 = {};
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "v", r.set()));
+    EXPECT_FALSE(fileExists(m_dir / "v.w4"));
+
+    r.profile.W4 = {W4Form::From2020, W4FilingStatus::Single, false, 0, 0, 0};
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "v", r.set()));
+    EXPECT_EQ(file("v.w4"), "2020,\"Single\",0,0,0,0\r\n");
+    // Back to the old form with nothing filled in: the file says so instead of staying 2020.
+    r.profile.W4 = {};
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "v", r.set()));
+    EXPECT_EQ(file("v.w4"), "2019,\"Single\",0,0,0,0\r\n");
+    Records loaded;
+    loaded.profile.W4.Form = W4Form::From2020;
+    ASSERT_EQ(loaded.load(m_folder, "v"), LoadOutcome::Loaded);
+    EXPECT_EQ(loaded.profile.W4, W4Certificate{});
+}
+
+TEST_F(ProfileFiles, WithoutAW4FileTheUserHasTheOldForm)
+{
+    Records saved;
+    saved.profile.resetToNewUser();
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "old", saved.set()));
+    Records loaded; // the previous user had the newer form
+    loaded.profile.W4 = {W4Form::From2020, W4FilingStatus::HeadOfHousehold, true, 1, 2, 3};
+    ASSERT_EQ(loaded.load(m_folder, "old"), LoadOutcome::Loaded);
+    EXPECT_EQ(loaded.profile.W4, W4Certificate{});
+}
+
+struct OddW4Case {
+    const char *name;
+    const char *bytes;
+    LoadOutcome outcome;
+    W4Certificate expected;
+};
+
+class OddW4File : public ProfileFiles, public ::testing::WithParamInterface<OddW4Case> { };
+
+TEST_P(OddW4File, LoadsAsTheFileSays)
+{
+    Records saved;
+    saved.profile.resetToNewUser();
+    ASSERT_FALSE(saveProfileFileSet(m_folder, "u", saved.set()));
+    write("u.w4", GetParam().bytes);
+    Records loaded;
+    loaded.profile.W4 = {W4Form::Before2020, W4FilingStatus::HeadOfHousehold, true, 7, 8, 9};
+    EXPECT_EQ(loaded.load(m_folder, "u"), GetParam().outcome);
+    EXPECT_EQ(loaded.profile.W4, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OddW4File,
+    ::testing::Values(
+        OddW4Case{"UnknownYear", "2021,\"Married\",#TRUE#,1,2,3\r\n", LoadOutcome::Loaded,
+            {W4Form::Before2020, W4FilingStatus::MarriedJointly, true, 1, 2, 3}},
+        OddW4Case{"UnknownStatus", "2020,\"Widowed\",0,0,0,0\r\n", LoadOutcome::Loaded,
+            {W4Form::From2020, W4FilingStatus::Single, false, 0, 0, 0}},
+        // Cut after the status: the rest is the default certificate's, not the previous user's.
+        OddW4Case{"EndsEarly", "2020,\"HeadOfHousehold\"\r\n", LoadOutcome::EndedEarly,
+            {W4Form::From2020, W4FilingStatus::HeadOfHousehold, false, 0, 0, 0}}),
+    [](const auto &test) { return std::string(test.param.name); });

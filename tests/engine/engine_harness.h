@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace tallyman::test {
 
@@ -108,6 +109,45 @@ inline FedTable simpleTable(std::string version = "Simple table")
     }
     t.Version = std::move(version);
     return t;
+}
+
+// The 2026 annual schedules as published (rows: at least, base), rates 0 to 37 %, with the
+// 2026 standard amounts and allowance.
+inline FedYear year2026()
+{
+    using Bounds = std::array<std::pair<double, double>, 8>;
+    constexpr double rates[8] = {0, 0.10, 0.12, 0.22, 0.24, 0.32, 0.35, 0.37};
+    const auto schedule = [&](const Bounds &rows) {
+        AnnualSchedule s{};
+        for (std::size_t r = 0; r < 8; ++r)
+            s[r] = AnnualRow{rows[r].first, rows[r].second, rates[r]};
+        return s;
+    };
+    FedYear y;
+    y.Year = 2026;
+    y.WageBase = 184500;
+    y.AddlMedicareThreshold = 200000;
+    y.AddlMedicareRate = 0.009;
+    y.Allowance = 4300;
+    y.Line1gMarried = 12900;
+    y.Line1gOther = 8600;
+    y.Standard = {
+        schedule({{{0, 0}, {7500, 0}, {19900, 1240}, {57900, 5800}, {113200, 17966}, {209275, 41024},
+            {263725, 58448}, {648100, 192979.25}}}),
+        schedule({{{0, 0}, {19300, 0}, {44100, 2480}, {120100, 11600}, {230700, 35932}, {422850, 82048},
+            {531750, 116896}, {788000, 206583.50}}}),
+        schedule({{{0, 0}, {15550, 0}, {33250, 1770}, {83000, 7740}, {121250, 16155}, {217300, 39207},
+            {271750, 56631}, {656150, 191171}}}),
+    };
+    y.Step2 = {
+        schedule({{{0, 0}, {8050, 0}, {14250, 620}, {33250, 2900}, {60900, 8983}, {108938, 20512},
+            {136163, 29224}, {328350, 96489.63}}}),
+        schedule({{{0, 0}, {16100, 0}, {28500, 1240}, {66500, 5800}, {121800, 17966}, {217875, 41024},
+            {272325, 58448}, {400450, 103291.75}}}),
+        schedule({{{0, 0}, {12075, 0}, {20925, 885}, {45800, 3870}, {64925, 8077.50}, {112950, 19603.50},
+            {140175, 28315.50}, {332375, 95585.50}}}),
+    };
+    return y;
 }
 
 // Everything a calculation needs, owned in one place; the federal table file lives in a

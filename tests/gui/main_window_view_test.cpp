@@ -266,6 +266,28 @@ private slots:
         QCOMPARE(labelText(main, "Label13"), QStringLiteral("$500.00"));
     }
 
+    // Choosing the form from 2020 on enables its fields and disables the old form's lists.
+    void userInfoW4FormSwitchesItsFields()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs());
+        whenShown(session.host, ScreenId::UserInfo, [](QWidget* info) {
+            auto* step3 = child<QLineEdit>(info, "txtW4Step3");
+            auto* exemptions = child<QWidget>(info, "cboDepend");
+            QVERIFY(step3 && exemptions);
+            QVERIFY(!step3->isEnabled());
+            QVERIFY(exemptions->isEnabled());
+            QTest::mouseClick(child<QWidget>(info, "optW4From2020"), Qt::LeftButton);
+            QVERIFY(step3->isEnabled());
+            QVERIFY(!exemptions->isEnabled());
+            retype(step3, QStringLiteral("2000"));
+            QTest::mouseClick(child<QWidget>(info, "cmdOk"), Qt::LeftButton);
+        });
+        session.mainWindow()->findChild<QAction*>(QStringLiteral("mnuTaxInfoItem"))->trigger();
+        session.app.releaseClosedScreens();
+        QCOMPARE(readFile(session.file("NAME.w4")), std::string("2020,\"Single\",0,2000,0,0\r\n"));
+    }
+
     void userInfoCloseBoxDropsTheEdits()
     {
         GuiSession session;

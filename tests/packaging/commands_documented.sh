@@ -19,7 +19,7 @@ for command in $commands; do
     fi
     # The command's own usage lines name its sub-commands: "tallyman-cli ... command sub ...".
     subs=$("$cli" "$command" --help | sed -n '/^Usage:/,/^$/p' |
-        grep -o "tallyman-cli .*" | sed -n "s/.* $command \([a-z][a-z-]*\).*/\1/p" | sort -u)
+        grep -o "tallyman-cli .*" | sed -n "s/.* $command \([a-z][a-z0-9-]*\).*/\1/p" | sort -u)
     for sub in $subs; do
         if [[ " ${_tallyman_cli_commands[$command]-} " != *" $sub "* ]]; then
             echo "FAIL: the completion does not know $command $sub"

@@ -40,6 +40,10 @@ check "tallyman-cli --dir /nonexistent --user "
 check "tallyman-cli --user Smith user set FedS" 'FedStatus='
 check "tallyman-cli --user Smith user set FedStatus=M" Married
 check "tallyman-cli --user Smith user set Week=" weekly biweekly
+check "tallyman-cli --user Smith user w4 " show set
+check "tallyman-cli --user Smith user w4 set St" 'Status=' 'Step2=' 'Step3=' 'Step4a=' 'Step4b='
+check "tallyman-cli --user Smith user w4 set Form=" 2020 2019
+check "tallyman-cli --user Smith user w4 show "
 check "tallyman-cli state select w" wisconsin-prior wisconsin
 check "tallyman-cli --user Smith heading set Company" 'Company=' 'CompanyAddress=' 'CompanyZip=' 'CompanyId='
 # Options follow the command: the calc options where a period is computed, printing options where it is printed.

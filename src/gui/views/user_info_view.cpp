@@ -122,6 +122,43 @@ UserInfoView::UserInfoView(UserInfoScreen& m, QWidget* parent)
     stateGrid->setColumnStretch(2, 1);
     statuses->addWidget(state, 2);
 
+    // ---- The W-4 form: the form before 2020 uses the federal status above ----
+    auto* w4 = frame(QStringLiteral("W-4 FORM"));
+    auto* w4Grid = new QGridLayout(w4);
+    auto* forms = new QHBoxLayout;
+    forms->addWidget(named(optionButton(m.optW4Before2020), "optW4Before2020"));
+    forms->addWidget(named(optionButton(m.optW4From2020), "optW4From2020"));
+    forms->addStretch(1);
+    w4Grid->addLayout(forms, 0, 0, 1, 2);
+    w4Grid->addWidget(staticText(QStringLiteral("Filing status")), 1, 0);
+    w4Grid->addWidget(named(comboBox(m.cboW4Status), "cboW4Status"), 1, 1);
+    w4Grid->addWidget(named(checkBox(m.ckW4Step2), "ckW4Step2"), 2, 0, 1, 2);
+    struct Step {
+        const char* caption;
+        ui::TextBox* box;
+        const char* name;
+    };
+    const Step steps[] = {
+        { "Step 3: credits, a year", &m.txtW4Step3, "txtW4Step3" },
+        { "Step 4(a): other income, a year", &m.txtW4Step4a, "txtW4Step4a" },
+        { "Step 4(b): deductions, a year", &m.txtW4Step4b, "txtW4Step4b" },
+    };
+    row = 0;
+    for (const auto& [text, box, name] : steps) {
+        auto* label = staticText(QString::fromLatin1(text));
+        auto* edit = named(numberBox(*box, 10), name);
+        label->setBuddy(edit);
+        w4Grid->addWidget(label, row, 2);
+        w4Grid->addWidget(sign("$"), row, 3);
+        w4Grid->addWidget(edit, row, 4, Qt::AlignLeft);
+        ++row;
+    }
+    auto* step4c = staticText(QStringLiteral("Step 4(c) is the Additional Federal Withholdings above."));
+    step4c->setFont(small);
+    w4Grid->addWidget(step4c, 3, 0, 1, 5);
+    w4Grid->setColumnStretch(5, 1);
+    layout->addWidget(w4);
+
     // ---- Deductions: caption, then the amount with its sign ----
     auto* deductions = frame(QStringLiteral("Deductions"));
     auto* deductionGrid = new QGridLayout(deductions);
