@@ -4,12 +4,17 @@
 #include "numbers/amount.h"
 #include "platform/controls.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace tallyman {
 
 class App;
 struct AboutInfo;
+struct Notice;
+struct PeriodCase;
+struct StateTaxSettings;
 namespace printing {
 struct CheckOffsets;
 struct PeriodFigures;
@@ -67,6 +72,9 @@ public:
     // Runs the calculation with everything around it (settings refresh, messages, results,
     // the closing save). False when the calculation could not be carried out.
     bool Calcu_late();
+    // The period as ADD would compute it now (settings brought up to date from the dialogs,
+    // the federal table loaded), without computing, saving or changing what is shown.
+    PeriodCase periodCase(std::vector<Notice> &notices);
     void cmdCal_Click();
     void Clear_All();
     void cmdClear_Click() { Clear_All(); }
@@ -125,6 +133,10 @@ public:
     void LoadFedTable();
 
 private:
+    // ADD's step 3: the city and state dialogs re-created from their files (unless open) and
+    // their selections and boxes copied for the calculation.
+    void refreshCalcSettings(
+        bool stateShown, bool cityShown, StateTaxSettings &calcState, std::array<std::string, 6> &stateBoxes);
     void resetPeriod();
     void emptyResultLabels();
     // Empty hour boxes become "0", as both printouts leave them.
