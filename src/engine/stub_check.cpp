@@ -41,6 +41,12 @@ std::string percent(double percentValue)
     return numberText(percentValue) + "%";
 }
 
+// A rate of the settings, as its box shows it.
+std::string percent(Amount percentValue)
+{
+    return numberText(percentValue) + "%";
+}
+
 std::optional<Currency> exactCents(double value)
 {
     return Currency::fromDouble(roundHalfAwayFromZero(value, 2));
@@ -79,7 +85,7 @@ std::string baseText(const std::array<Deduction, 3> &deductions, unsigned mask)
 {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < deductions.size(); ++i)
-        if (mask & (1u << i))
+        if ((mask & (1u << i)) && deductions[i].amount != 0)
             names.push_back(deductions[i].name);
     if (names.empty())
         return "the whole gross pay";
@@ -146,12 +152,12 @@ void socialSecurityWageBaseReached(const Facts &f, Currency stub, Currency tally
 
 void socialSecurityCauses(const Facts &f, Currency stub, Currency tallyman, std::vector<std::string> &causes)
 {
-    socialSecurityWageBaseReached(f, stub, tallyman, causes);
     // Below the wage base only: there the base is what Tallyman taxes.
-    if (f.period.profile.SSMediExemp != 0 || double(f.pay().SsYtdWages) > socialSecurityWageBase(f.period.fedTable))
-        return;
-    const double rate = f.selfEmployed() ? SelfEmployedSocialSecurityRate : SocialSecurityRate;
-    differentBase(f, "Social Security", rate, f.selfEmployed() ? 0b010u : 0b011u, stub, tallyman, causes);
+    if (f.period.profile.SSMediExemp == 0 && double(f.pay().SsYtdWages) <= socialSecurityWageBase(f.period.fedTable)) {
+        const double rate = f.selfEmployed() ? SelfEmployedSocialSecurityRate : SocialSecurityRate;
+        differentBase(f, "Social Security", rate, f.selfEmployed() ? 0b010u : 0b011u, stub, tallyman, causes);
+    }
+    socialSecurityWageBaseReached(f, stub, tallyman, causes);
 }
 
 void additionalMedicareCause(const Facts &f, Currency stub, Currency tallyman, std::vector<std::string> &causes)
@@ -215,7 +221,8 @@ void rateCause(const std::string &tax, const std::string &wagesName, double wage
     const std::string &tallymanRate, std::optional<double> tallymanPercent, std::vector<std::string> &causes)
 {
     const auto p = impliedPercent(stub, wages);
-    if (!p || (tallymanPercent && std::abs(*p - *tallymanPercent) < 1e-9))
+    // A float rate of the settings is within a millionth of its decimal text.
+    if (!p || (tallymanPercent && std::abs(*p - *tallymanPercent) < 1e-6))
         return;
     causes.push_back("The stub's " + tax + " is " + percent(*p) + " of " + wagesName + " (" + money(wages) + "); "
         + tallymanRate + ".");
@@ -235,7 +242,7 @@ void insuranceCause(const char *tax, short useBase, Amount percentRate, Amount w
 {
     const double gross = f.pay().GrossPay;
     if (useBase != 0)
-        rateCause(tax, "gross pay", gross, stub, "the state settings have " + percent(double(percentRate)),
+        rateCause(tax, "gross pay", gross, stub, "the state settings have " + percent(percentRate),
             double(percentRate), causes);
     else
         rateCause(tax, "gross pay", gross, stub, "the state settings have a flat " + money(double(wageBase)) + " a period",
