@@ -64,6 +64,7 @@ public:
     ui::CommandButton cmdOT;       // OverTime
     ui::CommandButton Command1;    // Vacation
     ui::CommandButton mnuVac, mnuOtItem;
+    ui::CommandButton cmdStub, mnuStub; // "Check My Stub"
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -127,6 +128,9 @@ public:
     // The leave log, not modal.
     void Command1_Click();
     void mnuVac_Click() { Command1_Click(); }
+    // The stub check, not modal: the period's boxes stay usable beside it.
+    void cmdStub_Click();
+    void mnuStub_Click() { cmdStub_Click(); }
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.
