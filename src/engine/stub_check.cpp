@@ -231,6 +231,8 @@ void rateCause(const std::string &tax, const std::string &wagesName, double wage
 // The effective rate of Tallyman's own figure, for the bracket tables.
 std::string effectiveRate(const char *tables, Currency tallyman, double wages)
 {
+    if (tallyman == Currency())
+        return std::string("Tallyman's ") + tables + " give nothing";
     if (wages <= 0)
         return std::string("Tallyman's ") + tables + " give " + money(tallyman);
     return std::string("Tallyman's ") + tables + " give " + money(tallyman) + ", about "
