@@ -217,6 +217,12 @@ JsonWriter& JsonWriter::value(bool flag)
     return *this;
 }
 
+JsonWriter& JsonWriter::null()
+{
+    raw("null");
+    return *this;
+}
+
 JsonWriter& JsonWriter::value(int number)
 {
     raw(std::to_string(number));

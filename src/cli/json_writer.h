@@ -38,6 +38,8 @@ public:
     JsonWriter& value(const char* text) { return value(std::string_view(text)); }
     JsonWriter& value(const std::string& text) { return value(std::string_view(text)); }
     JsonWriter& value(bool flag);
+    // The value JSON has for "none".
+    JsonWriter& null();
     JsonWriter& value(int number);
     JsonWriter& value(short number) { return value(int(number)); }
     JsonWriter& value(float number);

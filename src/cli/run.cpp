@@ -28,7 +28,8 @@ std::string synopsis(const std::string& topic)
 void refuseExtras(const Arguments& args, std::size_t maxWords, const std::string& topic)
 {
     const std::string command = args.words.empty() ? "" : args.words.front();
-    const bool takesCalcOptions = command == "calc" || (command == "period" && args.words.size() > 1 && args.words[1] == "save");
+    const bool takesCalcOptions = command == "calc" || command == "stub"
+        || (command == "period" && args.words.size() > 1 && args.words[1] == "save");
     if (!takesCalcOptions && !args.options.empty())
         throw UsageError(command + " does not take " + args.options.front().first, topic);
     if (args.words.size() > maxWords)
@@ -114,6 +115,8 @@ int run(
             return ledgerCommand(parsed, output);
         if (command == "heading")
             return headingCommand(parsed, output);
+        if (command == "stub")
+            return stubCommand(parsed, output);
         if (command == "ot" || command == "leave" || command == "period")
             return trackerCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");

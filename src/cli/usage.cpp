@@ -27,6 +27,7 @@ Commands:
   ot show|set|total|newweek the OverTime Percentage tracker
   leave show|set|clear      the Vacation / Holiday / Sick log
   period save|list|show     Save This Pay Period, the saved periods, Get Pay Period
+  stub check                Check My Stub: a pay stub against the period's calculation
 
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
@@ -229,6 +230,22 @@ list   the user's saved periods in the data folder.
 show   presses Get Pay Period with FILE (a file of the data folder) and shows the window.
 )";
 
+const char* const Stub = R"(Usage: tallyman-cli --user NAME stub check [calc options] LINE=AMOUNT ...
+
+Types the hours into the main window as calc does, the stub's figures into Check My Stub
+and presses Compare: the period is computed as ADD computes it, but nothing is saved.
+Lines (any may be left out; names in any letter case):
+  Gross Fed SS Medi State City SDI SUI Net
+  Tax5 Tax6 Tax7 Tax8 Tax9 (the user's deductions, as captioned in User Info) Kplan Cafe
+
+Each line shows the stub, Tallyman, the difference and its likely causes. A line within one
+cent agrees. The exit status is 0 whether or not lines differ; 2 for an unknown line, a
+character the amount boxes drop (only digits, blank, - and .) or an amount that is not one.
+With --json: {"user", "lines": [{"line", "caption", "stub", "tallyman", "difference",
+"agrees", "causes": [...]}], "agree", "netDifference" (null without Net), "summary",
+"messages"}.
+)";
+
 } // namespace
 
 std::string usage(const std::string& topic)
@@ -236,7 +253,7 @@ std::string usage(const std::string& topic)
     static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
         { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print },
         { "check", Check }, { "offsets", Offsets }, { "ledger", Ledger }, { "heading", Heading }, { "ot", Ot },
-        { "leave", Leave }, { "period", Period } };
+        { "leave", Leave }, { "period", Period }, { "stub", Stub } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

@@ -14,6 +14,9 @@
 #include "screens/printing/check_writer.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/trackers/leave_log_screen.h"
+#include "screens/stub_check.h"
+#include "numbers/formats.h"
+#include "numbers/number_text.h"
 #include "screens/trackers/overtime_tracker.h"
 
 #include <QApplication>
@@ -119,6 +122,22 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     app.close(ScreenId::SaveUser);
     app.releaseClosedScreens();
 
+    // A stub that withholds 10.00 more federal tax, rounds Medicare the other way and takes
+    // a deduction Tallyman does not know.
+    main.cmdStub.click();
+    StubCheckScreen& stub = app.stubCheck();
+    const auto typed = [](const ui::Label& shown, double delta) {
+        return formatPlainCents(strictNumber(shown.text()).value_or(0) + delta);
+    };
+    stub.txtStub[index(StubLine::Gross)].setText(typed(main.Label13, 0));
+    stub.txtStub[index(StubLine::Fed)].setText(typed(main.lbTaxDed[0], 10));
+    stub.txtStub[index(StubLine::SS)].setText(typed(main.lbTaxDed[1], 0));
+    stub.txtStub[index(StubLine::Medi)].setText(typed(main.lbTaxDed[2], 0.01));
+    stub.txtStub[index(StubLine::State)].setText(typed(main.lbTaxDed[3], 0));
+    stub.txtStub[index(StubLine::Net)].setText(typed(main.lbNet, -10 - 0.01 - 12.5));
+    stub.cmdCompare.click();
+    camera.take(host.window(ScreenId::StubCheck), "stub-check");
+
     main.mnuState.click();
     app.stateDialog().pressKentucky();
     camera.take(host.window(ScreenId::StateDialog), "state-dialog");
@@ -161,6 +180,7 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     leave.txtHcnt[0].setText("1");
     leave.txtSickBal.setText("5");
     camera.take(host.window(ScreenId::LeaveLog), "leave-log");
+
     main.cmdYear.click();
     for (int week = 0; week < 3; ++week)
         app.ledgerWindow().Label2[static_cast<std::size_t>(week)].click();

@@ -13,6 +13,7 @@
 #include "screens/ledger/ledger_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "screens/stub_check.h"
 
 namespace tallyman {
 
@@ -21,6 +22,7 @@ App::App(AppServices services) : m_services(std::move(services)) {}
 App::~App()
 {
     // Screens refer to each other through the App while they go; drop them in a fixed order.
+    m_stubCheck.reset();
     m_printerOffset.reset();
     m_checkWriter.reset();
     m_headingDialog.reset();
@@ -115,6 +117,11 @@ LeaveLogScreen &App::leaveLog()
     return screen(m_leaveLog, ScreenId::LeaveLog);
 }
 
+StubCheckScreen &App::stubCheck()
+{
+    return screen(m_stubCheck, ScreenId::StubCheck);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -144,6 +151,8 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_overtimeTracker.get();
     case ScreenId::LeaveLog:
         return m_leaveLog.get();
+    case ScreenId::StubCheck:
+        return m_stubCheck.get();
     }
     return nullptr;
 }
@@ -204,6 +213,9 @@ void App::close(ScreenId id)
     case ScreenId::LeaveLog:
         closed = discard(m_leaveLog);
         break;
+    case ScreenId::StubCheck:
+        closed = discard(m_stubCheck);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -245,6 +257,8 @@ ui::Screen *App::reference(ScreenId id)
         return &overtimeTracker();
     case ScreenId::LeaveLog:
         return &leaveLog();
+    case ScreenId::StubCheck:
+        return &stubCheck();
     }
     return nullptr;
 }
@@ -288,7 +302,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::StubCheck, ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

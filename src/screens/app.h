@@ -39,6 +39,7 @@ class LedgerWindow;
 class HeadingDialog;
 class OvertimeTrackerScreen;
 class LeaveLogScreen;
+class StubCheckScreen;
 
 enum class ScreenId {
     StartupPrompt,
@@ -54,6 +55,7 @@ enum class ScreenId {
     Heading,
     OvertimeTracker,
     LeaveLog,
+    StubCheck,
 };
 
 // The title of the program's own message boxes.
@@ -140,6 +142,7 @@ public:
     HeadingDialog &headingDialog();
     OvertimeTrackerScreen &overtimeTracker();
     LeaveLogScreen &leaveLog();
+    StubCheckScreen &stubCheck();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -202,6 +205,14 @@ public:
     // The program only looks (the CLI's show commands): no lock is taken and every save is
     // refused without a word.
     void lookOnly() { m_lookOnly = true; }
+    // Looking only for a while (the stub check computes a period and must write nothing):
+    // gives back the previous setting.
+    bool setLookOnly(bool on)
+    {
+        const bool was = m_lookOnly;
+        m_lookOnly = on;
+        return was;
+    }
     // Warnings about the data folder for the start: vanished, read-only, writable by others.
     std::vector<std::string> dataFolderWarnings() const;
 
@@ -236,6 +247,7 @@ private:
     std::unique_ptr<HeadingDialog> m_headingDialog;
     std::unique_ptr<OvertimeTrackerScreen> m_overtimeTracker;
     std::unique_ptr<LeaveLogScreen> m_leaveLog;
+    std::unique_ptr<StubCheckScreen> m_stubCheck;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     UserLock m_lock;

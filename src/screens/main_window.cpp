@@ -93,6 +93,9 @@ MainWindow::MainWindow(App &app) : m_app(app)
     Command1.setToolTip("Vacation");
     wire(mnuVac, "&Vacation", [this] { mnuVac_Click(); });
     wire(mnuOtItem, "OT %", [this] { mnuOtItem_Click(); });
+    wire(cmdStub, "Check My Stub", [this] { cmdStub_Click(); });
+    cmdStub.setToolTip("Check My Stub");
+    wire(mnuStub, "Check My &Stub", [this] { mnuStub_Click(); });
 }
 
 void MainWindow::load()
@@ -276,6 +279,8 @@ void MainWindow::mnuAboutItem_Click()
 {
     m_app.host().showAbout(aboutInfo());
 }
+
+void MainWindow::cmdStub_Click() { m_app.show(ScreenId::StubCheck); }
 
 void MainWindow::cmdYear_Click()
 {

@@ -4,12 +4,17 @@
 #include "numbers/amount.h"
 #include "platform/controls.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace tallyman {
 
 class App;
 struct AboutInfo;
+struct Notice;
+struct PeriodCase;
+struct StateTaxSettings;
 namespace printing {
 struct CheckOffsets;
 struct PeriodFigures;
@@ -59,6 +64,7 @@ public:
     ui::CommandButton cmdOT;       // OverTime
     ui::CommandButton Command1;    // Vacation
     ui::CommandButton mnuVac, mnuOtItem;
+    ui::CommandButton cmdStub, mnuStub; // "Check My Stub"
 
     void load();
     // Closing the window: the question, the Save User dialog on Yes, then the program ends.
@@ -67,6 +73,9 @@ public:
     // Runs the calculation with everything around it (settings refresh, messages, results,
     // the closing save). False when the calculation could not be carried out.
     bool Calcu_late();
+    // The period as ADD would compute it now (settings brought up to date from the dialogs,
+    // the federal table loaded), without computing, saving or changing what is shown.
+    PeriodCase periodCase(std::vector<Notice> &notices);
     void cmdCal_Click();
     void Clear_All();
     void cmdClear_Click() { Clear_All(); }
@@ -119,12 +128,19 @@ public:
     // The leave log, not modal.
     void Command1_Click();
     void mnuVac_Click() { Command1_Click(); }
+    // The stub check, not modal: the period's boxes stay usable beside it.
+    void cmdStub_Click();
+    void mnuStub_Click() { cmdStub_Click(); }
 
     // The federal table file for the "Fed Tax Prior to April" choice, into the run state;
     // shows its message when the file cannot be read.
     void LoadFedTable();
 
 private:
+    // ADD's step 3: the city and state dialogs re-created from their files (unless open) and
+    // their selections and boxes copied for the calculation.
+    void refreshCalcSettings(
+        bool stateShown, bool cityShown, StateTaxSettings &calcState, std::array<std::string, 6> &stateBoxes);
     void resetPeriod();
     void emptyResultLabels();
     // Empty hour boxes become "0", as both printouts leave them.

@@ -4,6 +4,8 @@
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "engine/calculation.h"
+#include "engine/federal.h"
+#include "engine/period_case.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/state_dialog.h"
 
@@ -75,23 +77,7 @@ bool MainWindow::Calcu_late()
         .utah = app.utah,
         .labels = labels,
         .notices = notices,
-        .refreshSettings =
-            [&] {
-                if (!cityShown) {
-                    app.close(ScreenId::CityDialog);
-                    app.cityDialog();
-                }
-                if (!stateShown) {
-                    app.close(ScreenId::StateDialog);
-                    app.stateDialog();
-                }
-                calcState = app.state;
-                StateDialog &dialog = app.stateDialog();
-                takeDialogSelections(dialog, calcState);
-                const auto boxes = adjustmentBoxes(dialog);
-                for (std::size_t i = 0; i < boxes.size(); ++i)
-                    stateBoxes[i] = boxes[i]->text();
-            },
+        .refreshSettings = [&] { refreshCalcSettings(stateShown, cityShown, calcState, stateBoxes); },
     };
 
     const bool computed = tallyman::Calcu_late(context);
@@ -125,6 +111,60 @@ bool MainWindow::Calcu_late()
     if (!stateShown)
         app.close(ScreenId::StateDialog);
     return computed;
+}
+
+void MainWindow::refreshCalcSettings(
+    bool stateShown, bool cityShown, StateTaxSettings &calcState, std::array<std::string, 6> &stateBoxes)
+{
+    App &app = m_app;
+    if (!cityShown) {
+        app.close(ScreenId::CityDialog);
+        app.cityDialog();
+    }
+    if (!stateShown) {
+        app.close(ScreenId::StateDialog);
+        app.stateDialog();
+    }
+    calcState = app.state;
+    StateDialog &dialog = app.stateDialog();
+    takeDialogSelections(dialog, calcState);
+    const auto boxes = adjustmentBoxes(dialog);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        stateBoxes[i] = boxes[i]->text();
+}
+
+PeriodCase MainWindow::periodCase(std::vector<Notice> &notices)
+{
+    App &app = m_app;
+    const bool stateShown = app.isLoaded(ScreenId::StateDialog) && app.stateDialog().shown();
+    const bool cityShown = app.isLoaded(ScreenId::CityDialog) && app.cityDialog().shown();
+    PeriodCase period;
+    for (std::size_t i = 0; i < period.txtAmount.size(); ++i)
+        period.txtAmount[i] = txtAmount[i].text();
+    period.opt1xSelected = opt1x.selected();
+    period.ckFedJan = ckFedJan.value() == 1;
+    // ADD takes the cafeteria amount before the files are read again; so does this.
+    const Amount cafe = app.profile.Cafe;
+    tallyman::LoadFedTable(period.fedTable, period.ckFedJan, FedTableFolders{app.folder().dir(), app.installedData()}, notices);
+    // The settings refresh may touch the period's state tax (the Iowa and Missouri presets):
+    // what the window shows stays as it was.
+    const PayResult pay = app.pay;
+    const UtahWork utah = app.utah;
+    refreshCalcSettings(stateShown, cityShown, period.state, period.stateBoxes);
+    app.pay = pay;
+    app.utah = utah;
+    period.profile = app.profile;
+    period.profile.Cafe = cafe;
+    period.city = app.city;
+    period.nonCity = app.nonCity;
+    period.ledger = app.ledger.totals();
+    period.pay = pay;
+    period.utah = utah;
+    if (!cityShown)
+        app.close(ScreenId::CityDialog);
+    if (!stateShown)
+        app.close(ScreenId::StateDialog);
+    return period;
 }
 
 } // namespace tallyman

@@ -49,10 +49,13 @@ struct GuiSession {
     ui::PlainClock clock { ui::Date { 2026, 12, 4 } };
     ui::RecordingPrinter printer;
     QtScreenHost host;
-    App app { AppServices { dialogs, clock, printer, host, DataFolder(dir.path().toStdString()),
-        std::filesystem::path(TALLYMAN_DATA_DIR) } };
+    App app;
 
-    GuiSession()
+    // The program prints on `otherPrinter` (a Qt printer writing a PDF) when given, else on
+    // the recording printer.
+    explicit GuiSession(ui::Printer* otherPrinter = nullptr)
+        : app(AppServices { dialogs, clock, otherPrinter ? *otherPrinter : printer, host,
+            DataFolder(dir.path().toStdString()), std::filesystem::path(TALLYMAN_DATA_DIR) })
     {
         initResources();
         host.setApp(app);

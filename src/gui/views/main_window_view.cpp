@@ -119,6 +119,8 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     forms->setObjectName(QStringLiteral("mnuForms"));
     item(forms, m.mnuVac, "mnuVac");
     item(forms, m.mnuOtItem, "mnuOtItem");
+    forms->addSeparator();
+    item(forms, m.mnuStub, "mnuStub");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
     item(options, m.mnuHeader, "mnuHeader");
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
@@ -217,6 +219,7 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     auto* year = named(commandButton(m.cmdYear), "cmdYear");
     year->setText(QStringLiteral("Year to Date"));
     commandRow->addWidget(year);
+    commandRow->addWidget(named(commandButton(m.cmdStub), "cmdStub"));
     left->addWidget(commands);
 
     // ---- Saved pay periods and the trackers ----

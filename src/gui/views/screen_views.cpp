@@ -17,6 +17,8 @@
 #include "gui/views/startup_prompt_view.h"
 #include "gui/views/state_dialog_view.h"
 #include "gui/views/user_info_view.h"
+#include "gui/views/stub_check_view.h"
+#include "screens/stub_check.h"
 #include "screens/printing/check_writer.h"
 #include "screens/printing/printer_offset.h"
 #include "screens/taxtables/city_dialog.h"
@@ -60,6 +62,8 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.overtimeTracker();
     case ScreenId::LeaveLog:
         return &app.leaveLog();
+    case ScreenId::StubCheck:
+        return &app.stubCheck();
     }
     return nullptr;
 }
@@ -95,6 +99,8 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new OvertimeTrackerView(app.overtimeTracker(), parent);
     case ScreenId::LeaveLog:
         return new LeaveLogView(app.leaveLog(), parent);
+    case ScreenId::StubCheck:
+        return new StubCheckView(app.stubCheck(), parent);
     }
     return nullptr;
 }
