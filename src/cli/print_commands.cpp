@@ -5,6 +5,7 @@
 
 #include "cli/json_writer.h"
 #include "cli/session.h"
+#include "numbers/number_text.h"
 #include "screens/main_window.h"
 #include "screens/printing/check_writer.h"
 #include "screens/printing/printer_offset.h"
@@ -25,6 +26,19 @@ struct PrintOptions {
 
 enum Takes : unsigned { Period = 1, Offsets = 2, Destination = 4 };
 
+// A number given as an offset is one the dialog's list offers: a whole number from -5 to +5,
+// sign optional; "1,5" (read as 15) or "12" are refused here. A text that is no number at all
+// goes to the dialog, which says so.
+std::string offsetOption(const std::string& option, const std::string& value, const std::string& topic)
+{
+    if (!strictNumber(value))
+        return value;
+    const std::string digits = value[0] == '+' || value[0] == '-' ? value.substr(1) : value;
+    if (digits.size() != 1 || digits[0] < '0' || digits[0] > '5')
+        throw UsageError(option + " takes a whole number from -5 to +5, not \"" + value + "\"", topic);
+    return value;
+}
+
 PrintOptions takeOptions(const Arguments& args, const std::string& topic, unsigned takes)
 {
     if (args.words.size() > 2)
@@ -38,9 +52,9 @@ PrintOptions takeOptions(const Arguments& args, const std::string& topic, unsign
         } else if ((takes & Destination) && option == "--text") {
             taken.text = true;
         } else if ((takes & Offsets) && option == "--horz") {
-            taken.horz = value;
+            taken.horz = offsetOption(option, value, topic);
         } else if ((takes & Offsets) && option == "--vert") {
-            taken.vert = value;
+            taken.vert = offsetOption(option, value, topic);
         } else if (takes & Period) {
             taken.period.options.emplace_back(option, value);
         } else {
@@ -55,7 +69,9 @@ PrintOptions takeOptions(const Arguments& args, const std::string& topic, unsign
 // A run whose printouts go to the PDF file, or as text to stdout.
 class PrintSession {
 public:
-    PrintSession(const Arguments& args, Output& output, const PrintOptions& options, const std::string& topic)
+    // `looking`: the command stores nothing, so it runs while the user is open elsewhere.
+    PrintSession(const Arguments& args, Output& output, const PrintOptions& options, const std::string& topic,
+        bool looking = false)
         : m_dataDir(openDataFolder(args))
         , m_user(existingUser(args, m_dataDir, topic))
     {
@@ -63,6 +79,8 @@ public:
         if (options.pdf)
             m_pdf = openPdfPrinter(output, *options.pdf);
         m_session = std::make_unique<Session>(args, m_dataDir, output.err, m_pdf.get());
+        if (looking)
+            m_session->app().lookOnly();
         if (!m_pdf)
             m_session->textPrinter().onDocument
                 = [&out = output.out](const std::string& page) { out << page; };
@@ -173,7 +191,7 @@ int checkPrint(const Arguments& args, Output& output, const std::string& topic)
 int checkTestPage(const Arguments& args, Output& output, const std::string& topic)
 {
     const PrintOptions options = takeOptions(args, topic, Offsets | Destination);
-    PrintSession run(args, output, options, topic);
+    PrintSession run(args, output, options, topic, true);
     PrinterOffsetDialog& dialog = run.openOffsets();
     typeOffsets(dialog, options);
     dialog.cmdTestPage_Click();

@@ -152,8 +152,8 @@ print     computes the period, opens the check writer and its Print, types the o
           check and its two stubs are printed. A net pay of a million or more is refused.
 testpage  the alignment page at the offsets given (or the stored ones); nothing is stored.
 
-  --horz N   columns to the right (negative: left), as the Horizontal box takes it
-  --vert N   lines down (negative: up), as the Vertical box takes it
+  --horz N   columns to the right (negative: left), -5 to +5 as the Horizontal list offers
+  --vert N   lines down (negative: up), -5 to +5 as the Vertical list offers
   --pdf FILE, --text   as for print statement
 With --json, show writes {"txtCheckDate", "txtPayTo", "txtCheckAmt", "txtDollars", ...}.
 )";

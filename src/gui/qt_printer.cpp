@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -28,6 +30,28 @@ QPageLayout::Orientation qtOrientation(ui::Orientation orientation)
 
 // What the printer dialog's own "Preview" button returns from exec().
 constexpr int PreviewChosen = 2;
+
+// A file beside the one printed last that does not exist yet: "a.pdf" gives "a 2.pdf", and
+// "a 2.pdf" gives "a 3.pdf".
+QString unusedFileBeside(const QString& last)
+{
+    const QFileInfo info(last.isEmpty() ? QDir::home().filePath(QStringLiteral("Tallyman.pdf")) : last);
+    QString base = info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("pdf") : info.suffix();
+    int number = 2;
+    const qsizetype space = base.lastIndexOf(QLatin1Char(' '));
+    bool numbered = false;
+    const int trailing = space > 0 ? base.mid(space + 1).toInt(&numbered) : 0;
+    if (numbered && trailing >= 2) {
+        number = trailing + 1;
+        base.truncate(space);
+    }
+    for (;; ++number) {
+        const QString candidate = info.dir().filePath(QStringLiteral("%1 %2.%3").arg(base).arg(number).arg(suffix));
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+}
 
 } // namespace
 
@@ -86,6 +110,11 @@ void QtPrinter::setOutputFile(const QString& pdfPath)
     printer().setOutputFileName(pdfPath);
 }
 
+int QtPrinter::execPrintDialog(QPrintDialog& dialog)
+{
+    return runPrintDialog ? runPrintDialog(dialog) : dialog.exec();
+}
+
 bool QtPrinter::choosePrinter()
 {
     m_failure.clear();
@@ -100,10 +129,61 @@ bool QtPrinter::choosePrinter()
             QObject::connect(
                 preview, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(PreviewChosen); });
         }
-    const int chosen = dialog.exec();
+    const int chosen = execPrintDialog(dialog);
     if (chosen == PreviewChosen)
         return previewNextDocument();
-    return chosen == QDialog::Accepted;
+    m_chosenForDocument = chosen == QDialog::Accepted;
+    m_chosen = m_chosen || m_chosenForDocument;
+    return m_chosenForDocument;
+}
+
+bool QtPrinter::takeCurrentPrinter()
+{
+    // A printout that showed the dialog, or one into a file named by the caller, is on its way.
+    if (m_chosenForDocument || !m_outputFile.isEmpty())
+        return true;
+    if (!m_chosen) {
+        // There is no current printer yet: the person picks one, as for any printout; the
+        // document has begun, so the dialog offers no preview.
+        QPrintDialog dialog(&printer(), QApplication::activeWindow());
+        if (execPrintDialog(dialog) != QDialog::Accepted)
+            return fail({});
+        m_chosen = m_chosenForDocument = true;
+        return true;
+    }
+    if (printer().outputFormat() != QPrinter::PdfFormat)
+        return true;
+    // The printer writes a file: never the one printed last, unless the person says so.
+    const QString suggested = unusedFileBeside(printer().outputFileName());
+    const QString name = askFileName
+        ? askFileName(suggested)
+        : QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Print to File"), suggested,
+              QStringLiteral("PDF files (*.pdf)"));
+    if (name.isEmpty())
+        return fail({});
+    printer().setOutputFileName(name);
+    m_chosenForDocument = true;
+    return true;
+}
+
+void QtPrinter::replacePrinter()
+{
+    // A printer whose start failed can stay busy inside Qt and refuse every later change: the
+    // next document gets a fresh one with the same settings.
+    if (!m_own)
+        return;
+    const QPrinter& old = *m_own;
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    fresh->setOutputFormat(old.outputFormat());
+    if (old.outputFormat() == QPrinter::NativeFormat)
+        fresh->setPrinterName(old.printerName());
+    fresh->setOutputFileName(old.outputFileName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setColorMode(old.colorMode());
+    fresh->setDuplex(old.duplex());
+    m_own = std::move(fresh);
+    m_target = m_own.get();
 }
 
 bool QtPrinter::previewNextDocument()
@@ -190,16 +270,28 @@ bool QtPrinter::begin()
         return false;
     if (m_painter.isActive())
         return true;
+    if (!takeCurrentPrinter())
+        return false;
     printer().setPageOrientation(qtOrientation(m_orientation));
     if (!m_painter.begin(&printer())) {
-        if (printer().outputFormat() == QPrinter::PdfFormat)
-            return fail(QStringLiteral("The file %1 cannot be written.").arg(printer().outputFileName()));
-        const QString name = printer().printerName();
-        return fail(name.isEmpty() ? QStringLiteral("There is no printer to print on.")
-                                   : QStringLiteral("The printer %1 cannot print.").arg(name));
+        QString why;
+        if (printer().outputFormat() == QPrinter::PdfFormat) {
+            why = printer().outputFileName().isEmpty()
+                ? QStringLiteral("No file was named to print into.")
+                : QStringLiteral("The file %1 cannot be written.").arg(printer().outputFileName());
+        } else {
+            const QString name = printer().printerName();
+            why = name.isEmpty() ? QStringLiteral("There is no printer to print on.")
+                                 : QStringLiteral("The printer %1 cannot print.").arg(name);
+        }
+        replacePrinter();
+        return fail(why);
     }
     m_layout.emplace(areaFor(m_orientation), metrics());
+    if (m_keepWhole)
+        m_layout->keepWhole();
     m_pages = 1;
+    m_placed.clear();
     return true;
 }
 
@@ -220,6 +312,7 @@ bool QtPrinter::printAt(int column, const std::string& text)
             return fail(QStringLiteral("The printer did not take a new page."));
         ++m_pages;
     }
+    m_placed.push_back({ text, placed, placed.x + m_layout->textWidth(placed.text), m_layout->area().width });
     if (!placed.text.empty()) {
         m_painter.setFont(m_font);
         const QFontMetricsF measure(m_font, &printer());
@@ -242,12 +335,38 @@ bool QtPrinter::endLine()
     return true;
 }
 
+bool QtPrinter::keepTextsWhole()
+{
+    if (m_preview) {
+        m_preview->push_back({ Step::KeepWhole, {}, 0, {} });
+        return true;
+    }
+    m_keepWhole = true;
+    if (m_layout)
+        m_layout->keepWhole();
+    return !m_failed;
+}
+
+bool QtPrinter::fitLines(int lines)
+{
+    if (m_preview) {
+        m_preview->push_back({ Step::FitLines, {}, lines, {} });
+        return true;
+    }
+    if (!begin())
+        return false;
+    m_layout->fitLines(lines);
+    return true;
+}
+
 bool QtPrinter::endDocument()
 {
     if (m_preview)
         return showRecordedPreview();
     const bool failed = m_failed;
     m_failed = false;
+    m_keepWhole = false;
+    m_chosenForDocument = false;
     m_layout.reset();
     if (!m_painter.isActive())
         return !failed; // nothing printed: no page comes out
@@ -282,11 +401,11 @@ bool QtPrinter::paintPicture(const QPixmap& picture)
 bool QtPrinter::printWindowPicture(const ui::Screen& window)
 {
     QWidget* widget = windowOf(window);
-    if (!widget)
+    const QPixmap picture = widget ? widget->grab() : QPixmap();
+    if (picture.isNull()) {
+        m_chosenForDocument = false;
         return false;
-    const QPixmap picture = widget->grab();
-    if (picture.isNull())
-        return false;
+    }
     if (m_preview) {
         m_preview->push_back({ Step::Picture, {}, 0, picture });
         return showRecordedPreview();
@@ -310,6 +429,12 @@ bool QtPrinter::replay(const std::vector<Step>& steps)
             break;
         case Step::EndLine:
             done = endLine();
+            break;
+        case Step::KeepWhole:
+            done = keepTextsWhole();
+            break;
+        case Step::FitLines:
+            done = fitLines(step.number);
             break;
         case Step::Picture:
             return paintPicture(step.picture);

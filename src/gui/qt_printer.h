@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QPrintDialog;
 class QPrintPreviewDialog;
 
 namespace tallyman::gui {
@@ -46,6 +47,8 @@ public:
     bool setOrientation(ui::Orientation orientation) override;
     bool printAt(int column, const std::string& text) override;
     bool endLine() override;
+    bool keepTextsWhole() override;
+    bool fitLines(int lines) override;
     bool endDocument() override;
     bool printWindowPicture(const ui::Screen& window) override;
     std::string failure() const override { return m_failure; }
@@ -53,21 +56,40 @@ public:
 
     // Shows a finished preview; the default runs the dialog modally. Tests look at it instead.
     std::function<void(QPrintPreviewDialog&)> showPreview;
+    // Runs the printer dialog and gives its result; the default runs it modally. Tests answer
+    // it instead.
+    std::function<int(QPrintDialog&)> runPrintDialog;
+    // The file a printout that shows no printer dialog goes into, when the printer chosen last
+    // writes files: asked for, offering `suggested`; empty when cancelled. The default is a
+    // save dialog, which asks before it replaces a file.
+    std::function<QString(const QString& suggested)> askFileName;
 
     // Pages of the document so far (or of the last one), for tests.
     int pageCount() const { return m_pages; }
     const QFont& font() const { return m_font; }
+    // The items of the document so far (or of the last one): the text asked for, where it
+    // went, and where it ends against the width of the page. For tests.
+    struct PlacedItem {
+        std::string asked;
+        ui::PlacedText placed;
+        double right = 0;
+        double pageWidth = 0;
+    };
+    const std::vector<PlacedItem>& placedItems() const { return m_placed; }
 
 private:
     // One call of a document kept for the preview, which paints it as often as it likes.
     struct Step {
-        enum Kind { Font, Orientation, Text, EndLine, Picture } kind;
+        enum Kind { Font, Orientation, Text, EndLine, KeepWhole, FitLines, Picture } kind;
         std::string text;
         int number = 0;
         QPixmap picture;
     };
 
     bool begin();
+    bool takeCurrentPrinter();
+    int execPrintDialog(QPrintDialog& dialog);
+    void replacePrinter();
     bool fail(QString why);
     bool paintPicture(const QPixmap& picture);
     bool replay(const std::vector<Step>& steps);
@@ -86,6 +108,10 @@ private:
     bool m_failed = false;
     std::string m_failure;
     bool m_previewOffered = true;
+    bool m_chosen = false; // the person has chosen a printer in the dialog
+    bool m_chosenForDocument = false; // ... for the document being printed
+    bool m_keepWhole = false; // the document is a form
+    std::vector<PlacedItem> m_placed;
     std::optional<std::vector<Step>> m_preview; // the document being kept for a preview
 };
 

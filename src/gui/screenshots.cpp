@@ -12,6 +12,7 @@
 #include "platform/plain_clock.h"
 #include "platform/scripted_dialogs.h"
 #include "screens/printing/check_writer.h"
+#include "screens/printing/printer_offset.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/stub_check.h"
@@ -85,6 +86,7 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     Camera camera(outDir);
     // Printouts go to a preview, which is drawn: the statement page as the person sees it.
     QtPrinter printer;
+    std::string previewName = "statement-page";
     printer.showPreview = [&](QPrintPreviewDialog& dialog) {
         dialog.resize(720, 900);
         dialog.show();
@@ -93,7 +95,7 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
             page->updatePreview();
             page->fitToWidth();
         }
-        camera.takeAsShown(page, "statement-page");
+        camera.takeAsShown(page, previewName.c_str());
         dialog.close();
     };
     QtScreenHost host;
@@ -153,6 +155,10 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::PrinterOffset), "printer-offset");
     printer.previewNextDocument();
     main.cmdPrint.click();
+    // The alignment page at the offsets in the dialog's boxes.
+    previewName = "test-page";
+    printer.previewNextDocument();
+    app.printerOffset().cmdTestPage.click();
     main.cmdOT.click();
     OvertimeTrackerScreen& tracker = app.overtimeTracker();
     tracker.txtAnnual.setText("52000");

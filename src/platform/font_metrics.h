@@ -16,6 +16,9 @@ double weightedAverageCharWidth(const std::function<double(char)>& advance);
 // advances with weightedAverageCharWidth, and its line spacing (ascent + descent + leading).
 inline constexpr double LiberationSansAverageCharWidth = 904.463 / 2048;
 inline constexpr double LiberationSansLineSpacing = 2355.0 / 2048;
+// The hyphen, narrower than a column: the printouts' rules are runs of it, and run as far
+// across the page in a text printout as on paper.
+inline constexpr double LiberationSansHyphenWidth = 682.0 / 2048;
 
 // The page the command line prints on: US Letter with the PDF writer's 10-point margins.
 struct PrintablePage {

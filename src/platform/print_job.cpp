@@ -77,6 +77,14 @@ std::optional<bool> playLine(std::string_view line, Printer& printer)
     const auto parts = fields(line);
     if (parts[0] == "line" && parts.size() == 1)
         return printer.endLine();
+    if (parts[0] == "whole" && parts.size() == 1)
+        return printer.keepTextsWhole();
+    if (parts[0] == "fit" && parts.size() == 2) {
+        const auto lines = number(parts[1]);
+        if (!lines)
+            return std::nullopt;
+        return printer.fitLines(*lines);
+    }
     if (parts[0] == "orientation" && parts.size() == 2) {
         if (parts[1] == "portrait")
             return printer.setOrientation(Orientation::Portrait);
@@ -120,6 +128,18 @@ bool PrintJobRecorder::endLine()
     return true;
 }
 
+bool PrintJobRecorder::keepTextsWhole()
+{
+    m_job += "whole\n";
+    return true;
+}
+
+bool PrintJobRecorder::fitLines(int lines)
+{
+    m_job += "fit\t" + std::to_string(lines) + '\n';
+    return true;
+}
+
 bool PrintJobRecorder::endDocument()
 {
     return finishJob();
@@ -140,6 +160,8 @@ std::optional<std::string> pdfPathProblem(const std::string& pdfPath)
 {
     const std::filesystem::path path(pdfPath);
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    if (pdfPath.empty())
+        return std::string("cannot write the PDF: the file name is empty");
     std::error_code ec;
     if (path.filename().empty() || !std::filesystem::is_directory(folder, ec))
         return "cannot write the PDF " + pdfPath + ": the folder " + folder.string() + " does not exist";

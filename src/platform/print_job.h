@@ -10,7 +10,7 @@
 namespace tallyman::ui {
 
 // Records the calls of one document as lines of text ("font\t8\tArial", "at\t12\tGross",
-// "line", ...). It asks for no printer and paints nothing; printWindowPicture fails, for
+// "line", "whole", "fit\t61", ...). It asks for no printer and paints nothing; printWindowPicture fails, for
 // a window has no text form.
 class PrintJobRecorder : public Printer {
 public:
@@ -19,6 +19,8 @@ public:
     bool setOrientation(Orientation orientation) override;
     bool printAt(int column, const std::string& text) override;
     bool endLine() override;
+    bool keepTextsWhole() override;
+    bool fitLines(int lines) override;
     bool endDocument() override;
     bool printWindowPicture(const Screen& window) override;
     std::string failure() const override { return m_failure; }

@@ -10,8 +10,9 @@ enum class Orientation { Portrait, Landscape };
 class Screen;
 
 // Calling order of a printout: choosePrinter; setFont (and setOrientation); printAt and
-// endLine in order; endDocument. A false result means the printer failed or the person
-// cancelled: the caller ends its command without printing anything more and without a message.
+// endLine in order (a form also keepTextsWhole and fitLines); endDocument. A false result
+// means the printer failed or the person cancelled: the caller ends its command without
+// printing anything more and without a message.
 class Printer {
 public:
     virtual ~Printer() = default;
@@ -22,6 +23,13 @@ public:
     // When the line has already passed the column, the text starts there on the next line.
     virtual bool printAt(int column, const std::string &text) = 0;
     virtual bool endLine() = 0;
+    // The rest of the document is a form on one sheet (the check): a text that would run past
+    // the right edge moves left to end there, unless that would run it over the items before
+    // it on its line.
+    virtual bool keepTextsWhole() = 0;
+    // The next `lines` lines of the current font end on this page: when the rest of the page
+    // cannot hold them at their usual spacing they are set closer, just enough.
+    virtual bool fitLines(int lines) = 0;
     virtual bool endDocument() = 0;
     // A picture of the window as shown on screen.
     virtual bool printWindowPicture(const Screen &window) = 0;

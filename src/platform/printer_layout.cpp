@@ -29,6 +29,20 @@ ColumnLayout::ColumnLayout(PageArea area, FontMetrics font)
 void ColumnLayout::setFont(FontMetrics font)
 {
     m_font = std::move(font);
+    m_pitch = 0;
+}
+
+void ColumnLayout::fitLines(int lines)
+{
+    m_pitch = 0;
+    if (m_area.height <= 0 || lines < 2)
+        return;
+    // The last line needs the font's whole height; the others only their advance.
+    const double room = m_area.height - m_y - m_font.lineHeight;
+    const double needed = (lines - 1) * m_font.lineHeight;
+    if (room <= 0 || needed <= room + tolerance())
+        return;
+    m_pitch = room / (lines - 1);
 }
 
 void ColumnLayout::setArea(PageArea area)
@@ -58,17 +72,22 @@ double ColumnLayout::tolerance() const
 
 PlacedText ColumnLayout::place(int column, std::string_view text)
 {
-    const double left = columnX(column);
-    if (m_x > left + tolerance())
+    if (m_x > columnX(column) + tolerance())
         newLine();
     if (m_area.height > 0 && m_y > 0 && m_y + m_font.lineHeight > m_area.height + tolerance())
         newPage();
+
+    double left = columnX(column);
+    const double width = textWidth(text);
+    // A form's text moves left when that makes it whole without running over its line.
+    const double wholeLeft = m_area.width - width;
+    if (m_keepWhole && wholeLeft < left && wholeLeft >= std::max(m_x, 0.0) - tolerance())
+        left = std::max(wholeLeft, 0.0);
 
     PlacedText placed;
     placed.page = m_page;
     placed.x = left;
     placed.y = m_y;
-    const double width = textWidth(text);
     placed.text = width <= m_area.width - left + tolerance() ? std::string(text) : fitting(text, m_area.width - left);
     // The print position moves past the whole text, cut or not.
     m_x = left + width;
@@ -85,7 +104,7 @@ void ColumnLayout::endLine()
 void ColumnLayout::newLine()
 {
     m_x = 0;
-    m_y += m_font.lineHeight;
+    m_y += lineAdvance();
 }
 
 void ColumnLayout::newPage()

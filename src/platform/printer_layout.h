@@ -36,7 +36,8 @@ class ColumnLayout {
 public:
     ColumnLayout(PageArea area, FontMetrics font);
 
-    // Items and lines from here on use the new font; what is placed keeps its own.
+    // Items and lines from here on use the new font, at its own spacing; what is placed keeps
+    // its own.
     void setFont(FontMetrics font);
     // A page turned the other way: at once while the page is still untouched, otherwise from
     // the next page on.
@@ -47,6 +48,13 @@ public:
     PlacedText place(int column, std::string_view text);
     // The next item starts on the following line; a line with nothing on it stays blank.
     void endLine();
+    // From here on a text that would run past the right edge moves left to end there, when
+    // that does not run it over what is already on its line; otherwise it is cut as it stands.
+    void keepWhole() { m_keepWhole = true; }
+    // The next `lines` lines of the current font, counted from the current one, end on this
+    // page: when the rest of the page is too short for them they are set closer until the
+    // next font. Nothing changes on an endless page, or when not even one line is left.
+    void fitLines(int lines);
 
     int page() const { return m_page; }
     double x() const { return m_x; }
@@ -60,6 +68,7 @@ private:
     void newPage();
     std::string fitting(std::string_view text, double room) const;
     double tolerance() const;
+    double lineAdvance() const { return m_pitch > 0 ? m_pitch : m_font.lineHeight; }
 
     PageArea m_area;
     PageArea m_nextArea;
@@ -68,6 +77,8 @@ private:
     double m_x = 0;
     double m_y = 0;
     bool m_pageTouched = false;
+    bool m_keepWhole = false;
+    double m_pitch = 0; // set closer by fitLines; 0 is the font's own spacing
 };
 
 } // namespace tallyman::ui

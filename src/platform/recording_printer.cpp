@@ -46,6 +46,16 @@ bool RecordingPrinter::endLine()
     return record("endLine");
 }
 
+bool RecordingPrinter::keepTextsWhole()
+{
+    return record("keepTextsWhole");
+}
+
+bool RecordingPrinter::fitLines(int lines)
+{
+    return record("fitLines " + std::to_string(lines));
+}
+
 bool RecordingPrinter::endDocument()
 {
     return record("endDocument");

@@ -11,7 +11,7 @@
 namespace tallyman::ui {
 
 // Lines look like: choosePrinter, font Arial 11, orientation landscape, at 5 "Gross",
-// endLine, endDocument, picture <window title>. A call that fails is recorded with " failed"
+// endLine, keepTextsWhole, fitLines 61, endDocument, picture <window title>. A call that fails is recorded with " failed"
 // after it, a cancelled printer choice as "choosePrinter cancelled".
 class RecordingPrinter : public Printer {
 public:
@@ -20,6 +20,8 @@ public:
     bool setOrientation(Orientation orientation) override;
     bool printAt(int column, const std::string &text) override;
     bool endLine() override;
+    bool keepTextsWhole() override;
+    bool fitLines(int lines) override;
     bool endDocument() override;
     bool printWindowPicture(const Screen &window) override;
     std::string failure() const override;

@@ -48,7 +48,12 @@ FontMetrics TextPrinter::metrics() const
     // Before any font is set the printer prints in the usual 10 points.
     constexpr int DefaultPoints = 10;
     const int points = m_fontPoints > 0 ? m_fontPoints : DefaultPoints;
-    return { m_options.averageCharWidth * points, 1, {} };
+    const double column = m_options.averageCharWidth * points;
+    const double hyphen = m_options.hyphenColumns * column;
+    return { column, 1, [column, hyphen](std::string_view text) {
+                const auto hyphens = static_cast<double>(std::count(text.begin(), text.end(), '-'));
+                return (static_cast<double>(characterCount(text)) - hyphens) * column + hyphens * hyphen;
+            } };
 }
 
 ColumnLayout &TextPrinter::layout()
@@ -71,8 +76,11 @@ bool TextPrinter::printAt(int column, const std::string &text)
     if (lines.size() <= row)
         lines.resize(row + 1);
     auto &line = lines[row];
-    // Column n is character n, whatever fonts came before it on the line.
-    const auto x = static_cast<std::size_t>(std::max(column, 1) - 1);
+    // Column n is character n, whatever fonts came before it on the line; a text moved left
+    // to stay whole starts at the column it now starts in.
+    const double columnWidth = metrics().charWidth;
+    const auto x = std::min(static_cast<std::size_t>(std::max(column, 1) - 1),
+        static_cast<std::size_t>(std::floor(placed.x / columnWidth + 1e-9)));
     const auto length = characterCount(line);
     if (length < x)
         line.append(x - length, ' ');
@@ -83,6 +91,18 @@ bool TextPrinter::printAt(int column, const std::string &text)
 bool TextPrinter::endLine()
 {
     layout().endLine();
+    return true;
+}
+
+bool TextPrinter::keepTextsWhole()
+{
+    layout().keepWhole();
+    return true;
+}
+
+bool TextPrinter::fitLines(int)
+{
+    // A line of text is a line: a text page cannot set its lines closer.
     return true;
 }
 

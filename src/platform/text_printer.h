@@ -1,6 +1,7 @@
 // A printer that writes plain text: column n is character position n. For the command line
 // and for golden files of printouts. A line holds what the real page holds in the current font
-// size (page width over the average character width), so the text cuts where the PDF does.
+// size (page width over the average character width), so the text cuts where the PDF does; a
+// hyphen is as wide as on paper, so a rule has as many hyphens as the PDF's.
 #pragma once
 
 #include "platform/font_metrics.h"
@@ -23,6 +24,8 @@ struct TextPrinterOptions {
     int linesPerPage = 0;
     // The font's average character width in ems: a column is this many points per point size.
     double averageCharWidth = LiberationSansAverageCharWidth;
+    // The hyphen's width in columns.
+    double hyphenColumns = LiberationSansHyphenWidth / LiberationSansAverageCharWidth;
 };
 
 class TextPrinter : public Printer {
@@ -34,6 +37,8 @@ public:
     bool setOrientation(Orientation orientation) override;
     bool printAt(int column, const std::string &text) override;
     bool endLine() override;
+    bool keepTextsWhole() override;
+    bool fitLines(int lines) override;
     bool endDocument() override;
     bool printWindowPicture(const Screen &window) override;
 

@@ -2,6 +2,7 @@
 #include "printing/check.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace tallyman::printing {
@@ -86,6 +87,54 @@ std::string box(const std::string& label, std::size_t width)
     return label + std::string(width > label.size() ? width - label.size() : 0, '_');
 }
 
+// The stubs' lines: 10 blank, the first stub (22), 7 blank, the second (21). The test page
+// prints on the same lines, so that both are set alike on a short page.
+constexpr int BlankAboveStubs = 10;
+constexpr int BlankBetweenStubs = 7;
+constexpr int StubLines = 22;
+constexpr int LinesBelowCheck = BlankAboveStubs + StubLines + BlankBetweenStubs + (StubLines - 1);
+
+// The test page's outline of a stub runs from one column left of the stub's text to past the
+// end of its rule.
+constexpr int OutlineLeft = 4;
+constexpr int OutlineRight = 156;
+
+// A hyphen in every column from `from` to `to` that the shift leaves on the page: a column is
+// wider than a hyphen, so the dashes keep to the grid.
+Sheet& dashes(Sheet& sheet, int shift, int from, int to)
+{
+    for (int column = std::max(from, 1 - shift); column <= to; ++column)
+        sheet.at(column, "-");
+    return sheet;
+}
+
+// A stub of the test page, line for line where the stub prints: its fields as labelled boxes,
+// its headings and rule, and the outline's sides, its bottom edge on the stub's last line.
+void outlineStub(Sheet& sheet, int shift, int blankBeforeSummary)
+{
+    // The left side only where there is a column left of the stub's text.
+    const bool leftSide = OutlineLeft + shift >= 1;
+    const auto line = [&](const std::function<void()>& fields) {
+        if (leftSide)
+            sheet.at(OutlineLeft, "|");
+        if (fields)
+            fields();
+        sheet.at(OutlineRight, "|").end();
+    };
+    sheet.at(5, box("PAY TO", 26)).at(45, box("SSN", 12)).at(65, box("FOR WEEK ENDING", 36));
+    sheet.at(125, box("DATE", 10)).end();
+    line([&] {
+        sheet.at(5, "Description").at(30, "Rate").at(45, "Hours").at(55, "Earnings").at(65, "Taxes/Deduct");
+        sheet.at(102, "Current").at(125, "YTD");
+    });
+    line([&] { sheet.at(5, Rule); });
+    for (int row = 0; row < 14 + blankBeforeSummary; ++row)
+        line({});
+    line([&] { sheet.at(30, "Earnings").at(50, "Taxes").at(65, "Deductions").at(85, "Net Pay"); });
+    line([&] { sheet.at(5, "Current"); });
+    line([&] { dashes(sheet.at(5, "YTD"), shift, 11, OutlineRight - 1); });
+}
+
 } // namespace
 
 int linesAboveCheck(int marginLines) { return std::max(marginLines + 1, 0); }
@@ -95,7 +144,8 @@ bool PrintCheck(ui::Printer& printer, const CheckFigures& c)
     const DerivedAmounts d = deriveAmounts(c.period);
     const CheckTexts& t = c.check;
     Sheet sheet(printer, c.offsets.horizontal);
-    sheet.font(11).blankLines(linesAboveCheck(c.offsets.marginLines));
+    // One sheet of check paper: nothing may be cut or run onto a second page.
+    sheet.keepWhole().font(11).blankLines(linesAboveCheck(c.offsets.marginLines));
     sheet.at(107, t.txtCheckDate).end(2);
     sheet.at(15, t.txtPayTo).at(102, t.txtCheckAmt).end(1);
     sheet.at(5, "*****" + t.words + "*****").end(1);
@@ -104,9 +154,9 @@ bool PrintCheck(ui::Printer& printer, const CheckFigures& c)
     sheet.at(15, t.txtUserState).end(1);
     sheet.at(10, t.txtMemo).end();
 
-    sheet.font(8).blankLines(10);
+    sheet.font(8).fitLines(LinesBelowCheck).blankLines(BlankAboveStubs);
     printStub(sheet, c, d, 2);
-    sheet.blankLines(7);
+    sheet.blankLines(BlankBetweenStubs);
     printStub(sheet, c, d, 1);
     return sheet.finish();
 }
@@ -125,26 +175,29 @@ bool PrintTestPage(ui::Printer& printer, const CheckOffsets& offsets)
     add({});
     add({ { 15, box("PAY TO", 60) }, { 102, box("$", 9) } });
     add({});
-    add({ { 5, box("AMOUNT IN WORDS", 90) } });
+    add({ { 5, box("AMOUNT IN WORDS", 80) } });
     add({});
-    add({});
-    add({});
-    add({});
+    add({ { 15, box("NAME", 40) }, { 75, box("SSN", 11) } });
+    add({ { 15, box("ADDRESS", 40) } });
+    add({ { 15, box("CITY, STATE ZIP", 40) } });
     add({});
     add({ { 10, box("MEMO", 40) } });
 
     Sheet shifted(printer, offsets.horizontal);
-    Sheet page(printer); // the ruler and the line numbers stay where the paper is
+    Sheet page(printer); // the rulers and the line numbers stay where the paper is
+    shifted.keepWhole();
     page.font(11);
-    const auto ruler = [&] {
+    const auto ruler = [&](int last) {
         page.at(1, "1");
-        for (int column = 10; column <= 110; column += 10)
+        for (int column = 10; column <= last; column += 10)
             page.at(column, std::to_string(column));
     };
+    // The ruler goes on the top line, or under the date when the check starts at the top.
+    const std::size_t rulerLine = lines.front().empty() ? 0 : 1;
     for (std::size_t i = 0; i < lines.size() && page.ok() && shifted.ok(); ++i) {
         const auto& fields = lines[i];
-        if (i == 0 && fields.empty()) {
-            ruler(); // the top line is blank on the check: the ruler goes there
+        if (i == rulerLine) {
+            ruler(110);
         } else {
             // A number needs three columns; a field that starts further left keeps its place.
             const bool room = fields.empty() || fields.front().column + offsets.horizontal >= 4;
@@ -155,12 +208,17 @@ bool PrintTestPage(ui::Printer& printer, const CheckOffsets& offsets)
         }
         page.end();
     }
-    if (!shifted.ok())
-        return shifted.finish();
+
+    // The stubs' outlines, on the lines the stubs print on, with their own ruler above.
+    page.font(8).fitLines(LinesBelowCheck).blankLines(BlankAboveStubs - 2);
+    ruler(150);
     page.end();
-    ruler();
-    page.end();
-    return page.finish();
+    dashes(shifted, offsets.horizontal, OutlineLeft, OutlineRight).end();
+    outlineStub(shifted, offsets.horizontal, 2);
+    page.blankLines(BlankBetweenStubs - 1);
+    dashes(shifted, offsets.horizontal, OutlineLeft, OutlineRight).end();
+    outlineStub(shifted, offsets.horizontal, 1);
+    return shifted.ok() ? page.finish() : shifted.finish();
 }
 
 } // namespace tallyman::printing

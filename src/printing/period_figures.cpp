@@ -63,6 +63,10 @@ Sheet& Sheet::blankLines(int count)
     return *this;
 }
 
+Sheet& Sheet::keepWhole() { return m_ok ? step(m_printer.keepTextsWhole()) : *this; }
+
+Sheet& Sheet::fitLines(int lines) { return m_ok ? step(m_printer.fitLines(lines)) : *this; }
+
 bool Sheet::finish()
 {
     const bool printed = m_ok && m_printer.endDocument();

@@ -55,6 +55,9 @@ public:
     // Ends the current line, then leaves `blank` more lines empty.
     Sheet& end(int blank = 0);
     Sheet& blankLines(int count);
+    // A form: texts move left rather than be cut, and the next `lines` lines end on this page.
+    Sheet& keepWhole();
+    Sheet& fitLines(int lines);
     bool ok() const { return m_ok; }
     bool finish();
 

@@ -74,6 +74,7 @@ bool MainWindow::PrintText()
 bool MainWindow::PrintCheck(const printing::CheckOffsets& offsets)
 {
     CheckWriter& writer = m_app.checkWriter();
+    writer.refreshIfStale();
     if (!m_app.AmountWords) {
         m_app.message({ printing::AmountTooLargeText, "No check was printed." }, ProgramTitle,
             ui::MessageButtons::Ok, ui::MessageIcon::Warning);

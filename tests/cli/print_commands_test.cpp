@@ -3,6 +3,7 @@
 #include "cli_test_support.h"
 
 #include "platform/recording_printer.h"
+#include "storage/user_lock.h"
 
 #include <memory>
 
@@ -137,4 +138,28 @@ TEST_F(PrintCommands, PdfPrinterFromTheFrontEnd)
     EXPECT_EQ(path, "out.pdf");
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("The printer stopped working."), std::string::npos) << r.err;
+}
+
+// The offsets are the dialog's list, -5 to +5: a number beyond it, or one with a separator
+// ("1,5" would read as 15), is refused before anything is pressed or stored.
+TEST_F(PrintCommands, OffsetsAreTheDialogsList)
+{
+    for (const char* value : { "1,5", "12", "-6", "200", "2.5" }) {
+        const CliResult r = dana({ "offsets", "set", "--horz", value });
+        EXPECT_EQ(r.code, 1) << value;
+        EXPECT_NE(r.err.find("--horz takes a whole number from -5 to +5"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(dana({ "offsets", "show" }).out, "Horizontal: 0 columns\nVertical:   0 lines\n");
+    EXPECT_EQ(dana({ "offsets", "set", "--horz", "+5", "--vert", "-5" }).code, 0);
+    EXPECT_EQ(dana({ "offsets", "show" }).out, "Horizontal: 5 columns\nVertical:   -5 lines\n");
+}
+
+// The test page stores nothing: it prints while the user is open in a window.
+TEST_F(PrintCommands, TestPageWhileTheUserIsOpenElsewhere)
+{
+    UserLock window;
+    ASSERT_EQ(window.take(DataFolder(folder.dir), "Dana"), UserLock::Outcome::Taken);
+    const CliResult r = dana({ "check", "testpage", "--text" });
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("NAME____"), std::string::npos) << r.out;
 }

@@ -28,4 +28,17 @@ if "$cli" --user Pat check print --hours 40,,,,,,, --pdf "$work/none/check.pdf" 
     exit 1
 fi
 grep -q "does not exist" "$work/err" || { echo "no reason for the missing folder:"; cat "$work/err"; exit 1; }
+if "$cli" --user Pat print statement --hours 40,,,,,,, --pdf "" 2> "$work/err"; then
+    echo "a PDF without a name was reported as written"
+    exit 1
+fi
+grep -q "the file name is empty" "$work/err" || { echo "no reason for the empty name:"; cat "$work/err"; exit 1; }
+
+# The check is one page at the largest offsets the dialog offers (a page object each).
+for offsets in "--horz 5 --vert 5" "--horz -5 --vert 2"; do
+    # shellcheck disable=SC2086
+    "$cli" --user Pat check print --amount 100 $offsets --pdf "$work/check.pdf" > /dev/null
+    pages=$(grep -ac '/Type /Page$' "$work/check.pdf" || true)
+    [ "$pages" = 1 ] || { echo "check print $offsets gave $pages pages"; exit 1; }
+done
 echo "tallyman-cli wrote the PDF through tallyman-pdf without loading Qt or the shared C++ runtime"

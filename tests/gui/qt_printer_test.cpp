@@ -7,8 +7,11 @@
 #include "printing/statement.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPageSize>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QTemporaryDir>
@@ -36,6 +39,34 @@ void countPreviewPages(gui::QtPrinter& printer, int& pages)
         pages = view ? (view->updatePreview(), view->pageCount()) : -1;
         dialog.close();
     };
+}
+
+// The printer dialog, answered: "Print to File" into `path` (an empty path names no file).
+std::function<int(QPrintDialog&)> printIntoFile(const QString& path, int& shown)
+{
+    return [&path, &shown](QPrintDialog& dialog) {
+        ++shown;
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(path);
+        return int(QDialog::Accepted);
+    };
+}
+
+printing::CheckFigures someCheck(int horizontal = 0, int vertical = 0)
+{
+    printing::CheckFigures check;
+    check.offsets = { horizontal, vertical + 3 };
+    check.period.txtWeek = "12/31/2026";
+    check.check = printing::CheckTexts { "12/31/2026", "Dana Whitfield********", "*99999.99", "For December",
+        "Dana Whitfield", "22 Elm Street", "Portland, ME 04102", "123-45-6789",
+        " Ninety Nine Thousand Nine Hundred Ninety Nine and 99/100" };
+    return check;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -164,6 +195,107 @@ private slots:
                 which == 0 ? printing::PrintText(printer, statement) : printing::PrintCheck(printer, check));
             QCOMPARE(pages, 1);
         }
+    }
+
+    // The check and its test page at every offset the dialog offers, on Letter and A4, with
+    // the command line's margins and with Qt's own: one page, every text whole on it.
+    void checkAtEveryOffsetIsWholeOnOnePage()
+    {
+        QTemporaryDir dir;
+        for (const QPageSize::PageSizeId size : { QPageSize::Letter, QPageSize::A4 })
+            for (const bool ownMargins : { true, false }) {
+                gui::QtPrinter printer;
+                printer.setOutputFile(dir.filePath("check.pdf"));
+                printer.printer().setPageSize(QPageSize(size));
+                if (ownMargins)
+                    printer.printer().setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+                for (int horizontal = -5; horizontal <= 5; ++horizontal)
+                    for (int vertical = -5; vertical <= 5; ++vertical)
+                        for (const bool testPage : { false, true }) {
+                            const QByteArray where = QStringLiteral("%1%2 %3 at %4, %5")
+                                                         .arg(QPageSize::name(size))
+                                                         .arg(ownMargins ? " (10 pt margins)" : "")
+                                                         .arg(testPage ? "test page" : "check")
+                                                         .arg(horizontal)
+                                                         .arg(vertical)
+                                                         .toUtf8();
+                            const bool printed = testPage
+                                ? printing::PrintTestPage(printer, { horizontal, vertical + 3 })
+                                : printing::PrintCheck(printer, someCheck(horizontal, vertical));
+                            QVERIFY2(printed, where.constData());
+                            QVERIFY2(printer.pageCount() == 1, where.constData());
+                            for (const auto& item : printer.placedItems()) {
+                                QVERIFY2(item.placed.text == item.asked, (where + ": " + item.asked.c_str()).constData());
+                                QVERIFY2(item.right <= item.pageWidth + 1e-6, (where + ": " + item.asked.c_str()).constData());
+                            }
+                        }
+            }
+    }
+
+    // With no printer chosen yet, a printout that shows no dialog asks for one first.
+    void printWithoutDialogChoosesAPrinterFirst()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("check.pdf");
+        gui::QtPrinter printer;
+        int dialogs = 0;
+        printer.runPrintDialog = printIntoFile(path, dialogs);
+        QVERIFY(printing::PrintCheck(printer, someCheck()));
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(fileStart(path), QByteArray("%PDF-"));
+    }
+
+    // A start that fails leaves nothing behind: the next document prints.
+    void failedStartLeavesThePrinterUsable()
+    {
+        QTemporaryDir dir;
+        QString path; // no file named
+        gui::QtPrinter printer;
+        int dialogs = 0;
+        printer.runPrintDialog = printIntoFile(path, dialogs);
+        QVERIFY(printer.choosePrinter());
+        QVERIFY(!printing::PrintCheck(printer, someCheck()));
+        QVERIFY(!printer.failure().empty());
+
+        path = dir.filePath("statement.pdf");
+        QVERIFY(printer.choosePrinter());
+        QVERIFY(printing::PrintText(printer, printing::StatementFigures {}));
+        QCOMPARE(fileStart(path), QByteArray("%PDF-"));
+    }
+
+    // Into a file, a printout without a dialog asks for the file's name, offering a new one;
+    // the file printed last is never written over unasked.
+    void printWithoutDialogAsksForANewFile()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath("a.pdf");
+        gui::QtPrinter printer;
+        int dialogs = 0;
+        printer.runPrintDialog = printIntoFile(first, dialogs);
+        QVERIFY(printer.choosePrinter());
+        QVERIFY(printing::PrintText(printer, printing::StatementFigures {}));
+        const QByteArray statement = fileBytes(first);
+        QVERIFY(!statement.isEmpty());
+
+        QStringList offered;
+        QString answer;
+        printer.askFileName = [&](const QString& suggested) {
+            offered << suggested;
+            return answer;
+        };
+        // Cancelled: nothing is printed and nothing said.
+        QVERIFY(!printing::PrintCheck(printer, someCheck()));
+        QVERIFY(printer.failure().empty());
+        QCOMPARE(offered, QStringList { dir.filePath("a 2.pdf") });
+        QCOMPARE(fileBytes(first), statement);
+
+        answer = dir.filePath("a 2.pdf");
+        QVERIFY(printing::PrintCheck(printer, someCheck()));
+        QCOMPARE(fileStart(answer), QByteArray("%PDF-"));
+        QVERIFY(printing::PrintTestPage(printer, {}));
+        QCOMPARE(offered.last(), dir.filePath("a 3.pdf"));
+        QCOMPARE(fileBytes(first), statement);
+        QCOMPARE(dialogs, 1);
     }
 
     void failureIsNamed()

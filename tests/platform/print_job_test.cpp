@@ -41,6 +41,34 @@ TEST(PrintJob, PlaysBackTheCallsItRecorded)
     EXPECT_EQ(std::count(recorder.job().begin(), recorder.job().end(), '\n'), 9);
 }
 
+TEST(PrintJob, AFormsCallsTravelToo)
+{
+    const auto form = [](Printer& p) {
+        p.keepTextsWhole();
+        p.setFont("Arial", 8);
+        p.fitLines(60);
+        p.printAt(125, "12/31/2026");
+        p.endDocument();
+    };
+    PrintJobRecorder recorder;
+    form(recorder);
+    RecordingPrinter direct;
+    direct.choosePrinter();
+    form(direct);
+    RecordingPrinter replayed;
+    EXPECT_EQ(replayPrintJob(recorder.job(), replayed), std::nullopt);
+    EXPECT_EQ(replayed.transcript(), direct.transcript());
+    EXPECT_NE(replayed.transcript().find("fitLines 60\n"), std::string::npos);
+}
+
+TEST(PrintJob, APdfNeedsANameInAFolderThatExists)
+{
+    EXPECT_EQ(pdfPathProblem(""), "cannot write the PDF: the file name is empty");
+    EXPECT_EQ(pdfPathProblem("/no/such/folder/a.pdf"),
+        "cannot write the PDF /no/such/folder/a.pdf: the folder /no/such/folder does not exist");
+    EXPECT_EQ(pdfPathProblem("/tmp/a.pdf"), std::nullopt);
+}
+
 struct BadJob {
     const char* name;
     std::string job;
@@ -65,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Jobs, BadJobs,
         BadJob { "EscapeAtTheEnd", "at\t1\tab\\\n", "line 1 is not a printer call" },
         BadJob { "Sideways", "orientation\tsideways\n", "line 1 is not a printer call" },
         BadJob { "ExtraField", "line\textra\n", "line 1 is not a printer call" },
-        BadJob { "EmptyLine", "line\n\nline\n", "line 2 is not a printer call" }),
+        BadJob { "EmptyLine", "line\n\nline\n", "line 2 is not a printer call" },
+        BadJob { "FitWithoutLines", "fit\tmany\n", "line 1 is not a printer call" }),
     [](const auto& c) { return std::string(c.param.name); });
 
 TEST(PrintJob, ThePrintersFailureEndsThePlayback)

@@ -136,6 +136,47 @@ TEST(Layout, ProportionalWidthsDecidePassingAndCutting)
     EXPECT_EQ(layout.place(1, "aWa").text, "aWa");
 }
 
+// A form's text that would be cut moves left to end at the edge, but never over what is on
+// its line already; what is longer than the room left is cut where it stands.
+TEST(Layout, AFormMovesTextsLeftRatherThanCutThem)
+{
+    ColumnLayout layout({ 10, 0 }, { 1, 1, {} });
+    layout.keepWhole();
+    EXPECT_EQ(layout.place(8, "ABCDEF"), (PlacedText { 0, 4, 0, "ABCDEF" }));
+    layout.endLine();
+    EXPECT_EQ(layout.place(8, "ABC"), (PlacedText { 0, 7, 1, "ABC" })); // fits where it is
+    layout.endLine();
+    layout.place(1, "XXXXXX");
+    EXPECT_EQ(layout.place(7, "ABCDEF"), (PlacedText { 0, 6, 2, "ABCD" }));
+    layout.endLine();
+    EXPECT_EQ(layout.place(3, std::string(12, 'L')), (PlacedText { 0, 2, 3, std::string(8, 'L') }));
+}
+
+// The next lines are set closer when the rest of the page cannot hold them, only as much as
+// needed, until the next font; a page that holds them keeps their spacing.
+TEST(Layout, FitLinesSetsThemCloserOnAShortPage)
+{
+    ColumnLayout layout({ 80, 10 }, { 1, 2, {} });
+    layout.endLine(); // y 2
+    layout.fitLines(3); // needs 2 + 2 + 2 = 6 of the 8 left
+    layout.endLine();
+    EXPECT_EQ(layout.y(), 4);
+    layout.fitLines(5); // needs 10 of 6: the advance becomes (6 - 2) / 4
+    for (int i = 0; i < 4; ++i)
+        layout.endLine();
+    EXPECT_DOUBLE_EQ(layout.y(), 8);
+    EXPECT_EQ(layout.place(1, "last").page, 0);
+    layout.setFont({ 1, 2, {} });
+    layout.endLine();
+    EXPECT_DOUBLE_EQ(layout.y(), 10);
+    EXPECT_EQ(layout.place(1, "next page").page, 1);
+
+    ColumnLayout endless({ 80, 0 }, { 1, 2, {} });
+    endless.fitLines(100);
+    endless.endLine();
+    EXPECT_EQ(endless.y(), 2);
+}
+
 TEST(Layout, FractionalWidthsAddUpWithoutSpuriousWraps)
 {
     // Three tenths do not add up exactly in binary; the column right after must not wrap.

@@ -194,3 +194,43 @@ TEST(TextPrinter, KeepsFontAndOrientationAcrossDocuments)
 
 } // namespace
 } // namespace tallyman::ui
+
+namespace tallyman::ui {
+namespace {
+
+// A rule has as many hyphens as reach the right edge on paper, where a hyphen is narrower
+// than a column: the text and the PDF agree.
+TEST(TextPrinter, ARuleRunsAsFarAsOnPaper)
+{
+    TextPrinter printer;
+    printer.setFont("Arial", 10);
+    printer.printAt(1, std::string(203, '-'));
+    printer.endLine();
+    printer.setFont("Arial", 8);
+    printer.printAt(5, std::string(198, '-'));
+    printer.endDocument();
+    const auto hyphens = [](double room, int points) {
+        return static_cast<std::size_t>(room / (LiberationSansHyphenWidth * points));
+    };
+    const double width = LetterPrintablePage.portraitWidth;
+    const std::string expected = std::string(hyphens(width, 10), '-') + "\n    "
+        + std::string(std::min<std::size_t>(198, hyphens(width - 4 * LiberationSansAverageCharWidth * 8, 8)), '-')
+        + "\n";
+    EXPECT_EQ(printer.documents().at(0), expected);
+    EXPECT_EQ(hyphens(width, 10), 177u);
+}
+
+TEST(TextPrinter, AFormsFieldMovesLeftToStayWhole)
+{
+    TextPrinter printer;
+    printer.keepTextsWhole();
+    printer.setFont("Arial", 11);
+    printer.printAt(118, "12/31/2026");
+    printer.endLine();
+    printer.printAt(100, "12/31/2026");
+    printer.endDocument();
+    EXPECT_EQ(printer.documents().at(0), std::string(111, ' ') + "12/31/2026\n" + std::string(99, ' ') + "12/31/2026\n");
+}
+
+} // namespace
+} // namespace tallyman::ui

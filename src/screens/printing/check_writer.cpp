@@ -5,6 +5,9 @@
 #include "screens/app.h"
 #include "screens/main_window.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace tallyman {
 
 CheckWriter::CheckWriter(App& app)
@@ -27,13 +30,27 @@ CheckWriter::CheckWriter(App& app)
 void CheckWriter::load()
 {
     Refresh();
-    txtCheckDate.setText(m_app.mainWindow().txtWeek.text());
+    m_refreshedWeek = m_app.mainWindow().txtWeek.text();
+    txtCheckDate.setText(m_refreshedWeek);
+}
+
+void CheckWriter::refreshIfStale()
+{
+    // The bits, not the value: a NaN net pay still counts as unchanged.
+    if (std::bit_cast<std::uint32_t>(m_app.pay.NetPay) != std::bit_cast<std::uint32_t>(m_refreshedNet))
+        Refresh();
+    const std::string& week = m_app.mainWindow().txtWeek.text();
+    if (week != m_refreshedWeek) {
+        m_refreshedWeek = week;
+        txtCheckDate.setText(week);
+    }
 }
 
 void CheckWriter::Refresh()
 {
     // A negative net pay makes a zero check; the stored net pay is left alone so the ledger
     // still receives what the calculation found.
+    m_refreshedNet = m_app.pay.NetPay;
     const double amount = printing::checkAmount(m_app.pay.NetPay);
     const EmployeeProfile& profile = m_app.profile;
     txtUserName.setText(profile.Name);

@@ -3,6 +3,8 @@
 
 #include "platform/controls.h"
 
+#include <string>
+
 namespace tallyman {
 
 class App;
@@ -25,6 +27,10 @@ public:
     // On opening, a click on an empty part and the focus: the name fields and the payee from
     // the profile, the words and the padded figure from the net pay. Edits there are replaced.
     void Refresh();
+    // Before a check is printed: a calculation since the last refresh refreshes the screen, and
+    // another period ending date replaces the check's date, as on opening; so the face shows
+    // the period its stubs show. Edits stand while neither changed.
+    void refreshIfStale();
     void Form_Click() { Refresh(); }
     void Form_Activate() { Refresh(); }
     // Opens the printer offset dialog.
@@ -32,6 +38,8 @@ public:
 
 private:
     App& m_app;
+    float m_refreshedNet = 0; // the net pay of the last refresh
+    std::string m_refreshedWeek; // the period ending date last put into txtCheckDate
 };
 
 } // namespace tallyman

@@ -6,6 +6,7 @@
 #include "numbers/rounding.h"
 #include "screens/app.h"
 #include "screens/main_window.h"
+#include "screens/printing/check_writer.h"
 
 #include <cmath>
 
@@ -98,6 +99,18 @@ void PrinterOffsetDialog::cmdApply_Click() { storeOffsets(); }
 
 void PrinterOffsetDialog::OKButton_Click()
 {
+    if (m_app.readOnly()) {
+        // Printing needs no save: the check comes out at the offsets shown, which stay unstored.
+        const auto shown = offsetsFromBoxes();
+        if (!shown)
+            return;
+        if (m_app.mainWindow().PrintCheck(*shown))
+            m_app.message({ "The check was printed at the offsets shown.",
+                              "They were not stored: the user is open read-only here." },
+                ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Information);
+        m_app.close(ScreenId::PrinterOffset);
+        return;
+    }
     const auto offsets = storeOffsets();
     if (!offsets)
         return;
@@ -113,7 +126,7 @@ void PrinterOffsetDialog::cmdPreview_Click()
     if (!offsets)
         return;
     // A check that is refused must not leave the next printout waiting for a preview.
-    m_app.checkWriter();
+    m_app.checkWriter().refreshIfStale();
     if (m_app.AmountWords && !m_app.printer().previewNextDocument())
         return;
     m_app.mainWindow().PrintCheck(*offsets);

@@ -5,6 +5,8 @@
 #include "screens/ledger/ledger_window.h"
 #include "screens/printing/check_writer.h"
 #include "screens/printing/printer_offset.h"
+#include "printing/amount_words.h"
+#include "printing/period_figures.h"
 
 using namespace tallyman;
 using namespace tallyman::testing;
@@ -31,6 +33,15 @@ protected:
     {
         const auto& calls = printer.calls();
         return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+    // The text of the first item printed at this column, or nothing.
+    std::string textAt(int column) const
+    {
+        const std::string prefix = "at " + std::to_string(column) + " \"";
+        for (const std::string& call : printer.calls())
+            if (call.starts_with(prefix) && call.ends_with("\""))
+                return call.substr(prefix.size(), call.size() - prefix.size() - 1);
+        return {};
     }
     // The column of the first item printed with this text, or -1.
     int columnOf(const std::string& text) const
@@ -81,6 +92,63 @@ TEST_F(CheckPrintingTest, PrintedWordsAreTheStoredWordsNotTheWordsField)
     EXPECT_TRUE(printed("at 5 \"***** One Thousand and 10/100*****\"")) << printer.transcript();
     EXPECT_EQ(columnOf("Cash"), 15); // other edits print as they stand
     EXPECT_FALSE(app->isLoaded(ScreenId::PrinterOffset));
+}
+
+// The writer and the offset dialog stay open through another calculation: the face prints the
+// period its stubs print, and edits made since the last calculation stand.
+TEST_F(CheckPrintingTest, TheFaceFollowsTheLatestCalculation)
+{
+    app->profile.HourRate = 15;
+    main().txtAmount[0].setText("40");
+    main().txtWeek.setText("3/14/2026");
+    ASSERT_TRUE(main().Calcu_late());
+    main().mnuChecks_Click();
+    writer().mnuPrintCheck_Click();
+    const std::string forty = writer().txtCheckAmt.text();
+    writer().txtMemo.setText("For March");
+
+    main().txtAmount[0].setText("10");
+    main().txtWeek.setText("3/21/2026");
+    ASSERT_TRUE(main().Calcu_late());
+    offsets().OKButton_Click();
+    const std::string face = textAt(102);
+    EXPECT_NE(face, forty);
+    EXPECT_EQ(face, printing::paddedAmount(app->pay.NetPay));
+    EXPECT_EQ(textAt(107), "3/21/2026");
+    EXPECT_TRUE(printed("at 85 \"" + printing::fieldAmount(main().lbNet.text()) + "\"")); // the stubs' net pay
+    EXPECT_EQ(textAt(10), "For March");
+}
+
+// Printing stores nothing of its own: a read-only window prints at the offsets shown and says
+// they were not stored.
+TEST_F(CheckPrintingTest, AReadOnlyWindowPrintsWithoutStoringTheOffsets)
+{
+    ui::ScriptedDialogs otherDialogs;
+    ui::PlainClock otherClock { ui::Date { 2026, 12, 9 } };
+    ui::RecordingPrinter otherPrinter;
+    ScriptedHost otherHost;
+    App other(AppServices { otherDialogs, otherClock, otherPrinter, otherHost, DataFolder(dir), {} });
+    otherHost.app = &other;
+    otherHost.script.push_back([](App& a) {
+        a.startupPrompt().txtUser.setText("dana");
+        a.startupPrompt().OKButton_Click();
+    });
+    ASSERT_TRUE(other.start());
+    ASSERT_TRUE(other.readOnly());
+
+    const std::string before = read("dana.and");
+    other.pay.NetPay = 100;
+    other.printerOffset().cboHorz.setText("+2");
+    other.printerOffset().OKButton_Click();
+    EXPECT_NE(std::find(otherPrinter.calls().begin(), otherPrinter.calls().end(), "at 17 \"Dana Whitfield********\""),
+        otherPrinter.calls().end())
+        << otherPrinter.transcript();
+    EXPECT_EQ(otherDialogs.messages().back().lines,
+        (std::vector<std::string> { "The check was printed at the offsets shown.",
+            "They were not stored: the user is open read-only here." }));
+    EXPECT_EQ(read("dana.and"), before);
+    EXPECT_EQ(other.offsets.HorzOffset, 0.0f);
+    EXPECT_FALSE(other.isLoaded(ScreenId::PrinterOffset));
 }
 
 TEST_F(CheckPrintingTest, NegativeNetPayMakesAZeroCheckAndKeepsTheNetPay)
@@ -149,11 +217,11 @@ TEST_F(CheckPrintingTest, PrintCheckAppliesTheOffsets)
     offsets().cboVert.setText("-1");
     offsets().OKButton_Click();
     const auto& calls = printer.calls();
-    ASSERT_GE(calls.size(), 5u);
+    ASSERT_GE(calls.size(), 6u);
     // No printer dialog; three blank lines, then the date 2 columns further right.
-    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 5),
-        (std::vector<std::string> {
-            "font Arial 11", "endLine", "endLine", "endLine", "at 109 \"3/14/2026\"" }));
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 6),
+        (std::vector<std::string> { "keepTextsWhole", "font Arial 11", "endLine", "endLine", "endLine",
+            "at 109 \"3/14/2026\"" }));
     EXPECT_EQ(calls.back(), "endDocument");
     // Empty hour boxes now read "0".
     for (const ui::TextBox& box : main().txtAmount)
