@@ -234,8 +234,17 @@ private:
         auto *box = model();
         if (!box || pushing())
             return;
+        // Keys are filtered as they are pressed, but text also arrives by Alt+letter, paste and
+        // input methods: what arrived is filtered once more.
+        std::size_t caret = utf8Position(text, m_edit->cursorPosition());
+        const std::string edited = str(text);
+        const std::string kept = box->keptEdit(edited, caret);
+        if (kept != edited) {
+            m_edit->setText(qt(kept));
+            m_edit->setCursorPosition(qtPosition(kept, caret));
+        }
         m_pulling = true;
-        box->setText(str(text));
+        box->setText(kept);
         pullSelectionInto(*box);
         m_pulling = false;
         // The model's Change handler may have rewritten the text.
