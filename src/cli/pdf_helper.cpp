@@ -2,6 +2,7 @@
 // back on its standard error.
 #include "cli/pdf_helper.h"
 
+#include "platform/output_file.h"
 #include "platform/read_to_end.h"
 
 #include <cerrno>
@@ -84,6 +85,14 @@ PdfHelperPrinter::PdfHelperPrinter(std::filesystem::path helper, std::string pdf
 bool PdfHelperPrinter::finishJob()
 {
     const std::string cannot = "cannot write the PDF " + m_pdfPath + ": ";
+    if (const auto problem = outputFileProblem(m_pdfPath))
+        return fail(cannot + *problem);
+    // The painter writes a private temporary beside the file; only a whole PDF replaces it.
+    std::string whyNot;
+    auto output = OutputFile::create(m_pdfPath, whyNot);
+    if (!output)
+        return fail(cannot + whyNot);
+    const std::string temporary = output->temporary().string();
     Pipes pipes;
     if (::pipe2(pipes.in, O_CLOEXEC) != 0 || ::pipe2(pipes.err, O_CLOEXEC) != 0)
         return fail(cannot + std::strerror(errno));
@@ -92,7 +101,7 @@ bool PdfHelperPrinter::finishJob()
     posix_spawn_file_actions_adddup2(&actions, pipes.in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, pipes.err[1], STDERR_FILENO);
     const std::string program = m_helper.string();
-    char* const argv[] = { const_cast<char*>(program.c_str()), const_cast<char*>(m_pdfPath.c_str()), nullptr };
+    char* const argv[] = { const_cast<char*>(program.c_str()), const_cast<char*>(temporary.c_str()), nullptr };
     pid_t child = 0;
     const int spawned = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -111,16 +120,24 @@ bool PdfHelperPrinter::finishJob()
     ::sigaction(SIGPIPE, &previous, nullptr);
     std::string standardError;
     readToEnd(pipes.err[0], standardError); // what came before a failed read is still its say
-    const std::string complaint = lastLine(standardError);
+    // The person knows the file by the name they gave, not by its temporary.
+    std::string complaint = lastLine(standardError);
+    for (auto at = complaint.find(temporary); at != std::string::npos; at = complaint.find(temporary, at))
+        complaint.replace(at, temporary.size(), m_pdfPath);
 
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        return true;
-    if (!complaint.empty())
+    // A killed painter's last words are whatever Qt warned about before: the signal is the reason.
+    if (WIFSIGNALED(status))
+        return fail(cannot + program + " was killed by signal " + std::to_string(WTERMSIG(status)));
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        if (complaint.empty())
+            complaint = program + " ended with status " + std::to_string(WEXITSTATUS(status));
         return fail(cannot + complaint);
-    return fail(cannot + program + (WIFSIGNALED(status) ? " was killed by signal " + std::to_string(WTERMSIG(status))
-                                                         : " ended with status " + std::to_string(WEXITSTATUS(status))));
+    }
+    if (const auto problem = output->commit())
+        return fail(cannot + *problem);
+    return true;
 }
 
 std::unique_ptr<ui::Printer> makeHelperPdfPrinter(const std::string& pdfPath, std::string& whyNot)

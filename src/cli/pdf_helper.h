@@ -15,8 +15,10 @@ namespace tallyman::cli {
 // installed one); empty when neither is there.
 std::filesystem::path findPdfHelper();
 
-// Records the document, then runs `helper pdfPath` with the recorded job on its input. The
-// failure is the painter's own message when it gives one.
+// Records the document, then runs `helper TEMPORARY` with the recorded job on its input: the
+// painter fills a private temporary beside `pdfPath`, which replaces the file only when the
+// painter reports a whole PDF. The failure is the painter's own message when it gives one, or
+// the signal that killed it; the old file is then left as it was.
 class PdfHelperPrinter : public ui::PrintJobRecorder {
 public:
     PdfHelperPrinter(std::filesystem::path helper, std::string pdfPath);

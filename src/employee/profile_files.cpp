@@ -236,14 +236,20 @@ void readTrackerRows(RecordReader &r, OvertimeTracker &t, int rows)
     }
 }
 
-// Reads one file of the set when it exists. False when it was absent.
+// Reads one file of the set when it exists. False when it was absent. `cut` tells whether a
+// text was cut to the longest a box holds, also when the file ended early.
 template <typename Read>
-bool readIfPresent(const std::filesystem::path &path, Read read)
+bool readIfPresent(const std::filesystem::path &path, Read read, bool &cut)
 {
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return false;
     RecordReader reader(*bytes);
+    struct Report {
+        const RecordReader &reader;
+        bool &cut;
+        ~Report() { cut = reader.cutTexts(); }
+    } report{reader, cut};
     read(reader);
     return true;
 }
@@ -311,15 +317,26 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
 }
 
 LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,
-    std::vector<std::filesystem::path> *endedEarly)
+    std::vector<std::filesystem::path> *endedEarly, std::vector<std::filesystem::path> *cutTexts)
 {
     bool anyRead = false;
     bool anyCut = false;
     // Each file is read on its own: one that ends early keeps the others of the set from
     // being left unread and then overwritten by the next save.
     const auto read = [&](const std::filesystem::path &path, auto reading) {
+        bool textCut = false;
+        struct Report {
+            const std::filesystem::path &path;
+            bool &textCut;
+            std::vector<std::filesystem::path> *cutTexts;
+            ~Report()
+            {
+                if (textCut && cutTexts)
+                    cutTexts->push_back(path);
+            }
+        } report{path, textCut, cutTexts};
         try {
-            anyRead |= readIfPresent(path, reading);
+            anyRead |= readIfPresent(path, reading, textCut);
         } catch (const ReadError &) {
             anyRead = anyCut = true;
             if (endedEarly)

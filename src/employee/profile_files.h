@@ -77,7 +77,10 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
 // 2020, a status it does not know as Single. A file that ends early stops its own
 // reading there (fields read so far keep their new values, the rest their old ones), the other
 // files are still read, and the result is EndedEarly; `endedEarly` gets the files that did.
+// A text longer than a box holds is cut to records::LongestText; `cutTexts` gets the files
+// that held one.
 LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,
-    std::vector<std::filesystem::path> *endedEarly = nullptr);
+    std::vector<std::filesystem::path> *endedEarly = nullptr,
+    std::vector<std::filesystem::path> *cutTexts = nullptr);
 
 } // namespace tallyman

@@ -20,7 +20,9 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
+#include <QValidator>
 
+#include <functional>
 #include <memory>
 
 namespace tallyman::gui {
@@ -127,12 +129,41 @@ bool clickInside(QObject *watched, QEvent *event, Qt::MouseButton button)
 
 // ---- Text box ----
 
+// Keys are filtered as they are pressed, but text also arrives by Alt+letter, paste and input
+// methods: the line edit asks this before it takes any edit, and sets the caret it returns.
+class ArrivingTextFilter : public QValidator {
+public:
+    ArrivingTextFilter(QObject *parent, std::function<ui::TextBox *()> box)
+        : QValidator(parent)
+        , m_box(std::move(box))
+    {
+    }
+    State validate(QString &input, int &position) const override
+    {
+        const ui::TextBox *box = m_box();
+        if (!box || !box->numeric())
+            return Acceptable;
+        std::size_t caret = utf8Position(input, position);
+        const std::string edited = str(input);
+        const std::string kept = box->keptEdit(edited, caret);
+        if (kept != edited) {
+            input = qt(kept);
+            position = qtPosition(kept, caret);
+        }
+        return Acceptable;
+    }
+
+private:
+    std::function<ui::TextBox *()> m_box;
+};
+
 class TextBoxBinder : public Binder<ui::TextBox> {
 public:
     TextBoxBinder(QLineEdit *edit, ui::TextBox &control)
         : Binder(edit, control)
         , m_edit(edit)
     {
+        edit->setValidator(new ArrivingTextFilter(this, [this] { return model(); }));
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) { pullText(text); });
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { pullSelection(); });

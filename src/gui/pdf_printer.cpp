@@ -22,9 +22,9 @@ void startQt()
 {
     if (QCoreApplication::instance())
         return;
-    // A command run from a script or over ssh has no display; painting into a PDF needs none.
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Painting into a PDF needs no display: a command run from a script, over ssh, or with a
+    // DISPLAY that names no running server paints all the same.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "tallyman-cli";
     static char* argv[] = { name, nullptr };

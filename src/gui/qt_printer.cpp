@@ -4,6 +4,7 @@
 #include "gui/qt_text.h"
 #include "gui/window_registry.h"
 #include "platform/font_metrics.h"
+#include "platform/output_file.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -233,6 +235,7 @@ bool QtPrinter::fail(QString why)
         printer().abort();
         m_painter.end();
     }
+    endPdfFile();
     m_layout.reset();
     return false;
 }
@@ -273,6 +276,8 @@ bool QtPrinter::begin()
     if (!takeCurrentPrinter())
         return false;
     printer().setPageOrientation(qtOrientation(m_orientation));
+    if (!startPdfFile())
+        return false;
     if (!m_painter.begin(&printer())) {
         QString why;
         if (printer().outputFormat() == QPrinter::PdfFormat) {
@@ -370,16 +375,52 @@ bool QtPrinter::endDocument()
     m_layout.reset();
     if (!m_painter.isActive())
         return !failed; // nothing printed: no page comes out
+    // The PDF engine drops write errors: the file itself tells whether it was written whole.
+    const bool pdf = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Pdf;
+    const QString file = printer().outputFileName();
     const bool ended = m_painter.end();
-    if (!failed && (!ended || printer().printerState() == QPrinter::Error)) {
+    std::optional<std::string> unfinished;
+    if (!failed && ended && pdf)
+        unfinished = unfinishedPdfReason(file.toStdString());
+    if (!failed && !unfinished && m_pdfFile)
+        unfinished = m_pdfFile->commit();
+    const QString shownName = m_pdfFile ? qt(m_pdfFile->target().string()) : file;
+    endPdfFile();
+    if (!failed && (!ended || unfinished || printer().printerState() == QPrinter::Error)) {
         m_failure = printer().outputFormat() == QPrinter::PdfFormat
-            ? QStringLiteral("The file %1 could not be finished.")
-                  .arg(printer().outputFileName())
+            ? QStringLiteral("The file %1 could not be finished%2.")
+                  .arg(shownName, unfinished ? QStringLiteral(": ") + qt(*unfinished) : QString())
                   .toStdString()
             : std::string("The printer reported an error.");
         return false;
     }
     return !failed;
+}
+
+bool QtPrinter::startPdfFile()
+{
+    // A file chosen in the printer dialog is written beside itself and replaces the old one
+    // only when whole; a file the caller named (setOutputFile) is written as named.
+    if (!m_own || !m_outputFile.isEmpty() || printer().outputFormat() != QPrinter::PdfFormat)
+        return true;
+    const std::string target = str(printer().outputFileName());
+    std::string whyNot;
+    if (const auto problem = outputFileProblem(target))
+        whyNot = *problem;
+    else if (auto file = OutputFile::create(target, whyNot))
+        m_pdfFile.emplace(std::move(*file));
+    if (!m_pdfFile)
+        return fail(QStringLiteral("The file %1 cannot be written: %2.").arg(qt(target), qt(whyNot)));
+    printer().setOutputFileName(qt(m_pdfFile->temporary().string()));
+    return true;
+}
+
+void QtPrinter::endPdfFile()
+{
+    if (!m_pdfFile)
+        return;
+    printer().setOutputFileName(qt(m_pdfFile->target().string()));
+    m_pdfFile.reset(); // removes the temporary unless it was committed
 }
 
 bool QtPrinter::paintPicture(const QPixmap& picture)

@@ -1,6 +1,7 @@
 // Printing through Qt: the printer dialog, QPainter on QPrinter, a PDF file, or a preview.
 #pragma once
 
+#include "platform/output_file.h"
 #include "platform/printer.h"
 #include "platform/printer_layout.h"
 
@@ -35,7 +36,9 @@ public:
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
-    // Print into this PDF file, without asking for a printer. An empty name asks again.
+    // Print into this very PDF file, without asking for a printer (the command line's painter
+    // is handed a private temporary). An empty name asks again. A PDF is reported finished
+    // only when the file holds it whole.
     void setOutputFile(const QString& pdfPath);
     QPrinter& printer();
 
@@ -91,6 +94,9 @@ private:
     int execPrintDialog(QPrintDialog& dialog);
     void replacePrinter();
     bool fail(QString why);
+    // A PDF file chosen in the printer dialog goes to a temporary first.
+    bool startPdfFile();
+    void endPdfFile();
     bool paintPicture(const QPixmap& picture);
     bool replay(const std::vector<Step>& steps);
     bool showRecordedPreview();
@@ -113,6 +119,7 @@ private:
     bool m_keepWhole = false; // the document is a form
     std::vector<PlacedItem> m_placed;
     std::optional<std::vector<Step>> m_preview; // the document being kept for a preview
+    std::optional<OutputFile> m_pdfFile; // the temporary of a dialog-chosen PDF
 };
 
 } // namespace tallyman::gui

@@ -3,10 +3,10 @@
 
 #include "ledger/xlsx_library.h"
 #include "numbers/number_text.h"
+#include "platform/output_file.h"
 
 #include <algorithm>
 #include <memory>
-#include <system_error>
 
 namespace tallyman {
 
@@ -92,16 +92,19 @@ LedgerSheetRows ledgerSheetRows(bool weekly)
 
 std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path, const LedgerSheet& sheet)
 {
-    std::error_code ec;
-    const auto folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    if (!std::filesystem::is_directory(folder, ec))
-        return "the folder " + folder.string() + " does not exist";
-    const auto temporary = folder / ("." + path.filename().string() + ".part");
+    const std::string cannot = "cannot write " + path.string() + ": ";
+    if (const auto problem = outputFileProblem(path))
+        return cannot + *problem;
     std::string whyNot;
     const XlsxLibrary* library = xlsxLibrary(whyNot);
     if (!library)
         return whyNot;
     const XlsxLibrary& x = *library;
+    // Private from its first byte: it holds a social security number.
+    auto output = OutputFile::create(path, whyNot);
+    if (!output)
+        return cannot + whyNot;
+    const std::string temporary = output->temporary().string();
 
     Book b { x };
     b.book = x.workbook_new(temporary.c_str());
@@ -189,18 +192,10 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
 
     const lxw_error closed = x.workbook_close(b.book);
     b.book = nullptr;
-    if (closed != LXW_NO_ERROR) {
-        std::filesystem::remove(temporary, ec);
-        return "cannot write " + path.string() + ": " + x.lxw_strerror(closed);
-    }
-    // It holds a social security number: for its owner's eyes only.
-    std::filesystem::permissions(
-        temporary, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ec);
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return "cannot write " + path.string() + ": " + ec.message();
-    }
+    if (closed != LXW_NO_ERROR)
+        return cannot + x.lxw_strerror(closed); // the temporary goes with `output`
+    if (const auto problem = output->commit())
+        return cannot + *problem;
     return std::nullopt;
 }
 

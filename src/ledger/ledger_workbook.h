@@ -33,8 +33,9 @@ struct LedgerSheetRows {
 };
 LedgerSheetRows ledgerSheetRows(bool weekly);
 
-// Writes the workbook (readable by its owner only), whole: a temporary file beside `path`
-// renamed over it. On failure returns the reason; nothing is left behind.
+// Writes the workbook (readable by its owner only, from its creation), whole: a temporary file
+// beside `path` renamed over it. Only a regular file, or a link to one, is replaced
+// (outputFileProblem). On failure returns the reason; nothing is left behind.
 std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path, const LedgerSheet& sheet);
 
 } // namespace tallyman

@@ -83,6 +83,41 @@ bool TextBox::acceptsKey(int key) const
     return key == ' ' || key == '-' || key == '.' || (key >= '0' && key <= '9');
 }
 
+std::string TextBox::keptEdit(const std::string &edited, std::size_t &caret) const
+{
+    if (!m_numeric)
+        return edited;
+    // What arrived lies between the part before and the part after that did not change.
+    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    std::size_t before = 0;
+    while (before < edited.size() && before < m_text.size() && edited[before] == m_text[before])
+        ++before;
+    while (before > 0 && before < edited.size() && continuation(edited[before]))
+        --before;
+    std::size_t after = 0;
+    while (after < edited.size() - before && after < m_text.size() - before
+        && edited[edited.size() - 1 - after] == m_text[m_text.size() - 1 - after])
+        ++after;
+    while (after > 0 && continuation(edited[edited.size() - after]))
+        --after;
+    std::string kept = edited.substr(0, before);
+    const std::size_t arrivedEnd = edited.size() - after;
+    std::size_t newCaret = caret <= before ? caret : std::string::npos;
+    for (std::size_t i = before; i < arrivedEnd; ++i) {
+        if (i == caret)
+            newCaret = kept.size();
+        // Every key the filter keeps is ASCII: a byte of a longer character is dropped.
+        const auto c = static_cast<unsigned char>(edited[i]);
+        if (c < 0x80 && acceptsKey(c))
+            kept += edited[i];
+    }
+    if (newCaret == std::string::npos)
+        newCaret = kept.size() + (caret - std::min(caret, arrivedEnd));
+    kept.append(edited, arrivedEnd, std::string::npos);
+    caret = std::min(newCaret, kept.size());
+    return kept;
+}
+
 bool TextBox::typeKey(int key)
 {
     if (!acceptsKey(key))

@@ -96,6 +96,10 @@ public:
     bool numeric() const { return m_numeric; }
     // True when the typed character is kept by the box's key filter.
     bool acceptsKey(int key) const;
+    // The text an edit in the view left (a key with Alt held, a paste, an input method): in a
+    // number box, of the characters that arrived only those the key filter keeps stay; the
+    // rest of the text is left as it was. `caret` (a byte position in `edited`) moves with it.
+    std::string keptEdit(const std::string &edited, std::size_t &caret) const;
     // Types one character (a Unicode code point, or KeyBackspace) as a person would: filtered,
     // replaces the selection, else inserts at the caret. Returns whether the key was kept.
     bool typeKey(int key);

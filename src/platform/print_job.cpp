@@ -1,8 +1,9 @@
 // The text form of a printout: one call per line, texts with their tabs and line ends escaped.
 #include "platform/print_job.h"
 
+#include "platform/output_file.h"
+
 #include <charconv>
-#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -158,13 +159,10 @@ bool PrintJobRecorder::fail(std::string why)
 
 std::optional<std::string> pdfPathProblem(const std::string& pdfPath)
 {
-    const std::filesystem::path path(pdfPath);
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     if (pdfPath.empty())
         return std::string("cannot write the PDF: the file name is empty");
-    std::error_code ec;
-    if (path.filename().empty() || !std::filesystem::is_directory(folder, ec))
-        return "cannot write the PDF " + pdfPath + ": the folder " + folder.string() + " does not exist";
+    if (const auto problem = outputFileProblem(pdfPath))
+        return "cannot write the PDF " + pdfPath + ": " + *problem;
     return std::nullopt;
 }
 

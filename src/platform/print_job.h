@@ -37,8 +37,9 @@ private:
     std::string m_failure;
 };
 
-// Why a PDF cannot be written at `pdfPath` before anything is painted: no file name, or a
-// folder that does not exist. Nothing when it may be tried.
+// Why a PDF cannot be written at `pdfPath` before anything is painted: no file name, a
+// folder that does not exist, or a name that stands for something other than a file
+// (outputFileProblem). Nothing when it may be tried.
 std::optional<std::string> pdfPathProblem(const std::string& pdfPath);
 
 // Plays a recorded job into `printer`: choosePrinter, the calls in order, endDocument.

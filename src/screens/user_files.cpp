@@ -6,6 +6,7 @@
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "storage/records.h"
 
 namespace tallyman {
 
@@ -83,15 +84,20 @@ bool App::SaveOT()
 LoadOutcome App::LoadUserFiles()
 {
     ProfileFileSet set{profile, tracker, offsets, state, reserved};
-    std::vector<std::filesystem::path> cut;
-    const LoadOutcome outcome = loadProfileFileSet(folder(), UserName, set, &cut);
+    std::vector<std::filesystem::path> cut, longTexts;
+    const LoadOutcome outcome = loadProfileFileSet(folder(), UserName, set, &cut, &longTexts);
     // Reported once per user: the screens this load creates read the same files again.
-    if (outcome == LoadOutcome::EndedEarly && m_truncatedUser != UserName) {
+    if ((outcome == LoadOutcome::EndedEarly || !longTexts.empty()) && m_truncatedUser != UserName) {
         m_truncatedUser = UserName;
         std::vector<std::string> lines;
         for (const auto &path : cut)
             lines.push_back("The file " + path.filename().string() + " ends early.");
-        lines.push_back("The values after that point were not read.");
+        if (!cut.empty())
+            lines.push_back("The values after that point were not read.");
+        for (const auto &path : longTexts)
+            lines.push_back("The file " + path.filename().string()
+                + " holds a text longer than a box can show: it was cut to "
+                + std::to_string(records::LongestText) + " characters.");
         message(lines, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
     }
 

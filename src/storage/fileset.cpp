@@ -257,9 +257,11 @@ std::optional<std::string> userNameProblem(std::string_view userName)
     }
     if (userName == "." || userName == "..")
         return "A user name cannot be \".\" or \"..\".";
-    if (!records::toWindows1252(userName))
+    const auto singleBytes = records::toWindows1252(userName);
+    if (!singleBytes)
         return "A user name can hold only Western European letters.";
-    if (userName.size() > 200)
+    // One byte a character in the code page: its length is the count of characters.
+    if (singleBytes->size() > 200)
         return "A user name is limited to 200 characters.";
     return std::nullopt;
 }

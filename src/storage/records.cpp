@@ -141,7 +141,13 @@ std::string RecordReader::rawField(bool *quoted, std::string *whole)
 
 std::string RecordReader::text()
 {
-    return fromWindows1252(rawField());
+    std::string field = rawField();
+    // One byte a character in the code page.
+    if (field.size() > LongestText) {
+        field.resize(LongestText);
+        m_cutTexts = true;
+    }
+    return fromWindows1252(field);
 }
 
 std::string RecordReader::raw()

@@ -40,12 +40,19 @@ public:
 // What a number field that does not hold a number reads as.
 enum class NonNumber { ReadsAsZero, Fails };
 
+// The most characters an entry box holds (a Qt line edit's limit): a longer text field, as only
+// a damaged file has, is cut to this when read, so it is neither shown in part nor carried
+// whole into the next save.
+inline constexpr std::size_t LongestText = 32767;
+
 // Reads fields one by one; commas and line ends are equivalent separators.
 class RecordReader {
 public:
     explicit RecordReader(std::string bytes, NonNumber nonNumber = NonNumber::ReadsAsZero);
 
-    std::string text();  // UTF-8
+    std::string text();  // UTF-8, at most LongestText characters
+    // True once a text field was cut to LongestText.
+    bool cutTexts() const { return m_cutTexts; }
     float float32();     // nearest 32-bit float, rounded once from the text
     double float64();
     short int16();       // nearest integer, halves to even; #TRUE# is -1
@@ -70,6 +77,7 @@ private:
     std::string m_bytes;
     std::size_t m_pos = 0;
     bool m_afterComma = false;
+    bool m_cutTexts = false;
     NonNumber m_nonNumber;
 };
 

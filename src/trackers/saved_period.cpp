@@ -30,9 +30,10 @@ std::optional<std::string> weekTextProblem(std::string_view weekText)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             return "The week ending cannot contain control characters in a file name.";
     }
-    if (!records::toWindows1252(weekText))
+    const auto singleBytes = records::toWindows1252(weekText);
+    if (!singleBytes)
         return "The week ending can hold only Western European letters in a file name.";
-    if (weekText.size() > 200)
+    if (singleBytes->size() > 200) // characters, one byte each in the code page
         return "The week ending is limited to 200 characters in a file name.";
     return std::nullopt;
 }

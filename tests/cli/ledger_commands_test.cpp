@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sys/stat.h>
+
 namespace tallyman::cli::test {
 namespace {
 
@@ -54,6 +57,54 @@ TEST_F(LedgerCommands, TextPrintoutHoldsTheGrossColumnAndTheExportIsWritten)
     const auto book = dir / "year.xlsx";
     ASSERT_EQ(smith({ "ledger", "export", book.string() }).code, 0);
     EXPECT_EQ(readFile(book).substr(0, 2), "PK");
+}
+
+// An export replaces a regular file (privately, as a new one) or makes a new one; a folder,
+// a pipe or a link to a folder is refused with the reason and stays as it was. A link to a
+// file is replaced by the workbook; the file it named is left alone.
+TEST_F(LedgerCommands, ExportReplacesOnlyAFile)
+{
+    const auto out = dir.parent_path() / ("export-" + dir.filename().string());
+    std::filesystem::create_directories(out / "folder");
+    ASSERT_EQ(::mkfifo((out / "fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory_symlink(out / "folder", out / "to-folder");
+    std::ofstream(out / "old.xlsx") << "old";
+    std::filesystem::permissions(out / "old.xlsx", std::filesystem::perms::owner_all
+            | std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+    std::ofstream(out / "other.xlsx") << "other";
+    std::filesystem::create_symlink(out / "other.xlsx", out / "to-other.xlsx");
+    const struct {
+        const char* name;
+        const char* refusal; // empty: written
+        std::filesystem::file_type stays;
+    } cases[] = {
+        { "folder", "it is a folder, not a file", std::filesystem::file_type::directory },
+        { "fifo", "it is a pipe, not a file", std::filesystem::file_type::fifo },
+        { "to-folder", "it is a link to a folder, not to a file", std::filesystem::file_type::symlink },
+        { "old.xlsx", "", std::filesystem::file_type::regular },
+        { "to-other.xlsx", "", std::filesystem::file_type::regular },
+        { "new.xlsx", "", std::filesystem::file_type::regular },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = out / c.name;
+        const CliResult result = smith({ "ledger", "export", path.string() });
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(), c.stays);
+        if (*c.refusal) {
+            EXPECT_EQ(result.code, 2);
+            EXPECT_NE(result.err.find("cannot write " + path.string() + ": " + c.refusal), std::string::npos)
+                << result.err;
+            continue;
+        }
+        ASSERT_EQ(result.code, 0) << result.err;
+        EXPECT_EQ(readFile(path).substr(0, 2), "PK");
+        EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
+    EXPECT_EQ(readFile(out / "other.xlsx"), "other");
+    for (const auto& entry : std::filesystem::directory_iterator(out))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+    std::filesystem::remove_all(out);
 }
 
 TEST_F(LedgerCommands, HeadingSetIsSharedByEveryUser)

@@ -6,8 +6,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +76,32 @@ private slots:
         QTest::keyClicks(edit, typed);
         QCOMPARE(edit->text(), expected);
         QCOMPARE(QString::fromStdString(box.text()), expected);
+    }
+
+    // Text that arrives other than by a plain key (with Alt held, pasted) is filtered as well:
+    // what arrived loses what a number box drops, at the caret.
+    void textArrivingOtherwisePassesTheFilter()
+    {
+        Window window;
+        auto *edit = window.add(new QLineEdit);
+        ui::TextBox box;
+        box.setNumeric(true);
+        gui::bind(edit, box);
+        QVERIFY(window.showActive());
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_4);
+        QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_0);
+        QCOMPARE(edit->text(), QString("40"));
+        QCOMPARE(box.text(), std::string("40"));
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("1a 2é"));
+        QTest::keyClick(edit, Qt::Key_Left);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QString("41 20"));
+        QCOMPARE(box.text(), std::string("41 20"));
+        QCOMPARE(edit->cursorPosition(), 4);
+        QCOMPARE(box.selectionStart(), std::size_t(4));
     }
 
     void backspaceAndCaretEditing()

@@ -41,4 +41,42 @@ for offsets in "--horz 5 --vert 5" "--horz -5 --vert 2"; do
     pages=$(grep -ac '/Type /Page$' "$work/check.pdf" || true)
     [ "$pages" = 1 ] || { echo "check print $offsets gave $pages pages"; exit 1; }
 done
+
+# Every printout's PDF is its owner's alone, and painted with no display: one named by DISPLAY
+# that no server answers does not stop it.
+for printout in "print statement --hours 40,,,,,,," "ledger print" "check print --hours 40,,,,,,," "check testpage"; do
+    rm -f "$work/private.pdf"
+    # shellcheck disable=SC2086
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:917 "$cli" --user Pat $printout --pdf "$work/private.pdf" \
+        > /dev/null 2> "$work/err" || { echo "$printout --pdf failed without a display:"; cat "$work/err"; exit 1; }
+    [ "$(stat -c %a "$work/private.pdf")" = 600 ] || { echo "$printout wrote a PDF others can read"; exit 1; }
+    [ "$(tail -c 6 "$work/private.pdf" | tr -d '\n')" = "%%EOF" ] || { echo "$printout wrote no whole PDF"; exit 1; }
+done
+
+# A PDF that cannot be written whole is not reported as written, and the file it would have
+# replaced stays as it was. A file size limit stands in for a full disk: ignoring SIGXFSZ makes
+# the painter's writes fail as on a full disk; not ignoring it kills the painter midway.
+for how in "disk full" "painter killed"; do
+    printf 'the old PDF' > "$work/kept.pdf"
+    status=0
+    (
+        [ "$how" = "disk full" ] && trap '' XFSZ
+        ulimit -f 4
+        exec "$cli" --user Pat print statement --hours 40,,,,,,, --pdf "$work/kept.pdf"
+    ) > /dev/null 2> "$work/err" || status=$?
+    [ "$status" = 2 ] || { echo "$how: exit status $status, not 2"; cat "$work/err"; exit 1; }
+    [ "$(cat "$work/kept.pdf")" = "the old PDF" ] || { echo "$how: the old PDF was lost"; exit 1; }
+    expected="could not be finished"
+    [ "$how" = "painter killed" ] && expected="killed by signal 25" # SIGXFSZ
+    grep -q "cannot write the PDF $work/kept.pdf: .*$expected" "$work/err" \
+        || { echo "$how: not the reason:"; cat "$work/err"; exit 1; }
+    if ls -A "$work" | grep -q '\.tmp-'; then echo "$how: a temporary was left behind"; exit 1; fi
+done
+
+# Only a file is replaced: a device stays a device.
+status=0
+"$cli" --user Pat print statement --hours 40,,,,,,, --pdf /dev/full 2> "$work/err" || status=$?
+[ "$status" = 2 ] && grep -q "it is a device" "$work/err" || { echo "--pdf /dev/full: status $status"; cat "$work/err"; exit 1; }
+[ -c /dev/full ] || { echo "/dev/full is no longer a device"; exit 1; }
+
 echo "tallyman-cli wrote the PDF through tallyman-pdf without loading Qt or the shared C++ runtime"

@@ -6,6 +6,7 @@
 #include "printing/check.h"
 #include "printing/statement.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -17,6 +18,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
 
 using namespace tallyman;
 
@@ -305,6 +310,75 @@ private slots:
         QVERIFY(!printer.printAt(1, "Gross"));
         QVERIFY(QString::fromStdString(printer.failure()).contains("/nonexistent/folder/out.pdf"));
         QVERIFY(!printer.endDocument());
+    }
+
+    // The PDF engine drops write errors: a file cut short (a disk that fills up, here a file
+    // size limit) is a failure, not a printout. A file named in the printer dialog is written
+    // beside itself and replaces the old one only when whole, readable by its owner alone.
+    void pdfCutShortIsAFailureAndADialogChosenFileIsKept_data()
+    {
+        QTest::addColumn<bool>("chosenInDialog");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("named, written") << false << false;
+        QTest::newRow("named, disk full") << false << true;
+        QTest::newRow("chosen, written") << true << false;
+        QTest::newRow("chosen, disk full") << true << true;
+    }
+
+    void pdfCutShortIsAFailureAndADialogChosenFileIsKept()
+    {
+        QFETCH(bool, chosenInDialog);
+        QFETCH(bool, diskFull);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("statement.pdf");
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("the old PDF");
+            old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        }
+        gui::QtPrinter printer;
+        if (chosenInDialog) {
+            printer.printer().setOutputFormat(QPrinter::PdfFormat);
+            printer.printer().setOutputFileName(path);
+        } else {
+            printer.setOutputFile(path);
+        }
+        QVERIFY(printer.setFont("Arial", 11));
+        for (int line = 0; line < 200; ++line)
+            QVERIFY(printer.printAt(1, "Week " + std::to_string(line)) && printer.endLine());
+        // Writes past 2 KB fail as on a full disk: the signal is ignored, write() says EFBIG.
+        rlimit previous {};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit small = previous;
+        small.rlim_cur = 2048;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (diskFull)
+            setrlimit(RLIMIT_FSIZE, &small);
+        const bool ended = printer.endDocument();
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(ended, !diskFull);
+        if (diskFull) {
+            QVERIFY2(QString::fromStdString(printer.failure()).contains("statement.pdf could not be finished"),
+                printer.failure().c_str());
+        }
+        if (!chosenInDialog)
+            return; // the named file is the caller's to keep whole
+        QFile result(path);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QByteArray bytes = result.readAll();
+        if (diskFull) {
+            QCOMPARE(bytes, QByteArray("the old PDF"));
+        } else {
+            QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
+            using std::filesystem::perms;
+            QVERIFY((std::filesystem::status(path.toStdString()).permissions() & perms::all)
+                == (perms::owner_read | perms::owner_write));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "statement.pdf" });
+        QCOMPARE(printer.printer().outputFileName(), path); // the dialog offers the same name again
     }
 
     void windowPicture()

@@ -45,6 +45,36 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyFilter,
         KeyCase { true, 0xE9, false }, KeyCase { false, 'a', true }, KeyCase { false, '$', true },
         KeyCase { false, 0xE9, true }));
 
+// Text an edit left in the view: in a number box what arrived is filtered, the rest kept, and
+// the caret (a byte position) follows.
+TEST(KeptEdit, FiltersWhatArrivedOnly)
+{
+    const struct {
+        bool numeric;
+        const char *before, *edited;
+        std::size_t caret;
+        const char *kept;
+        std::size_t keptCaret;
+    } cases[] = {
+        { true, "4", "4x", 2, "4", 1 },
+        { true, "40", "4xq0", 3, "40", 1 },
+        { true, "40", "41a 2\u00e90", 7, "41 20", 4 },
+        { true, "", "-1.5", 4, "-1.5", 4 },
+        { true, "\u00e95", "\u00e95x", 4, "\u00e95", 3 }, // a text set by the program stays
+        { true, "12", "", 0, "", 0 },
+        { false, "40", "4xq0", 3, "4xq0", 3 },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edited);
+        TextBox box;
+        box.setNumeric(c.numeric);
+        box.setText(c.before);
+        std::size_t caret = c.caret;
+        EXPECT_EQ(box.keptEdit(c.edited, caret), c.kept);
+        EXPECT_EQ(caret, c.keptCaret);
+    }
+}
+
 struct TypeCase {
     const char *name;
     bool numeric;

@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 
 #include "ledger/year_ledger.h"
+#include "storage/records.h"
 #include "taxtables/settings_files.h"
 
 using namespace tallyman;
@@ -125,6 +126,26 @@ TEST_F(StartupTest, TheYearLedgerAndNonCitySettingsAreReadBeforeTheFirstCalculat
     ASSERT_TRUE(startAs("NAME"));
     EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(4000));
     EXPECT_EQ(app->nonCity.NonPer, 0.0125f);
+}
+
+// A text longer than any box holds (a tracker file full of NUL bytes, a week text of
+// megabytes) is cut at load to the longest a box holds, the message says so, and the next
+// save does not carry the rest.
+TEST_F(StartupTest, ATextLongerThanABoxHoldsIsCutAtLoadAndReported)
+{
+    saveUser(dir, "Long", EmployeeProfile{});
+    // Row 1: a week text of megabytes; row 2: the rest of the file, NUL bytes.
+    write("Long.ovw", "\"" + std::string(3'000'000, 'x') + "\",\"0\"\r\n" + std::string(1 << 20, '\0'));
+    ASSERT_TRUE(startAs("Long"));
+    bool reported = false;
+    for (const auto &message : dialogs.messages())
+        for (const auto &text : message.lines)
+            reported |= text == "The file Long.ovw holds a text longer than a box can show: it was cut to 32767 characters.";
+    EXPECT_TRUE(reported) << lastMessage();
+    EXPECT_EQ(app->tracker.WeekEnding[0], std::string(records::LongestText, 'x'));
+    EXPECT_EQ(app->tracker.WeekEnding[1].size(), records::LongestText);
+    EXPECT_TRUE(app->saveUser().save(false)) << lastMessage();
+    EXPECT_LT(read("Long.ovw").size(), 3 * records::LongestText);
 }
 
 TEST_F(StartupTest, DamagedFilesAreReportedOnceAndTheUserStillOpens)

@@ -315,3 +315,18 @@ TEST(UserName, RefusesWhatCannotBeAFileBaseName)
     for (const char *good : {"", "NAME", "Smith, John", "José", "o'brien 2"})
         EXPECT_FALSE(userNameProblem(good)) << good;
 }
+
+// 200 characters, however many bytes each takes in UTF-8.
+TEST(UserName, LengthIsCountedInCharacters)
+{
+    const auto repeated = [](const std::string &piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    for (const std::string piece : {"a", "é", "€"}) {
+        EXPECT_FALSE(userNameProblem(repeated(piece, 200))) << piece;
+        EXPECT_TRUE(userNameProblem(repeated(piece, 201))) << piece;
+    }
+}

@@ -132,6 +132,9 @@ TEST_F(TrackerFiles, SavedPeriodIsOneValuePerRecord)
             + "\r\n";
     ASSERT_FALSE(saveSavedPeriod(dir / "p.prv", period));
     EXPECT_EQ(read("p.prv"), expected);
+    // A pay period is personal: its owner's alone.
+    EXPECT_EQ(std::filesystem::status(dir / "p.prv").permissions() & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     const auto back = loadSavedPeriod(dir / "p.prv");
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, std::vector<Amount>(period.values.begin(), period.values.end()));
@@ -192,6 +195,17 @@ TEST(SavedPeriodNames, CharactersNoFileNameHoldsAreRefused)
     }
     for (const char* good : { "12/31/2024", "Dec 31, 2024", "", "31.12.2024" })
         EXPECT_FALSE(weekTextProblem(good)) << good;
+}
+
+TEST(SavedPeriodNames, LengthIsCountedInCharacters)
+{
+    for (const std::string piece : { "a", "é" }) {
+        std::string text;
+        for (int i = 0; i < 200; ++i)
+            text += piece;
+        EXPECT_FALSE(weekTextProblem(text)) << piece;
+        EXPECT_TRUE(weekTextProblem(text + piece)) << piece;
+    }
 }
 
 TEST(SavedPeriodNames, OnlyTheUsersOwnPeriodsAreListed)

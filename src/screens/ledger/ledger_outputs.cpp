@@ -2,6 +2,7 @@
 #include "screens/ledger/ledger_window.h"
 
 #include "ledger/ledger_workbook.h"
+#include "platform/output_file.h"
 #include "printing/ledger_printout.h"
 #include "screens/app.h"
 
@@ -76,10 +77,15 @@ std::optional<std::string> LedgerWindow::exportTo(const std::filesystem::path& p
 void LedgerWindow::mnuExcel_Click()
 {
     // A folder of the program's own, closed to others: the workbook holds an SS number.
+    // A link there could lead anywhere, and would be closed to others (or written into)
+    // wherever it leads: only a real folder of the user's own is used.
     const auto folder = m_app.folder().dir() / "Spreadsheets";
+    if (const auto problem = preparePrivateFolder(folder)) {
+        m_app.message({ "The year to date was not exported.", *problem }, ProgramTitle,
+            ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        return;
+    }
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
     std::filesystem::path path;
     for (int attempt = 1; path.empty() || std::filesystem::exists(path, ec); ++attempt)
         path = folder / exportName(m_app.UserName, attempt);
@@ -95,9 +101,12 @@ void LedgerWindow::mnuExcel_Click()
         "Save the year to date", path.filename().string(), "Spreadsheets (*.xlsx)|*.xlsx");
     if (!chosen)
         return;
-    std::filesystem::copy_file(path, *chosen, std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec)
-        m_app.message({ "The workbook was not saved as " + *chosen + ".", ec.message() }, ProgramTitle,
+    // A copy as private and as whole as the export itself, never written through a device.
+    const auto bytes = readWholeFile(path);
+    const auto problem
+        = bytes ? writeOutputFile(*chosen, *bytes) : std::optional<std::string>("it cannot be read back");
+    if (problem)
+        m_app.message({ "The workbook was not saved as " + *chosen + ".", *problem }, ProgramTitle,
             ui::MessageButtons::Ok, ui::MessageIcon::Warning);
 }
 

@@ -5,6 +5,10 @@
 #include "numbers/number_text.h"
 #include "screens/heading_dialog.h"
 
+#include <fstream>
+#include <functional>
+#include <unistd.h>
+
 namespace tallyman::testing {
 namespace {
 
@@ -186,7 +190,7 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
              Case { "kept elsewhere", false, elsewhere.string(), true, "<none>" },
              Case { "save-as cancelled", false, std::nullopt, false, "<none>" },
              Case { "copy refused", false, "/no/such/folder/y.xlsx", false,
-                 "The workbook was not saved as /no/such/folder/y.xlsx.|No such file or directory" },
+                 "The workbook was not saved as /no/such/folder/y.xlsx.|the folder /no/such/folder does not exist" },
          }) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(elsewhere);
@@ -213,7 +217,76 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
         }
         EXPECT_EQ(messageCount() > messagesBefore ? lastMessage() : "<none>", c.message);
     }
+    // A copy over an older file others could read is as private as the export itself.
+    using std::filesystem::perms;
+    std::ofstream(elsewhere) << "old";
+    std::filesystem::permissions(elsewhere, perms::owner_read | perms::owner_write | perms::others_read);
+    dialogs.setDesktopOpens(false);
+    dialogs.queueFile(elsewhere.string());
+    w.mnuExcel_Click();
+    EXPECT_EQ(read("kept.xlsx").substr(0, 2), "PK");
+    EXPECT_EQ(std::filesystem::status(elsewhere).permissions() & perms::all, perms::owner_read | perms::owner_write);
     EXPECT_EQ(dialogs.unusedAnswers(), 0u);
+}
+
+// The Spreadsheets folder is used only when it is a real folder of the user's own: a link
+// is not followed (nor what it leads to closed to others), and nothing is exported.
+TEST_F(LedgerWindowTest, ExcelRefusesASpreadsheetsFolderThatIsNotTheUsersOwn)
+{
+    calculate("40", "1/5/2024");
+    LedgerWindow& w = open();
+    const auto folder = dir / "Spreadsheets";
+    const auto outside = dir.parent_path() / ("outside-" + dir.filename().string());
+    using std::filesystem::perms;
+    const perms open = perms::owner_all | perms::group_read | perms::group_exec | perms::others_read
+        | perms::others_exec;
+    struct Case {
+        const char* what;
+        std::function<bool()> make; // false: cannot be arranged here
+        const char* says;
+    };
+    for (const Case& c : {
+             Case { "a link",
+                 [&] {
+                     std::filesystem::create_directory(outside);
+                     std::filesystem::permissions(outside, open);
+                     std::filesystem::create_directory_symlink(outside, folder);
+                     return true;
+                 },
+                 "is a link, not a folder of your own" },
+             Case { "a file",
+                 [&] {
+                     std::ofstream(folder) << "x";
+                     return true;
+                 },
+                 "is not a folder" },
+             Case { "someone else's",
+                 [&] {
+                     std::filesystem::create_directory(folder);
+                     std::filesystem::permissions(folder, open);
+                     return ::geteuid() == 0 && ::chown(folder.c_str(), 65534, 65534) == 0;
+                 },
+                 "belongs to another user" },
+         }) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder);
+        std::filesystem::remove_all(outside);
+        if (!c.make())
+            continue;
+        const std::size_t opened = dialogs.desktopFiles().size();
+        w.mnuExcel_Click();
+        EXPECT_EQ(dialogs.desktopFiles().size(), opened);
+        EXPECT_EQ(lastMessage().rfind("The year to date was not exported.|" + folder.string() + " ", 0), 0u)
+            << lastMessage();
+        EXPECT_NE(lastMessage().find(c.says), std::string::npos) << lastMessage();
+        const auto real = std::filesystem::is_symlink(folder) ? outside : folder;
+        if (std::filesystem::is_directory(real)) {
+            EXPECT_EQ(std::filesystem::status(real).permissions() & perms::all, open);
+            EXPECT_TRUE(std::filesystem::is_empty(real));
+        }
+    }
+    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(outside);
 }
 
 TEST_F(LedgerWindowTest, BiWeeklyShowsTwentySixRowsAndKeepsTheTwentySeventh)
