@@ -198,8 +198,10 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
         temporary, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ec);
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
+        // The reason is taken before the clean-up, which reuses the error code.
+        const std::string reason = ec.message();
         std::filesystem::remove(temporary, ec);
-        return "cannot write " + path.string() + ": " + ec.message();
+        return "cannot write " + path.string() + ": " + reason;
     }
     return std::nullopt;
 }
