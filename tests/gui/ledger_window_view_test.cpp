@@ -5,8 +5,11 @@
 #include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/main_window.h"
+#include "screens/user_info.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -41,7 +44,8 @@ private slots:
         QVERIFY(window && window->isVisible());
         auto* table = child<QTableView>(window, "frmYear");
         QVERIFY(table);
-        QCOMPARE(table->model()->rowCount(), 54); // two blocks and the lower header line
+        // Two blocks, the upper block's paste hint and the lower header line.
+        QCOMPARE(table->model()->rowCount(), 55);
         QCOMPARE(table->model()->headerData(16, Qt::Horizontal).toString(), QStringLiteral("Gross"));
         QCOMPARE(table->model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(224, 224, 224));
 
@@ -80,6 +84,59 @@ private slots:
         session.dialogs.queueAnswer(ui::MessageAnswer::No);
         child<QAction>(window, "mnuClose")->trigger();
         QVERIFY(!session.app.isLoaded(ScreenId::Ledger));
+    }
+
+    // The paste hint stands below each block: in the table's row after the upper block, and
+    // under the table after the lower one (bi-weekly: the one block and its hint).
+    void pasteHintBelowEachBlockAndTipsTakeAnyText()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs("Smith"));
+        child<QAction>(session.mainWindow(), "mnuYear")->trigger();
+        QWidget* window = session.host.window(ScreenId::Ledger);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        auto* table = child<QTableView>(window, "frmYear");
+        LedgerWindow& model = session.app.ledgerWindow();
+        const QString hint = QString::fromStdString(model.lbHint[0].caption());
+        QVERIFY(hint.startsWith(QStringLiteral("LEFT CLICK ON WEEK NUMBER")));
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows, 0).data().toString(), hint);
+        QCOMPARE(table->columnSpan(LedgerUpperBlockRows, 0), table->model()->columnCount());
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows + 1, 1).data().toString(), QStringLiteral("Week"));
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows + 2, 0).data().toString(), QStringLiteral("27"));
+        QCOMPARE(table->model()->index(54, 0).data().toString(), QStringLiteral("53"));
+        auto* under = child<QLabel>(window, "lbHint");
+        QVERIFY(under && under->isVisible());
+        QCOMPARE(under->text(), hint);
+        // A click on the hint pastes nothing.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+            table->visualRect(table->model()->index(LedgerUpperBlockRows, 0)).topLeft() + QPoint(4, 4));
+        QCOMPARE(model.txtDate[25].text(), std::string());
+        QCOMPARE(model.txtDate[26].text(), std::string());
+
+        // Any text goes into a Tips cell; its leading number counts.
+        const QModelIndex tips = table->model()->index(2, ColTips + 1);
+        table->setCurrentIndex(tips);
+        table->edit(tips);
+        auto* editor = table->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "12a3 cash");
+        QCOMPARE(editor->text(), QStringLiteral("12a3 cash"));
+
+        session.dialogs.queueAnswer(ui::MessageAnswer::No);
+        child<QAction>(window, "mnuClose")->trigger();
+        session.app.releaseClosedScreens();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        session.app.userInfo().optBiWeek.click();
+        session.app.profile.Week = 0;
+        session.app.profile.BiWeek = -1;
+        child<QAction>(session.mainWindow(), "mnuYear")->trigger();
+        window = session.host.window(ScreenId::Ledger);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        table = child<QTableView>(window, "frmYear");
+        QCOMPARE(table->model()->rowCount(), LedgerUpperBlockRows + 1);
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows, 0).data().toString(), hint);
+        QVERIFY(!child<QLabel>(window, "lbHint")->isVisible());
     }
 
     void headingDialogFromOptions()

@@ -115,10 +115,10 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     file->addSeparator();
     item(file, m.mnuExitItem, "mnuExitItem");
     auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
-    item(forms, m.mnuYear, "mnuYear");
     forms->setObjectName(QStringLiteral("mnuForms"));
     item(forms, m.mnuVac, "mnuVac");
     item(forms, m.mnuOtItem, "mnuOtItem");
+    item(forms, m.mnuYear, "mnuYear");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));
     item(options, m.mnuHeader, "mnuHeader");
     item(options, m.mnuTaxInfoItem, "mnuTaxInfoItem");
