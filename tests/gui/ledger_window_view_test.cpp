@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <tuple>
+
 using namespace tallyman;
 using namespace tallyman::gui::test;
 
@@ -113,16 +115,6 @@ private slots:
         QCOMPARE(model.txtDate[25].text(), std::string());
         QCOMPARE(model.txtDate[26].text(), std::string());
 
-        // Any text goes into a Tips cell; its leading number counts.
-        const QModelIndex tips = table->model()->index(2, ColTips + 1);
-        table->setCurrentIndex(tips);
-        table->edit(tips);
-        auto* editor = table->findChild<QLineEdit*>();
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, "12a3 cash");
-        QCOMPARE(editor->text(), QStringLiteral("12a3 cash"));
-
         session.dialogs.queueAnswer(ui::MessageAnswer::No);
         child<QAction>(window, "mnuClose")->trigger();
         session.app.releaseClosedScreens();
@@ -137,6 +129,32 @@ private slots:
         QCOMPARE(table->model()->rowCount(), LedgerUpperBlockRows + 1);
         QCOMPARE(table->model()->index(LedgerUpperBlockRows, 0).data().toString(), hint);
         QVERIFY(!child<QLabel>(window, "lbHint")->isVisible());
+    }
+
+    // Any text goes into a Tips cell (its leading number counts); Net and Gross keep their
+    // key filter.
+    void tipsCellTakesAnyText()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs("Smith"));
+        child<QAction>(session.mainWindow(), "mnuYear")->trigger();
+        QWidget* window = session.host.window(ScreenId::Ledger);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        auto* table = child<QTableView>(window, "frmYear");
+        for (auto [column, typed, kept] : { std::tuple { ColTips, "12a3 cash", "12a3 cash" },
+                 std::tuple { ColNet, "12a3", "123" }, std::tuple { ColGross, "4x5", "45" } }) {
+            const QModelIndex cell = table->model()->index(2, column + 1);
+            table->setCurrentIndex(cell);
+            table->edit(cell);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, QString::fromLatin1(typed));
+            QCOMPARE(editor->text(), QString::fromLatin1(kept));
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+        LedgerWindow& model = session.app.ledgerWindow();
+        QCOMPARE(model.txtTips[2].text(), std::string("12a3 cash"));
     }
 
     void headingDialogFromOptions()
