@@ -126,6 +126,7 @@ OvertimeTrackerView::OvertimeTrackerView(OvertimeTrackerScreen& m, QWidget* pare
 void OvertimeTrackerView::fitToScreen()
 {
     m_rows->widget()->updateGeometry();
+    m_rows->setMinimumHeight(0);
     adjustSize();
     const QScreen* shown = screen();
     if (!shown)
@@ -140,6 +141,8 @@ void OvertimeTrackerView::fitToScreen()
     const int tallest = room.height() - frameHeight;
     const QSize wanted = sizeHint();
     if (wanted.height() <= tallest) {
+        // Where it fits, the window keeps the whole of its rows, as it always has.
+        m_rows->setMinimumHeight(m_rows->sizeHint().height());
         resize(wanted);
         return;
     }
