@@ -58,9 +58,10 @@ PeriodInput readPeriodInput(const Arguments& args, const std::string& topic)
     bool perBox = false;
     for (const auto& [option, value] : args.options) {
         if (option == "--hours") {
+            // The boxes in order; those not given stay empty, as in a fresh window.
             const auto texts = splitCommas(value);
-            if (texts.size() != input.texts.size())
-                throw UsageError("--hours needs the eight box texts separated by commas, got "
+            if (texts.size() > input.texts.size())
+                throw UsageError("--hours takes at most the eight box texts separated by commas, got "
                         + std::to_string(texts.size()),
                     topic);
             std::copy(texts.begin(), texts.end(), input.texts.begin());

@@ -31,7 +31,7 @@ void printAligned(std::ostream& out, const std::vector<std::pair<std::string, st
     }
 }
 
-void printColumns(std::ostream& out, const std::vector<TextColumn>& columns)
+void printColumns(std::ostream& out, const std::vector<TextColumn>& columns, int firstNumber)
 {
     std::size_t rowCount = 0;
     for (const auto& column : columns)
@@ -47,7 +47,7 @@ void printColumns(std::ostream& out, const std::vector<TextColumn>& columns)
         out << "  " << std::setw(static_cast<int>(widthOf(column))) << column.name;
     out << '\n';
     for (std::size_t row = 0; row < rowCount; ++row) {
-        out << std::setw(2) << row;
+        out << std::setw(2) << static_cast<int>(row) + firstNumber;
         for (const auto& column : columns)
             out << "  " << std::setw(static_cast<int>(widthOf(column)))
                 << (row < column.cells.size() ? column.cells[row] : std::string());

@@ -23,12 +23,13 @@ std::string plainText(const std::string& value);
 // Lines "Name  value", the names padded to one width.
 void printAligned(std::ostream& out, const std::vector<std::pair<std::string, std::string>>& rows);
 
-// Columns of equal length side by side, headed by their names, each row led by its index.
+// Columns of equal length side by side, headed by their names, each row led by its number:
+// its index (a record's arrays), or from 1 as the screens number their rows.
 struct TextColumn {
     std::string name;
     std::vector<std::string> cells;
 };
-void printColumns(std::ostream& out, const std::vector<TextColumn>& columns);
+void printColumns(std::ostream& out, const std::vector<TextColumn>& columns, int firstNumber = 0);
 
 namespace detail {
 inline void writeValue(JsonWriter& w, float v) { w.value(v); }

@@ -81,10 +81,11 @@ std::filesystem::path openDataFolder(const Arguments& args)
 }
 
 std::string existingUser(
-    const Arguments& args, const std::filesystem::path& dataDir, const std::string& topic)
+    const Arguments& args, const std::filesystem::path& dataDir, [[maybe_unused]] const std::string& topic)
 {
+    // Without --user: the default file set, as the start-up prompt's empty name opens it.
     if (!args.user)
-        throw UsageError("this command needs --user NAME", topic);
+        return std::string();
     const std::string& user = *args.user;
     if (const auto problem = userNameProblem(user))
         throw DataError("--user \"" + user + "\": " + *problem);

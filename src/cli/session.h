@@ -58,7 +58,8 @@ private:
 std::filesystem::path openDataFolder(const Arguments& args);
 
 // The user the command works on: --user, which must be a file base name whose ".use" exists in
-// the folder. Throws UsageError (missing) or DataError.
+// the folder (else DataError); without --user the default file set (""), as the start-up
+// prompt's empty name.
 std::string existingUser(
     const Arguments& args, const std::filesystem::path& dataDir, const std::string& topic);
 

@@ -115,7 +115,8 @@ void printTracker(Output& output, Session& session, OvertimeTrackerScreen& t)
         weeks.cells.push_back(t.Text1[std::size_t(i)].text());
         amounts.cells.push_back(t.txtOT[std::size_t(i)].text());
     }
-    printColumns(output.out, { weeks, amounts });
+    // Numbered from 1, as `ot set` and the window number the rows.
+    printColumns(output.out, { weeks, amounts }, 1);
 }
 
 // TOTAL; a refusal (its message box is on stderr) ends the command with exit 2.
@@ -246,7 +247,7 @@ void printLeave(Output& output, Session& session, LeaveLogScreen& log)
     }
     printAligned(output.out, balances);
     output.out << '\n';
-    printColumns(output.out, columns);
+    printColumns(output.out, columns, 1); // as `leave set` and the window number them
 }
 
 int leaveCommand(const Arguments& args, Output& output)
@@ -419,7 +420,7 @@ int trackerCommand(const Arguments& args, Output& output)
             const std::size_t mark = session.mark();
             if (!main.SavePayPeriod())
                 session.failOnReports(mark);
-            output.err << "saved " << savedPeriodFileName(main.txtWeek.text(), session.app().UserName)
+            output.err << "saved " << main.savedPeriodName()
                        << '\n';
         });
     if (sub == "list")

@@ -31,7 +31,8 @@ Commands:
 
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
-  --user NAME      the user to work on (its NAME.use must exist)
+  --user NAME      the user to work on (its NAME.use must exist); without it, the default
+                   file set, as the window's start-up prompt with an empty name
   --json           one JSON object on stdout instead of text
   --yes, --no      the answer to the program's Yes/No questions (default --no)
   --today M/D/YYYY today's date, for reproducible runs
@@ -42,13 +43,15 @@ Exit status: 0 done, 1 bad arguments, 2 the program reported a problem or refuse
 )";
 
 const char* const Calc
-    = R"(Usage: tallyman-cli --user NAME calc [--hours T0,T1,T2,T3,T4,T5,T6,T7 | BOX OPTIONS]
+    = R"(Usage: tallyman-cli [--user NAME] calc [--hours T0,T1,T2,T3,T4,T5,T6,T7 | BOX OPTIONS]
                     [--ot-2x] [--fed-prior-april] [--week TEXT]
 
-Starts the program for the user, types the hours into the main window's eight boxes and
-presses ADD. The calculation saves the user's files as ADD does in the window.
+Starts the program for the user (the default file set without --user), types the hours
+into the main window's eight boxes and presses ADD. The calculation saves the user's files
+as ADD does in the window.
 
-  --hours T0,...,T7    the eight box texts in order, any of them empty
+  --hours T0,...,T7    the box texts in order, any of them empty; boxes left out stay empty
+                       (--hours 40 fills only STRAIGHT TIME HOURS 1)
   --straight T         STRAIGHT TIME HOURS 1
   --straight2 T        STRAIGHT TIME HOURS 2
   --ot T               O.T. (at 1X, or 2X with --ot-2x)
@@ -207,7 +210,9 @@ set      types into the tracker, then presses TOTAL. Fields:
            Annual=52000  ApPercent=15  ROW=DATE,AMOUNT (ROW 1-53 weekly, 1-26 bi-weekly)
 total    presses TOTAL.
 newweek  presses New Week (the oldest row goes), then TOTAL.
-TOTAL refuses an empty, zero or non-numeric salary or percentage (exit 2, nothing saved).
+TOTAL refuses an empty or non-numeric salary or percentage, and a salary of 0 (exit 2,
+nothing saved). A percentage of 0 is taken: no overtime is allowed, so what is left is
+minus what was earned.
 )";
 
 const char* const Leave = R"(Usage: tallyman-cli --user NAME leave show

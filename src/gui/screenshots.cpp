@@ -170,7 +170,13 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
         tracker.txtOT[i].setText(weeks[i][1]);
     }
     tracker.cmdADD.click();
-    camera.take(host.window(ScreenId::OvertimeTracker), "overtime-tracker");
+    // The whole window, as a screen with room for it shows it (a shorter one scrolls the rows).
+    if (QWidget* window = host.window(ScreenId::OvertimeTracker)) {
+        window->resize(window->sizeHint());
+        camera.takeAsShown(window, "overtime-tracker");
+    } else {
+        camera.take(nullptr, "overtime-tracker");
+    }
 
     main.Command1.click();
     LeaveLogScreen& leave = app.leaveLog();

@@ -163,9 +163,14 @@ std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, con
     return saveLedgerFile(path, ledger, weekly, cells);
 }
 
-std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly,
+std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &rows, bool weekly,
     const std::array<LedgerCellValues, WeeklyLedgerRows> &cells)
 {
+    // The totals written are the sums of the rows written, whatever the caller left in them;
+    // rows whose sums the totals cannot hold are not written at all.
+    YearLedger ledger = rows;
+    if (!AddAnnual(ledger, weekly))
+        return std::string("The amounts of the pay periods add up to more than the totals can hold.");
     RecordWriter w;
     for (int i = 0; i < rowsInUse(weekly); ++i) {
         const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];

@@ -49,8 +49,9 @@ bool AddAnnual(YearLedger &ledger, bool weekly);
 // as they stand (not recomputed); a money total beyond the money range reads as 0.
 enum class LedgerLoad { Loaded, Absent, EndedEarly };
 LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger, bool weekly);
-// Writes the rows in use and the totals as they stand (the caller runs AddAnnual first),
-// whole and atomically. Returns a reason when a date cannot be stored (nothing is written) or
+// Writes the rows in use and their totals (recomputed as AddAnnual does, so the file's
+// totals are always the sums of its rows), whole and atomically. Returns a reason when a date
+// cannot be stored or the amounts are beyond what the totals hold (nothing is written), or
 // the file cannot be written (the old file is left as it was).
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly);
 

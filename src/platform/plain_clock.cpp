@@ -53,7 +53,9 @@ PlainClock::PlainClock(Date today)
 {
 }
 
-std::string PlainClock::shortDate(const Date &date) const
+std::string PlainClock::shortDate(const Date &date) const { return monthDayYear(date); }
+
+std::string monthDayYear(const Date &date)
 {
     std::string year = std::to_string(date.year);
     if (year.size() < 4)

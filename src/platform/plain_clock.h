@@ -7,6 +7,8 @@ namespace tallyman::ui {
 
 // True for a real calendar date of the years 1 to 9999.
 bool isValidDate(const Date &date);
+// 12/9/2026: the form of printed dates and saved-period names, whatever the desktop's.
+std::string monthDayYear(const Date &date);
 
 class PlainClock : public Clock {
 public:

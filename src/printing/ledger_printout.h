@@ -15,7 +15,7 @@ struct LedgerPrintout {
     bool weekly = true; // 53 rows, else 27
     PrintHeading heading;
     std::string userName;
-    std::string today; // the system's short date
+    std::string today; // M/D/YYYY
     std::array<std::string, 5> captions; // Tax5 ... Tax9, the five deductions' headers
 };
 

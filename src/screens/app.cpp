@@ -1,5 +1,6 @@
 // App: screens created on first reference, closed into a holding area, modal runs, the end.
 #include "screens/app.h"
+#include "platform/plain_clock.h"
 
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
@@ -332,6 +333,25 @@ void App::showNotices(const std::vector<Notice> &notices)
 std::string App::todayText() const
 {
     return m_services.clock.shortDate(m_services.clock.today());
+}
+
+std::string App::printedDate(const std::string &text) const
+{
+    const auto date = m_services.clock.parseShortDate(text);
+    return date ? ui::monthDayYear(*date) : text;
+}
+
+ui::Date App::pickerStart(const std::string &text) const
+{
+    if (const auto date = m_services.clock.parseShortDate(text))
+        return *date;
+    static const ui::PlainClock printedForm;
+    return printedForm.parseShortDate(text).value_or(m_services.clock.today());
+}
+
+std::string App::todayPrinted() const
+{
+    return ui::monthDayYear(m_services.clock.today());
 }
 
 } // namespace tallyman

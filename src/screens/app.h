@@ -226,6 +226,13 @@ public:
     bool reportPrinterFailure(bool printed);
     // Today's date in the system's short form.
     std::string todayText() const;
+    // A date as printouts and saved-period names write it: a date in the system's short form
+    // becomes M/D/YYYY (so it fits the printed column); any other text stays as it is.
+    std::string printedDate(const std::string &text) const;
+    std::string todayPrinted() const;
+    // Where a date picker opened on a box starts: the box's date (in the system's short form
+    // or as M/D/YYYY), or today's date when the box holds none.
+    ui::Date pickerStart(const std::string &text) const;
 
 private:
     template <typename S>

@@ -78,4 +78,32 @@ std::optional<std::string> storableTextProblem(std::string_view text, std::strin
     return std::nullopt;
 }
 
+std::optional<std::string> storableCharacterProblem(std::string_view text, std::string_view field)
+{
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        // One whole character of the UTF-8 text.
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string_view character = text.substr(at, length);
+        at += length;
+        std::string named;
+        if (lead == '"')
+            named = "the double quote (\")";
+        else if (lead == '\t')
+            named = "a tab";
+        else if (lead == '\r' || lead == '\n')
+            named = "a line break";
+        else if (lead < 0x20)
+            named = "a control character";
+        else if (!records::isStorableText(character))
+            named = "the character \"" + std::string(character) + "\"";
+        else
+            continue;
+        return std::string(field) + " cannot hold " + named
+            + ": a data file takes Western European characters only, without double quotes, tabs or line breaks.";
+    }
+    return std::nullopt;
+}
+
 } // namespace tallyman

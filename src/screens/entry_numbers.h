@@ -25,5 +25,8 @@ std::optional<std::string> lenientAmountProblem(std::string_view text, std::stri
 // Why a text cannot be stored in a text field (a double quote, a control character such as a
 // tab or a line break, a character the code page lacks), or nothing.
 std::optional<std::string> storableTextProblem(std::string_view text, std::string_view field);
+// The same refusal naming the first character that cannot be stored: "Company cannot hold
+// the double quote (\")...".
+std::optional<std::string> storableCharacterProblem(std::string_view text, std::string_view field);
 
 } // namespace tallyman

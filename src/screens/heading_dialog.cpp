@@ -2,6 +2,7 @@
 #include "screens/heading_dialog.h"
 
 #include "screens/app.h"
+#include "screens/entry_numbers.h"
 
 #include <array>
 
@@ -43,13 +44,19 @@ bool HeadingDialog::OKButton_Click()
 {
     PrintHeading edited = m_app.heading;
     const auto values = fields(edited);
-    for (std::size_t i = 0; i < values.size(); ++i)
-        *values[i] = txtHeader[i].text();
-    if (const auto problem = SaveHeader(m_app.folder(), edited)) {
-        m_app.message({ "The heading was not saved.", *problem }, ProgramTitle, ui::MessageButtons::Ok,
+    const auto refuse = [this](const std::string& problem) {
+        m_app.message({ "The heading was not saved.", problem }, ProgramTitle, ui::MessageButtons::Ok,
             ui::MessageIcon::Warning);
         return false;
+    };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        // The refusal names the box and the character, so the person knows what to change.
+        if (const auto problem = storableCharacterProblem(txtHeader[i].text(), lbHeader[i].caption()))
+            return refuse(*problem);
+        *values[i] = txtHeader[i].text();
     }
+    if (const auto problem = SaveHeader(m_app.folder(), edited))
+        return refuse(*problem);
     m_app.heading = edited;
     m_app.close(ScreenId::Heading);
     return true;

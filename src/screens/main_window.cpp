@@ -170,6 +170,7 @@ void MainWindow::Clear_All()
     // a zero here would reach the user's state file at the next save.
 
     emptyResultLabels();
+    m_restoredNotComputed = false;
     txtWeek.setText(m_app.todayText());
 }
 
@@ -206,13 +207,8 @@ void MainWindow::txtAmount_KeyDown(int index, int key)
 void MainWindow::txtWeek_Click()
 {
     ui::Clock &clock = m_app.clock();
-    ui::Date initial = clock.today();
-    if (!txtWeek.text().empty()) {
-        if (const auto shown = clock.parseShortDate(txtWeek.text()))
-            initial = *shown;
-        else
-            txtWeek.setText(clock.shortDate(initial));
-    }
+    // A typed text stays until a date is picked: only the picker's start falls back to today.
+    const ui::Date initial = m_app.pickerStart(txtWeek.text());
     // Every date picked shows in the box at once; closing the picker without OK keeps it.
     const auto show = [this, &clock](const ui::Date &date) { txtWeek.setText(clock.shortDate(date)); };
     if (const auto picked = m_app.dialogs().pickDateLive(initial, show))

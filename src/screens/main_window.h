@@ -118,8 +118,14 @@ public:
     // Save This Pay Period: the inputs and the amounts shown, into the file named after the
     // week ending and the user. False (after a message) when nothing was written.
     bool SavePayPeriod();
+    // The file Save This Pay Period writes for the week ending shown.
+    std::string savedPeriodName() const;
     // Get Pay Period: a saved period chosen in the file dialog, back into the boxes and labels.
     void GetPayPeriod();
+    // Whether the figures a paste or a printout reads belong to the period shown. A restored
+    // period fills only the boxes and labels, so it must be computed with ADD first; until
+    // then the message says so and this is false (`what`: "pasted", "printed").
+    bool periodReady(const std::string &what);
     void cmdSavePrev_Click() { SavePayPeriod(); }
     void cmdPeriod_Click() { GetPayPeriod(); }
     // The overtime tracker with this period's week ending and overtime pay in its heading.
@@ -148,6 +154,7 @@ private:
     printing::PeriodFigures periodFigures();
 
     App &m_app;
+    bool m_restoredNotComputed = false; // Get Pay Period filled the labels; no ADD since
 };
 
 } // namespace tallyman

@@ -8,6 +8,7 @@
 #include "engine/period_case.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/overtime_tracker.h"
 
 namespace tallyman {
 
@@ -84,6 +85,7 @@ bool MainWindow::Calcu_late()
     app.showNotices(notices);
 
     if (computed) {
+        m_restoredNotComputed = false;
         for (std::size_t i = 0; i < amounts.size(); ++i)
             txtAmount[i].setText(amounts[i]);
         for (std::size_t i = 0; i < lbTaxDed.size(); ++i)
@@ -98,6 +100,12 @@ bool MainWindow::Calcu_late()
         lbOverT.setText(labels.lbOverT);
         lbTips.setText(labels.lbTips);
         lbTaxVer.setText(labels.lbTaxVer);
+        // An open tracker heads itself with the period just computed.
+        if (app.isLoaded(ScreenId::OvertimeTracker)) {
+            OvertimeTrackerScreen &tracker = app.overtimeTracker();
+            tracker.lb_OT.setText(lbOverT.text());
+            tracker.lbWk.setText(txtWeek.text());
+        }
         if (app.isLoaded(ScreenId::StateDialog)) {
             const auto boxes = adjustmentBoxes(app.stateDialog());
             for (std::size_t i = 0; i < boxes.size(); ++i)

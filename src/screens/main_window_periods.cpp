@@ -4,6 +4,7 @@
 
 #include "numbers/formats.h"
 #include "numbers/number_text.h"
+#include "platform/plain_clock.h"
 #include "screens/app.h"
 #include "screens/entry_numbers.h"
 #include "screens/screen_picture.h"
@@ -62,6 +63,12 @@ void printScreenPicture(App& app, const ui::Screen& screen)
     app.reportPrinterFailure(printer.endDocument());
 }
 
+std::string MainWindow::savedPeriodName() const
+{
+    // Named M_D_YYYY whatever the desktop's date form, so the name reads back as the date.
+    return savedPeriodFileName(m_app.printedDate(txtWeek.text()), m_app.UserName);
+}
+
 bool MainWindow::SavePayPeriod()
 {
     const auto refuse = [this](const std::string& problem) {
@@ -69,7 +76,8 @@ bool MainWindow::SavePayPeriod()
             ui::MessageIcon::Warning);
         return false;
     };
-    if (const auto problem = weekTextProblem(txtWeek.text()))
+    const std::string week = m_app.printedDate(txtWeek.text());
+    if (const auto problem = weekTextProblem(week))
         return refuse(*problem);
 
     // Every value is checked before anything changes, on screen or on disk.
@@ -93,7 +101,7 @@ bool MainWindow::SavePayPeriod()
     for (const auto& amount : labels)
         amount.label->setText(orZero(amount.label->text()));
 
-    const std::string name = savedPeriodFileName(txtWeek.text(), m_app.UserName);
+    const std::string name = savedPeriodName();
     if (!m_app.mayWrite())
         return false;
     if (const auto failure = saveSavedPeriod(m_app.folder().file(name), period))
@@ -114,6 +122,8 @@ void MainWindow::GetPayPeriod()
     if (!values)
         return;
     const auto labels = amountLabels(*this);
+    // Nothing is recomputed: the calculation's figures are still those of the last ADD.
+    m_restoredNotComputed = true;
     for (std::size_t i = 0; i < values->size(); ++i) {
         const Amount value = (*values)[i];
         if (i < SavedPeriodInputs)
@@ -122,8 +132,24 @@ void MainWindow::GetPayPeriod()
             labels[i - SavedPeriodInputs].label->setText(formatPlainCents(value));
     }
     // A file that ended early stops the restore before the week ending.
-    if (values->size() == SavedPeriodValues)
-        txtWeek.setText(weekTextOfFileName(file));
+    if (values->size() == SavedPeriodValues) {
+        // The name holds M/D/YYYY: the box shows it in the desktop's form again.
+        const std::string week = weekTextOfFileName(file);
+        static const ui::PlainClock named;
+        const auto date = named.parseShortDate(week);
+        txtWeek.setText(date ? m_app.clock().shortDate(*date) : week);
+    }
+}
+
+bool MainWindow::periodReady(const std::string& what)
+{
+    if (!m_restoredNotComputed)
+        return true;
+    m_app.message({ "The restored pay period must be computed with ADD before it can be " + what + ".",
+                      "Get Pay Period brings back the boxes and labels only; the overtime, tips, gross and net "
+                      "pay in memory are still those of the last calculation." },
+        ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    return false;
 }
 
 void MainWindow::cmdOT_Click()

@@ -24,7 +24,7 @@ printing::PeriodFigures MainWindow::periodFigures()
     for (std::size_t i = 0; i < txtAmount.size(); ++i)
         f.txtAmount[i] = txtAmount[i].text();
     f.opt1x = opt1x.selected();
-    f.txtWeek = txtWeek.text();
+    f.txtWeek = m_app.printedDate(txtWeek.text());
     for (std::size_t i = 0; i < lbTaxDed.size(); ++i)
         f.lbTaxDed[i] = lbTaxDed[i].text();
     f.lbSDI = lbSDI.text();
@@ -47,6 +47,8 @@ printing::PeriodFigures MainWindow::periodFigures()
 
 void MainWindow::cmdPrint_Click()
 {
+    if (!periodReady("printed"))
+        return;
     if (!m_app.reportPrinterFailure(m_app.printer().choosePrinter()))
         return;
     PrintText();
@@ -54,6 +56,8 @@ void MainWindow::cmdPrint_Click()
 
 bool MainWindow::PrintText()
 {
+    if (!periodReady("printed"))
+        return false;
     m_app.LoadUserFiles();
     m_app.loadLedger();
     zeroEmptyHours();
@@ -67,12 +71,14 @@ bool MainWindow::PrintText()
     figures.UserName = m_app.UserName;
     // The number comes from the check writer, made (unseen) for it when not open yet.
     figures.ssNumber = m_app.checkWriter().txtUserSSnum.text();
-    figures.today = m_app.todayText();
+    figures.today = m_app.todayPrinted();
     return m_app.reportPrinterFailure(printing::PrintText(printer, figures));
 }
 
 bool MainWindow::PrintCheck(const printing::CheckOffsets& offsets)
 {
+    if (!periodReady("printed"))
+        return false;
     CheckWriter& writer = m_app.checkWriter();
     writer.refreshIfStale();
     if (!m_app.AmountWords) {
@@ -86,7 +92,7 @@ bool MainWindow::PrintCheck(const printing::CheckOffsets& offsets)
     zeroEmptyHours();
     printing::CheckFigures figures;
     figures.period = periodFigures();
-    figures.check = printing::CheckTexts { writer.txtCheckDate.text(), writer.txtPayTo.text(),
+    figures.check = printing::CheckTexts { m_app.printedDate(writer.txtCheckDate.text()), writer.txtPayTo.text(),
         writer.txtCheckAmt.text(), writer.txtMemo.text(), writer.txtUserName.text(),
         writer.txtUserAddress.text(), writer.txtUserState.text(), writer.txtUserSSnum.text(),
         *m_app.AmountWords };

@@ -113,6 +113,33 @@ TEST_F(Commands, NewUserProfileStateAndOnePayPeriod)
     EXPECT_NE(calc.out.find("\"messages\": []"), std::string::npos);
 }
 
+// --hours with fewer texts than boxes leaves the rest empty: the same period as the eight
+// texts with the empty ones written out. Without --user the default file set is used, as the
+// start-up prompt's empty name does.
+TEST_F(Commands, ShortHoursAndTheDefaultFileSet)
+{
+    makeAlice();
+    const CliResult full = alice({ "--json", "calc", "--hours", "40,,,5,,,,", "--week", "1/5/2024" });
+    ASSERT_EQ(full.code, 0) << full.err;
+    const std::string saved = folder.file("Alice.use");
+    for (const char* hours : { "40,,,5", "40,,,5," }) {
+        SCOPED_TRACE(hours);
+        const CliResult shorter = alice({ "--json", "calc", "--hours", hours, "--week", "1/5/2024" });
+        ASSERT_EQ(shorter.code, 0) << shorter.err;
+        EXPECT_EQ(shorter.out, full.out);
+        EXPECT_EQ(folder.file("Alice.use"), saved);
+    }
+    const CliResult one = alice({ "--json", "calc", "--hours", "40" });
+    ASSERT_EQ(one.code, 0) << one.err;
+    EXPECT_EQ(jsonField(one.out, "StrHrs"), 40);
+
+    const CliResult plain = folder.run({ "--json", "calc", "--hours", "40" });
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    EXPECT_EQ(jsonText(plain.out, "user"), "");
+    EXPECT_TRUE(folder.has(".use"));
+    EXPECT_EQ(folder.run({ "user", "show" }).code, 0);
+}
+
 TEST_F(Commands, TextResultShowsTheResultPanel)
 {
     makeAlice();

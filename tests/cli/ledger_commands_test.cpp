@@ -145,6 +145,9 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, LedgerRefusals,
         Refusal { "BiWeeklyWeek27", { "ledger", "paste", "27", "--straight", "40" }, 2, "weeks 1 to 26" },
         Refusal { "NotEditable", { "ledger", "set", "3", "Fed=1" }, 2, "only Tips, Net and Gross" },
         Refusal { "LettersInGross", { "ledger", "set", "3", "Gross=12x" }, 2, "does not take \"x\"" },
+        // Fits a row's float but not the money totals: the file would lose its sums.
+        Refusal { "GrossBeyondTheTotals", { "ledger", "set", "2", "Gross=99999999999999999999" }, 2,
+            "CHECK YOUR ENTRY FOR NON NUMBER TYPE" },
         Refusal {
             "UnwritableExport", { "ledger", "export", "/no/such/folder/y.xlsx" }, 2, "/no/such/folder" },
         Refusal { "PdfWithoutFactory", { "ledger", "print", "--pdf", "y.pdf" }, 2, "cannot write PDF" },

@@ -1,6 +1,9 @@
 // ot, leave and period from the command line.
 #include "cli_test_support.h"
 
+#include <fstream>
+#include <iterator>
+
 using namespace tallyman::cli::test;
 
 namespace {
@@ -46,6 +49,57 @@ TEST_F(TrackerCommands, LeaveSetKeepsTheBalancesAndClearEmptiesTheLog)
     r = alice({ "leave", "clear" });
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(folder.file("Alice.hol").substr(0, 13), "0,0,0,0,0,0\r\n");
+}
+
+// What TOTAL refuses, as the help says it: a percentage of 0 is taken, a salary of 0 is not.
+TEST_F(TrackerCommands, TotalTakesAZeroPercentageAndTheHelpSaysSo)
+{
+    struct Case {
+        const char *annual, *percent;
+        int code;
+    };
+    for (const Case& c : { Case { "50000", "0", 0 }, Case { "0", "15", 2 }, Case { "0", "0", 2 },
+             Case { "", "15", 2 }, Case { "50000", "x", 2 } }) {
+        SCOPED_TRACE(std::string(c.annual) + " / " + c.percent);
+        const CliResult r
+            = alice({ "ot", "set", std::string("Annual=") + c.annual, std::string("ApPercent=") + c.percent, "1=,100" });
+        EXPECT_EQ(r.code, c.code) << r.err;
+        if (c.code == 0) {
+            EXPECT_NE(r.out.find("-$100.00"), std::string::npos) << r.out;
+        }
+    }
+    const CliResult help = folder.run({ "ot", "--help" });
+    EXPECT_EQ(help.out.find("zero"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("A percentage of 0 is taken"), std::string::npos) << help.out;
+    std::ifstream page(std::string(TALLYMAN_DATA_DIR) + "/help/leave.html");
+    const std::string html((std::istreambuf_iterator<char>(page)), {});
+    ASSERT_FALSE(html.empty());
+    EXPECT_EQ(html.find("zero or non-numeric salary or percentage"), std::string::npos);
+    EXPECT_NE(html.find("A percentage of 0 is taken"), std::string::npos);
+}
+
+// The text listings number the rows as `set` and the windows do: the row set as 1 is row 1.
+TEST_F(TrackerCommands, ShowNumbersTheRowsAsSetDoes)
+{
+    const auto lineOf = [](const std::string& out, const std::string& marker) {
+        const auto at = out.find(marker);
+        if (at == std::string::npos)
+            return std::string("<no ") + marker + ">";
+        const auto start = out.rfind('\n', at) + 1;
+        return out.substr(start, out.find('\n', at) - start);
+    };
+    ASSERT_EQ(alice({ "ot", "set", "Annual=52000", "ApPercent=15", "1=12/4/2026,61.5", "53=12/25/2026,7.25" }).code,
+        0);
+    CliResult r = alice({ "ot", "show" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(lineOf(r.out, "12/4/2026").substr(0, 2), " 1") << r.out;
+    EXPECT_EQ(lineOf(r.out, "12/25/2026").substr(0, 2), "53") << r.out;
+
+    ASSERT_EQ(alice({ "leave", "set", "Vac.1=12/1/2026,1", "Sick.20=12/20/2026,2" }).code, 0);
+    r = alice({ "leave", "show" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(lineOf(r.out, "12/1/2026").substr(0, 2), " 1") << r.out;
+    EXPECT_EQ(lineOf(r.out, "12/20/2026").substr(0, 2), "20") << r.out;
 }
 
 TEST_F(TrackerCommands, PeriodSaveListAndShow)

@@ -5,10 +5,15 @@
 #include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/main_window.h"
+#include "screens/user_info.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+
+#include <tuple>
 
 using namespace tallyman;
 using namespace tallyman::gui::test;
@@ -41,7 +46,8 @@ private slots:
         QVERIFY(window && window->isVisible());
         auto* table = child<QTableView>(window, "frmYear");
         QVERIFY(table);
-        QCOMPARE(table->model()->rowCount(), 54); // two blocks and the lower header line
+        // Two blocks, the upper block's paste hint and the lower header line.
+        QCOMPARE(table->model()->rowCount(), 55);
         QCOMPARE(table->model()->headerData(16, Qt::Horizontal).toString(), QStringLiteral("Gross"));
         QCOMPARE(table->model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(224, 224, 224));
 
@@ -80,6 +86,75 @@ private slots:
         session.dialogs.queueAnswer(ui::MessageAnswer::No);
         child<QAction>(window, "mnuClose")->trigger();
         QVERIFY(!session.app.isLoaded(ScreenId::Ledger));
+    }
+
+    // The paste hint stands below each block: in the table's row after the upper block, and
+    // under the table after the lower one (bi-weekly: the one block and its hint).
+    void pasteHintBelowEachBlockAndTipsTakeAnyText()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs("Smith"));
+        child<QAction>(session.mainWindow(), "mnuYear")->trigger();
+        QWidget* window = session.host.window(ScreenId::Ledger);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        auto* table = child<QTableView>(window, "frmYear");
+        LedgerWindow& model = session.app.ledgerWindow();
+        const QString hint = QString::fromStdString(model.lbHint[0].caption());
+        QVERIFY(hint.startsWith(QStringLiteral("LEFT CLICK ON WEEK NUMBER")));
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows, 0).data().toString(), hint);
+        QCOMPARE(table->columnSpan(LedgerUpperBlockRows, 0), table->model()->columnCount());
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows + 1, 1).data().toString(), QStringLiteral("Week"));
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows + 2, 0).data().toString(), QStringLiteral("27"));
+        QCOMPARE(table->model()->index(54, 0).data().toString(), QStringLiteral("53"));
+        auto* under = child<QLabel>(window, "lbHint");
+        QVERIFY(under && under->isVisible());
+        QCOMPARE(under->text(), hint);
+        // A click on the hint pastes nothing.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+            table->visualRect(table->model()->index(LedgerUpperBlockRows, 0)).topLeft() + QPoint(4, 4));
+        QCOMPARE(model.txtDate[25].text(), std::string());
+        QCOMPARE(model.txtDate[26].text(), std::string());
+
+        session.dialogs.queueAnswer(ui::MessageAnswer::No);
+        child<QAction>(window, "mnuClose")->trigger();
+        session.app.releaseClosedScreens();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        session.app.userInfo().optBiWeek.click();
+        session.app.profile.Week = 0;
+        session.app.profile.BiWeek = -1;
+        child<QAction>(session.mainWindow(), "mnuYear")->trigger();
+        window = session.host.window(ScreenId::Ledger);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        table = child<QTableView>(window, "frmYear");
+        QCOMPARE(table->model()->rowCount(), LedgerUpperBlockRows + 1);
+        QCOMPARE(table->model()->index(LedgerUpperBlockRows, 0).data().toString(), hint);
+        QVERIFY(!child<QLabel>(window, "lbHint")->isVisible());
+    }
+
+    // Any text goes into a Tips cell (its leading number counts); Net and Gross keep their
+    // key filter.
+    void tipsCellTakesAnyText()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs("Smith"));
+        child<QAction>(session.mainWindow(), "mnuYear")->trigger();
+        QWidget* window = session.host.window(ScreenId::Ledger);
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        auto* table = child<QTableView>(window, "frmYear");
+        for (auto [column, typed, kept] : { std::tuple { ColTips, "12a3 cash", "12a3 cash" },
+                 std::tuple { ColNet, "12a3", "123" }, std::tuple { ColGross, "4x5", "45" } }) {
+            const QModelIndex cell = table->model()->index(2, column + 1);
+            table->setCurrentIndex(cell);
+            table->edit(cell);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(editor);
+            editor->selectAll();
+            QTest::keyClicks(editor, QString::fromLatin1(typed));
+            QCOMPARE(editor->text(), QString::fromLatin1(kept));
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+        LedgerWindow& model = session.app.ledgerWindow();
+        QCOMPARE(model.txtTips[2].text(), std::string("12a3 cash"));
     }
 
     void headingDialogFromOptions()

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
@@ -229,6 +230,18 @@ private slots:
         auto* action = session.mainWindow()->findChild<QAction*>(name);
         QVERIFY(action);
         QCOMPARE(action->text(), caption);
+    }
+
+    void formsMenuListsVacationOvertimeThenYearToDate()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs());
+        auto* forms = session.mainWindow()->findChild<QMenu*>(QStringLiteral("mnuForms"));
+        QVERIFY(forms);
+        QStringList names;
+        for (const QAction* action : forms->actions())
+            names << action->objectName();
+        QCOMPARE(names, (QStringList { "mnuVac", "mnuOtItem", "mnuYear" }));
     }
 
     void pictureButtonsShowIconsAndTips()

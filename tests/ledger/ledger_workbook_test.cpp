@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -173,6 +174,25 @@ TEST(LedgerWorkbookPath, FolderThatDoesNotExistIsRefusedAndNothingIsWritten)
     const auto problem = writeLedgerWorkbook("/no/such/folder/year.xlsx", sampleSheet(true));
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->find("/no/such/folder"), std::string::npos);
+}
+
+TEST(LedgerWorkbookPath, AFailedRenameSaysWhyAndLeavesNothingBehind)
+{
+    // A folder that holds a file stands where the workbook should go: the rename fails.
+    std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-book-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path dir = pattern;
+    const auto target = dir / "year.xlsx";
+    std::filesystem::create_directory(target);
+    std::ofstream(target / "keep") << "x";
+    const auto problem = writeLedgerWorkbook(target, sampleSheet(true));
+    const auto left = std::distance(std::filesystem::directory_iterator(dir), {});
+    std::filesystem::remove_all(dir);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->find("Success"), std::string::npos) << *problem;
+    EXPECT_NE(problem->find(std::make_error_code(std::errc::is_a_directory).message()), std::string::npos)
+        << *problem;
+    EXPECT_EQ(left, 1); // the folder only: the temporary file is gone
 }
 
 } // namespace

@@ -310,6 +310,38 @@ TEST_F(LedgerFiles, RefusedDateOrFailedWriteKeepsTheOldFile)
     EXPECT_TRUE(saveLedgerFile(ledgerFile(m_folder, "v", true), YearLedger{}, true));
 }
 
+// Whatever totals the caller left, the file's totals are the sums of its rows; rows whose
+// sums the money totals cannot hold are not written at all.
+TEST_F(LedgerFiles, TheFileAlwaysHoldsTheSumsOfItsRows)
+{
+    const auto path = ledgerFile(m_folder, "u", true);
+    YearLedger stale;
+    stale.Rows[0].Gross = 100;
+    stale.Rows[52].Gross = 50.5f;
+    stale.Rows[3].Fed = 2;
+    ASSERT_FALSE(saveLedgerFile(path, stale, true));
+    YearLedger sums = stale;
+    ASSERT_TRUE(AddAnnual(sums, true));
+    ASSERT_FALSE(saveLedgerFile(m_dir / "summed.yrw", sums, true));
+    EXPECT_EQ(file(path), file(m_dir / "summed.yrw"));
+
+    ASSERT_FALSE(writeFileAtomically(path, "old\r\n"));
+    for (float beyond : {1e20f, -1e20f}) {
+        YearLedger huge;
+        huge.Rows[1].Gross = beyond;
+        const auto reason = saveLedgerFile(path, huge, true);
+        ASSERT_TRUE(reason);
+        EXPECT_NE(reason->find("totals"), std::string::npos) << *reason;
+        EXPECT_EQ(file(path), "old\r\n");
+    }
+    // Each row fits the money range; together they do not.
+    YearLedger many;
+    for (auto &row : many.Rows)
+        row.Net = 9e13f;
+    EXPECT_TRUE(saveLedgerFile(path, many, true));
+    EXPECT_EQ(file(path), "old\r\n");
+}
+
 struct OverflowCase {
     const char *name;
     void (*spoil)(YearLedger &);

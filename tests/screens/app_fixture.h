@@ -65,7 +65,8 @@ protected:
     {
         app.reset();
         host = ScriptedHost{};
-        app = std::make_unique<App>(AppServices{dialogs, clock, printer, host, DataFolder(dir), {}});
+        app = std::make_unique<App>(
+            AppServices{dialogs, otherClock ? *otherClock : static_cast<ui::Clock &>(clock), printer, host, DataFolder(dir), {}});
         host.app = app.get();
     }
     // The start-up prompt confirmed with `name` in its box; false when the program ended.
@@ -123,6 +124,8 @@ protected:
     std::filesystem::path dir;
     ui::ScriptedDialogs dialogs;
     ui::PlainClock clock{ui::Date{2026, 12, 9}};
+    // A clock with another short date form, taken by the next makeApp() when set.
+    ui::Clock *otherClock = nullptr;
     ui::RecordingPrinter printer;
     ScriptedHost host;
     std::unique_ptr<App> app;

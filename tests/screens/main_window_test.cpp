@@ -68,7 +68,9 @@ TEST_F(MainWindowTest, TheWeekEndingPickerStartsFromTheBoxOrToday)
         const char *boxWhenOpen;
     };
     const Case cases[] = {{"11/27/2026", {2026, 11, 27}, "11/27/2026"}, {"", {2026, 12, 9}, ""},
-        {"next friday", {2026, 12, 9}, "12/9/2026"}, {"2/30/2026", {2026, 12, 9}, "12/9/2026"}};
+        // Only an empty box is given today's date: a typed text stays until a date is picked.
+        {"next friday", {2026, 12, 9}, "next friday"}, {"2/30/2026", {2026, 12, 9}, "2/30/2026"},
+        {"Jan 10", {2026, 12, 9}, "Jan 10"}};
     for (const Case &c : cases) {
         main().txtWeek.setText(c.box);
         std::string whenOpen;

@@ -24,8 +24,11 @@ namespace {
 constexpr int WeekColumn = 0; // the table's first column holds the week numbers
 const QColor LightGrey(224, 224, 224);
 
-// Rows of the table: the upper block, the lower block's header line, the lower block.
-constexpr int LowerHeaderRow = LedgerUpperBlockRows;
+// Rows of the table: the upper block and its paste hint, then (weekly) the lower block's
+// header line and the lower block, whose hint stands under the table.
+constexpr int UpperHintRow = LedgerUpperBlockRows;
+constexpr int LowerHeaderRow = UpperHintRow + 1;
+const char* const NumericEditor = "tallymanNumericCell";
 
 ui::TextBox* editableCell(LedgerWindow& model, int row, int column)
 {
@@ -48,13 +51,14 @@ public:
         auto* editor = new QLineEdit(parent);
         const int row = m_table.gridRow(index.row());
         const ui::TextBox* box = row < 0 ? nullptr : editableCell(m_model, row, index.column() - 1);
-        if (box && box->numeric())
-            editor->installEventFilter(const_cast<CellDelegate*>(this));
+        // The view filters every editor's events through the delegate: only the Net and Gross
+        // editors are marked for the key filter, a Tips cell takes any text.
+        editor->setProperty(NumericEditor, box && box->numeric());
         return editor;
     }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress && watched->property(NumericEditor).toBool()) {
             const QString typed = static_cast<QKeyEvent*>(event)->text();
             if (!typed.isEmpty() && typed.at(0).isPrint() && !m_numeric.acceptsKey(typed.at(0).unicode()))
                 return true; // dropped, as the window's key filter drops it
@@ -92,8 +96,9 @@ int LedgerTableModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid() || m_alive.expired())
         return 0;
-    // Weekly: both blocks with the lower header line between them; bi-weekly: the upper block.
-    return m_model.visibleRows() == LedgerGridRows ? LedgerGridRows + 1 : LedgerUpperBlockRows;
+    // Weekly: both blocks with the hint and the lower header line between them; bi-weekly:
+    // the upper block and its hint.
+    return m_model.visibleRows() == LedgerGridRows ? LedgerGridRows + 2 : LedgerUpperBlockRows + 1;
 }
 
 int LedgerTableModel::columnCount(const QModelIndex& parent) const
@@ -103,12 +108,14 @@ int LedgerTableModel::columnCount(const QModelIndex& parent) const
 
 int LedgerTableModel::gridRow(int tableRow) const
 {
-    if (tableRow < LowerHeaderRow)
+    if (tableRow < UpperHintRow)
         return tableRow;
-    if (tableRow == LowerHeaderRow)
+    if (tableRow <= LowerHeaderRow)
         return -1;
-    return tableRow - 1;
+    return tableRow - 2;
 }
+
+int LedgerTableModel::hintRow() { return UpperHintRow; }
 
 QVariant LedgerTableModel::data(const QModelIndex& index, int role) const
 {
@@ -116,6 +123,12 @@ QVariant LedgerTableModel::data(const QModelIndex& index, int role) const
         return {};
     const int row = gridRow(index.row());
     const int column = index.column() - 1;
+    if (index.row() == UpperHintRow) {
+        const ui::Label& hint = m_model.lbHint[0];
+        if (role == Qt::DisplayRole && index.column() == WeekColumn && hint.visible())
+            return qt(hint.caption());
+        return {};
+    }
     if (row < 0) {
         // The lower block's header line.
         if (role == Qt::DisplayRole && column >= 0)
@@ -259,8 +272,10 @@ LedgerWindowView::LedgerWindowView(LedgerWindow& m, QWidget* parent)
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->horizontalHeader()->setMinimumSectionSize(56);
     new WeekClicks(grid, m, *table);
+    // The upper block's hint spans its row of the table; the lower block's stands under it.
+    grid->setSpan(LedgerTableModel::hintRow(), 0, 1, table->columnCount());
     layout->addWidget(grid, 1);
-    auto* hint = caption(m.lbHint[0]);
+    auto* hint = caption(m.lbHint[1]);
     hint->setObjectName(QStringLiteral("lbHint"));
     layout->addWidget(hint);
 

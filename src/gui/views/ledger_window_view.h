@@ -24,8 +24,11 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // The grid row a table row shows; the lower block follows its own header line.
+    // The grid row a table row shows (-1 for the hint and header lines); the lower block
+    // follows the upper block's paste hint and its own header line.
     int gridRow(int tableRow) const;
+    // The table row of the upper block's paste hint, spanning the whole row.
+    static int hintRow();
 
 private:
     LedgerWindow& m_model;

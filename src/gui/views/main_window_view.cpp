@@ -115,10 +115,10 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     file->addSeparator();
     item(file, m.mnuExitItem, "mnuExitItem");
     auto* forms = menuBar()->addMenu(QStringLiteral("Forms"));
-    item(forms, m.mnuYear, "mnuYear");
     forms->setObjectName(QStringLiteral("mnuForms"));
     item(forms, m.mnuVac, "mnuVac");
     item(forms, m.mnuOtItem, "mnuOtItem");
+    item(forms, m.mnuYear, "mnuYear");
     forms->addSeparator();
     item(forms, m.mnuStub, "mnuStub");
     auto* options = menuBar()->addMenu(QStringLiteral("Options"));

@@ -12,7 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tallyman::gui {
 
@@ -37,6 +42,17 @@ QWidget* rowBlock(OvertimeTrackerScreen& m, int first, int last)
     }
     return block;
 }
+
+// The rows' scroll area asks for the whole of its rows, so the window keeps its layout
+// wherever it fits; only a window cut to the screen shows a scroll bar.
+class RowsArea : public QScrollArea {
+public:
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return (widget() ? widget()->sizeHint() : QSize()) + QSize(frame, frame);
+    }
+};
 
 } // namespace
 
@@ -73,7 +89,9 @@ OvertimeTrackerView::OvertimeTrackerView(OvertimeTrackerScreen& m, QWidget* pare
     figures->setColumnStretch(2, 1);
     layout->addLayout(figures);
 
-    auto* rows = new QHBoxLayout;
+    auto* rowsWidget = new QWidget;
+    auto* rows = new QHBoxLayout(rowsWidget);
+    rows->setContentsMargins(0, 0, 0, 0);
     rows->addWidget(rowBlock(m, 0, TrackerRowsShownFirstBlock - 1), 0, Qt::AlignTop);
     auto* second = frame(QString(), &m.Frame2);
     second->setObjectName(QStringLiteral("Frame2"));
@@ -83,9 +101,15 @@ OvertimeTrackerView::OvertimeTrackerView(OvertimeTrackerScreen& m, QWidget* pare
     secondLayout->addWidget(rowBlock(m, TrackerRowsShownFirstBlock, 52));
     rows->addWidget(second, 0, Qt::AlignTop);
     rows->addStretch(1);
-    layout->addLayout(rows);
+    auto* area = new RowsArea;
+    area->setObjectName(QStringLiteral("rowsArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(rowsWidget);
+    m_rows = area;
+    layout->addWidget(area, 1);
     // Bi-weekly pay hides the second block: the window narrows with it.
-    follow(this, m.Frame2, [this](const ui::Control&) { adjustSize(); });
+    follow(this, m.Frame2, [this](const ui::Control&) { fitToScreen(); });
 
     auto* commands = new QHBoxLayout;
     for (auto [button, name] : { std::pair { &m.cmdADD, "cmdADD" }, std::pair { &m.cmdAdvance, "cmdAdvance" },
@@ -96,6 +120,35 @@ OvertimeTrackerView::OvertimeTrackerView(OvertimeTrackerScreen& m, QWidget* pare
     layout->addLayout(commands);
 
     bind(this, m);
+    fitToScreen();
+}
+
+void OvertimeTrackerView::fitToScreen()
+{
+    m_rows->widget()->updateGeometry();
+    m_rows->setMinimumHeight(0);
+    adjustSize();
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    // The frame's title bar and borders are not part of the window's own size.
+    const QRect room = shown->availableGeometry();
+    // Before the window is first shown its frame is not known: a title bar is allowed for.
+    int frameHeight = frameGeometry().height() - height();
+    if (frameHeight <= 0)
+        frameHeight = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight), 2 * fontMetrics().height())
+            + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int tallest = room.height() - frameHeight;
+    const QSize wanted = sizeHint();
+    if (wanted.height() <= tallest) {
+        // Where it fits, the window keeps the whole of its rows, as it always has.
+        m_rows->setMinimumHeight(m_rows->sizeHint().height());
+        resize(wanted);
+        return;
+    }
+    // Too tall: the rows scroll, with room beside them for the scroll bar.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_rows);
+    resize(std::min(wanted.width() + bar, room.width()), tallest);
 }
 
 } // namespace tallyman::gui

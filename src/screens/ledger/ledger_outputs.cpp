@@ -43,8 +43,12 @@ void LedgerWindow::mnuPrint_Click()
     if (HeaderExists(m_app.folder()))
         LoadHeader(m_app.folder(), m_app.heading);
     const EmployeeProfile& p = m_app.profile;
-    const LedgerPrintout printout { m_app.ledger, weeklyProfile(), m_app.heading, m_app.UserName,
-        m_app.todayText(), { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 } };
+    // Dates print as M/D/YYYY: a longer desktop form would wrap in the date column.
+    YearLedger printed = m_app.ledger;
+    for (LedgerRow& row : printed.Rows)
+        row.Date = m_app.printedDate(row.Date);
+    const LedgerPrintout printout { printed, weeklyProfile(), m_app.heading, m_app.UserName,
+        m_app.todayPrinted(), { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 } };
     if (!PrintYr(printer, printout)) {
         const std::string why
             = printer.failure().empty() ? "The printer reported an error." : printer.failure();
@@ -99,8 +103,13 @@ void LedgerWindow::mnuExcel_Click()
     // No spreadsheet application took it: the person may keep the file where they like.
     const auto chosen = m_app.dialogs().saveFileAs(
         "Save the year to date", path.filename().string(), "Spreadsheets (*.xlsx)|*.xlsx");
-    if (!chosen)
+    if (!chosen) {
+        // The copy left behind holds the Social Security number: the person learns where it is.
+        m_app.message({ "The workbook was left in " + path.string() + ".",
+                          "It holds the Social Security number: delete it when it is no longer needed." },
+            ProgramTitle);
         return;
+    }
     // A copy as private and as whole as the export itself, never written through a device.
     const auto bytes = readWholeFile(path);
     const auto problem

@@ -263,6 +263,10 @@ bool LedgerWindow::Update()
             row.*field = *value;
         }
     }
+    // An amount the money totals cannot hold is refused as one the row cannot hold: the
+    // totals must stay the sums of the rows.
+    if (YearLedger sums = l; !tallyman::AddAnnual(sums, weeklyProfile()))
+        return refuse();
     const std::array<Amount*, 11> floats { &l.TotFed, &l.TotSS, &l.TotMedi, &l.TotState, &l.TotCity,
         &l.TotMuni, &l.TotBond, &l.TotDues, &l.TotPen, &l.TotMisc, &l.TotKplan };
     const auto boxes = totalBoxes();
@@ -284,11 +288,13 @@ bool LedgerWindow::Update()
     return true;
 }
 
-void LedgerWindow::AddAnnual()
+bool LedgerWindow::AddAnnual()
 {
-    if (!tallyman::AddAnnual(m_app.ledger, weeklyProfile()))
+    const bool added = tallyman::AddAnnual(m_app.ledger, weeklyProfile());
+    if (!added)
         m_app.message({ NonNumberMessage });
     showTotals();
+    return added;
 }
 
 void LedgerWindow::PasteMe(int row)
@@ -296,6 +302,8 @@ void LedgerWindow::PasteMe(int row)
     if (row < 0 || row >= LedgerGridRows)
         return;
     MainWindow& main = m_app.mainWindow();
+    if (!main.periodReady("pasted"))
+        return;
     const PayResult& pay = m_app.pay;
     setCellText(row, ColDate, main.txtWeek.text());
     for (int k = 0; k < 11; ++k) {
@@ -349,7 +357,9 @@ bool LedgerWindow::SaveAnnual()
 {
     if (!m_app.mayWrite())
         return false;
-    AddAnnual();
+    // The grid as it stands is what is written: its rows, and totals that are their sums.
+    if (!Update() || !AddAnnual())
+        return false;
     const bool weekly = weeklyProfile();
     // Each amount as its cell shows it: the file carries the decimals the grid shows.
     std::array<LedgerCellValues, WeeklyLedgerRows> cells {};
@@ -385,9 +395,6 @@ void LedgerWindow::mnuClose_Click()
     const auto answer = m_app.message({ SavePrompt }, "Save?", ui::MessageButtons::YesNo);
     if (answer == ui::MessageAnswer::Yes) {
         // A refused entry or a failed save keeps the window open, so the year is not lost with it.
-        if (!Update())
-            return;
-        AddAnnual();
         if (!SaveAnnual())
             return;
     } else if (m_app.isLoaded(ScreenId::MainWindow)) {

@@ -86,8 +86,10 @@ public:
     bool Update();
     void ClearAll();
     void fillBoxes();
-    void AddAnnual();
-    // False after its message when the file could not be written.
+    // The totals from the rows; false after the message when they cannot hold the sums.
+    bool AddAnnual();
+    // The grid into the record (Update), the totals, then the file. False after its message
+    // when an entry was refused or the file could not be written; nothing is written then.
     bool SaveAnnual();
     void LoadAnnual();
 

@@ -18,6 +18,12 @@ LeaveLogScreen::LeaveLogScreen(App& app)
     cmdClear.onClick = [this] { cmdClear_Click(); };
     mnuHelp.setCaption("&Help");
     mnuHelp.onClick = [this] { mnuHelp_Click(); };
+    // The close box (and Escape) saves nothing: the screen's edits go with it, Clear All's
+    // zeros included, and the next opening shows the log as it was read or saved.
+    onCloseRequested = [this] {
+        m_app.leave = m_kept;
+        m_app.close(ScreenId::LeaveLog);
+    };
     for (Kind kind : kinds()) {
         kind.start.setNumeric(true);
         kind.start.onChange = [this, kind] { showBalance(kind); };
@@ -77,6 +83,7 @@ void LeaveLogScreen::GetVac()
         m_app.message({ "The file " + m_app.UserName + LeaveLogExtension + " ends early.",
                           "The values after that point were not read." },
             ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+    m_kept = m_app.leave;
     showLog();
 }
 
@@ -117,6 +124,7 @@ bool LeaveLogScreen::SaveVac()
     if (const auto failure = saveLeaveLog(m_app.folder(), m_app.UserName, taken))
         return refuse(*failure);
     m_app.leave = taken;
+    m_kept = taken;
     return true;
 }
 

@@ -61,6 +61,7 @@ private:
     void showLog();
 
     App& m_app;
+    LeaveLog m_kept; // the log as the last GetVac or SaveVac left it
 };
 
 } // namespace tallyman

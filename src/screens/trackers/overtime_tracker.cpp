@@ -52,6 +52,9 @@ OvertimeTrackerScreen::OvertimeTrackerScreen(App& app)
     cmdUndo.setToolTip("ONLY BACK TO WHEN FIRST OPENED");
     wire(cmdPrint, "&Print", [this] { cmdPrint_Click(); });
     wire(cmdClose, "&Back", [this] { cmdClose_Click(); });
+    // The close box saves nothing: the rows typed or moved since the last save go with the
+    // window, and the next opening fills it from the record.
+    onCloseRequested = [this] { m_app.close(ScreenId::OvertimeTracker); };
 }
 
 int OvertimeTrackerScreen::rowsUsed() const { return trackerRows(m_app.profile); }
@@ -106,41 +109,22 @@ void OvertimeTrackerScreen::ClearAll()
     showFigures();
 }
 
-bool OvertimeTrackerScreen::total(bool quiet)
+std::optional<std::string> OvertimeTrackerScreen::workOut(OvertimeTracker& figures) const
 {
-    const auto attention = [this, quiet] {
-        if (!quiet)
-            m_app.message({ "Please enter amounts in", "Annual Salary and", "Approved Percent Boxes." },
-                "Attention", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
-        return false;
-    };
-    const auto refuse = [this, quiet](const std::string& problem) {
-        if (!quiet)
-            m_app.message({ problem, "Nothing was computed or saved." }, ProgramTitle, ui::MessageButtons::Ok,
-                ui::MessageIcon::Warning);
-        return false;
-    };
     if (txtAnnual.text().empty() || txtApPercent.text().empty())
-        return attention();
+        return std::string();
     if (const auto problem = strictAmountProblem(txtAnnual.text(), AnnualField))
-        return refuse(*problem);
+        return *problem;
     if (const auto problem = strictAmountProblem(txtApPercent.text(), PercentField))
-        return refuse(*problem);
+        return *problem;
     const double annual = lenientNumber(txtAnnual.text());
     const double percent = lenientNumber(txtApPercent.text());
     // A salary of 0 would divide by zero below, whatever the percentage.
     if (annual == 0)
-        return attention();
-
-    const int rows = rowsUsed();
-    for (int i = 0; i < rows; ++i)
-        if (txtOT[at(i)].text().empty())
-            txtOT[at(i)].setText("0");
-
-    OvertimeTracker figures = m_app.tracker;
+        return std::string();
     try {
-        double sum = 0;
-        for (int i = 0; i < rows; ++i)
+        double sum = 0; // an empty box counts as 0
+        for (int i = 0; i < rowsUsed(); ++i)
             sum += lenientNumber(txtOT[at(i)].text());
         figures.Earned = toAmount(sum);
         figures.PresentRate = toAmount(static_cast<double>(figures.Earned) / annual);
@@ -150,8 +134,30 @@ bool OvertimeTrackerScreen::total(bool quiet)
         figures.Available
             = toAmount(static_cast<double>(figures.MaxAllowable) - static_cast<double>(figures.Earned));
     } catch (const NumberOverflow&) {
-        return refuse("The overtime amounts are too large to total.");
+        return std::string("The overtime amounts are too large to total.");
     }
+    return std::nullopt;
+}
+
+bool OvertimeTrackerScreen::total(bool quiet)
+{
+    OvertimeTracker figures = m_app.tracker;
+    if (const auto problem = workOut(figures)) {
+        if (quiet)
+            return false;
+        if (problem->empty())
+            m_app.message({ "Please enter amounts in", "Annual Salary and", "Approved Percent Boxes." },
+                "Attention", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        else
+            m_app.message({ *problem, "Nothing was computed or saved." }, ProgramTitle, ui::MessageButtons::Ok,
+                ui::MessageIcon::Warning);
+        return false;
+    }
+
+    const int rows = rowsUsed();
+    for (int i = 0; i < rows; ++i)
+        if (txtOT[at(i)].text().empty())
+            txtOT[at(i)].setText("0");
     for (int i = 0; i < rows; ++i) {
         figures.WeekEnding[at(i)] = Text1[at(i)].text();
         figures.OtAmount[at(i)] = txtOT[at(i)].text();
@@ -223,6 +229,13 @@ void OvertimeTrackerScreen::takeIntoRecord()
         t.Annual = *annual;
     if (const auto percent = lenientAmount(txtApPercent.text()))
         t.ApPercent = *percent;
+    // The figures saved with the rows are those of the rows (a calculation saves while the
+    // window is open), and the window shows them; when TOTAL could not work them out they
+    // stay as the last TOTAL left them.
+    if (OvertimeTracker figures = t; !workOut(figures)) {
+        t = figures;
+        showFigures();
+    }
 }
 
 void OvertimeTrackerScreen::showPayFrequency(bool weekly)
@@ -281,13 +294,8 @@ void OvertimeTrackerScreen::Text1_Click(int row)
         return;
     ui::TextBox& box = Text1[at(row)];
     ui::Clock& clock = m_app.clock();
-    ui::Date initial = clock.today();
-    if (!box.text().empty()) {
-        if (const auto shown = clock.parseShortDate(box.text()))
-            initial = *shown;
-        else
-            box.setText(clock.shortDate(initial));
-    }
+    // A typed text stays until a date is picked: only the picker's start falls back to today.
+    const ui::Date initial = m_app.pickerStart(box.text());
     const auto show = [&box, &clock](const ui::Date& date) { box.setText(clock.shortDate(date)); };
     if (const auto picked = m_app.dialogs().pickDateLive(initial, show))
         show(*picked);

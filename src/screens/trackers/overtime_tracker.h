@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "trackers/overtime_record.h"
 
 #include <optional>
 #include <string>
@@ -69,6 +70,9 @@ private:
     void moveInColumn(ui::ControlArray<ui::TextBox, 53>& column, int row, int key);
     void copyRowsIntoRecord();
     void showFigures();
+    // TOTAL's arithmetic from the boxes into `figures`. Nothing when done; otherwise why not
+    // (empty: the "Attention" case of a missing salary or percentage).
+    std::optional<std::string> workOut(OvertimeTracker& figures) const;
     bool total(bool quiet);
 
     App& m_app;

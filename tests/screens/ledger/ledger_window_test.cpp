@@ -150,6 +150,29 @@ TEST_F(LedgerWindowTest, ANumberTooLargeForAnAmountIsRefusedAndNothingIsSaved)
     }
 }
 
+// A Gross that a row's float holds but the money totals do not: refused as the float range
+// is, the window stays open and the file keeps totals that are the sums of its rows.
+TEST_F(LedgerWindowTest, AnAmountBeyondTheTotalsIsRefusedAndNothingIsWritten)
+{
+    calculate("40", "1/5/2024");
+    open().Label2[0].click();
+    closeWith(ui::MessageAnswer::Yes);
+    const std::string saved = read("Smith.yrw");
+    LedgerWindow& w = open();
+    const YearLedger before = app->ledger;
+    w.txtNet[1].setText("99999999999999999999");
+    const std::size_t shown = messageCount();
+    closeWith(ui::MessageAnswer::Yes);
+    EXPECT_EQ(messageCount(), shown + 2); // the save question, then one refusal
+    EXPECT_EQ(lastMessage(), "CHECK YOUR ENTRY FOR NON NUMBER TYPE");
+    EXPECT_TRUE(app->isLoaded(ScreenId::Ledger));
+    EXPECT_EQ(read("Smith.yrw"), saved);
+    EXPECT_EQ(app->ledger.Rows[1].Gross, before.Rows[1].Gross);
+    EXPECT_EQ(app->ledger.TotGross, before.TotGross);
+    EXPECT_FALSE(w.SaveAnnual());
+    EXPECT_EQ(read("Smith.yrw"), saved);
+}
+
 TEST_F(LedgerWindowTest, OnlyTheCloseCommandsCloseAndReopeningReloadsInsideTheOpenWindow)
 {
     calculate("40", "1/5/2024");
@@ -188,7 +211,7 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
     for (const Case& c : {
              Case { "opened", true, std::nullopt, false, "<none>" },
              Case { "kept elsewhere", false, elsewhere.string(), true, "<none>" },
-             Case { "save-as cancelled", false, std::nullopt, false, "<none>" },
+             Case { "save-as cancelled", false, std::nullopt, false, "where" },
              Case { "copy refused", false, "/no/such/folder/y.xlsx", false,
                  "The workbook was not saved as /no/such/folder/y.xlsx.|the folder /no/such/folder does not exist" },
          }) {
@@ -215,7 +238,13 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
         if (c.copied) {
             EXPECT_EQ(read("kept.xlsx"), read("Spreadsheets/" + book.filename().string()));
         }
-        EXPECT_EQ(messageCount() > messagesBefore ? lastMessage() : "<none>", c.message);
+        if (c.message == "where") {
+            EXPECT_EQ(lastMessage(),
+                "The workbook was left in " + book.string()
+                    + ".|It holds the Social Security number: delete it when it is no longer needed.");
+        } else {
+            EXPECT_EQ(messageCount() > messagesBefore ? lastMessage() : "<none>", c.message);
+        }
     }
     // A copy over an older file others could read is as private as the export itself.
     using std::filesystem::perms;
@@ -342,6 +371,31 @@ TEST_F(LedgerWindowTest, HeadingDialogShowsDefaultsOkSavesCancelKeepsTheFile)
     EXPECT_FALSE(bad.OKButton_Click());
     EXPECT_TRUE(app->isLoaded(ScreenId::Heading));
     EXPECT_EQ(line("Header.sav", 0), "\"Company\",\"Address\",\"\",\"ID Number\"");
+}
+
+TEST_F(LedgerWindowTest, HeadingRefusalNamesTheBoxAndTheCharacter)
+{
+    struct Case {
+        std::size_t box;
+        const char* text;
+        const char* said;
+    };
+    const Case cases[] = {
+        { 0, "Say \"hi\"", "Company cannot hold the double quote (\")" },
+        { 1, "Main St\tSuite 4", "Address cannot hold a tab" },
+        { 2, "Zip\n12345", "City, State, Zip cannot hold a line break" },
+        { 3, "ID \xE6\x9D\xB1 9", "ID Number cannot hold the character \"\xE6\x9D\xB1\"" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        HeadingDialog& h = app->headingDialog();
+        h.txtHeader[c.box].setText(c.text);
+        EXPECT_FALSE(h.OKButton_Click());
+        ASSERT_GE(dialogs.messages().back().lines.size(), 2u);
+        EXPECT_EQ(dialogs.messages().back().lines[1].rfind(c.said, 0), 0u) << lastMessage();
+        EXPECT_FALSE(exists("Header.sav"));
+        h.CancelButton_Click();
+    }
 }
 
 } // namespace

@@ -336,6 +336,31 @@ TEST_F(OvertimeTrackerTest, KeysMoveThroughTheTable)
     }
 }
 
+// A tracker left open through ADD: the calculation saves the rows it shows, with the figures
+// of those rows, and the window shows them and the period just computed.
+TEST_F(OvertimeTrackerTest, AnOpenTrackerIsRefreshedByTheCalculation)
+{
+    OvertimeTrackerScreen& t = openFor(true);
+    t.txtAnnual.setText("52000");
+    t.txtApPercent.setText("15");
+    t.txtOT[0].setText("1000");
+    ASSERT_TRUE(t.cmdADD_Click());
+    ASSERT_EQ(line("Crew1.use", 0), "1000,7800,6800");
+    t.txtOT[1].setText("68.5");
+    main().txtAmount[0].setText("40");
+    main().txtAmount[3].setText("2");
+    main().txtWeek.setText("12/11/2026");
+    main().cmdCal.click();
+    ASSERT_TRUE(app->isLoaded(ScreenId::OvertimeTracker));
+    EXPECT_EQ(line("Crew1.use", 0), "1068.5,7800,6731.5");
+    EXPECT_EQ(app->tracker.Earned, 1068.5f);
+    EXPECT_EQ(t.lbEarned.text(), "$1,068.50");
+    EXPECT_EQ(t.lbAvail.text(), "$6,731.50");
+    EXPECT_EQ(t.lb_OT.text(), main().lbOverT.text());
+    EXPECT_FALSE(t.lb_OT.text().empty());
+    EXPECT_EQ(t.lbWk.text(), "12/11/2026");
+}
+
 TEST_F(OvertimeTrackerTest, TheWeekEndingPickerOfARow)
 {
     OvertimeTrackerScreen& t = openFor(true);
@@ -343,12 +368,22 @@ TEST_F(OvertimeTrackerTest, TheWeekEndingPickerOfARow)
     dialogs.queueDate(ui::Date { 2026, 11, 27 });
     t.Text1[3].click();
     EXPECT_EQ(t.Text1[3].text(), "11/27/2026");
-    // Text that is not a date becomes today's date, then the picker closes without OK.
+    // Text that is not a date starts the picker at today's date, then the picker closes
+    // without OK: the date picked on the way shows.
     t.Text1[4].setText("last week");
     dialogs.queueDateClosed(ui::Date { 2026, 12, 1 });
     t.Text1[4].click();
     EXPECT_EQ(t.Text1[4].text(), "12/1/2026");
     EXPECT_EQ(dialogs.dateRequests().back(), (ui::Date { 2026, 12, 9 }));
+    // A cancelled picker leaves what was typed, date or not.
+    for (const char* typed : { "1/3/2026", "Jan 10" }) {
+        t.Text1[5].setText(typed);
+        dialogs.queueDate(std::nullopt);
+        t.Text1[5].click();
+        EXPECT_EQ(t.Text1[5].text(), typed);
+    }
+    EXPECT_EQ(dialogs.dateRequests().back(), (ui::Date { 2026, 12, 9 }));
+    EXPECT_EQ(dialogs.dateRequests().end()[-2], (ui::Date { 2026, 1, 3 }));
 }
 
 } // namespace
