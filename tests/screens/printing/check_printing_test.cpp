@@ -124,10 +124,10 @@ TEST_F(CheckPrintingTest, TheFaceFollowsTheLatestCalculation)
 TEST_F(CheckPrintingTest, AReadOnlyWindowPrintsWithoutStoringTheOffsets)
 {
     ui::ScriptedDialogs otherDialogs;
-    ui::PlainClock otherClock { ui::Date { 2026, 12, 9 } };
+    ui::PlainClock secondClock { ui::Date { 2026, 12, 9 } };
     ui::RecordingPrinter otherPrinter;
     ScriptedHost otherHost;
-    App other(AppServices { otherDialogs, otherClock, otherPrinter, otherHost, DataFolder(dir), {} });
+    App other(AppServices { otherDialogs, secondClock, otherPrinter, otherHost, DataFolder(dir), {} });
     otherHost.app = &other;
     otherHost.script.push_back([](App& a) {
         a.startupPrompt().txtUser.setText("dana");
