@@ -214,6 +214,8 @@ int ledgerCommand(const Arguments& args, Output& output)
     const std::string user = existingUser(args, dataDir, Topic);
     std::unique_ptr<ui::Printer> pdfPrinter = pdf ? openPdfPrinter(output, *pdf) : nullptr;
     Session session(args, dataDir, output.err, pdfPrinter.get());
+    if (sub == "show")
+        session.app().lookOnly(); // writes nothing, so it runs while the user is open elsewhere
     MainWindow& main = session.start(user);
     App& app = session.app();
     // A week out of range is refused before anything is computed or written.

@@ -145,6 +145,8 @@ int checkShow(const Arguments& args, Output& output, const std::string& topic)
     const PrintOptions options = takeOptions(args, topic, Period);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
+    // Showing writes nothing, so it runs while the user is open elsewhere.
+    run.app().lookOnly();
     MainWindow& main = run.calculate(input);
     main.mnuChecks_Click();
     run.failOnReports();
@@ -244,6 +246,8 @@ int offsetsCommand(const Arguments& args, Output& output)
     if (what == "set" && !options.horz && !options.vert)
         throw UsageError("give --horz N, --vert N or both", topic);
     PrintSession run(args, output, options, topic);
+    if (what == "show")
+        run.app().lookOnly(); // writes nothing, so it runs while the user is open elsewhere
     PrinterOffsetDialog& dialog = run.openOffsets();
     if (what == "set") {
         typeOffsets(dialog, options);

@@ -89,7 +89,11 @@ std::string existingUser(
     const std::string& user = *args.user;
     if (const auto problem = userNameProblem(user))
         throw DataError("--user \"" + user + "\": " + *problem);
-    if (!fileExists(DataFolder(dataDir).userFile(user, ".use")))
+    const auto use = DataFolder(dataDir).userFile(user, ".use");
+    // Named so that nobody takes the user for missing and makes a new one over its files.
+    if (const auto reason = unreadableReason(use))
+        throw DataError("The file " + use.filename().string() + " exists but cannot be read: " + *reason + ".");
+    if (!fileExists(use))
         throw DataError("there is no user \"" + user + "\" in " + dataDir.string()
             + " (tallyman-cli user new NAME makes one)");
     return user;

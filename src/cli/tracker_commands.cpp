@@ -169,6 +169,8 @@ int otCommand(const Arguments& args, Output& output)
     const auto dataDir = openDataFolder(args);
     const std::string user = existingUser(args, dataDir, topic);
     Session session(args, dataDir, output.err);
+    if (sub == "show")
+        session.app().lookOnly(); // writes nothing, so it runs while the user is open elsewhere
     OvertimeTrackerScreen& t = openTracker(session, user);
     const std::size_t mark = session.mark();
     if (sub == "set") {
@@ -293,6 +295,8 @@ int leaveCommand(const Arguments& args, Output& output)
     const auto dataDir = openDataFolder(args);
     const std::string user = existingUser(args, dataDir, topic);
     Session session(args, dataDir, output.err);
+    if (sub == "show")
+        session.app().lookOnly(); // writes nothing, so it runs while the user is open elsewhere
     MainWindow& main = session.start(user);
     main.mnuVac.click();
     LeaveLogScreen& log = session.app().leaveLog();
@@ -374,6 +378,8 @@ int periodShow(const Arguments& args, Output& output)
     if (std::filesystem::path(file).filename().string() != file || !fileExists(dataDir / file))
         throw DataError("no saved period \"" + file + "\" in " + dataDir.string());
     Session session(args, dataDir, output.err);
+    // Showing writes nothing, so it runs while the user is open elsewhere.
+    session.app().lookOnly();
     MainWindow& main = session.start(user);
     session.dialogs().queueFile(file);
     main.cmdPeriod.click();

@@ -193,11 +193,16 @@ public:
     void loadNonCitySettings();
 
     // ---- One writer per user ----
-    // Takes the lock of UserName. When another program holds it, the user is open here
-    // read-only: the person is told, and every save of the user is refused with that message.
+    // Called when a user is chosen (start-up, New, Open), before the user's files are read:
+    // takes the lock of UserName. When another program holds it, the lock file cannot be
+    // used or a file of the user is there but cannot be read, the user is open here
+    // read-only: the person is told why, and every save is refused with that message. A
+    // program that opened a user read-only stays so for the rest of its run: what it holds in
+    // memory was read without the lock.
     bool takeUser();
     // Whether the user's files may be written now; when not, the refusal has been shown
-    // (once per action of the person). Every save procedure asks first.
+    // (once per action of the person). Every save procedure asks first. A save under a name
+    // not chosen as the user takes that name's lock too, until the next user is chosen.
     bool mayWrite();
     bool readOnly() const { return m_readOnly.has_value() || m_lookOnly; }
     // The main window's title for the current user: "  User:  NAME", read-only said.
@@ -257,8 +262,10 @@ private:
     std::unique_ptr<StubCheckScreen> m_stubCheck;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
-    UserLock m_lock;
-    std::optional<std::string> m_readOnly; // why the user's files may not be written here
+    void refuse(const std::vector<std::string> &lines);
+    UserLock m_lock; // the user chosen last
+    std::vector<std::unique_ptr<UserLock>> m_savedAs; // names saved under since then
+    std::optional<std::vector<std::string>> m_readOnly; // why nothing may be written here
     bool m_lookOnly = false;
     bool m_refusalShown = false; // in the current action of the person
     bool m_quit = false;

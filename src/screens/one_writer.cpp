@@ -2,6 +2,8 @@
 // and the start's checks of the data folder.
 #include "screens/app.h"
 
+#include <algorithm>
+#include <array>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,26 +18,77 @@ std::string whoIsOpen(const std::string& userName, long holder)
         + ").";
 }
 
+std::string lockUnusable(const DataFolder& folder, const std::string& userName, const UserLock& lock)
+{
+    return "The lock file " + userLockFile(folder, userName).filename().string() + " cannot be used: "
+        + lock.failure() + ".";
+}
+
+// Every file of a user a save writes. One that is there but cannot be read must not pass for
+// a missing one: the save would replace it with what memory holds in its place.
+constexpr std::array<const char*, 11> UserFileExtensions { ".use", ".and", ".cfe", ".ovw", ".ovb", ".sta",
+    ".cti", ".nci", ".hol", ".yrw", ".yrb" };
+
+std::optional<std::string> unreadableUserFile(const DataFolder& folder, const std::string& userName)
+{
+    for (const char* extension : UserFileExtensions) {
+        const auto path = folder.userFile(userName, extension);
+        if (const auto reason = unreadableReason(path))
+            return "The file " + path.filename().string() + " exists but cannot be read: " + *reason + ".";
+    }
+    return std::nullopt;
+}
+
+// Takes `userName`'s lock into `lock`; the reason when the user may not be written.
+std::optional<std::string> takeLock(UserLock& lock, const DataFolder& folder, const std::string& userName)
+{
+    switch (lock.take(folder, userName)) {
+    case UserLock::Outcome::Taken:
+        // Tested under the lock, so no other writer is between the test and the reading.
+        if (auto problem = unreadableUserFile(folder, userName)) {
+            lock.release();
+            return problem;
+        }
+        return std::nullopt;
+    case UserLock::Outcome::HeldElsewhere:
+        return whoIsOpen(userName, lock.holder());
+    case UserLock::Outcome::Unavailable:
+        return lockUnusable(folder, userName, lock);
+    }
+    return "?";
+}
+
 } // namespace
+
+void App::refuse(const std::vector<std::string>& lines)
+{
+    if (m_refusalShown)
+        return;
+    m_refusalShown = true;
+    message(lines, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+}
 
 bool App::takeUser()
 {
-    if (m_lookOnly)
+    m_savedAs.clear();
+    if (m_lookOnly) {
+        // Nothing is written, but what is shown must not pass for the file's content.
+        if (const auto problem = unreadableUserFile(folder(), UserName))
+            message({ *problem, "What is shown in its place is not what the file holds." }, ProgramTitle,
+                ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return false;
-    switch (m_lock.take(folder(), UserName)) {
-    case UserLock::Outcome::Taken:
-    case UserLock::Outcome::Unavailable: // a save says why it cannot write
-        m_readOnly.reset();
+    }
+    if (m_readOnly) {
+        m_lock.release();
+        m_readOnly = std::vector<std::string> { "This window opened a user read-only: it saves nothing until Tallyman is started again." };
+        refuse(*m_readOnly);
+        return false;
+    }
+    const auto problem = takeLock(m_lock, folder(), UserName);
+    if (!problem)
         return true;
-    case UserLock::Outcome::HeldElsewhere:
-        break;
-    }
-    m_readOnly = whoIsOpen(UserName, m_lock.holder());
-    if (!m_refusalShown) {
-        m_refusalShown = true;
-        message({ *m_readOnly, "The user is open read-only here: nothing can be saved." }, ProgramTitle,
-            ui::MessageButtons::Ok, ui::MessageIcon::Warning);
-    }
+    m_readOnly = std::vector<std::string> { *problem, "The user is open read-only here: nothing can be saved." };
+    refuse(*m_readOnly);
     return false;
 }
 
@@ -43,10 +96,21 @@ bool App::mayWrite()
 {
     if (m_lookOnly)
         return false;
-    // A save under another name takes that user; a lock given up by the other program is
-    // taken over at the next save.
-    if (!m_lock.holds(UserName) && !takeUser())
+    if (m_readOnly) {
+        refuse(*m_readOnly);
         return false;
+    }
+    if (m_lock.holds(UserName)
+        || std::any_of(m_savedAs.begin(), m_savedAs.end(), [&](const auto& lock) { return lock->holds(UserName); }))
+        return true;
+    // A save under a name not chosen as the user: that user's files are written over, so its
+    // lock is needed as well.
+    auto lock = std::make_unique<UserLock>();
+    if (const auto problem = takeLock(*lock, folder(), UserName)) {
+        refuse({ *problem, "Nothing was saved." });
+        return false;
+    }
+    m_savedAs.push_back(std::move(lock));
     return true;
 }
 

@@ -4,11 +4,13 @@
 #include "platform/read_to_end.h"
 #include "storage/codepage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace tallyman {
@@ -128,7 +130,9 @@ int injected(WriteStep step, const std::filesystem::path &path)
     return hook ? hook(step, path) : 0;
 }
 
-constexpr std::string_view TempMark = ".tmp-";
+// ":" is refused in user names and week endings, so no user file can ever be named like a
+// temporary, and the clean-up cannot take a user's file for one.
+constexpr std::string_view TempMark = ":tmp-";
 constexpr std::size_t TempSuffix = 6; // mkstemp's XXXXXX
 
 std::string temporaryPrefix(const std::filesystem::path &path)
@@ -136,14 +140,33 @@ std::string temporaryPrefix(const std::filesystem::path &path)
     return "." + path.filename().string() + std::string(TempMark);
 }
 
-// A temporary nobody writes any more: a running save holds a lock on its own.
-bool removeIfAbandoned(const std::filesystem::path &temp)
+bool isTemporarySuffix(std::string_view suffix)
 {
-    const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    return suffix.size() == TempSuffix && std::all_of(suffix.begin(), suffix.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+bool before(const struct timespec &a, const struct timespec &b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+// A temporary nobody writes any more: made before `since`, and not locked by its writer (a
+// running save holds its lock from the moment it made the file until after the rename).
+bool removeIfAbandoned(const std::filesystem::path &temp, const struct timespec &since)
+{
+    const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return false;
-    const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    const bool removed = abandoned && ::unlink(temp.c_str()) == 0;
+    struct stat opened {};
+    struct stat named {};
+    bool removed = false;
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && before(opened.st_mtim, since)
+        && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+        // Still the file under that name, now that it is locked.
+        && ::lstat(temp.c_str(), &named) == 0 && named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+        removed = ::unlink(temp.c_str()) == 0;
     ::close(fd);
     return removed;
 }
@@ -151,11 +174,13 @@ bool removeIfAbandoned(const std::filesystem::path &temp)
 void removeTemporariesOf(const std::filesystem::path &path)
 {
     const std::string prefix = temporaryPrefix(path);
+    const struct timespec since = processStartTime();
     std::error_code ec;
     for (const auto &entry : std::filesystem::directory_iterator(path.parent_path(), ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() == prefix.size() + TempSuffix && name.compare(0, prefix.size(), prefix) == 0)
-            removeIfAbandoned(entry.path());
+        if (name.size() == prefix.size() + TempSuffix && name.compare(0, prefix.size(), prefix) == 0
+            && isTemporarySuffix(std::string_view(name).substr(prefix.size())))
+            removeIfAbandoned(entry.path(), since);
     }
 }
 
@@ -170,15 +195,27 @@ bool isTemporaryFileName(std::string_view fileName)
 {
     const auto mark = fileName.rfind(TempMark);
     return fileName.size() > 1 && fileName.front() == '.' && mark != std::string_view::npos && mark > 1
-        && fileName.size() == mark + TempMark.size() + TempSuffix;
+        && isTemporarySuffix(fileName.substr(mark + TempMark.size()));
 }
 
-int removeLeftoverTemporaries(const std::filesystem::path &dir)
+struct timespec processStartTime()
+{
+    // The clock file times are taken from, so that a file made just after the start never
+    // looks older than it.
+    static const struct timespec started = [] {
+        struct timespec now {};
+        ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        return now;
+    }();
+    return started;
+}
+
+int removeLeftoverTemporaries(const std::filesystem::path &dir, struct timespec since)
 {
     int removed = 0;
     std::error_code ec;
     for (const auto &entry : std::filesystem::directory_iterator(dir, ec))
-        if (isTemporaryFileName(entry.path().filename().string()) && removeIfAbandoned(entry.path()))
+        if (isTemporaryFileName(entry.path().filename().string()) && removeIfAbandoned(entry.path(), since))
             ++removed;
     return removed;
 }
@@ -188,23 +225,58 @@ void setWriteFaultHook(WriteFaultHook hook)
     faultHook() = std::move(hook);
 }
 
+namespace {
+
+// Makes the temporary of `path` and locks it. A clean-up that found the file before the lock
+// was taken may have removed it: then it is made again under a new name.
+int createLockedTemporary(const std::filesystem::path &path, std::string &temp)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temp = (path.parent_path() / temporaryPrefix(path)).string() + "XXXXXX";
+        const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        struct stat st {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
+            return fd;
+        ::close(fd);
+        ::unlink(temp.c_str());
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
+} // namespace
+
+// Started with the program: the clean-up's notion of "made before this program started".
+[[maybe_unused]] const struct timespec StartNoted = processStartTime();
+
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
 {
     if (holdsAlready(path, bytes))
         return std::nullopt;
-    std::string temp = (path.parent_path() / temporaryPrefix(path)).string() + "XXXXXX";
+    std::string temp;
     int fd = -1;
     if (const int error = injected(WriteStep::Create, path))
         errno = error;
     else
-        fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        fd = createLockedTemporary(path, temp);
     if (fd < 0)
         return "cannot create a file in " + path.parent_path().string() + ": " + std::strerror(errno);
-    // Held while the temporary is being written, so a clean-up by another process leaves it.
-    ::flock(fd, LOCK_EX | LOCK_NB);
-    auto fail = [&](const char *what, int error) {
+    // The lock stays with this second descriptor until the temporary has been renamed, so no
+    // clean-up takes a finished temporary for an abandoned one before it is in place.
+    const int lockHolder = ::dup(fd);
+    if (lockHolder < 0) {
+        const int error = errno;
         ::close(fd);
         ::unlink(temp.c_str());
+        return reasonFor("cannot write", path, error);
+    }
+    auto fail = [&](const char *what, int error) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temp.c_str());
+        ::close(lockHolder);
         return reasonFor(what, path, error);
     };
     ::fchmod(fd, S_IRUSR | S_IWUSR);
@@ -230,17 +302,14 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path &path
     if (::fsync(fd) != 0)
         return fail("cannot flush", errno);
     const int closeFault = injected(WriteStep::Close, path);
-    if (::close(fd) != 0 || closeFault) {
-        const int error = closeFault ? closeFault : errno;
-        ::unlink(temp.c_str());
-        return reasonFor("cannot close", path, error);
-    }
+    const bool closed = ::close(fd) == 0;
+    fd = -1;
+    if (!closed || closeFault)
+        return fail("cannot close", closeFault ? closeFault : errno);
     const int renameFault = injected(WriteStep::Rename, path);
-    if (renameFault || ::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = renameFault ? renameFault : errno;
-        ::unlink(temp.c_str());
-        return reasonFor("cannot replace", path, error);
-    }
+    if (renameFault || ::rename(temp.c_str(), path.c_str()) != 0)
+        return fail("cannot replace", renameFault ? renameFault : errno);
+    ::close(lockHolder);
     removeTemporariesOf(path);
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <time.h>
 
 namespace tallyman {
 
@@ -42,18 +43,21 @@ std::optional<std::string> unreadableReason(const std::filesystem::path &path);
 // ask first.
 std::optional<std::string> readWholeFile(const std::filesystem::path &path);
 
-// Writes the bytes to a temporary file beside `path` (".NAME.tmp-XXXXXX"), flushes it and
+// Writes the bytes to a temporary file beside `path` (".NAME:tmp-XXXXXX"), flushes it and
 // renames it over `path`, so a failure or a crash leaves the old file intact. The file is
 // readable by its owner only. Temporaries of `path` left by an earlier, killed save are
 // removed. On failure returns a short reason naming the file and the cause.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
 
-// The temporary a save of "NAME" writes first is ".NAME.tmp-" and six characters; no reader
-// takes such a file for data.
+// The temporary a save of "NAME" writes first is ".NAME:tmp-" and six letters or digits. No
+// user file can be named so: ":" is refused in user names and week endings. Temporaries of the
+// earlier form ".NAME.tmp-XXXXXX" are not recognised: a legal user name makes such files.
 bool isTemporaryFileName(std::string_view fileName);
-// Removes the temporaries a killed save left in the folder (those no running save is writing).
-// Returns how many were removed.
-int removeLeftoverTemporaries(const std::filesystem::path &dir);
+// When this program started, by the clock file times are taken from.
+struct timespec processStartTime();
+// Removes the temporaries a killed save left in the folder: those made before `since` that no
+// running save holds. Returns how many were removed.
+int removeLeftoverTemporaries(const std::filesystem::path &dir, struct timespec since = processStartTime());
 
 // The steps of an atomic write, for failure injection in tests.
 enum class WriteStep { Create, Write, Flush, Close, Rename };

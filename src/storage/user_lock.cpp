@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
@@ -24,6 +25,29 @@ long pidIn(int fd)
 }
 
 } // namespace
+
+int openLockFile(const std::filesystem::path& path, std::string& reason)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat st {};
+        if (error == ELOOP && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+            reason = "it is a link";
+        else if (error == EISDIR)
+            reason = "it is a folder";
+        else
+            reason = std::strerror(error);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        reason = "it is not a plain file";
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
 
 std::filesystem::path userLockFile(const DataFolder& folder, const std::string& userName)
 {
@@ -47,11 +71,13 @@ UserLock::Outcome UserLock::take(const DataFolder& folder, const std::string& us
         return Outcome::Taken;
     release();
     const auto path = userLockFile(folder, userName);
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    const int fd = openLockFile(path, m_failure);
     if (fd < 0)
         return Outcome::Unavailable;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool busy = errno == EWOULDBLOCK;
+        if (!busy)
+            m_failure = std::strerror(errno);
         // The holder writes its pid just after locking; give it that moment.
         m_holder = pidIn(fd);
         for (int tries = 0; busy && m_holder == 0 && tries < 20; ++tries) {

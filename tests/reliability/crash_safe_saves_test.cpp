@@ -12,6 +12,7 @@
 #include <map>
 #include <random>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 using namespace tallyman;
@@ -158,7 +159,7 @@ TEST(CrashSafeSaves, AThousandKillsLeaveEveryFileOldOrNewAndLoadable)
         }
         for (const auto& entry : std::filesystem::directory_iterator(dir)) {
             const std::string name = entry.path().filename().string();
-            if (name.find(".tmp-") != std::string::npos) {
+            if (name.find(":tmp-") != std::string::npos) {
                 ASSERT_TRUE(isTemporaryFileName(name)) << name;
                 ++temporariesSeen;
             }
@@ -174,7 +175,10 @@ TEST(CrashSafeSaves, AThousandKillsLeaveEveryFileOldOrNewAndLoadable)
         temporariesSeen, secondSeen);
 
     // The next start on the folder clears what the killed saves left.
-    removeLeftoverTemporaries(dir);
+    struct timespec nextStart {};
+    ::clock_gettime(CLOCK_REALTIME, &nextStart);
+    ++nextStart.tv_sec;
+    removeLeftoverTemporaries(dir, nextStart);
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         EXPECT_FALSE(isTemporaryFileName(entry.path().filename().string())) << entry.path();
     std::filesystem::remove_all(dir);
