@@ -235,7 +235,9 @@ TEST_F(StubCheck, FederalMatchesTheOtherW4FormWithTheSameStatus)
     EXPECT_TRUE(std::any_of(asked.begin(), asked.end(),
         [](const W4Certificate &w) { return w.Form == W4Form::From2020 && w.Status == W4FilingStatus::MarriedJointly; }));
 
-    // A 2020 form on file: the other form is the one before, with the status it had.
+    // A 2020 form on file: the other form is the one before, with the status it had. Such a
+    // form is computed only with a table that has its year.
+    period.fedTable.Year = year2026();
     period.profile.W4.Form = W4Form::From2020;
     period.profile.W4.Status = W4FilingStatus::Single;
     period.profile.FedStatus = "Single";
