@@ -96,6 +96,34 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &path)
     return content;
 }
 
+std::optional<StampedRead> readFileUnlessUnchanged(
+    const std::filesystem::path &path, const std::optional<FileStamp> &known)
+{
+    const int fd = openPlainFile(path);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    StampedRead read;
+    read.stamp = FileStamp{static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+        static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
+        static_cast<long long>(st.st_mtim.tv_nsec)};
+    if (known && *known == read.stamp) {
+        ::close(fd);
+        return read;
+    }
+    std::string content;
+    const bool whole = readToEnd(fd, content);
+    ::close(fd);
+    if (!whole)
+        return std::nullopt;
+    read.bytes = std::move(content);
+    return read;
+}
+
 namespace {
 
 // The file already holds exactly these bytes, privately. Every save writes the whole user,
