@@ -39,6 +39,8 @@ int checkCommand(const Arguments& args, Output& output);
 int offsetsCommand(const Arguments& args, Output& output);
 int ledgerCommand(const Arguments& args, Output& output);
 int headingCommand(const Arguments& args, Output& output);
+// fedtable list|show|install|build.
+int fedTableCommand(const Arguments& args, Output& output);
 
 // The pay period the calc options describe: the eight box texts and the choices beside them.
 // Throws UsageError or DataError (a character the boxes drop) before anything is pressed.

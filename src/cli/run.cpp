@@ -114,6 +114,8 @@ int run(
             return ledgerCommand(parsed, output);
         if (command == "heading")
             return headingCommand(parsed, output);
+        if (command == "fedtable")
+            return fedTableCommand(parsed, output);
         if (command == "ot" || command == "leave" || command == "period")
             return trackerCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");

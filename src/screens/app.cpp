@@ -10,6 +10,7 @@
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/heading_dialog.h"
+#include "screens/fed_table_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
@@ -24,6 +25,7 @@ App::~App()
     m_printerOffset.reset();
     m_checkWriter.reset();
     m_headingDialog.reset();
+    m_fedTableDialog.reset();
     m_ledgerWindow.reset();
     m_leaveLog.reset();
     m_overtimeTracker.reset();
@@ -115,6 +117,11 @@ LeaveLogScreen &App::leaveLog()
     return screen(m_leaveLog, ScreenId::LeaveLog);
 }
 
+FedTableDialog &App::fedTableDialog()
+{
+    return screen(m_fedTableDialog, ScreenId::FedTable);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -144,6 +151,8 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_overtimeTracker.get();
     case ScreenId::LeaveLog:
         return m_leaveLog.get();
+    case ScreenId::FedTable:
+        return m_fedTableDialog.get();
     }
     return nullptr;
 }
@@ -204,6 +213,9 @@ void App::close(ScreenId id)
     case ScreenId::LeaveLog:
         closed = discard(m_leaveLog);
         break;
+    case ScreenId::FedTable:
+        closed = discard(m_fedTableDialog);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -245,6 +257,8 @@ ui::Screen *App::reference(ScreenId id)
         return &overtimeTracker();
     case ScreenId::LeaveLog:
         return &leaveLog();
+    case ScreenId::FedTable:
+        return &fedTableDialog();
     }
     return nullptr;
 }
@@ -288,7 +302,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::FedTable, ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

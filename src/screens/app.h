@@ -37,6 +37,7 @@ class CheckWriter;
 class PrinterOffsetDialog;
 class LedgerWindow;
 class HeadingDialog;
+class FedTableDialog;
 class OvertimeTrackerScreen;
 class LeaveLogScreen;
 
@@ -54,6 +55,7 @@ enum class ScreenId {
     Heading,
     OvertimeTracker,
     LeaveLog,
+    FedTable,
 };
 
 // The title of the program's own message boxes.
@@ -140,6 +142,7 @@ public:
     HeadingDialog &headingDialog();
     OvertimeTrackerScreen &overtimeTracker();
     LeaveLogScreen &leaveLog();
+    FedTableDialog &fedTableDialog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -236,6 +239,7 @@ private:
     std::unique_ptr<HeadingDialog> m_headingDialog;
     std::unique_ptr<OvertimeTrackerScreen> m_overtimeTracker;
     std::unique_ptr<LeaveLogScreen> m_leaveLog;
+    std::unique_ptr<FedTableDialog> m_fedTableDialog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     UserLock m_lock;
