@@ -4,6 +4,7 @@
 #include "cli/json_writer.h"
 #include "cli/session.h"
 #include "engine/fed_year.h"
+#include "numbers/currency.h"
 #include "numbers/number_text.h"
 #include "storage/fileset.h"
 
@@ -60,9 +61,10 @@ int showInUse(const Arguments& args, Output& output)
         // A table without its year has no year and no Additional Medicare.
         if (inUse.table.Year)
             w.member("year", inUse.table.Year->Year);
-        w.member("wageBase", inUse.wageBase());
+        // Dollars as exact decimals ("184500", not "1.845e+05").
+        w.member("wageBase", Currency::fromDouble(inUse.wageBase()));
         if (threshold)
-            w.member("additionalMedicareThreshold", *threshold);
+            w.member("additionalMedicareThreshold", Currency::fromDouble(*threshold));
         w.endObject();
         return ExitDone;
     }
@@ -71,7 +73,7 @@ int showInUse(const Arguments& args, Output& output)
                << "Year         " << (inUse.table.Year ? std::to_string(inUse.table.Year->Year) : "none (W-4 2019 or earlier only)")
                << '\n'
                << "Wage base    " << numberText(inUse.wageBase()) << '\n'
-               << "Additional Medicare above " << (threshold ? numberText(*threshold) : "none") << '\n';
+               << "Additional Medicare  " << (threshold ? "above " + numberText(*threshold) : "none") << '\n';
     return ExitDone;
 }
 

@@ -6,6 +6,7 @@
 #include "storage/records.h"
 
 #include <cmath>
+#include <ctime>
 #include <mutex>
 
 namespace tallyman {
@@ -125,7 +126,23 @@ struct LastParse {
     FileStamp stamp;
     FedTable table;
     FedTableRead outcome;
+    long long readAt; // nanoseconds, the clock file times are taken from
+
+    // A file changed in place within the tick of the file system's clock keeps its time, so
+    // a stamp is trusted only once the file's time lies clearly before the read.
+    bool settled() const
+    {
+        constexpr long long Margin = 50'000'000;
+        return stamp.modifiedSeconds * 1'000'000'000LL + stamp.modifiedNanoseconds + Margin < readAt;
+    }
 };
+
+long long realTimeNow()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
 
 std::optional<LastParse> &lastParse()
 {
@@ -217,11 +234,12 @@ bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders
     std::optional<LastParse> &last = lastParse();
     std::optional<StampedRead> read;
     std::filesystem::path path;
+    const long long readAt = realTimeNow();
     for (const auto *dir : {&folders.dataDir, &folders.installedDir}) {
         if (dir->empty())
             continue;
         path = DataFolder(*dir).file(fileName);
-        const bool same = last && last->path == path && last->layout == layout;
+        const bool same = last && last->path == path && last->layout == layout && last->settled();
         read = readFileUnlessUnchanged(path, same ? std::optional(last->stamp) : std::nullopt);
         if (read)
             break;
@@ -235,7 +253,7 @@ bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders
         last.reset();
         FedTable parsed;
         const FedTableRead outcome = readFedTable(parsed, std::move(*read->bytes), layout);
-        last = LastParse{path, layout, read->stamp, std::move(parsed), outcome};
+        last = LastParse{path, layout, read->stamp, std::move(parsed), outcome, readAt};
     }
     // A file that does not reach its version text leaves the version shown before.
     std::string version = last->outcome == FedTableRead::Complete ? last->table.Version : std::move(table.Version);

@@ -30,7 +30,7 @@ TEST_F(FedTableCommands, ListAndShowTheShippedTable)
     const CliResult list = run({ "fedtable", "list" });
     ASSERT_EQ(list.code, 0) << list.err;
     EXPECT_EQ(list.out, "2024\n2025\n2026\n");
-    EXPECT_EQ(run({ "--json", "fedtable", "list" }).out, "{\"years\": [2024, 2025, 2026]}\n");
+    EXPECT_TRUE(holds(run({ "--json", "fedtable", "list" }).out, "\"years\": [2024, 2025, 2026]"));
 
     const CliResult shown = run({ "--json", "fedtable", "show" });
     ASSERT_EQ(shown.code, 0) << shown.err;

@@ -1,5 +1,5 @@
 // The ledger window on screen: the grid is a table; a click on a week number pastes, a right
-// click empties the row; the heading dialog opens from Options.
+// click empties the row; the heading and federal table dialogs open from Options.
 #include "gui_session.h"
 #include "gui_tests.h"
 #include "screens/heading_dialog.h"
@@ -7,6 +7,10 @@
 #include "screens/main_window.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -95,6 +99,24 @@ private slots:
             company = dialog->findChild<QLineEdit*>();
         QVERIFY(company);
         QCOMPARE(company->text(), QStringLiteral("Company"));
+    }
+
+    void federalTableDialogInstallsTheChosenYear()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs("Smith"));
+        child<QAction>(session.mainWindow(), "mnuFedTable")->trigger();
+        QWidget* dialog = session.host.window(ScreenId::FedTable);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Federal Table"));
+        auto* years = child<QComboBox>(dialog, "cboYear");
+        QVERIFY(years);
+        QCOMPARE(years->count(), 3);
+        QCOMPARE(years->currentText(), QStringLiteral("2026"));
+        years->setCurrentIndex(1);
+        QTest::mouseClick(child<QPushButton>(dialog, "cmdInstall"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(dialog, "lbYear")->text(), QStringLiteral("Year 2025"));
+        QVERIFY(std::filesystem::exists(session.file("Federal24.dtt")));
     }
 };
 

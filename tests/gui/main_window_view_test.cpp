@@ -214,6 +214,7 @@ private slots:
             { "mnuState", "S&tate Tax" },
             { "mnuCity", "C&ity Tax" },
             { "mnuNonCity", "Non City Tax" },
+            { "mnuFedTable", "&Federal Table..." },
             { "mnuHelpItem", "He&lp" },
             { "mnuAboutItem", "&About" },
         };
