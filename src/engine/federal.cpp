@@ -156,6 +156,8 @@ std::mutex &lastParseMutex()
     return mutex;
 }
 
+std::size_t parses = 0; // under lastParseMutex
+
 } // namespace
 
 std::optional<std::filesystem::path> locateFedTable(const FedTableFolders &folders, std::string_view fileName)
@@ -250,6 +252,7 @@ bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders
         return false;
     }
     if (read->bytes) {
+        ++parses;
         last.reset();
         FedTable parsed;
         const FedTableRead outcome = readFedTable(parsed, std::move(*read->bytes), layout);
@@ -264,6 +267,12 @@ bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders
         return false;
     }
     return true;
+}
+
+std::size_t fedTableParseCount()
+{
+    const std::lock_guard guard(lastParseMutex());
+    return parses;
 }
 
 void GetFedSingle(const FedTable &table, const EmployeeProfile &profile, PayResult &pay)

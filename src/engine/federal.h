@@ -50,6 +50,8 @@ FedTableRead readFedTable(FedTable &table, std::string bytes, FedLayout layout);
 // every call, but parsed again only when it is not the one parsed last (device, inode, size
 // and modification time).
 bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders, std::vector<Notice> &notices);
+// How many table files LoadFedTable has parsed in this process (tests and benchmarks).
+std::size_t fedTableParseCount();
 
 // FedTax from FedTaxable with the single or the married brackets: the bi-weekly table when the
 // profile is bi-weekly, then the weekly one when it is weekly. When no row applies FedTax keeps

@@ -176,57 +176,61 @@ TEST(DamagedTableFile, NumberNoFieldCanHoldRefusesTheFileNamingIt)
     }
 }
 
-// The file is opened at every load but parsed only when it is another file than last time.
-TEST(TableFileCache, AnUnchangedFileIsNotParsedAgainAndAReplacedOneIs)
+// The file is looked at for every load but parsed only when it is another file than last time.
+TEST(TableFileCache, AnUnchangedFileIsNotParsedAgainAndAChangedOneIs)
 {
     TempFolder folder;
     const auto path = folder.path() / "Federal24.dtt";
-    writeFile(path, fedTableBytes(simpleTable("first"), FedLayout::Current));
-    // A file written within the file system clock's tick of the read is parsed again each time.
     FedTable t;
     std::vector<Notice> notices;
-    ASSERT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << fedTableBytes(simpleTable("FIRST"), FedLayout::Current);
-    }
-    ASSERT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
-    EXPECT_EQ(t.Version, "FIRST");
-
+    const auto load = [&] {
+        const std::size_t before = fedTableParseCount();
+        EXPECT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+        return fedTableParseCount() - before;
+    };
+    const auto ago = [&](int seconds) {
+        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(seconds));
+    };
+    // A file written within the file system clock's tick of the read is parsed each time, as
+    // an edit in that tick would keep its time.
     writeFile(path, fedTableBytes(simpleTable("first"), FedLayout::Current));
-    const auto stamp = std::filesystem::last_write_time(path) - std::chrono::seconds(10);
-    std::filesystem::last_write_time(path, stamp);
-    ASSERT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+    EXPECT_EQ(load(), 1u);
+    EXPECT_EQ(load(), 1u);
+    ago(10);
+    EXPECT_EQ(load(), 1u);
     EXPECT_EQ(t.Version, "first");
-
-    // Edited in place to bytes of the same length, the time put back: the same file to the cache.
-    std::string edited = fedTableBytes(simpleTable("FIRST"), FedLayout::Current);
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << edited;
-    }
-    std::filesystem::last_write_time(path, stamp);
-    ASSERT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+    // Unchanged: the table parsed before, every number and the version.
+    t = FedTable{};
+    EXPECT_EQ(load(), 0u);
+    EXPECT_EQ(load(), 0u);
     EXPECT_EQ(t.Version, "first");
     EXPECT_EQ(t.SingleWeekly[2].BaseTax, 90);
+    EXPECT_EQ(t.MarriedAllowance[9], 630);
 
-    // Replaced (a new inode), or given a new time: read again.
+    // Replaced (a new inode), edited in place (a new size or time): parsed again.
     writeFile(path, fedTableBytes(simpleTable("second"), FedLayout::Current));
-    ASSERT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+    ago(10);
+    EXPECT_EQ(load(), 1u);
     EXPECT_EQ(t.Version, "second");
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out << fedTableBytes(simpleTable("SECOND"), FedLayout::Current);
     }
-    std::filesystem::last_write_time(path, stamp + std::chrono::seconds(5));
-    ASSERT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+    ago(5);
+    EXPECT_EQ(load(), 1u);
     EXPECT_EQ(t.Version, "SECOND");
+    EXPECT_EQ(load(), 0u);
     EXPECT_TRUE(notices.empty());
 
     // The legacy layout of the same bytes is another parse.
     writeFile(folder.path() / "Federal09_jan.dtt", *readWholeFile(path));
     ASSERT_TRUE(LoadFedTable(t, true, {folder.path(), {}}, notices));
     EXPECT_EQ(t.SingleBiWeekly[5].Over, 0); // the legacy layout has no row 6 or 7
+
+    // Gone: the warning, whatever was parsed before.
+    std::filesystem::remove(path);
+    EXPECT_FALSE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+    EXPECT_EQ(notices.size(), 1u);
 }
 
 TEST(DamagedTableFile, BinaryJunkNeverCrashes)

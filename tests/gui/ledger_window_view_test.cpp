@@ -113,7 +113,9 @@ private slots:
         QVERIFY(years);
         QCOMPARE(years->count(), 3);
         QCOMPARE(years->currentText(), QStringLiteral("2026"));
+        // As a person's choice arrives: the index, then the activation.
         years->setCurrentIndex(1);
+        emit years->activated(1);
         QTest::mouseClick(child<QPushButton>(dialog, "cmdInstall"), Qt::LeftButton);
         QCOMPARE(child<QLabel>(dialog, "lbYear")->text(), QStringLiteral("Year 2025"));
         QVERIFY(std::filesystem::exists(session.file("Federal24.dtt")));
