@@ -121,6 +121,7 @@ bool readYear(records::RecordReader &reader, FedTable &table)
 
 // The table file parsed last, kept so that an unchanged file is not parsed again.
 struct LastParse {
+    std::filesystem::path dir; // the folder it was found in
     std::filesystem::path path;
     FedLayout layout;
     FileStamp stamp;
@@ -228,7 +229,6 @@ Notice fedTableCorruptNotice(const std::filesystem::path &path)
 
 bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders, std::vector<Notice> &notices)
 {
-    table.clearNumbers();
     const std::string_view fileName = ckFedJan ? FedJanTableFileName : FedTableFileName;
     const FedLayout layout = ckFedJan ? FedLayout::Legacy : FedLayout::Current;
 
@@ -240,30 +240,36 @@ bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders
     for (const auto *dir : {&folders.dataDir, &folders.installedDir}) {
         if (dir->empty())
             continue;
-        path = DataFolder(*dir).file(fileName);
-        const bool same = last && last->path == path && last->layout == layout && last->settled();
+        // The file parsed last is asked for its stamp by the path already made.
+        const bool same = last && last->layout == layout && last->dir.native() == dir->native() && last->settled();
+        path = same ? last->path : DataFolder(*dir).file(fileName);
         read = readFileUnlessUnchanged(path, same ? std::optional(last->stamp) : std::nullopt);
-        if (read)
+        if (read) {
+            if (read->bytes) {
+                ++parses;
+                FedTable parsed;
+                const FedTableRead outcome = readFedTable(parsed, std::move(*read->bytes), layout);
+                last = LastParse{*dir, path, layout, read->stamp, std::move(parsed), outcome, readAt};
+            }
             break;
+        }
     }
     // The file may vanish between the test and the read; that is the same failure.
     if (!read) {
+        table.clearNumbers();
         notices.push_back(fedTableMissingNotice());
         return false;
     }
-    if (read->bytes) {
-        ++parses;
-        last.reset();
-        FedTable parsed;
-        const FedTableRead outcome = readFedTable(parsed, std::move(*read->bytes), layout);
-        last = LastParse{path, layout, read->stamp, std::move(parsed), outcome, readAt};
+    if (last->outcome == FedTableRead::Complete) {
+        table = last->table;
+        return true;
     }
     // A file that does not reach its version text leaves the version shown before.
-    std::string version = last->outcome == FedTableRead::Complete ? last->table.Version : std::move(table.Version);
+    std::string version = std::move(table.Version);
     table = last->table;
     table.Version = std::move(version);
     if (last->outcome == FedTableRead::Refused) {
-        notices.push_back(fedTableCorruptNotice(path));
+        notices.push_back(fedTableCorruptNotice(last->path));
         return false;
     }
     return true;
