@@ -21,6 +21,8 @@ endif()
 
 install(FILES data/Federal24.dtt DESTINATION ${data_dir})
 install(DIRECTORY data/help DESTINATION ${data_dir})
+# The annual schedules fedtable install builds Federal24.dtt from.
+install(DIRECTORY data/federal DESTINATION ${data_dir} PATTERN README EXCLUDE)
 file(GLOB button_icons CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/icons/*.png)
 install(FILES ${button_icons} data/icons/tallyman.svg DESTINATION ${data_dir}/icons)
 

@@ -41,6 +41,8 @@ int ledgerCommand(const Arguments& args, Output& output);
 int headingCommand(const Arguments& args, Output& output);
 // stub check: a pay stub against the period's own calculation, nothing saved.
 int stubCommand(const Arguments& args, Output& output);
+// fedtable list|show|install|build.
+int fedTableCommand(const Arguments& args, Output& output);
 
 // The pay period the calc options describe: the eight box texts and the choices beside them.
 // Throws UsageError or DataError (a character the boxes drop) before anything is pressed.

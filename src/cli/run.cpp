@@ -117,6 +117,8 @@ int run(
             return headingCommand(parsed, output);
         if (command == "stub")
             return stubCommand(parsed, output);
+        if (command == "fedtable")
+            return fedTableCommand(parsed, output);
         if (command == "ot" || command == "leave" || command == "period")
             return trackerCommand(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");

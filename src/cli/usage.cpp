@@ -24,6 +24,8 @@ Commands:
   ledger show|paste|delete|clear|set|print|export
                             the Year to Date window
   heading show|set          the Print Out Heading dialog
+  fedtable list|show|install|build
+                            the federal table: years shipped, in use, installing one
   ot show|set|total|newweek the OverTime Percentage tracker
   leave show|set|clear      the Vacation / Holiday / Sick log
   period save|list|show     Save This Pay Period, the saved periods, Get Pay Period
@@ -199,6 +201,23 @@ The employer's heading of the printouts ("Header.sav"), shared by every user. sh
 what the Print Out Heading dialog shows; set types into its boxes and presses OK.
 )";
 
+const char* const FedTable = R"(Usage: tallyman-cli fedtable list
+       tallyman-cli fedtable show
+       tallyman-cli fedtable install YEAR
+       tallyman-cli fedtable build YEAR FILE
+
+The federal withholding table (Options > Federal Table... in the window).
+list     the years whose schedules are shipped with the program.
+show     the table a calculation uses now (Federal24.dtt of the data folder, else the one
+         installed with the program): its file, version, year and wage bases.
+install  builds YEAR's table from the shipped schedules and writes it as Federal24.dtt in
+         the data folder, for every user; the previous file is kept as Federal24.dtt.bak.
+         The next calculation uses it.
+build    writes YEAR's table to FILE, changing nothing in the data folder.
+A table built for a year carries its Social Security wage base and the Additional Medicare
+Tax; the shipped 2024 table does not (wage base 160,200, no Additional Medicare).
+)";
+
 const char* const Ot = R"(Usage: tallyman-cli --user NAME ot show
        tallyman-cli --user NAME ot set FIELD=VALUE ...
        tallyman-cli --user NAME ot total
@@ -257,8 +276,8 @@ std::string usage(const std::string& topic)
 {
     static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
         { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print },
-        { "check", Check }, { "offsets", Offsets }, { "ledger", Ledger }, { "heading", Heading }, { "ot", Ot },
-        { "leave", Leave }, { "period", Period }, { "stub", Stub } };
+        { "check", Check }, { "offsets", Offsets }, { "ledger", Ledger }, { "heading", Heading },
+        { "fedtable", FedTable }, { "ot", Ot }, { "leave", Leave }, { "period", Period }, { "stub", Stub } };
     // Sub-commands share their command's help.
     const std::string command = topic.substr(0, topic.find(' '));
     const auto it = texts.find(command);

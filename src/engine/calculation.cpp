@@ -230,11 +230,16 @@ void computeSteps(Work &w, const CalcContext &context)
             GetFedMarried(context.fedTable, profile, pay);
     }
 
-    GetSocSec(profile, context.ledger, pay);
+    // A table built for a year brings its wage base and the Additional Medicare Tax.
+    const std::optional<FedYear> &year = context.fedTable.Year;
+    GetSocSec(profile, context.ledger, pay, year ? year->WageBase : SocialSecurityWageBase);
     pay.MedicareTax = toAmount((double(pay.GrossPay) - double(profile.Misc) - double(pay.CafeAmt)) * MedicareRate);
     if (profile.SelfEmp != 0)
         pay.MedicareTax = toAmount(double(pay.MedicareTax) * 2);
     pay.MedicareTax = std::max(pay.MedicareTax, Amount(0));
+    if (year)
+        pay.MedicareTax = toAmount(double(pay.MedicareTax)
+            + additionalMedicare(profile, context.ledger, pay, year->AddlMedicareThreshold, year->AddlMedicareRate));
     if (profile.SSMediExemp != 0) {
         pay.MedicareTax = 0;
         pay.SocSecTax = 0;

@@ -1,8 +1,13 @@
 // Federal table files and the percentage-method brackets.
 #include "engine/federal.h"
 
+#include "engine/fed_year.h"
 #include "storage/fileset.h"
 #include "storage/records.h"
+
+#include <cmath>
+#include <ctime>
+#include <mutex>
 
 namespace tallyman {
 
@@ -63,6 +68,97 @@ void evaluate(const FedRows &biWeekly, const FedRows &weekly, const EmployeeProf
         evaluateRows(weekly, pay);
 }
 
+// An amount of the year's fields: finite (the strict reader saw to that), not negative, of
+// ordinary size.
+bool ordinary(double value)
+{
+    return value >= 0 && value <= 1e9;
+}
+
+// The year after the 177 fields. Nothing there, or anything but the marker, is a table without
+// its year; after the marker every field must be there and the schedules consistent.
+bool readYear(records::RecordReader &reader, FedTable &table)
+{
+    if (reader.atEnd())
+        return true;
+    try {
+        if (reader.text() != FedYearMarker)
+            return true;
+    } catch (const records::ReadError &) {
+        return true;
+    }
+    reader.setNonNumber(records::NonNumber::Fails);
+    FedYear y;
+    try {
+        const double year = reader.float64();
+        if (!(year >= 1900 && year <= 9999 && year == std::floor(year)))
+            return false;
+        y.Year = static_cast<int>(year);
+        for (double *value : {&y.WageBase, &y.AddlMedicareThreshold, &y.AddlMedicareRate, &y.Allowance,
+                 &y.Line1gMarried, &y.Line1gOther})
+            if (!ordinary(*value = reader.float64()))
+                return false;
+        for (auto *schedules : {&y.Standard, &y.Step2})
+            for (AnnualSchedule &schedule : *schedules) {
+                for (AnnualRow &row : schedule) {
+                    row.AtLeast = reader.float64();
+                    row.Base = reader.float64();
+                    row.Rate = reader.float64();
+                    if (!ordinary(row.AtLeast) || !ordinary(row.Base) || !(row.Rate >= 0 && row.Rate < 1))
+                        return false;
+                }
+                if (scheduleProblem(schedule))
+                    return false;
+            }
+    } catch (const records::ReadError &) {
+        return false;
+    }
+    if (y.AddlMedicareRate >= 1)
+        return false;
+    table.Year = y;
+    return true;
+}
+
+// The table file parsed last, kept so that an unchanged file is not parsed again.
+struct LastParse {
+    std::filesystem::path dir; // the folder it was found in
+    std::filesystem::path path;
+    FedLayout layout;
+    FileStamp stamp;
+    FedTable table;
+    FedTableRead outcome;
+    long long readAt; // nanoseconds, the clock file times are taken from
+
+    // A file changed in place within the tick of the file system's clock keeps its time, so
+    // a stamp is trusted only once the file's time lies clearly before the read.
+    bool settled() const
+    {
+        constexpr long long Margin = 50'000'000;
+        return stamp.modifiedSeconds * 1'000'000'000LL + stamp.modifiedNanoseconds + Margin < readAt;
+    }
+};
+
+long long realTimeNow()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+std::optional<LastParse> &lastParse()
+{
+    static std::optional<LastParse> last;
+    return last;
+}
+
+std::mutex &lastParseMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::size_t parses = 0; // under lastParseMutex
+
 } // namespace
 
 std::optional<std::filesystem::path> locateFedTable(const FedTableFolders &folders, std::string_view fileName)
@@ -95,10 +191,11 @@ bool FedJanTableFound(const FedTableFolders &folders, std::vector<Notice> &notic
     return foundOrWarn(folders, FedJanTableFileName, notices);
 }
 
-void readFedTable(FedTable &table, std::string bytes, FedLayout layout)
+FedTableRead readFedTable(FedTable &table, std::string bytes, FedLayout layout)
 {
     table.clearNumbers();
-    records::RecordReader reader(std::move(bytes), records::NonNumber::ReadsAsZero);
+    const std::string oldVersion = table.Version;
+    records::RecordReader reader(std::move(bytes), records::NonNumber::WordsReadAsZero);
     try {
         readRows(reader, table.SingleBiWeekly, layout);
         readRows(reader, table.SingleWeekly, layout);
@@ -109,24 +206,79 @@ void readFedTable(FedTable &table, std::string bytes, FedLayout layout)
         for (Amount &allowance : table.MarriedAllowance)
             allowance = reader.float32();
         table.Version = reader.text();
+    } catch (const records::FileEndsEarly &) {
+        // What was read stands, the rest stays 0.
+        return FedTableRead::Short;
     } catch (const records::ReadError &) {
-        // The file ended early: what was read stands, the rest stays 0.
+        table.clearNumbers();
+        table.Version = oldVersion;
+        return FedTableRead::Refused;
     }
+    if (layout == FedLayout::Current && !readYear(reader, table)) {
+        table.clearNumbers();
+        table.Version = oldVersion;
+        return FedTableRead::Refused;
+    }
+    return FedTableRead::Complete;
+}
+
+Notice fedTableCorruptNotice(const std::filesystem::path &path)
+{
+    return Notice{"Tallyman", corruptFileLines(path.string()), false};
 }
 
 bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders, std::vector<Notice> &notices)
 {
-    table.clearNumbers();
     const std::string_view fileName = ckFedJan ? FedJanTableFileName : FedTableFileName;
-    const auto path = locateFedTable(folders, fileName);
+    const FedLayout layout = ckFedJan ? FedLayout::Legacy : FedLayout::Current;
+
+    const std::lock_guard guard(lastParseMutex());
+    std::optional<LastParse> &last = lastParse();
+    std::optional<StampedRead> read;
+    std::filesystem::path path;
+    const long long readAt = realTimeNow();
+    for (const auto *dir : {&folders.dataDir, &folders.installedDir}) {
+        if (dir->empty())
+            continue;
+        // The file parsed last is asked for its stamp by the path already made.
+        const bool same = last && last->layout == layout && last->dir.native() == dir->native() && last->settled();
+        path = same ? last->path : DataFolder(*dir).file(fileName);
+        read = readFileUnlessUnchanged(path, same ? std::optional(last->stamp) : std::nullopt);
+        if (read) {
+            if (read->bytes) {
+                ++parses;
+                FedTable parsed;
+                const FedTableRead outcome = readFedTable(parsed, std::move(*read->bytes), layout);
+                last = LastParse{*dir, path, layout, read->stamp, std::move(parsed), outcome, readAt};
+            }
+            break;
+        }
+    }
     // The file may vanish between the test and the read; that is the same failure.
-    auto bytes = path ? readWholeFile(*path) : std::nullopt;
-    if (!bytes) {
+    if (!read) {
+        table.clearNumbers();
         notices.push_back(fedTableMissingNotice());
         return false;
     }
-    readFedTable(table, std::move(*bytes), ckFedJan ? FedLayout::Legacy : FedLayout::Current);
+    if (last->outcome == FedTableRead::Complete) {
+        table = last->table;
+        return true;
+    }
+    // A file that does not reach its version text leaves the version shown before.
+    std::string version = std::move(table.Version);
+    table = last->table;
+    table.Version = std::move(version);
+    if (last->outcome == FedTableRead::Refused) {
+        notices.push_back(fedTableCorruptNotice(last->path));
+        return false;
+    }
     return true;
+}
+
+std::size_t fedTableParseCount()
+{
+    const std::lock_guard guard(lastParseMutex());
+    return parses;
 }
 
 void GetFedSingle(const FedTable &table, const EmployeeProfile &profile, PayResult &pay)

@@ -31,16 +31,16 @@ Amount insuranceTax(short useBase, Amount percent, Amount wageBase, Amount ytdGr
 
 } // namespace
 
-void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayResult &pay)
+void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayResult &pay, double wageBase)
 {
-    const Currency base = Currency::fromUnits(std::int64_t(SocialSecurityWageBase) * Currency::UnitsPerDollar);
+    const Currency base = Currency::fromDouble(wageBase);
     const Currency ytdWages = ledger.TotGross + currencyOf(pay.GrossPay) - currencyOf(pay.CafeAmt);
     pay.SsWageRoom = (base - ytdWages).toAmount();
     pay.SsYtdWages = ytdWages.toAmount();
     const bool selfEmployed = profile.SelfEmp != 0;
 
     Amount tax = 0;
-    if (double(pay.SsYtdWages) <= SocialSecurityWageBase) {
+    if (double(pay.SsYtdWages) <= wageBase) {
         tax = toAmount((double(pay.GrossPay) - double(pay.CafeAmt) - double(profile.Misc)) * SocialSecurityRate);
         // The self-employed base keeps the health insurance in.
         if (tax > 0 && selfEmployed)
@@ -54,6 +54,16 @@ void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayRe
     }
     // Deductions above gross pay would make the tax negative; a stub never shows that.
     pay.SocSecTax = std::max(tax, Amount(0));
+}
+
+double additionalMedicare(
+    const EmployeeProfile &profile, const LedgerTotals &ledger, const PayResult &pay, double threshold, double rate)
+{
+    const Currency ytdWages = ledger.TotGross + currencyOf(pay.GrossPay) - currencyOf(pay.CafeAmt);
+    const double above = (ytdWages - Currency::fromDouble(threshold)).toDouble();
+    const double periodWages = double(pay.GrossPay) - double(profile.Misc) - double(pay.CafeAmt);
+    const double taxed = std::min(above, periodWages);
+    return taxed > 0 ? taxed * rate : 0;
 }
 
 void GetSDI_SUI(const StateBoxes &stateBoxes, StateTaxSettings &state, const LedgerTotals &ledger, PayResult &pay)

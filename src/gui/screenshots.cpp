@@ -199,6 +199,8 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::Ledger), "ledger-window");
     main.mnuHeader.click();
     camera.take(host.window(ScreenId::Heading), "heading-dialog");
+    main.mnuFedTable.click();
+    camera.take(host.window(ScreenId::FedTable), "federal-table-dialog");
 
     {
         AboutDialog about(aboutInfo(), host.window(ScreenId::MainWindow));

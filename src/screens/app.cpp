@@ -11,6 +11,7 @@
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/heading_dialog.h"
+#include "screens/fed_table_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
@@ -27,6 +28,7 @@ App::~App()
     m_printerOffset.reset();
     m_checkWriter.reset();
     m_headingDialog.reset();
+    m_fedTableDialog.reset();
     m_ledgerWindow.reset();
     m_leaveLog.reset();
     m_overtimeTracker.reset();
@@ -123,6 +125,11 @@ StubCheckScreen &App::stubCheck()
     return screen(m_stubCheck, ScreenId::StubCheck);
 }
 
+FedTableDialog &App::fedTableDialog()
+{
+    return screen(m_fedTableDialog, ScreenId::FedTable);
+}
+
 ui::Screen *App::loadedScreen(ScreenId id) const
 {
     switch (id) {
@@ -154,6 +161,8 @@ ui::Screen *App::loadedScreen(ScreenId id) const
         return m_leaveLog.get();
     case ScreenId::StubCheck:
         return m_stubCheck.get();
+    case ScreenId::FedTable:
+        return m_fedTableDialog.get();
     }
     return nullptr;
 }
@@ -217,6 +226,9 @@ void App::close(ScreenId id)
     case ScreenId::StubCheck:
         closed = discard(m_stubCheck);
         break;
+    case ScreenId::FedTable:
+        closed = discard(m_fedTableDialog);
+        break;
     }
     if (closed)
         host().screenClosed(id);
@@ -260,6 +272,8 @@ ui::Screen *App::reference(ScreenId id)
         return &leaveLog();
     case ScreenId::StubCheck:
         return &stubCheck();
+    case ScreenId::FedTable:
+        return &fedTableDialog();
     }
     return nullptr;
 }
@@ -303,7 +317,7 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::StubCheck, ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
+    for (ScreenId id : {ScreenId::FedTable, ScreenId::StubCheck, ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
              ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
         close(id);
     host().programEnded();

@@ -37,6 +37,7 @@ class CheckWriter;
 class PrinterOffsetDialog;
 class LedgerWindow;
 class HeadingDialog;
+class FedTableDialog;
 class OvertimeTrackerScreen;
 class LeaveLogScreen;
 class StubCheckScreen;
@@ -56,6 +57,7 @@ enum class ScreenId {
     OvertimeTracker,
     LeaveLog,
     StubCheck,
+    FedTable,
 };
 
 // The title of the program's own message boxes.
@@ -143,6 +145,7 @@ public:
     OvertimeTrackerScreen &overtimeTracker();
     LeaveLogScreen &leaveLog();
     StubCheckScreen &stubCheck();
+    FedTableDialog &fedTableDialog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -260,6 +263,7 @@ private:
     std::unique_ptr<OvertimeTrackerScreen> m_overtimeTracker;
     std::unique_ptr<LeaveLogScreen> m_leaveLog;
     std::unique_ptr<StubCheckScreen> m_stubCheck;
+    std::unique_ptr<FedTableDialog> m_fedTableDialog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
     void refuse(const std::vector<std::string> &lines);

@@ -75,6 +75,7 @@ MainWindow::MainWindow(App &app) : m_app(app)
     wire(mnuState, "S&tate Tax", [this] { mnuState_Click(); });
     wire(mnuCity, "C&ity Tax", [this] { mnuCity_Click(); });
     wire(mnuNonCity, "Non City Tax", [this] { mnuNonCity_Click(); });
+    wire(mnuFedTable, "&Federal Table...", [this] { mnuFedTable_Click(); });
     wire(mnuHelpItem, "He&lp", [this] { mnuHelpItem_Click(); });
     wire(mnuAboutItem, "&About", [this] { mnuAboutItem_Click(); });
     wire(cmdPrint, "Print", [this] { cmdPrint_Click(); });
@@ -264,6 +265,11 @@ void MainWindow::mnuCity_Click()
 void MainWindow::mnuNonCity_Click()
 {
     m_app.show(ScreenId::NonCityDialog);
+}
+
+void MainWindow::mnuFedTable_Click()
+{
+    m_app.show(ScreenId::FedTable);
 }
 
 void MainWindow::mnuHelpItem_Click()

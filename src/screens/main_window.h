@@ -50,7 +50,7 @@ public:
     ui::CommandButton cmdCal;   // ADD
     ui::CommandButton cmdClear; // CLEAR
     ui::CommandButton mnuNew, mnuOpen, mnuSave, mnuPrintItem, mnuClearIitem, mnuExitItem;
-    ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity;
+    ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity, mnuFedTable;
     ui::CommandButton mnuHelpItem, mnuAboutItem;
     ui::CommandButton cmdPrint;                      // picture, tooltip "Print"
     ui::CommandButton mnuPrintSheetItem, mnuChecks; // "Print Sheet", "C&hecks"
@@ -93,6 +93,7 @@ public:
     void mnuExitItem_Click();
     void mnuTaxInfoItem_Click();
     void mnuState_Click();
+    void mnuFedTable_Click();
     void mnuCity_Click();
     void mnuNonCity_Click();
     void mnuHelpItem_Click();

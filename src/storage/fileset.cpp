@@ -98,6 +98,39 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &path)
     return content;
 }
 
+std::optional<StampedRead> readFileUnlessUnchanged(
+    const std::filesystem::path &path, const std::optional<FileStamp> &known)
+{
+    const auto stampOf = [](const struct stat &st) {
+        return FileStamp{static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+            static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
+            static_cast<long long>(st.st_mtim.tv_nsec), static_cast<long long>(st.st_ctim.tv_sec),
+            static_cast<long long>(st.st_ctim.tv_nsec)};
+    };
+    struct stat st {};
+    StampedRead read;
+    // One system call for the file that has not changed: the calculation asks at every period.
+    if (known && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && stampOf(st) == *known) {
+        read.stamp = *known;
+        return read;
+    }
+    const int fd = openPlainFile(path);
+    if (fd < 0)
+        return std::nullopt;
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    read.stamp = stampOf(st);
+    std::string content;
+    const bool whole = readToEnd(fd, content);
+    ::close(fd);
+    if (!whole)
+        return std::nullopt;
+    read.bytes = std::move(content);
+    return read;
+}
+
 namespace {
 
 // The file already holds exactly these bytes, privately. Every save writes the whole user,

@@ -43,6 +43,28 @@ std::optional<std::string> unreadableReason(const std::filesystem::path &path);
 // ask first.
 std::optional<std::string> readWholeFile(const std::filesystem::path &path);
 
+// What tells one version of a file from another without reading it: a replaced file has a new
+// inode, an edited one a new size or modification time, one whose permissions changed a new
+// status-change time.
+struct FileStamp {
+    unsigned long long device = 0, inode = 0;
+    long long size = 0, modifiedSeconds = 0, modifiedNanoseconds = 0;
+    long long changedSeconds = 0, changedNanoseconds = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
+// A file with its stamp, its bytes read only when the stamp differs from `known`. A file whose
+// stamp is still `known` is not opened again (it opened when it got that stamp, and a change
+// of its permissions would change the stamp); any other file is opened as the exists test
+// opens it.
+struct StampedRead {
+    FileStamp stamp;
+    std::optional<std::string> bytes; // nothing: the file is still the `known` one
+};
+// Nothing when the file does not open or cannot be read.
+std::optional<StampedRead> readFileUnlessUnchanged(
+    const std::filesystem::path &path, const std::optional<FileStamp> &known);
+
 // Writes the bytes to a temporary file beside `path` (".NAME:tmp-XXXXXX"), flushes it and
 // renames it over `path`, so a failure or a crash leaves the old file intact. The file is
 // readable by its owner only. Temporaries of `path` left by an earlier, killed save are

@@ -94,7 +94,7 @@ std::string RecordReader::rawField(bool *quoted, std::string *whole)
     if (m_pos >= m_bytes.size()) {
         // A comma just before the end still separates one last, empty field.
         if (!m_afterComma)
-            throw ReadError("the file ends before all its fields were read");
+            throw FileEndsEarly("the file ends before all its fields were read");
         m_afterComma = false;
         if (quoted)
             *quoted = false;
@@ -187,6 +187,13 @@ std::nullopt_t RecordReader::notANumber(const std::string &field) const
 {
     if (m_nonNumber == NonNumber::Fails)
         throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
+    if (m_nonNumber == NonNumber::WordsReadAsZero) {
+        // "nan", "-inf", "1e999": the C library reads them whole, as no finite number.
+        char *end = nullptr;
+        const double value = std::strtod(field.c_str(), &end);
+        if (!field.empty() && end == field.c_str() + field.size() && !std::isfinite(value))
+            throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
+    }
     return std::nullopt;
 }
 
@@ -212,7 +219,7 @@ float RecordReader::float32()
         return *value;
     if (!strictNumber(*field))
         notANumber(*field);
-    else if (m_nonNumber == NonNumber::Fails)
+    else if (m_nonNumber != NonNumber::ReadsAsZero)
         throw ReadError("a number field is out of range");
     return 0;
 }
@@ -228,7 +235,7 @@ short RecordReader::int16()
     try {
         return toInt16(value);
     } catch (const NumberOverflow &) {
-        if (m_nonNumber == NonNumber::Fails)
+        if (m_nonNumber != NonNumber::ReadsAsZero)
             throw ReadError("a number field is out of range");
         return 0;
     }
@@ -240,3 +247,12 @@ short RecordReader::flag()
 }
 
 } // namespace tallyman::records
+
+namespace tallyman {
+
+std::vector<std::string> corruptFileLines(const std::string &fileName)
+{
+    return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
+}
+
+} // namespace tallyman

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallyman::records {
 
@@ -37,8 +38,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// What a number field that does not hold a number reads as.
-enum class NonNumber { ReadsAsZero, Fails };
+// The file ended before the layout was complete.
+class FileEndsEarly : public ReadError {
+public:
+    using ReadError::ReadError;
+};
+
+// What a number field that does not hold a number reads as. WordsReadAsZero lets a word
+// read as 0 but fails on a number the field cannot hold and on a text naming an infinity or
+// NaN: such a figure was written by a program gone wrong, not typed by a person.
+enum class NonNumber { ReadsAsZero, Fails, WordsReadAsZero };
 
 // The most characters an entry box holds (a Qt line edit's limit): a longer text field, as only
 // a damaged file has, is cut to this when read, so it is neither shown in part nor carried
@@ -62,6 +71,8 @@ public:
     // fields that are carried and never interpreted.
     std::string raw();
     bool atEnd() const;
+    // Changes how the fields after this one treat a non-number.
+    void setNonNumber(NonNumber nonNumber) { m_nonNumber = nonNumber; }
 
 private:
     // The next raw field (Windows-1252), and whether it was quoted. `whole`, when given, gets
@@ -82,3 +93,10 @@ private:
 };
 
 } // namespace tallyman::records
+
+namespace tallyman {
+
+// The four lines of the corrupt-file message, naming the file ("Smith.sta").
+std::vector<std::string> corruptFileLines(const std::string &fileName);
+
+} // namespace tallyman

@@ -175,9 +175,4 @@ SettingsLoad loadNonCityFile(const std::filesystem::path &path, NonCitySettings 
     });
 }
 
-std::vector<std::string> corruptFileLines(const std::string &fileName)
-{
-    return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
-}
-
 } // namespace tallyman

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "storage/fileset.h"
+#include "storage/records.h"
 #include "engine/employee_profile.h"
 #include "engine/tax_settings.h"
 
@@ -37,7 +38,6 @@ SettingsLoad loadCityFile(const std::filesystem::path &path, CityTaxSettings &ci
 std::optional<std::string> saveNonCityFile(const std::filesystem::path &path, const NonCitySettings &nonCity);
 SettingsLoad loadNonCityFile(const std::filesystem::path &path, NonCitySettings &nonCity);
 
-// The four lines of the corrupt-file message, naming the file ("Smith.sta").
-std::vector<std::string> corruptFileLines(const std::string &fileName);
+// corruptFileLines, the message naming a file that cannot be read, is in storage/records.h.
 
 } // namespace tallyman

@@ -3,7 +3,10 @@
 
 #include "numbers/rounding.h"
 
+#include <chrono>
 #include <cmath>
+#include <fstream>
+#include <memory>
 
 using namespace tallyman;
 using namespace tallyman::test;
@@ -128,13 +131,13 @@ TEST(ShortTableFile, MissingOnlyTheVersionKeepsTheOldVersion)
 TEST(DamagedTableFile, TextWhereANumberBelongsReadsZeroAndKeepsTheFieldOrder)
 {
     std::string bytes = fedTableBytes(simpleTable(), FedLayout::Current);
-    // Field 5 (row 2 Over) becomes a word, field 6 a quoted text, field 7 an overflowing number.
+    // Field 5 (row 2 Over) becomes a word, field 6 a quoted text, field 7 an empty field.
     std::size_t pos = bytes.find("\r\n") + 2;
     bytes.replace(pos, bytes.find(',', pos) - pos, "abc");
     pos = bytes.find(',', pos) + 1;
     bytes.replace(pos, bytes.find(',', pos) - pos, "\"xyz\"");
     pos = bytes.find(',', pos) + 1;
-    bytes.replace(pos, bytes.find(',', pos) - pos, "1E+300");
+    bytes.replace(pos, bytes.find(',', pos) - pos, "");
     const FedTable t = loadedFrom(bytes, FedLayout::Current);
     EXPECT_EQ(t.SingleBiWeekly[1].Over, 0);
     EXPECT_EQ(t.SingleBiWeekly[1].NotOver, 0);
@@ -142,6 +145,92 @@ TEST(DamagedTableFile, TextWhereANumberBelongsReadsZeroAndKeepsTheFieldOrder)
     EXPECT_EQ(t.SingleBiWeekly[1].Rate, 0.1f);
     EXPECT_EQ(t.MarriedAllowance[9], 630);
     EXPECT_EQ(t.Version, "Simple table");
+}
+
+// A figure no field can hold comes from a program gone wrong: the file is refused, named, as a
+// corrupted settings file is, and the calculation goes on with an all-zero table.
+TEST(DamagedTableFile, NumberNoFieldCanHoldRefusesTheFileNamingIt)
+{
+    for (const char *figure : {"1e308", "1E+300", "-1e39", "NaN", "nan", "-inf", "Infinity", "1e999"}) {
+        SCOPED_TRACE(figure);
+        std::string bytes = fedTableBytes(simpleTable("new"), FedLayout::Current);
+        const std::size_t pos = bytes.find("0.2"); // a rate of the first table
+        bytes.replace(pos, 3, figure);
+        EXPECT_EQ(readFedTable(*std::make_unique<FedTable>(), bytes, FedLayout::Current), FedTableRead::Refused);
+
+        TempFolder folder;
+        writeFile(folder.path() / "Federal24.dtt", bytes);
+        FedTable t = simpleTable("old version");
+        std::vector<Notice> notices;
+        EXPECT_FALSE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0].lines, (std::vector<std::string>{"You have corupted a file.", "Find file,",
+                                        (folder.path() / "Federal24.dtt").string(), "and delete it."}));
+        EXPECT_TRUE(allZero(t.SingleWeekly));
+        EXPECT_EQ(t.MarriedAllowance[9], 0);
+        EXPECT_EQ(t.Version, "old version");
+        // Refused again at the next calculation, although the file was parsed once.
+        notices.clear();
+        EXPECT_FALSE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+        EXPECT_EQ(notices.size(), 1u);
+    }
+}
+
+// The file is looked at for every load but parsed only when it is another file than last time.
+TEST(TableFileCache, AnUnchangedFileIsNotParsedAgainAndAChangedOneIs)
+{
+    TempFolder folder;
+    const auto path = folder.path() / "Federal24.dtt";
+    FedTable t;
+    std::vector<Notice> notices;
+    const auto load = [&] {
+        const std::size_t before = fedTableParseCount();
+        EXPECT_TRUE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+        return fedTableParseCount() - before;
+    };
+    const auto ago = [&](int seconds) {
+        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::seconds(seconds));
+    };
+    // A file written within the file system clock's tick of the read is parsed each time, as
+    // an edit in that tick would keep its time.
+    writeFile(path, fedTableBytes(simpleTable("first"), FedLayout::Current));
+    EXPECT_EQ(load(), 1u);
+    EXPECT_EQ(load(), 1u);
+    ago(10);
+    EXPECT_EQ(load(), 1u);
+    EXPECT_EQ(t.Version, "first");
+    // Unchanged: the table parsed before, every number and the version.
+    t = FedTable{};
+    EXPECT_EQ(load(), 0u);
+    EXPECT_EQ(load(), 0u);
+    EXPECT_EQ(t.Version, "first");
+    EXPECT_EQ(t.SingleWeekly[2].BaseTax, 90);
+    EXPECT_EQ(t.MarriedAllowance[9], 630);
+
+    // Replaced (a new inode), edited in place (a new size or time): parsed again.
+    writeFile(path, fedTableBytes(simpleTable("second"), FedLayout::Current));
+    ago(10);
+    EXPECT_EQ(load(), 1u);
+    EXPECT_EQ(t.Version, "second");
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << fedTableBytes(simpleTable("SECOND"), FedLayout::Current);
+    }
+    ago(5);
+    EXPECT_EQ(load(), 1u);
+    EXPECT_EQ(t.Version, "SECOND");
+    EXPECT_EQ(load(), 0u);
+    EXPECT_TRUE(notices.empty());
+
+    // The legacy layout of the same bytes is another parse.
+    writeFile(folder.path() / "Federal09_jan.dtt", *readWholeFile(path));
+    ASSERT_TRUE(LoadFedTable(t, true, {folder.path(), {}}, notices));
+    EXPECT_EQ(t.SingleBiWeekly[5].Over, 0); // the legacy layout has no row 6 or 7
+
+    // Gone: the warning, whatever was parsed before.
+    std::filesystem::remove(path);
+    EXPECT_FALSE(LoadFedTable(t, false, {folder.path(), {}}, notices));
+    EXPECT_EQ(notices.size(), 1u);
 }
 
 TEST(DamagedTableFile, BinaryJunkNeverCrashes)

@@ -1,5 +1,5 @@
 // The ledger window on screen: the grid is a table; a click on a week number pastes, a right
-// click empties the row; the heading dialog opens from Options.
+// click empties the row; the heading and federal table dialogs open from Options.
 #include "gui_session.h"
 #include "gui_tests.h"
 #include "screens/heading_dialog.h"
@@ -9,7 +9,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -170,6 +173,26 @@ private slots:
             company = dialog->findChild<QLineEdit*>();
         QVERIFY(company);
         QCOMPARE(company->text(), QStringLiteral("Company"));
+    }
+
+    void federalTableDialogInstallsTheChosenYear()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs("Smith"));
+        child<QAction>(session.mainWindow(), "mnuFedTable")->trigger();
+        QWidget* dialog = session.host.window(ScreenId::FedTable);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Federal Table"));
+        auto* years = child<QComboBox>(dialog, "cboYear");
+        QVERIFY(years);
+        QCOMPARE(years->count(), 3);
+        QCOMPARE(years->currentText(), QStringLiteral("2026"));
+        // As a person's choice arrives: the index, then the activation.
+        years->setCurrentIndex(1);
+        emit years->activated(1);
+        QTest::mouseClick(child<QPushButton>(dialog, "cmdInstall"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(dialog, "lbYear")->text(), QStringLiteral("Year 2025"));
+        QVERIFY(std::filesystem::exists(session.file("Federal24.dtt")));
     }
 };
 

@@ -215,6 +215,7 @@ private slots:
             { "mnuState", "S&tate Tax" },
             { "mnuCity", "C&ity Tax" },
             { "mnuNonCity", "Non City Tax" },
+            { "mnuFedTable", "&Federal Table..." },
             { "mnuHelpItem", "He&lp" },
             { "mnuAboutItem", "&About" },
         };

@@ -128,6 +128,8 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     item(options, m.mnuState, "mnuState");
     item(options, m.mnuCity, "mnuCity");
     item(options, m.mnuNonCity, "mnuNonCity");
+    options->addSeparator();
+    item(options, m.mnuFedTable, "mnuFedTable");
     auto* help = menuBar()->addMenu(QStringLiteral("Help"));
     item(help, m.mnuHelpItem, "mnuHelpItem")->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();

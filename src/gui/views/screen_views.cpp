@@ -6,6 +6,7 @@
 #include "screens/user_info.h"
 #include "gui/views/check_writer_view.h"
 #include "gui/views/city_dialog_view.h"
+#include "gui/views/fed_table_dialog_view.h"
 #include "gui/views/heading_dialog_view.h"
 #include "gui/views/ledger_window_view.h"
 #include "gui/views/main_window_view.h"
@@ -24,6 +25,7 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "screens/fed_table_dialog.h"
 #include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/trackers/leave_log_screen.h"
@@ -64,6 +66,8 @@ ui::Screen* loadedScreen(App& app, ScreenId screen)
         return &app.leaveLog();
     case ScreenId::StubCheck:
         return &app.stubCheck();
+    case ScreenId::FedTable:
+        return &app.fedTableDialog();
     }
     return nullptr;
 }
@@ -101,6 +105,8 @@ QWidget* createView(App& app, ScreenId screen, QWidget* parent)
         return new LeaveLogView(app.leaveLog(), parent);
     case ScreenId::StubCheck:
         return new StubCheckView(app.stubCheck(), parent);
+    case ScreenId::FedTable:
+        return new FedTableDialogView(app.fedTableDialog(), parent);
     }
     return nullptr;
 }
