@@ -2,6 +2,8 @@
 // Every figure Tallyman would have under other inputs comes from the calculation itself.
 #include "engine/stub_check.h"
 
+#include "engine/fed_year.h"
+
 #include "numbers/formats.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
@@ -480,10 +482,19 @@ std::optional<Currency> engineFederalFigure(const PeriodCase &period)
     return centsOf(r.pay.FedTax);
 }
 
-std::vector<FedTableChoice> installableFedTables(const FedTableFolders &, const FedTable &inUse)
+std::vector<FedTableChoice> installableFedTables(const FedTableFolders &folders, const FedTable &inUse)
 {
-    const std::string label = inUse.Year ? std::to_string(inUse.Year->Year) : inUse.Version;
-    return {FedTableChoice{label, inUse}};
+    // Every year shipped with the program, built as `fedtable install` would write it; the
+    // year in use gives Tallyman's own figure and is not tried again.
+    std::vector<FedTableChoice> choices;
+    for (const int year : shippedFedYears(folders.installedDir)) {
+        if (inUse.Year && inUse.Year->Year == year)
+            continue;
+        const ParsedFedYear parsed = loadShippedFedYear(folders.installedDir, year);
+        if (parsed.year)
+            choices.push_back(FedTableChoice{std::to_string(year), buildFedTable(*parsed.year)});
+    }
+    return choices;
 }
 
 std::vector<FedAlternative> federalAlternatives(

@@ -41,7 +41,7 @@ struct FedTableChoice {
 };
 
 // The federal tables that can be installed, each as the calculation would load it, to try
-// when the federal line differs. There is one table so far: the one in use.
+// when the federal line differs: every year shipped with the program but the one in use.
 std::vector<FedTableChoice> installableFedTables(const FedTableFolders &folders, const FedTable &inUse);
 
 // One change of the period under which Tallyman's federal figure is worked out again.

@@ -1,6 +1,7 @@
 // The stub check: each cause with figures that produce it and figures that must not, the
 // alternatives computed by the calculation itself, and the typed amounts.
 #include "engine/stub_check.h"
+#include "engine/fed_year.h"
 
 #include "engine_harness.h"
 
@@ -198,6 +199,24 @@ TEST_F(StubCheck, FederalMatchesAnotherTable)
     EXPECT_EQ(check(StubLine::Fed).causes, std::vector<std::string>{"No known cause."});
 }
 
+TEST_F(StubCheck, TheShippedYearsAreTheTablesTried)
+{
+    // The 2026 table in use: the years tried are the other shipped ones, and a stub withheld by
+    // the 2025 schedules is explained by that year.
+    const std::filesystem::path installed = TALLYMAN_DATA_DIR;
+    period.fedTable = buildFedTable(*loadShippedFedYear(installed, 2026).year);
+    tables = installableFedTables({{}, installed}, period.fedTable);
+    std::vector<std::string> labels;
+    for (const FedTableChoice &choice : tables)
+        labels.push_back(choice.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"2024", "2025"}));
+    PeriodCase by2025 = period;
+    by2025.fedTable = tables[1].table;
+    stub[index(StubLine::Fed)] = *engineFederalFigure(by2025);
+    ASSERT_NE(stub[index(StubLine::Fed)], tallyman().lines[index(StubLine::Fed)].tallyman);
+    EXPECT_NE(causeWith(StubLine::Fed, "2025 federal table"), "");
+}
+
 TEST_F(StubCheck, FederalMatchesTheOtherPayFrequency)
 {
     // The bi-weekly table on the same 1,000.00: 10 % above 200.
@@ -237,7 +256,7 @@ TEST_F(StubCheck, FederalMatchesTheOtherW4FormWithTheSameStatus)
 
     // A 2020 form on file: the other form is the one before, with the status it had. Such a
     // form is computed only with a table that has its year.
-    period.fedTable.Year = year2026();
+    period.fedTable.Year = test::year2026();
     period.profile.W4.Form = W4Form::From2020;
     period.profile.W4.Status = W4FilingStatus::Single;
     period.profile.FedStatus = "Single";

@@ -241,8 +241,10 @@ private slots:
         QVERIFY(forms);
         QStringList names;
         for (const QAction* action : forms->actions())
-            names << action->objectName();
-        QCOMPARE(names, (QStringList { "mnuVac", "mnuOtItem", "mnuYear" }));
+            if (!action->isSeparator())
+                names << action->objectName();
+        // The stub check stands apart, after the three forms.
+        QCOMPARE(names, (QStringList { "mnuVac", "mnuOtItem", "mnuYear", "mnuStub" }));
     }
 
     void pictureButtonsShowIconsAndTips()

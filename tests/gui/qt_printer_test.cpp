@@ -338,9 +338,10 @@ private slots:
             old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         }
         gui::QtPrinter printer;
+        int dialogs = 0;
         if (chosenInDialog) {
-            printer.printer().setOutputFormat(QPrinter::PdfFormat);
-            printer.printer().setOutputFileName(path);
+            printer.runPrintDialog = printIntoFile(path, dialogs);
+            QVERIFY(printer.choosePrinter());
         } else {
             printer.setOutputFile(path);
         }
