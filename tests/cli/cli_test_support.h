@@ -92,4 +92,16 @@ inline void expectGolden(const std::string& name, const std::string& actual)
     EXPECT_EQ(actual, readFile(path)) << "differs from " << path;
 }
 
+// A folder holding the new user Alice, and commands run on her.
+class AliceTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(folder.run({ "user", "new", "Alice" }).code, 0); }
+    CliResult alice(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), { "--user", "Alice" });
+        return folder.run(args);
+    }
+    DataFolderFixture folder;
+};
+
 } // namespace tallyman::cli::test

@@ -8,16 +8,7 @@ using namespace tallyman::cli::test;
 
 namespace {
 
-class TrackerCommands : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(folder.run({ "user", "new", "Alice" }).code, 0); }
-    CliResult alice(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), { "--user", "Alice" });
-        return folder.run(args);
-    }
-    DataFolderFixture folder;
-};
+class TrackerCommands : public AliceTest { };
 
 TEST_F(TrackerCommands, OvertimeSetTotalsAndNewWeekMovesUp)
 {

@@ -6,16 +6,7 @@ using namespace tallyman::cli::test;
 
 namespace {
 
-class W4Commands : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(folder.run({ "user", "new", "Alice" }).code, 0); }
-    CliResult alice(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), { "--user", "Alice" });
-        return folder.run(args);
-    }
-    DataFolderFixture folder;
-};
+class W4Commands : public AliceTest { };
 
 struct RefusedW4 {
     std::vector<std::string> words;
