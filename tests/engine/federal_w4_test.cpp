@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Worksheet, WithholdingFrom2020,
 
 TEST(AnnualTax, TheLastRowReachedStandsAndItsBoundBelongsToIt)
 {
-    const AnnualSchedule &single = year2026().schedule(Single, false);
+    const FedYear year = year2026();
+    const AnnualSchedule &single = year.schedule(Single, false);
     EXPECT_DOUBLE_EQ(annualTax(single, 7499.99), 0);
     EXPECT_DOUBLE_EQ(annualTax(single, 19900), 1240);
     EXPECT_DOUBLE_EQ(annualTax(single, 57900), 5800);
