@@ -269,7 +269,10 @@ void applyW4(UserInfoScreen& screen, const W4Edits& edits)
         screen.cboW4Status.setFocus();
         screen.cboW4Status.setListIndex(static_cast<int>(*edits.status));
     }
-    for (const auto& [field, assignment] : edits.fields) {
+    for (const auto& edit : edits.fields) {
+        // Named, not bound: a lambda may not capture a structured binding in every compiler.
+        const auto& field = edit.first;
+        const auto& assignment = edit.second;
         std::visit(Overloaded {
                        [&](ui::TextBox UserInfoScreen::*box) {
                            refuseDisabled(screen.*box, assignment.name);
