@@ -35,6 +35,30 @@ inline void writeFile(const std::filesystem::path& path, const std::string& byte
 }
 
 // A fresh data folder holding the shipped federal table, removed afterwards.
+// tallyman-cli --dir <dir> --today 1/5/2024 <args...>, in-process.
+inline CliResult runCliIn(const std::filesystem::path& dir, const std::vector<std::string>& args)
+{
+    std::vector<std::string> all { "--dir", dir.string(), "--today", "1/5/2024" };
+    all.insert(all.end(), args.begin(), args.end());
+    std::ostringstream out, err;
+    CliResult result;
+    result.code = cli::run(all, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+// The folder's entries with their bytes; only its plain files when asked (a test may have
+// put a pipe or a folder where a file belongs).
+inline std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& dir, bool plainFilesOnly = false)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (!plainFilesOnly || entry.is_regular_file())
+            files[entry.path().filename().string()] = readFile(entry.path());
+    return files;
+}
+
 class DataFolderFixture {
 public:
     DataFolderFixture()
@@ -53,26 +77,10 @@ public:
     DataFolderFixture& operator=(const DataFolderFixture&) = delete;
 
     // tallyman-cli --dir <folder> --today 1/5/2024 <args...>
-    CliResult run(const std::vector<std::string>& args) const
-    {
-        std::vector<std::string> all { "--dir", dir.string(), "--today", "1/5/2024" };
-        all.insert(all.end(), args.begin(), args.end());
-        std::ostringstream out, err;
-        CliResult result;
-        result.code = cli::run(all, out, err);
-        result.out = out.str();
-        result.err = err.str();
-        return result;
-    }
+    CliResult run(const std::vector<std::string>& args) const { return runCliIn(dir, args); }
 
     // Every file of the folder with its bytes.
-    std::map<std::string, std::string> snapshot() const
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(dir))
-            files[entry.path().filename().string()] = readFile(entry.path());
-        return files;
-    }
+    std::map<std::string, std::string> snapshot() const { return folderSnapshot(dir); }
 
     std::string file(const std::string& name) const { return readFile(dir / name); }
     bool has(const std::string& name) const { return std::filesystem::exists(dir / name); }

@@ -56,24 +56,8 @@ struct SecondWindow {
 
 class OneWriter : public AppTest {
 protected:
-    cli::test::CliResult runCli(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), { "--dir", dir.string(), "--today", "1/5/2024" });
-        std::ostringstream out, err;
-        cli::test::CliResult result;
-        result.code = cli::run(args, out, err);
-        result.out = out.str();
-        result.err = err.str();
-        return result;
-    }
-    std::map<std::string, std::string> snapshot() const
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(dir))
-            if (entry.is_regular_file())
-                files[entry.path().filename().string()] = cli::test::readFile(entry.path());
-        return files;
-    }
+    cli::test::CliResult runCli(const std::vector<std::string>& args) const { return cli::test::runCliIn(dir, args); }
+    std::map<std::string, std::string> snapshot() const { return cli::test::folderSnapshot(dir, true); }
 };
 
 

@@ -142,4 +142,20 @@ inline void saveUser(const std::filesystem::path &dir, const std::string &name, 
     ASSERT_FALSE(saveProfileFileSet(DataFolder(dir), name, ProfileFileSet{profile, tracker, offsets, flags, reserved}));
 }
 
+// The user NAME started, and its User Info screen as the person gets it from the menu.
+class UserInfoFixture : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ASSERT_TRUE(startAs("NAME"));
+    }
+    // Freshly loaded, as every opening loads it.
+    UserInfoScreen &fresh()
+    {
+        app->close(ScreenId::UserInfo);
+        return app->userInfo();
+    }
+};
+
 } // namespace tallyman::testing

@@ -6,19 +6,8 @@ using namespace tallyman::testing;
 
 namespace {
 
-class UserInfoTest : public AppTest {
+class UserInfoTest : public UserInfoFixture {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        ASSERT_TRUE(startAs("NAME"));
-    }
-    // The screen as the person gets it from the menu: freshly loaded.
-    UserInfoScreen &fresh()
-    {
-        app->close(ScreenId::UserInfo);
-        return app->userInfo();
-    }
     std::string userFiles() const { return read("NAME.use") + read("NAME.and") + read("NAME.sta"); }
 };
 

@@ -7,18 +7,8 @@ using namespace tallyman::testing;
 
 namespace {
 
-class W4FormTest : public AppTest {
+class W4FormTest : public UserInfoFixture {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        ASSERT_TRUE(startAs("NAME"));
-    }
-    UserInfoScreen &fresh()
-    {
-        app->close(ScreenId::UserInfo);
-        return app->userInfo();
-    }
     // Chooses the form from 2020 on with every field filled in, and saves.
     void saveFrom2020()
     {
