@@ -14,8 +14,7 @@ build: configure
 	cmake --build --preset default -j $(JOBS)
 
 run: build
-	@if [ -x $(APP) ]; then $(APP) $(ARGS); \
-	else echo "Tallyman's core is built; the desktop program itself comes next."; fi
+	$(APP) $(ARGS)
 
 test: build
 	ctest --preset default -j $(JOBS)

@@ -37,14 +37,6 @@ void readRows(records::RecordReader &reader, FedRows &rows, FedLayout layout)
     reader.text();
 }
 
-bool foundOrWarn(const FedTableFolders &folders, std::string_view fileName, std::vector<Notice> &notices)
-{
-    if (locateFedTable(folders, fileName))
-        return true;
-    notices.push_back(fedTableMissingNotice());
-    return false;
-}
-
 void evaluateRows(const FedRows &rows, PayResult &pay)
 {
     const Amount taxable = pay.FedTaxable;
@@ -179,16 +171,6 @@ Notice fedTableMissingNotice()
         {"   Operation Failed ! ! !", "Save and Open, Only in Folder", "where Tallyman 2024 was installed",
             "Contact QUORVAN SOFTWARE", "support@tallyman.app"},
         true};
-}
-
-bool FedTableFound(const FedTableFolders &folders, std::vector<Notice> &notices)
-{
-    return foundOrWarn(folders, FedTableFileName, notices);
-}
-
-bool FedJanTableFound(const FedTableFolders &folders, std::vector<Notice> &notices)
-{
-    return foundOrWarn(folders, FedJanTableFileName, notices);
 }
 
 FedTableRead readFedTable(FedTable &table, std::string bytes, FedLayout layout)

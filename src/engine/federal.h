@@ -26,10 +26,6 @@ std::optional<std::filesystem::path> locateFedTable(const FedTableFolders &folde
 // The warning shown whenever a federal table file cannot be opened.
 Notice fedTableMissingNotice();
 
-// Whether "Federal24.dtt" / "Federal09_jan.dtt" opens; when not, the warning is appended.
-bool FedTableFound(const FedTableFolders &folders, std::vector<Notice> &notices);
-bool FedJanTableFound(const FedTableFolders &folders, std::vector<Notice> &notices);
-
 // The message naming a table file that is refused.
 Notice fedTableCorruptNotice(const std::filesystem::path &path);
 

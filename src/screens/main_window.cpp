@@ -126,7 +126,7 @@ void MainWindow::LoadFedTable()
 void MainWindow::resetPeriod()
 {
     PayResult &pay = m_app.pay;
-    pay.PayRate = 7.5f;
+    pay.PayRate = DefaultPayRate;
     pay.TaxableWages = 0;
     pay.NetPay = 0;
     pay.TaxDeduct = 0;

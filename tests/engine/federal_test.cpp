@@ -267,9 +267,8 @@ TEST(TableFolders, DataFolderFirstThenInstalledCopy)
     std::vector<Notice> notices;
     writeFile(installed.path() / "Federal24.dtt", fedTableBytes(simpleTable("installed"), FedLayout::Current));
     FedTable t;
-    EXPECT_TRUE(FedTableFound({data.path(), installed.path()}, notices));
-    EXPECT_FALSE(FedJanTableFound({data.path(), installed.path()}, notices));
-    EXPECT_EQ(notices.size(), 1u);
+    EXPECT_EQ(locateFedTable({data.path(), installed.path()}, FedTableFileName), installed.path() / "Federal24.dtt");
+    EXPECT_EQ(locateFedTable({data.path(), installed.path()}, FedJanTableFileName), std::nullopt);
     ASSERT_TRUE(LoadFedTable(t, false, {data.path(), installed.path()}, notices));
     EXPECT_EQ(t.Version, "installed");
     writeFile(data.path() / "Federal24.dtt", fedTableBytes(simpleTable("data"), FedLayout::Current));
