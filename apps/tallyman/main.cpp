@@ -1,6 +1,5 @@
 // tallyman: the desktop program. Asks for the user, then runs the main window until the end.
 #include "screens/app.h"
-#include "gui/data_locations.h"
 #include "gui/display_check.h"
 #include "gui/help_viewer.h"
 #include "gui/qt_clock.h"
@@ -10,11 +9,11 @@
 #include "gui/resources.h"
 #include "gui/screenshots.h"
 #include "gui/startup_probe.h"
+#include "storage/data_locations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <string>
@@ -56,13 +55,16 @@ int main(int argc, char** argv)
     options.addOption(screenshotsOption);
     options.process(application);
 
-    const auto installedData = gui::installedDataFolder(QApplication::applicationDirPath());
+    const auto installedData = installedDataFolder();
     if (options.isSet(screenshotsOption))
         return gui::renderScreenshots(options.value(screenshotsOption).toStdString(), installedData) ? 0 : 1;
 
-    const auto chosen = gui::chooseDataFolder(options.value(dirOption), qEnvironmentVariable("TALLYMAN_DIR"),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    const auto folder = gui::prepareDataFolder(chosen);
+    // An empty --dir counts as not given here.
+    const QString dirGiven = options.value(dirOption);
+    const auto chosen = chooseDataFolder(
+        dirGiven.isEmpty() ? std::nullopt : std::optional<std::string>(dirGiven.toStdString()))
+                            .dir;
+    const auto folder = prepareDataFolder(chosen);
     if (!folder) {
         const QString text = QStringLiteral("The data folder %1 cannot be created.")
                                  .arg(QString::fromStdString(chosen.string()));

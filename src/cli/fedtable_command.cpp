@@ -1,6 +1,6 @@
 // fedtable: the federal table in use, the years shipped, building and installing a year.
 #include "cli/commands.h"
-#include "cli/data_folders.h"
+#include "storage/data_locations.h"
 #include "cli/json_writer.h"
 #include "cli/session.h"
 #include "engine/fed_year.h"

@@ -2,7 +2,7 @@
 #include "cli/run.h"
 
 #include "cli/commands.h"
-#include "cli/data_folders.h"
+#include "storage/data_locations.h"
 #include "cli/json_writer.h"
 #include "cli/usage.h"
 #include "engine/federal.h"

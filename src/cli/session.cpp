@@ -1,7 +1,7 @@
 // Start-up of the App for a command.
 #include "cli/session.h"
 
-#include "cli/data_folders.h"
+#include "storage/data_locations.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "storage/fileset.h"

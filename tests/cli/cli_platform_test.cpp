@@ -1,13 +1,11 @@
 // The CLI's stand-ins for a person: message boxes on stderr, answers from the command line,
-// where the data folder is, and the PDF printers the front end hands in.
+// and the PDF printers the front end hands in.
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
-#include "cli/data_folders.h"
 #include "platform/text_printer.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 
 using namespace tallyman;
@@ -49,45 +47,6 @@ TEST(CliDialogs, TheInputBoxTakesTheCommandsAnswerOnce)
     EXPECT_EQ(dialogs.inputBox("Enter new user:", "File New"), "Smith");
     EXPECT_EQ(dialogs.inputBox("Enter new user:", "File New"), "") << "a second prompt is cancelled";
     EXPECT_FALSE(dialogs.openFile("Open", "Saved Files (*.use)|*.use"));
-}
-
-class DataFolderChoiceTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (const char* name : { "TALLYMAN_DIR", "XDG_DATA_HOME", "HOME" })
-            if (const char* value = std::getenv(name))
-                m_saved.emplace_back(name, value);
-    }
-    void TearDown() override
-    {
-        for (const char* name : { "TALLYMAN_DIR", "XDG_DATA_HOME", "HOME" })
-            ::unsetenv(name);
-        for (const auto& [name, value] : m_saved)
-            ::setenv(name.c_str(), value.c_str(), 1);
-    }
-    std::vector<std::pair<std::string, std::string>> m_saved;
-};
-
-TEST_F(DataFolderChoiceTest, DirOptionThenEnvironmentThenApplicationDataFolder)
-{
-    ::setenv("HOME", "/home/pat", 1);
-    ::unsetenv("XDG_DATA_HOME");
-    ::setenv("TALLYMAN_DIR", "/srv/pay", 1);
-    EXPECT_EQ(chooseDataFolder(std::string("/tmp/x")).dir, "/tmp/x");
-    EXPECT_FALSE(chooseDataFolder(std::string("/tmp/x")).isDefault);
-    EXPECT_EQ(chooseDataFolder(std::nullopt).dir, "/srv/pay");
-
-    ::setenv("TALLYMAN_DIR", "", 1); // set but empty counts as not set
-    EXPECT_EQ(chooseDataFolder(std::nullopt).dir, "/home/pat/.local/share/Tallyman");
-    EXPECT_TRUE(chooseDataFolder(std::nullopt).isDefault);
-    ::setenv("XDG_DATA_HOME", "/data", 1);
-    EXPECT_EQ(chooseDataFolder(std::nullopt).dir, "/data/Tallyman");
-}
-
-TEST(InstalledData, FallsBackToTheSourceTreeWhenNotInstalled)
-{
-    EXPECT_EQ(installedDataFolder(), TALLYMAN_DATA_DIR);
 }
 
 namespace tallyman::cli {
