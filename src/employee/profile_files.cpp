@@ -277,12 +277,6 @@ std::optional<W4FilingStatus> w4StatusFromText(std::string_view text)
     return std::nullopt;
 }
 
-bool paysWeekly(const EmployeeProfile &profile)
-{
-    // No pay frequency at all is weekly: the next save makes it so.
-    return profile.Week == -1 || (profile.Week == 0 && profile.BiWeek == 0);
-}
-
 int trackerRows(const EmployeeProfile &profile)
 {
     return paysWeekly(profile) ? WeeklyTrackerRows : BiWeeklyTrackerRows;

@@ -34,9 +34,7 @@ struct ProfileReserved {
 constexpr int WeeklyTrackerRows = 53;   // .ovw
 constexpr int BiWeeklyTrackerRows = 27; // .ovb
 
-// Week is -1, or neither Week nor BiWeek is set: the tracker rows go to .ovw; anything else
-// means bi-weekly (.ovb).
-bool paysWeekly(const EmployeeProfile &profile);
+// The tracker rows of the pay frequency: .ovw weekly (see paysWeekly), .ovb bi-weekly.
 int trackerRows(const EmployeeProfile &profile);
 
 // The withholding certificate's file, one record: the form (2019 or 2020), the filing

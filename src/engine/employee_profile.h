@@ -48,4 +48,12 @@ struct EmployeeProfile {
     void resetToNewUser();
 };
 
+// Whether the employee is paid weekly: Week is -1, or no pay frequency is set at all (the
+// next save makes that weekly). Anything else is bi-weekly. Chooses the tracker and ledger
+// files and their row counts; the tax tables read Week and BiWeek themselves.
+inline bool paysWeekly(const EmployeeProfile &profile)
+{
+    return profile.Week == -1 || (profile.Week == 0 && profile.BiWeek == 0);
+}
+
 } // namespace tallyman

@@ -525,7 +525,7 @@ std::vector<FedAlternative> federalAlternatives(
 
     {
         FedAlternative a{{}, period};
-        const bool weekly = period.profile.Week == -1;
+        const bool weekly = paysWeekly(period.profile);
         a.period.profile.Week = weekly ? 0 : -1;
         a.period.profile.BiWeek = weekly ? -1 : 0;
         a.cause = std::string("Tallyman's figure for ") + (weekly ? "bi-weekly" : "weekly")

@@ -102,7 +102,7 @@ LoadOutcome App::LoadUserFiles()
     }
 
     MainWindow &main = mainWindow();
-    main.lbTableNotice.setText(profile.Week == -1 ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables");
+    main.lbTableNotice.setText(tableNotice(profile));
     userInfo().showLoadedProfile();
     // An open tracker keeps what the person typed: this load also runs whenever the state
     // dialog is re-created (every calculation), and the next save takes the tracker's boxes.
@@ -112,7 +112,7 @@ LoadOutcome App::LoadUserFiles()
 
 void App::loadLedger()
 {
-    const bool weekly = profile.Week == -1;
+    const bool weekly = paysWeekly(profile);
     if (!AddAnnual(ledger, weekly))
         message({"CHECK YOUR ENTRY FOR NON NUMBER TYPE"});
     const auto path = ledgerFile(folder(), UserName, weekly);

@@ -38,12 +38,12 @@ std::optional<std::string> w4AmountProblem(const std::string &text, const char *
 // What the caption boxes show when they are empty at load.
 constexpr std::array<const char *, 5> LoadCaptions{"CrUnion", "Bond", "Dues", "Pension", "Health Ins"};
 
-std::string weeklyNotice(short week)
-{
-    return week == -1 ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
-}
-
 } // namespace
+
+std::string tableNotice(const EmployeeProfile &profile)
+{
+    return paysWeekly(profile) ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
+}
 
 UserInfoScreen::UserInfoScreen(App &app) : m_app(app)
 {
@@ -315,7 +315,7 @@ void UserInfoScreen::fillVar_()
     if (const auto rate = strictAmount(txtHourRate.text()))
         p.HourRate = *rate;
 
-    m_app.mainWindow().lbTableNotice.setText(weeklyNotice(p.Week));
+    m_app.mainWindow().lbTableNotice.setText(tableNotice(p));
 
     m_app.SaveOT();
 }

@@ -9,6 +9,10 @@
 namespace tallyman {
 
 class App;
+struct EmployeeProfile;
+
+// The main window's notice of the tax tables the pay frequency uses.
+std::string tableNotice(const EmployeeProfile &profile);
 
 class UserInfoScreen : public ui::Screen {
 public:
