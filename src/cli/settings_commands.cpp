@@ -143,7 +143,8 @@ std::vector<Edit<D>> readEdits(
                 const auto special = std::ranges::find_if(
                     SpecialBoxes, [&](const SpecialBox& row) { return controlName(row) == a.name; });
                 if (special != SpecialBoxes.end())
-                    throw UsageError(a.name + " is chosen with: state select " + special->state.command, topic);
+                    throw UsageError(
+                        a.name + " is chosen with: state select " + special->state.command, topic);
             }
             throw UsageError("unknown field \"" + a.target() + "\"", topic);
         }
@@ -263,8 +264,8 @@ int selectState(const Arguments& args, Output& output)
     if (args.words.size() < 3)
         throw UsageError("state select needs a state", topic);
     const std::string name = lowerCase(args.words[2]);
-    const auto chosen
-        = std::ranges::find_if(SpecialBoxes, [&](const SpecialBox& row) { return row.state.command == name; });
+    const auto chosen = std::ranges::find_if(
+        SpecialBoxes, [&](const SpecialBox& row) { return row.state.command == name; });
     if (chosen == SpecialBoxes.end() && name != "none")
         throw UsageError("unknown state \"" + args.words[2] + "\"", topic);
     const auto dataDir = openDataFolder(args);
