@@ -3,6 +3,7 @@
 
 #include "engine/employee_profile.h"
 #include "engine/pay_result.h"
+#include "engine/states/special_states.h"
 #include "engine/tax_settings.h"
 
 namespace tallyman::cli {
@@ -110,18 +111,8 @@ template <typename Visit> void visitFields(const StateTaxSettings& s, Visit&& vi
     visit("SUIUseBase", s.SUIUseBase);
     visit("StateAdj", s.StateAdj);
     visit("CalAllow", s.CalAllow);
-    visit("Ariz", s.Ariz);
-    visit("Louis", s.Louis);
-    visit("Iowa", s.Iowa);
-    visit("Missouri", s.Missouri);
-    visit("Utah", s.Utah);
-    visit("Alabama", s.Alabama);
-    visit("Mass", s.Mass);
-    visit("Oregon", s.Oregon);
-    visit("Kentucky", s.Kentucky);
-    visit("Wiscon", s.Wiscon);
-    visit("WisconApril", s.WisconApril);
-    visit("NC", s.NC);
+    for (const SpecialState* state : specialStatesInRecordOrder())
+        visit(state->field, s.*state->flag);
     visit("Spouse", s.Spouse);
     visit("RoundOff", s.RoundOff);
 }

@@ -6,6 +6,7 @@
 #include "screens/main_window.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
 
 #include <algorithm>
@@ -99,28 +100,6 @@ const DialogControl<NonCityDialog> NonCityControls[] = {
     { "txtNonPer", &NonCityDialog::txtNonPer },
 };
 
-// The special states of the state dialog: the name `state select` takes, the box, the press.
-struct SpecialState {
-    std::string_view name;
-    std::string_view control;
-    ui::CheckBox StateDialog::*box;
-    void (StateDialog::*press)();
-};
-const SpecialState SpecialStates[] = {
-    { "arizona", "ckAriz", &StateDialog::ckAriz, &StateDialog::pressAriz },
-    { "louisiana", "ckLouis", &StateDialog::ckLouis, &StateDialog::pressLouis },
-    { "iowa", "ckIowa", &StateDialog::ckIowa, &StateDialog::pressIowa },
-    { "missouri", "ckMissouri", &StateDialog::ckMissouri, &StateDialog::pressMissouri },
-    { "utah", "ckUtah", &StateDialog::ckUtah, &StateDialog::pressUtah },
-    { "alabama", "ckAlabama", &StateDialog::ckAlabama, &StateDialog::pressAlabama },
-    { "mass", "ckMass", &StateDialog::ckMass, &StateDialog::pressMass },
-    { "oregon", "ckOregon", &StateDialog::ckOregon, &StateDialog::pressOregon },
-    { "kentucky", "ckKentucky", &StateDialog::ckKentucky, &StateDialog::pressKentucky },
-    { "wisconsin-prior", "ckWiscon", &StateDialog::ckWiscon, &StateDialog::pressWiscon },
-    { "wisconsin", "ckWisconApril", &StateDialog::ckWisconApril, &StateDialog::pressWisconApril },
-    { "nc", "ckNC", &StateDialog::ckNC, &StateDialog::pressNC },
-};
-
 // What differs between the three dialogs.
 template <typename D, typename Record> struct TableDialog {
     std::string_view command; // "state"
@@ -161,11 +140,11 @@ std::vector<Edit<D>> readEdits(
             [&](const DialogControl<D>& c) { return c.name == a.name; });
         if (it == dialog.controls.end()) {
             if constexpr (std::is_same_v<D, StateDialog>) {
-                const auto special = std::find_if(std::begin(SpecialStates), std::end(SpecialStates),
-                    [&](const SpecialState& state) { return state.control == a.name; });
-                if (special != std::end(SpecialStates))
+                const auto special = std::ranges::find_if(
+                    SpecialBoxes, [&](const SpecialBox& row) { return controlName(row) == a.name; });
+                if (special != SpecialBoxes.end())
                     throw UsageError(
-                        a.name + " is chosen with: state select " + std::string(special->name), topic);
+                        a.name + " is chosen with: state select " + special->state.command, topic);
             }
             throw UsageError("unknown field \"" + a.target() + "\"", topic);
         }
@@ -285,9 +264,9 @@ int selectState(const Arguments& args, Output& output)
     if (args.words.size() < 3)
         throw UsageError("state select needs a state", topic);
     const std::string name = lowerCase(args.words[2]);
-    const auto chosen = std::find_if(std::begin(SpecialStates), std::end(SpecialStates),
-        [&](const SpecialState& s) { return s.name == name; });
-    if (chosen == std::end(SpecialStates) && name != "none")
+    const auto chosen = std::ranges::find_if(
+        SpecialBoxes, [&](const SpecialBox& row) { return row.state.command == name; });
+    if (chosen == SpecialBoxes.end() && name != "none")
         throw UsageError("unknown state \"" + args.words[2] + "\"", topic);
     const auto dataDir = openDataFolder(args);
     const std::string user = existingUser(args, dataDir, topic);
@@ -295,20 +274,21 @@ int selectState(const Arguments& args, Output& output)
     Session session(args, dataDir, output.err);
     StateDialog& screen = openDialog(State, session, user);
     const std::size_t mark = session.mark();
-    if (chosen != std::end(SpecialStates)) {
+    if (chosen != SpecialBoxes.end()) {
         // Pressing a checked box would uncheck it: the state is pressed only when not selected.
         if ((screen.*chosen->box).value() != 1)
-            (screen.*chosen->press)();
+            screen.press(*chosen);
     } else {
-        // No special state: each checked box is pressed again, which unchecks it and leaves the
-        // figures of its preset in the generic table. (The Oregon preset may re-check a box the
-        // record still holds; that one is pressed next.)
-        for (std::size_t round = 0; round <= std::size(SpecialStates); ++round) {
-            const auto checked = std::find_if(std::begin(SpecialStates), std::end(SpecialStates),
-                [&](const SpecialState& s) { return (screen.*s.box).value() == 1; });
-            if (checked == std::end(SpecialStates))
+        // No special state: each checked box is pressed again, in the record's order, which
+        // unchecks it and leaves the figures of its preset in the generic table. (The Oregon
+        // preset may re-check a box the record still holds; that one is pressed next.)
+        const auto inRecordOrder = specialStatesInRecordOrder();
+        for (std::size_t round = 0; round <= inRecordOrder.size(); ++round) {
+            const auto checked = std::ranges::find_if(inRecordOrder,
+                [&](const SpecialState* state) { return (screen.*specialBox(*state).box).value() == 1; });
+            if (checked == inRecordOrder.end())
                 break;
-            (screen.*checked->press)();
+            screen.press(specialBox(**checked));
         }
     }
     save(State, session, screen, mark);

@@ -23,7 +23,7 @@ struct StateTaxSettings {
     short SUIUseBase = 0;
     Amount StateAdj = 0;
     Amount CalAllow = 0;
-    // Special-state flags (0/1).
+    // Special-state flags (0/1), one row each in SpecialStates (engine/states/special_states.h).
     short Ariz = 0, Louis = 0, Iowa = 0, Missouri = 0, Utah = 0, Alabama = 0, Mass = 0, Oregon = 0,
           Kentucky = 0, Wiscon = 0, WisconApril = 0, NC = 0;
     short Spouse = 0;

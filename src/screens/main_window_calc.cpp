@@ -7,6 +7,7 @@
 #include "engine/federal.h"
 #include "engine/period_case.h"
 #include "screens/taxtables/city_dialog.h"
+#include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/trackers/overtime_tracker.h"
 
@@ -18,18 +19,8 @@ namespace {
 void takeDialogSelections(const StateDialog &dialog, StateTaxSettings &state)
 {
     const auto flag = [](const ui::CheckBox &box) { return static_cast<short>(box.value()); };
-    state.Ariz = flag(dialog.ckAriz);
-    state.Louis = flag(dialog.ckLouis);
-    state.Iowa = flag(dialog.ckIowa);
-    state.Missouri = flag(dialog.ckMissouri);
-    state.Utah = flag(dialog.ckUtah);
-    state.Alabama = flag(dialog.ckAlabama);
-    state.Mass = flag(dialog.ckMass);
-    state.Oregon = flag(dialog.ckOregon);
-    state.Kentucky = flag(dialog.ckKentucky);
-    state.Wiscon = flag(dialog.ckWiscon);
-    state.WisconApril = flag(dialog.ckWisconApril);
-    state.NC = flag(dialog.ckNC);
+    for (const SpecialBox &row : SpecialBoxes)
+        state.*row.state.flag = flag(dialog.*row.box);
     state.Spouse = flag(dialog.ckSpouse);
     state.RoundOff = flag(dialog.ckRoundOff);
     state.SDIUseBase = flag(dialog.ckSDI);

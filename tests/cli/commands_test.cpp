@@ -5,13 +5,17 @@
 #include "screens/app.h"
 #include "cli/json_writer.h"
 #include "cli/record_output.h"
+#include "engine/states/special_states.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "platform/plain_clock.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <set>
 
 using namespace tallyman;
 using namespace tallyman::cli::test;
@@ -224,6 +228,21 @@ TEST_F(Commands, StateSelectPressesTheSpecialStateBox)
     const CliResult newYork = alice({ "--json", "state", "newyork" });
     ASSERT_EQ(newYork.code, 0) << newYork.err;
     EXPECT_NE(newYork.out.find("\"StateMinBS\": [0, 327, 450, 535,"), std::string::npos) << newYork.out;
+}
+
+TEST_F(Commands, EverySpecialStateIsSelectedByTheNameTheHelpGives)
+{
+    makeAlice();
+    std::string help = folder.run({ "state", "--help" }).out;
+    std::replace(help.begin(), help.end(), ',', ' ');
+    std::istringstream words(help);
+    const std::set<std::string> listed { std::istream_iterator<std::string>(words), {} };
+    for (const SpecialState& state : SpecialStates) {
+        EXPECT_TRUE(listed.contains(state.command)) << state.command;
+        const CliResult chosen = alice({ "--json", "state", "select", state.command });
+        ASSERT_EQ(chosen.code, 0) << chosen.err;
+        EXPECT_EQ(jsonField(chosen.out, state.field), 1) << state.command;
+    }
 }
 
 TEST_F(Commands, CityAndNonCityDialogsSaveWhatIsTyped)

@@ -3,6 +3,7 @@
 #include "gui_session.h"
 #include "gui_tests.h"
 #include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
 
 #include <QAction>
@@ -147,6 +148,30 @@ private slots:
         QTest::mouseClick(child<QCheckBox>(dialog, "ckAriz"), Qt::LeftButton);
         QVERIFY(child<QCheckBox>(dialog, "ckAriz")->isChecked());
         QVERIFY(!child<QCheckBox>(dialog, "ckKentucky")->isChecked());
+    }
+
+    // Each special state is a box of the window, named and captioned after its row, and a
+    // click on it selects its own flag in the record.
+    void everySpecialStateIsABoxSelectingItsFlag()
+    {
+        GuiSession session;
+        QVERIFY(session.startAs());
+        QWidget* dialog = openFromMenu(session, "mnuState", ScreenId::StateDialog);
+        StateDialog& model = session.app.stateDialog();
+        for (const SpecialBox& row : SpecialBoxes) {
+            auto* box = child<QCheckBox>(dialog, controlName(row).c_str());
+            QVERIFY2(box, row.state.field);
+            QCOMPARE(box->text(), QString::fromLatin1(row.state.caption));
+            const QPoint indicator(4, box->height() / 2); // a wide box has no text at its middle
+            QTest::mouseClick(box, Qt::LeftButton, {}, indicator);
+            QVERIFY(model.fillVari());
+            for (const SpecialState& state : SpecialStates)
+                QVERIFY2(session.app.state.*state.flag == (&state == &row.state ? 1 : 0), state.field);
+            // Unchecked again, so that the next row starts from a record without a state.
+            QTest::mouseClick(box, Qt::LeftButton, {}, indicator);
+            QVERIFY(model.fillVari());
+            QVERIFY2(session.app.state.*row.state.flag == 0, row.state.field);
+        }
     }
 
     void cityNewYorkFillsTheTablesAndSaveWritesTheFile()

@@ -5,10 +5,9 @@
 
 namespace tallyman {
 
-// Runs every built-in formula whose flag is on, in the fixed order Louisiana, Iowa, Missouri,
-// Mass, Oregon, Utah, Alabama, Kentucky, Wisconsin (prior to 4/1/14), Wisconsin, N.C.; a later
-// one replaces what an earlier one set. Returns false when none is on: the generic table then
-// runs instead.
+// Runs every built-in formula whose flag is on, in the order of SpecialStates; a later one
+// replaces what an earlier one set. Returns false when none is on (Arizona has none): the
+// generic table then runs instead.
 bool runStateFormulas(StateCalc& calc);
 
 } // namespace tallyman

@@ -4,6 +4,7 @@
 
 #include "gui/bindings.h"
 #include "gui/view_widgets.h"
+#include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
 
 #include <QCheckBox>
@@ -17,8 +18,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tallyman::gui {
 
@@ -57,6 +60,32 @@ QCheckBox* specialStateBox(ui::CheckBox& model)
     auto* box = checkBox(model);
     new SpacePress(box, model);
     return box;
+}
+
+// The special-state boxes in the dialog's reading order, three to a row; a long caption takes a
+// row of its own.
+QGridLayout* specialStatesGrid(StateDialog& m)
+{
+    constexpr int PerRow = 3;
+    constexpr std::size_t LongCaption = 16;
+    std::array<const SpecialBox*, SpecialBoxes.size()> shown {};
+    for (const SpecialBox& row : SpecialBoxes)
+        shown[static_cast<std::size_t>(row.place)] = &row;
+
+    auto* grid = new QGridLayout;
+    int cell = 0;
+    for (const SpecialBox* row : shown) {
+        auto* widget = named(specialStateBox(m.*row->box), controlName(*row).c_str());
+        if (std::string_view(row->state.caption).size() > LongCaption) {
+            cell += (PerRow - cell % PerRow) % PerRow;
+            grid->addWidget(widget, cell / PerRow, 0, 1, PerRow);
+            cell += PerRow;
+        } else {
+            grid->addWidget(widget, cell / PerRow, cell % PerRow);
+            ++cell;
+        }
+    }
+    return grid;
 }
 
 // "% Rate" and the flat rate or wage base of SDI or SUI, with its Use Base box.
@@ -116,21 +145,7 @@ StateDialogView::StateDialogView(StateDialog& m, QWidget* parent)
     bold.setBold(true);
     specialHeading->setFont(bold);
     specialLayout->addWidget(specialHeading);
-    auto* states = new QGridLayout;
-    ui::CheckBox* const boxes[] = { &m.ckAriz, &m.ckLouis, &m.ckIowa, &m.ckMissouri, &m.ckUtah, &m.ckAlabama,
-        &m.ckMass, &m.ckOregon, &m.ckKentucky, &m.ckNC, &m.ckWisconApril, &m.ckWiscon };
-    const char* names[] = { "ckAriz", "ckLouis", "ckIowa", "ckMissouri", "ckUtah", "ckAlabama", "ckMass",
-        "ckOregon", "ckKentucky", "ckNC", "ckWisconApril", "ckWiscon" };
-    int index = 0;
-    for (ui::CheckBox* box : boxes) {
-        auto* widget = named(specialStateBox(*box), names[index]);
-        if (box == &m.ckWiscon)
-            states->addWidget(widget, 4, 0, 1, 3); // the long caption gets a row of its own
-        else
-            states->addWidget(widget, index / 3, index % 3);
-        ++index;
-    }
-    specialLayout->addLayout(states);
+    specialLayout->addLayout(specialStatesGrid(m));
     specialLayout->addWidget(named(checkBox(m.ckSpouse), "ckSpouse"));
     specialLayout->addStretch(1);
     auto* switches = new QHBoxLayout;

@@ -10,6 +10,7 @@
 #include "taxtables/default_tables.h"
 #include "screens/taxtables/dialog_fields.h"
 #include "screens/taxtables/noncity_dialog.h"
+#include "screens/taxtables/special_boxes.h"
 #include "screens/trackers/leave_log_screen.h"
 
 namespace tallyman {
@@ -43,32 +44,13 @@ StateDialog::StateDialog(App& app)
     for (auto* box : sideFields())
         box->setNumeric(true);
 
-    ckAriz.setCaption("Arizona");
-    ckLouis.setCaption("Louisiana");
-    ckIowa.setCaption("Iowa");
-    ckMissouri.setCaption("Missouri");
-    ckUtah.setCaption("Utah");
-    ckAlabama.setCaption("Alabama");
-    ckMass.setCaption("Mass");
-    ckOregon.setCaption("Oregon");
-    ckKentucky.setCaption("Kentucky");
-    ckWiscon.setCaption("Wisconsin Prior to 4/1/14");
-    ckWisconApril.setCaption("Wisconsin");
-    ckNC.setCaption("N.C.");
-    // A press on a special-state box runs its handler before the box toggles, whichever
-    // front end delivers the press.
-    ckAriz.onMouseDown = [this] { ckAriz_MouseDown(); };
-    ckLouis.onMouseDown = [this] { ckLouis_MouseDown(); };
-    ckIowa.onMouseDown = [this] { ckIowa_MouseDown(); };
-    ckMissouri.onMouseDown = [this] { ckMissouri_MouseDown(); };
-    ckUtah.onMouseDown = [this] { ckUtah_MouseDown(); };
-    ckAlabama.onMouseDown = [this] { ckAlabama_MouseDown(); };
-    ckMass.onMouseDown = [this] { ckMass_MouseDown(); };
-    ckOregon.onMouseDown = [this] { ckOregon_MouseDown(); };
-    ckKentucky.onMouseDown = [this] { ckKentucky_MouseDown(); };
-    ckWiscon.onMouseDown = [this] { ckWiscon_MouseDown(); };
-    ckWisconApril.onMouseDown = [this] { ckWisconApril_MouseDown(); };
-    ckNC.onMouseDown = [this] { ckNC_MouseDown(); };
+    for (const SpecialBox& row : SpecialBoxes) {
+        ui::CheckBox& box = this->*row.box;
+        box.setCaption(row.state.caption);
+        // A press on a special-state box runs its handler before the box toggles, whichever
+        // front end delivers the press.
+        box.onMouseDown = [this, &row] { specialMouseDown(row); };
+    }
     ckSpouse.setCaption("Spouse Works");
     ckSpouse.setToolTip("For Married Persons");
     ckSpouse.setVisible(false);
@@ -191,18 +173,8 @@ bool StateDialog::fillVari()
     auto flag = [](const ui::CheckBox& box) { return static_cast<short>(box.value()); };
     s.SDIUseBase = flag(ckSDI);
     s.SUIUseBase = flag(ckSUI);
-    s.Ariz = flag(ckAriz);
-    s.Louis = flag(ckLouis);
-    s.Iowa = flag(ckIowa);
-    s.Mass = flag(ckMass);
-    s.Oregon = flag(ckOregon);
-    s.Utah = flag(ckUtah);
-    s.Alabama = flag(ckAlabama);
-    s.Wiscon = flag(ckWiscon);
-    s.WisconApril = flag(ckWisconApril);
-    s.NC = flag(ckNC);
-    s.Kentucky = flag(ckKentucky);
-    s.Missouri = flag(ckMissouri);
+    for (const SpecialBox& row : SpecialBoxes)
+        s.*row.state.flag = flag(this->*row.box);
     s.Spouse = flag(ckSpouse);
     s.RoundOff = flag(ckRoundOff);
     return true;
@@ -242,48 +214,24 @@ void StateDialog::showRecord()
 void StateDialog::showFlags()
 {
     const StateTaxSettings& s = m_app.state;
-    ckAriz.setValue(s.Ariz);
-    ckLouis.setValue(s.Louis);
-    ckIowa.setValue(s.Iowa);
-    ckMass.setValue(s.Mass);
-    ckOregon.setValue(s.Oregon);
-    ckUtah.setValue(s.Utah);
-    ckAlabama.setValue(s.Alabama);
-    ckWiscon.setValue(s.Wiscon);
-    ckWisconApril.setValue(s.WisconApril);
-    ckNC.setValue(s.NC);
-    ckKentucky.setValue(s.Kentucky);
-    ckMissouri.setValue(s.Missouri);
+    for (const SpecialBox& row : SpecialBoxes)
+        (this->*row.box).setValue(s.*row.state.flag);
+    // After the states: Spouse Works reruns the Missouri preset when Missouri is checked.
     ckSpouse.setValue(s.Spouse);
     ckRoundOff.setValue(s.RoundOff);
 }
 
 void StateDialog::applyCheckedPresets()
 {
-    if (ckLouis.value() == 1) {
-        LouisianaSet();
-        hideLouisPrior();
+    // Each box is read when its turn comes: a preset may change the boxes after it (Oregon's
+    // re-shows the record's flags and unchecks Utah).
+    for (const SpecialBox& row : SpecialBoxes) {
+        if ((this->*row.box).value() != 1 || !row.preset)
+            continue;
+        (this->*row.preset)();
+        if (row.box == &StateDialog::ckLouis)
+            hideLouisPrior();
     }
-    if (ckIowa.value() == 1)
-        IowaSet();
-    if (ckMissouri.value() == 1)
-        MissouriSet();
-    if (ckMass.value() == 1)
-        MassSet();
-    if (ckOregon.value() == 1)
-        OregonSet();
-    if (ckUtah.value() == 1)
-        UtahSet();
-    if (ckAlabama.value() == 1)
-        AlabamaSet();
-    if (ckKentucky.value() == 1)
-        KentuckySet();
-    if (ckWiscon.value() == 1)
-        WisconsinSet();
-    if (ckWisconApril.value() == 1)
-        WisconsinAprilSet();
-    if (ckNC.value() == 1)
-        NCSet();
 }
 
 void StateDialog::showFromMainWindow()
@@ -298,19 +246,7 @@ void StateDialog::showFromMainWindow()
 void StateDialog::cmdDefault_Click()
 {
     ckNoStateTax.setValue(0);
-    ckAlabama.setValue(0);
-    ckAriz.setValue(0);
-    ckLouis.setValue(0);
-    ckIowa.setValue(0);
-    hideLouisPrior();
-    ckMissouri.setValue(0);
-    ckMass.setValue(0);
-    ckOregon.setValue(0);
-    ckUtah.setValue(0);
-    ckKentucky.setValue(0);
-    ckWiscon.setValue(0);
-    ckWisconApril.setValue(0);
-    ckNC.setValue(0);
+    uncheckSpecialStates();
     ckSpouse.setValue(0);
     ckSpouse.setVisible(false);
     ckRoundOff.setValue(0);
@@ -373,30 +309,10 @@ void StateDialog::cmdRest_Click()
 {
     clearTables();
     showSideFieldsFromRecord();
-    const StateTaxSettings& s = m_app.state;
-    ckSDI.setValue(s.SDIUseBase);
-    ckSUI.setValue(s.SUIUseBase);
-    ckAriz.setValue(s.Ariz);
-    ckLouis.setValue(s.Louis);
-    ckIowa.setValue(s.Iowa);
-    ckMissouri.setValue(s.Missouri);
-    ckSpouse.setValue(s.Spouse);
-    ckRoundOff.setValue(s.RoundOff);
+    showSwitchesFromRecord();
 
     ckNoStateTax.setValue(0);
-    ckLouis.setValue(0);
-    ckAriz.setValue(0);
-    ckIowa.setValue(0);
-    hideLouisPrior();
-    ckMissouri.setValue(0);
-    ckMass.setValue(0);
-    ckOregon.setValue(0);
-    ckUtah.setValue(0);
-    ckAlabama.setValue(0);
-    ckKentucky.setValue(0);
-    ckWiscon.setValue(0);
-    ckWisconApril.setValue(0);
-    ckNC.setValue(0);
+    uncheckSpecialStates();
     ckSpouse.setValue(0);
     ckSpouse.setVisible(false);
 }
@@ -424,17 +340,8 @@ void StateDialog::ckNoStateTax_Click()
         s.NoStateTax = 1;
         clearTables();
         showSideFieldsFromRecord();
-        ckSDI.setValue(s.SDIUseBase);
-        ckSUI.setValue(s.SUIUseBase);
-        ckAriz.setValue(s.Ariz);
-        ckLouis.setValue(s.Louis);
-        ckIowa.setValue(s.Iowa);
-        ckMissouri.setValue(s.Missouri);
-        ckSpouse.setValue(s.Spouse);
-        ckRoundOff.setValue(s.RoundOff);
-        for (auto* box : specialBoxes())
-            box->setValue(0);
-        hideLouisPrior();
+        showSwitchesFromRecord();
+        uncheckSpecialStates();
         ckSpouse.setValue(0);
         ckSpouse.setVisible(false);
     } else {
@@ -473,15 +380,25 @@ void StateDialog::ckSpouse_Click()
 
 // ---- Helpers ----
 
-std::array<ui::CheckBox*, 12> StateDialog::specialBoxes()
+void StateDialog::uncheckSpecialStates()
 {
-    return { &ckAriz, &ckLouis, &ckIowa, &ckMissouri, &ckUtah, &ckAlabama, &ckMass, &ckOregon, &ckKentucky,
-        &ckWiscon, &ckWisconApril, &ckNC };
+    for (const SpecialBox& row : SpecialBoxes)
+        (this->*row.box).setValue(0);
+    hideLouisPrior();
 }
 
-ui::CheckBox& StateDialog::specialBox(Special state)
+void StateDialog::showSwitchesFromRecord()
 {
-    return *specialBoxes()[static_cast<std::size_t>(state)];
+    const StateTaxSettings& s = m_app.state;
+    ckSDI.setValue(s.SDIUseBase);
+    ckSUI.setValue(s.SUIUseBase);
+    // Only these four states; Missouri before Spouse Works, which reruns its preset.
+    ckAriz.setValue(s.Ariz);
+    ckLouis.setValue(s.Louis);
+    ckIowa.setValue(s.Iowa);
+    ckMissouri.setValue(s.Missouri);
+    ckSpouse.setValue(s.Spouse);
+    ckRoundOff.setValue(s.RoundOff);
 }
 
 void StateDialog::clearTables()

@@ -12,6 +12,7 @@ namespace tallyman {
 
 class App;
 struct PresetFigures;
+struct SpecialBox;
 
 class StateDialog : public ui::Screen {
 public:
@@ -32,8 +33,8 @@ public:
     Column txtStateSgExp, txtStateMarExp; // allowance by number of exemptions
     ui::TextBox txtSDIpercent, txtSDIwageBase, txtStateAdj, txtCalAllow, txtSUIpercent, txtSUIwageBase;
 
-    // Special states. A person's press goes through pressX() (the handler, then the toggle);
-    // values set from code run no handler.
+    // Special states, one row each in SpecialBoxes. A person's press goes through press() (the
+    // handler, then the toggle); values set from code run no handler.
     ui::CheckBox ckAriz, ckLouis, ckIowa, ckMissouri, ckUtah, ckAlabama, ckMass, ckOregon, ckKentucky,
         ckWiscon, ckWisconApril, ckNC;
     ui::CheckBox ckSpouse, ckRoundOff, ckNoStateTax, ckSDI, ckSUI;
@@ -94,21 +95,10 @@ public:
     void ckSUI_Click();
     void ckSpouse_Click();
 
-    // Mouse button down on a special-state box: runs before the box toggles.
-    void ckAriz_MouseDown();
-    void ckLouis_MouseDown();
-    void ckIowa_MouseDown();
-    void ckMissouri_MouseDown();
-    void ckUtah_MouseDown();
-    void ckAlabama_MouseDown();
-    void ckMass_MouseDown();
-    void ckOregon_MouseDown();
-    void ckKentucky_MouseDown();
-    void ckWiscon_MouseDown();
-    void ckWisconApril_MouseDown();
-    void ckNC_MouseDown();
-
-    // A person's press on a special-state box: the mouse-down handler, then the toggle.
+    // A person's press on a special-state box: its handler runs before the box toggles, then
+    // the toggle follows. The box's onMouseDown runs the handler alone (the GUI toggles).
+    void press(const SpecialBox& row);
+    // The presses by name.
     void pressAriz();
     void pressLouis();
     void pressIowa();
@@ -124,29 +114,16 @@ public:
 
 private:
     void writeWholeTablePreset(const PresetFigures& figures);
-    enum class Special {
-        Ariz,
-        Louis,
-        Iowa,
-        Missouri,
-        Utah,
-        Alabama,
-        Mass,
-        Oregon,
-        Kentucky,
-        Wiscon,
-        WisconApril,
-        NC
-    };
 
     // The eight table columns in the order the dialog visits them, and the six side fields.
     std::array<Column*, 8> columns();
     std::array<ui::TextBox*, 6> sideFields();
-    std::array<ui::CheckBox*, 12> specialBoxes();
-    ui::CheckBox& specialBox(Special state);
 
-    void specialMouseDown(Special state);
-    void press(Special state);
+    void specialMouseDown(const SpecialBox& row);
+    // Every special-state box unchecked, and with them the main window's Louisiana choice hidden.
+    void uncheckSpecialStates();
+    // What RESET and NO STATE TAX take back from the record before they uncheck the states.
+    void showSwitchesFromRecord();
 
     // Table helpers shared by the commands and the presets.
     void clearTables(); // minimums "999999", amounts, rates and allowances "0"

@@ -2,6 +2,7 @@
 #include "screens/taxtables/state_dialog.h"
 
 #include "screens/app.h"
+#include "screens/taxtables/special_boxes.h"
 #include "screens/user_info.h"
 #include "engine/state_calc.h"
 #include "engine/states/iowa_missouri.h"
@@ -260,106 +261,54 @@ void StateDialog::runMissouri()
 
 // ---- Presses on the special-state boxes ----
 
-void StateDialog::specialMouseDown(Special state)
+void StateDialog::specialMouseDown(const SpecialBox& row)
 {
+    ui::CheckBox& pressed = this->*row.box;
     // The press decides the pressed box: whatever the preset shows there (Oregon re-shows the
     // record's flags), the toggle that follows starts from the value it had when pressed.
-    const int pressedFrom = specialBox(state).value();
-    for (auto* box : specialBoxes())
-        if (box != &specialBox(state))
-            box->setValue(0);
+    const int pressedFrom = pressed.value();
+    for (const SpecialBox& other : SpecialBoxes)
+        if (&other != &row)
+            (this->*other.box).setValue(0);
     ckNoStateTax.setValue(0);
     hideLouisPrior();
 
-    const bool keepsSpouse = state == Special::Missouri || state == Special::Utah;
-    if (keepsSpouse) {
+    if (row.offersSpouse) {
         ckSpouse.setVisible(true);
     } else {
         ckSpouse.setValue(0);
         ckSpouse.setVisible(false);
     }
-    // Iowa's preset turns Round State off and hides the labels itself; Missouri's computation
-    // turns Round State on.
-    if (state == Special::NC)
-        ckRoundOff.setValue(1);
-    else if (state != Special::Missouri && state != Special::Iowa)
-        ckRoundOff.setValue(0);
-    if (state != Special::Iowa)
+    if (row.roundOff != RoundState::LeftToPreset)
+        ckRoundOff.setValue(row.roundOff == RoundState::On ? 1 : 0);
+    if (row.showsBiweeklyLabels)
         setBiweeklyLabelsVisible(true);
-    if (state == Special::Wiscon || state == Special::WisconApril || state == Special::NC)
+    if (row.dropsLouisiana)
         m_app.state.Louis = 0;
 
-    switch (state) {
-    case Special::Ariz:
-        break;
-    case Special::Louis:
-        LouisianaSet();
-        break;
-    case Special::Iowa:
-        IowaSet();
-        break;
-    case Special::Missouri:
-        MissouriSet();
-        break;
-    case Special::Utah:
-        UtahSet();
-        break;
-    case Special::Alabama:
-        AlabamaSet();
-        break;
-    case Special::Mass:
-        MassSet();
-        break;
-    case Special::Oregon:
-        OregonSet();
-        break;
-    case Special::Kentucky:
-        KentuckySet();
-        break;
-    case Special::Wiscon:
-        WisconsinSet();
-        break;
-    case Special::WisconApril:
-        WisconsinAprilSet();
-        break;
-    case Special::NC:
-        NCSet();
-        break;
-    }
-    specialBox(state).setValue(pressedFrom);
+    if (row.preset)
+        (this->*row.preset)();
+    pressed.setValue(pressedFrom);
 }
 
-void StateDialog::press(Special state)
+void StateDialog::press(const SpecialBox& row)
 {
-    specialMouseDown(state);
-    ui::CheckBox &box = specialBox(state);
+    specialMouseDown(row);
+    ui::CheckBox& box = this->*row.box;
     box.setValue(box.value() == 1 ? 0 : 1);
 }
 
-void StateDialog::ckAriz_MouseDown() { specialMouseDown(Special::Ariz); }
-void StateDialog::ckLouis_MouseDown() { specialMouseDown(Special::Louis); }
-void StateDialog::ckIowa_MouseDown() { specialMouseDown(Special::Iowa); }
-void StateDialog::ckMissouri_MouseDown() { specialMouseDown(Special::Missouri); }
-void StateDialog::ckUtah_MouseDown() { specialMouseDown(Special::Utah); }
-void StateDialog::ckAlabama_MouseDown() { specialMouseDown(Special::Alabama); }
-void StateDialog::ckMass_MouseDown() { specialMouseDown(Special::Mass); }
-void StateDialog::ckOregon_MouseDown() { specialMouseDown(Special::Oregon); }
-void StateDialog::ckKentucky_MouseDown() { specialMouseDown(Special::Kentucky); }
-void StateDialog::ckWiscon_MouseDown() { specialMouseDown(Special::Wiscon); }
-void StateDialog::ckWisconApril_MouseDown() { specialMouseDown(Special::WisconApril); }
-void StateDialog::ckNC_MouseDown() { specialMouseDown(Special::NC); }
-
-void StateDialog::pressAriz() { press(Special::Ariz); }
-void StateDialog::pressLouis() { press(Special::Louis); }
-void StateDialog::pressIowa() { press(Special::Iowa); }
-void StateDialog::pressMissouri() { press(Special::Missouri); }
-void StateDialog::pressUtah() { press(Special::Utah); }
-void StateDialog::pressAlabama() { press(Special::Alabama); }
-void StateDialog::pressMass() { press(Special::Mass); }
-void StateDialog::pressOregon() { press(Special::Oregon); }
-void StateDialog::pressKentucky() { press(Special::Kentucky); }
-void StateDialog::pressWiscon() { press(Special::Wiscon); }
-void StateDialog::pressWisconApril() { press(Special::WisconApril); }
-void StateDialog::pressNC() { press(Special::NC); }
+void StateDialog::pressAriz() { press(specialBox(&StateDialog::ckAriz)); }
+void StateDialog::pressLouis() { press(specialBox(&StateDialog::ckLouis)); }
+void StateDialog::pressIowa() { press(specialBox(&StateDialog::ckIowa)); }
+void StateDialog::pressMissouri() { press(specialBox(&StateDialog::ckMissouri)); }
+void StateDialog::pressUtah() { press(specialBox(&StateDialog::ckUtah)); }
+void StateDialog::pressAlabama() { press(specialBox(&StateDialog::ckAlabama)); }
+void StateDialog::pressMass() { press(specialBox(&StateDialog::ckMass)); }
+void StateDialog::pressOregon() { press(specialBox(&StateDialog::ckOregon)); }
+void StateDialog::pressKentucky() { press(specialBox(&StateDialog::ckKentucky)); }
+void StateDialog::pressWiscon() { press(specialBox(&StateDialog::ckWiscon)); }
+void StateDialog::pressWisconApril() { press(specialBox(&StateDialog::ckWisconApril)); }
+void StateDialog::pressNC() { press(specialBox(&StateDialog::ckNC)); }
 
 } // namespace tallyman
