@@ -3,9 +3,11 @@
 
 #include "cli/message_output.h"
 #include "cli/record_output.h"
+#include "cli/result_labels.h"
 #include "cli/session.h"
 #include "cli/typing.h"
 #include "screens/main_window.h"
+#include "screens/result_fields.h"
 
 #include <algorithm>
 #include <array>
@@ -119,24 +121,16 @@ void printResult(std::ostream& out, const std::string& user, MainWindow& main)
     out << "User: " << user << "    " << main.lbTableNotice.text() << "\n";
     out << "Federal table: " << main.lbTaxVer.text() << "\n\n";
 
-    // The result panel: each amount label beside its caption, amounts aligned on the right.
+    // The result panel: each amount label beside its caption, amounts aligned on the right,
+    // a blank line between the groups.
     std::vector<std::pair<std::string, std::string>> rows;
-    const auto add = [&](const ui::Label& tag, const ui::Label& amount) {
-        rows.emplace_back(tag.caption(), amount.text());
-    };
-    add(main.lbTaxTag[12], main.Label13);
-    add(main.lbTaxTag[11], main.lbOverT);
-    add(main.lbTaxTag[17], main.lbTips);
-    rows.emplace_back("", "");
-    for (std::size_t i = 0; i < main.lbTaxDed.size(); ++i)
-        add(main.lbTaxTag[i], main.lbTaxDed[i]);
-    add(main.lbTaxTag[14], main.lbSDI);
-    add(main.lbTaxTag[15], main.lbSUI);
-    add(main.lbTaxTag[16], main.lbCafe);
-    rows.emplace_back("", "");
-    rows.emplace_back("TAXES", main.lbTaxes.text());
-    rows.emplace_back("DEDUCTIONS", main.lbDeduct.text());
-    add(main.lbTaxTag[13], main.lbNet);
+    for (const ResultGroup group : { ResultGroup::Earnings, ResultGroup::Withheld, ResultGroup::Totals }) {
+        if (!rows.empty())
+            rows.emplace_back("", "");
+        for (const ResultField& field : resultFields())
+            if (field.group == group)
+                rows.emplace_back(resultCaption(main, field), resultLabel(main, field).text());
+    }
 
     std::size_t nameWidth = 0, valueWidth = 0;
     for (const auto& [name, value] : rows) {
@@ -161,25 +155,9 @@ void writeResult(JsonWriter& w, const std::string& user, const PayResult& pay, M
     w.key("PayResult");
     writeRecord(w, pay);
     w.key("labels").beginObject();
-    w.key("lbTaxDed").beginArray(true);
-    for (const ui::Label& label : main.lbTaxDed)
-        w.value(label.text());
-    w.endArray();
-    const std::pair<const char*, const ui::Label*> labels[] = {
-        { "lbSDI", &main.lbSDI },
-        { "lbSUI", &main.lbSUI },
-        { "lbCafe", &main.lbCafe },
-        { "Label13", &main.Label13 },
-        { "lbTaxes", &main.lbTaxes },
-        { "lbDeduct", &main.lbDeduct },
-        { "lbNet", &main.lbNet },
-        { "lbOverT", &main.lbOverT },
-        { "lbTips", &main.lbTips },
-        { "lbTaxVer", &main.lbTaxVer },
-        { "lbTableNotice", &main.lbTableNotice },
-    };
-    for (const auto& [name, label] : labels)
-        w.member(name, label->text());
+    writeResultLabels(w, main, [](const ResultField&) { return true; });
+    w.member("lbTaxVer", main.lbTaxVer.text());
+    w.member("lbTableNotice", main.lbTableNotice.text());
     w.endObject();
     writeMessages(w, messages);
     w.endObject();

@@ -5,10 +5,12 @@
 #include "cli/json_writer.h"
 #include "cli/message_output.h"
 #include "cli/record_output.h"
+#include "cli/result_labels.h"
 #include "cli/session.h"
 #include "cli/typing.h"
 #include "numbers/number_text.h"
 #include "screens/main_window.h"
+#include "screens/result_fields.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
 #include "storage/codepage.h"
@@ -325,20 +327,9 @@ int leaveCommand(const Arguments& args, Output& output)
 
 // ---- period ----
 
-// Records 9 to 26 as the main window names them.
-std::vector<std::pair<std::string, const ui::Label*>> periodLabels(MainWindow& m)
+bool isSaved(const ResultField& field)
 {
-    std::vector<std::pair<std::string, const ui::Label*>> labels;
-    for (std::size_t i = 0; i < m.lbTaxDed.size(); ++i)
-        labels.emplace_back(m.lbTaxTag[i].caption(), &m.lbTaxDed[i]);
-    labels.emplace_back(m.lbTaxTag[14].caption(), &m.lbSDI);
-    labels.emplace_back(m.lbTaxTag[15].caption(), &m.lbSUI);
-    labels.emplace_back(m.lbTaxTag[16].caption(), &m.lbCafe);
-    labels.emplace_back(m.lbTaxTag[12].caption(), &m.Label13);
-    labels.emplace_back("TAXES", &m.lbTaxes);
-    labels.emplace_back("DEDUCTIONS", &m.lbDeduct);
-    labels.emplace_back(m.lbTaxTag[13].caption(), &m.lbNet);
-    return labels;
+    return field.record.has_value();
 }
 
 int periodList(const Arguments& args, Output& output)
@@ -383,7 +374,6 @@ int periodShow(const Arguments& args, Output& output)
     MainWindow& main = session.start(user);
     session.dialogs().queueFile(file);
     main.cmdPeriod.click();
-    const auto labels = periodLabels(main);
     constexpr const char* Inputs[]
         = { "STRAIGHT TIME HOURS 1", "STRAIGHT TIME HOURS 2", "O.T.", "O.T. TIME AND 1/2 (1.5X)",
               "HOLIDAY IN HOURS", "VACATION - SICK, IN HOURS", "PAY IN DOLLAR AMOUNT", "TIPS (Hours)" };
@@ -395,8 +385,8 @@ int periodShow(const Arguments& args, Output& output)
         for (const auto& box : main.txtAmount)
             w.value(box.text());
         w.endArray().key("labels").beginObject();
-        for (const auto& [name, label] : labels)
-            w.member(name, label->text());
+        // The keys calc writes, for the figures a saved period holds.
+        writeResultLabels(w, main, isSaved);
         w.endObject();
         writeMessages(w, session.dialogs().messages());
         w.endObject();
@@ -404,8 +394,9 @@ int periodShow(const Arguments& args, Output& output)
         std::vector<std::pair<std::string, std::string>> rows { { "WEEK ENDING", main.txtWeek.text() } };
         for (std::size_t i = 0; i < main.txtAmount.size(); ++i)
             rows.emplace_back(Inputs[i], main.txtAmount[i].text());
-        for (const auto& [name, label] : labels)
-            rows.emplace_back(name, label->text());
+        for (const ResultField& field : resultFields())
+            if (isSaved(field))
+                rows.emplace_back(resultCaption(main, field), resultLabel(main, field).text());
         printAligned(output.out, rows);
     }
     return ExitDone;

@@ -2,6 +2,7 @@
 #include "screens/main_window.h"
 
 #include "screens/app.h"
+#include "screens/result_fields.h"
 #include "screens/screen_picture.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
@@ -19,14 +20,6 @@
 #endif
 
 namespace tallyman {
-
-namespace {
-
-constexpr std::array<const char *, 18> TagCaptions{"Federal Tax", "Soc Sec", "Medicare", "State Tax", "City Tax",
-    "Muni Cr Union", "Bond", "Union Dues", "Pension", "Health Ins", "K Plan", "OverTime", "GROSS PAY", "NET PAY",
-    "SDI", "SUI", "Cafeteria Plan", "Tips"};
-
-} // namespace
 
 AboutInfo aboutInfo()
 {
@@ -51,8 +44,9 @@ MainWindow::MainWindow(App &app) : m_app(app)
     ckLouisPrior.setToolTip("Check if calculating prior to April 1st 2005");
     txtWeek.setToolTip("Click for Date change");
     txtWeek.onClick = [this] { txtWeek_Click(); };
-    for (std::size_t i = 0; i < lbTaxTag.size(); ++i)
-        lbTaxTag[i].setCaption(TagCaptions[i]);
+    for (const ResultField &field : resultFields())
+        if (field.tag >= 0)
+            lbTaxTag[static_cast<std::size_t>(field.tag)].setCaption(field.caption);
     Label7.setCaption("Federal Table: Cir E - Pub15");
     Label7.setToolTip("Latest Fed tax rate");
     onCloseRequested = [this] { Form_Unload(); };
@@ -148,11 +142,8 @@ void MainWindow::Clear_All()
 {
     for (auto &box : txtAmount)
         box.setText("");
-    for (auto &label : lbTaxDed)
-        label.setText("");
-    lbSDI.setText("");
-    lbSUI.setText("");
-    lbCafe.setText("");
+    for (const ResultField &field : resultFields())
+        resultLabel(*this, field).setText("");
 
     PayResult &pay = m_app.pay;
     pay.TaxableWages = 0;
@@ -170,7 +161,6 @@ void MainWindow::Clear_All()
     // StateAdj is left alone: the calculation takes it from the state dialog every time, and
     // a zero here would reach the user's state file at the next save.
 
-    emptyResultLabels();
     m_restoredNotComputed = false;
     txtWeek.setText(m_app.todayText());
 }

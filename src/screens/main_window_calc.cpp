@@ -2,6 +2,7 @@
 // the state and city dialogs, messages, result labels and the closing save.
 #include "screens/app.h"
 #include "screens/main_window.h"
+#include "screens/result_fields.h"
 #include "screens/user_commands.h"
 #include "engine/calculation.h"
 #include "engine/federal.h"
@@ -79,17 +80,8 @@ bool MainWindow::Calcu_late()
         m_restoredNotComputed = false;
         for (std::size_t i = 0; i < amounts.size(); ++i)
             txtAmount[i].setText(amounts[i]);
-        for (std::size_t i = 0; i < lbTaxDed.size(); ++i)
-            lbTaxDed[i].setText(labels.lbTaxDed[i]);
-        lbSDI.setText(labels.lbSDI);
-        lbSUI.setText(labels.lbSUI);
-        lbCafe.setText(labels.lbCafe);
-        Label13.setText(labels.Label13);
-        lbTaxes.setText(labels.lbTaxes);
-        lbDeduct.setText(labels.lbDeduct);
-        lbNet.setText(labels.lbNet);
-        lbOverT.setText(labels.lbOverT);
-        lbTips.setText(labels.lbTips);
+        for (const ResultField &field : resultFields())
+            resultLabel(*this, field).setText(calculatedText(labels, field));
         lbTaxVer.setText(labels.lbTaxVer);
         // An open tracker heads itself with the period just computed.
         if (app.isLoaded(ScreenId::OvertimeTracker)) {

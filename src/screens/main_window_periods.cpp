@@ -7,12 +7,14 @@
 #include "platform/plain_clock.h"
 #include "screens/app.h"
 #include "screens/entry_numbers.h"
+#include "screens/result_fields.h"
 #include "screens/screen_picture.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
 #include "screens/user_info.h"
 #include "trackers/saved_period.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -27,25 +29,17 @@ constexpr std::array<const char*, 8> InputNames { "STRAIGHT TIME HOURS 1", "STRA
     "O.T. TIME AND 1/2 (1.5X)", "HOLIDAY IN HOURS", "VACATION - SICK, IN HOURS", "PAY IN DOLLAR AMOUNT",
     "TIPS (Hours)" };
 
-struct AmountLabel {
-    ui::Label* label;
-    std::string name;
-};
+// The input boxes are the first records, top to bottom.
+static_assert(std::tuple_size_v<decltype(MainWindow::txtAmount)> == SavedPeriodInputs);
 
-// Records 9 to 26 of a saved period, in order, with the caption that names each.
-std::array<AmountLabel, 18> amountLabels(MainWindow& m)
+// The figures a saved period holds, in the order of its records.
+std::vector<const ResultField*> savedFields()
 {
-    std::array<AmountLabel, 18> labels;
-    for (std::size_t i = 0; i < 11; ++i)
-        labels[i] = { &m.lbTaxDed[i], m.lbTaxTag[i].caption() };
-    labels[11] = { &m.lbSDI, m.lbTaxTag[14].caption() };
-    labels[12] = { &m.lbSUI, m.lbTaxTag[15].caption() };
-    labels[13] = { &m.lbCafe, m.lbTaxTag[16].caption() };
-    labels[14] = { &m.Label13, m.lbTaxTag[12].caption() };
-    labels[15] = { &m.lbTaxes, "TAXES" };
-    labels[16] = { &m.lbDeduct, "DEDUCTIONS" };
-    labels[17] = { &m.lbNet, m.lbTaxTag[13].caption() };
-    return labels;
+    std::vector<const ResultField*> fields;
+    for (const ResultField& field : resultFields())
+        if (field.record)
+            fields.push_back(&field);
+    return fields;
 }
 
 // An empty box or label stands for 0.
@@ -88,18 +82,20 @@ bool MainWindow::SavePayPeriod()
             return refuse(*problem);
         period.values[i] = *strictAmount(text);
     }
-    const auto labels = amountLabels(*this);
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        const std::string text = orZero(labels[i].label->text());
-        if (const auto problem = strictAmountProblem(text, labels[i].name))
+    const auto saved = savedFields();
+    for (const ResultField* field : saved) {
+        const std::string text = orZero(resultLabel(*this, *field).text());
+        if (const auto problem = strictAmountProblem(text, resultCaption(*this, *field)))
             return refuse(*problem);
-        period.values[SavedPeriodInputs + i] = *strictAmount(text);
+        period.values[recordIndex(*field->record)] = *strictAmount(text);
     }
 
     for (auto& box : txtAmount)
         box.setText(orZero(box.text()));
-    for (const auto& amount : labels)
-        amount.label->setText(orZero(amount.label->text()));
+    for (const ResultField* field : saved) {
+        ui::Label& label = resultLabel(*this, *field);
+        label.setText(orZero(label.text()));
+    }
 
     const std::string name = savedPeriodName();
     if (!m_app.mayWrite())
@@ -121,16 +117,13 @@ void MainWindow::GetPayPeriod()
     const auto values = loadSavedPeriod(m_app.folder().file(file));
     if (!values)
         return;
-    const auto labels = amountLabels(*this);
     // Nothing is recomputed: the calculation's figures are still those of the last ADD.
     m_restoredNotComputed = true;
-    for (std::size_t i = 0; i < values->size(); ++i) {
-        const Amount value = (*values)[i];
-        if (i < SavedPeriodInputs)
-            txtAmount[i].setText(numberText(value));
-        else
-            labels[i - SavedPeriodInputs].label->setText(formatPlainCents(value));
-    }
+    for (std::size_t i = 0; i < std::min(values->size(), SavedPeriodInputs); ++i)
+        txtAmount[i].setText(numberText((*values)[i]));
+    for (const ResultField* field : savedFields())
+        if (const std::size_t record = recordIndex(*field->record); record < values->size())
+            resultLabel(*this, *field).setText(formatPlainCents((*values)[record]));
     // A file that ended early stops the restore before the week ending.
     if (values->size() == SavedPeriodValues) {
         // The name holds M/D/YYYY: the box shows it in the desktop's form again.

@@ -13,11 +13,42 @@
 
 namespace tallyman {
 
-inline constexpr std::size_t SavedPeriodInputs = 8;
-inline constexpr std::size_t SavedPeriodValues = 26;
+// The records of a saved period in file order: the eight input boxes top to bottom, then the
+// amounts the window showed.
+enum class SavedRecord : std::size_t {
+    StraightHours1,
+    StraightHours2,
+    OtHours,
+    Ot15Hours,
+    HolidayHours,
+    VacationHours,
+    DollarAmount,
+    TipsHours,
+    FedTax,
+    SocSec,
+    Medicare,
+    StateTax,
+    CityTax,
+    Deduction1,
+    Deduction2,
+    Deduction3,
+    Deduction4,
+    Deduction5,
+    KPlan,
+    Sdi,
+    Sui,
+    Cafe,
+    Gross,
+    Taxes,
+    Deductions,
+    Net,
+};
 
-// Records 1 to 8 the inputs, 9 to 26 the amounts (federal, Social Security, Medicare, state,
-// city, deductions 1 to 5, K-plan, SDI, SUI, cafeteria plan, gross, taxes, deductions, net).
+constexpr std::size_t recordIndex(SavedRecord record) { return static_cast<std::size_t>(record); }
+
+inline constexpr std::size_t SavedPeriodInputs = recordIndex(SavedRecord::FedTax);
+inline constexpr std::size_t SavedPeriodValues = recordIndex(SavedRecord::Net) + 1;
+
 struct SavedPayPeriod {
     std::array<Amount, SavedPeriodValues> values {};
     bool operator==(const SavedPayPeriod&) const = default;

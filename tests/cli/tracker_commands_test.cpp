@@ -1,14 +1,44 @@
 // ot, leave and period from the command line.
 #include "cli_test_support.h"
 
+#include "numbers/number_text.h"
+#include "screens/result_fields.h"
+
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <set>
+#include <sstream>
 
 using namespace tallyman::cli::test;
+using tallyman::ResultField;
+using tallyman::resultFields;
+using tallyman::strictNumber;
 
 namespace {
 
 class TrackerCommands : public AliceTest { };
+
+// The "labels" object of a command's JSON: each key with its text, or an array's texts.
+std::map<std::string, std::vector<std::string>> jsonLabels(const std::string& json)
+{
+    std::map<std::string, std::vector<std::string>> labels;
+    const auto start = json.find("\"labels\": {");
+    if (start == std::string::npos)
+        return labels;
+    std::istringstream lines(json.substr(start + 11, json.find('}', start) - start - 11));
+    static const std::regex member(R"re(^\s*"(\w+)": (.*)$)re"), text(R"re("([^"]*)")re");
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (!std::regex_match(line, m, member))
+            continue;
+        auto& texts = labels[m[1]];
+        const std::string values = m[2];
+        for (std::sregex_iterator t(values.begin(), values.end(), text), end; t != end; ++t)
+            texts.push_back((*t)[1]);
+    }
+    return labels;
+}
 
 TEST_F(TrackerCommands, OvertimeSetTotalsAndNewWeekMovesUp)
 {
@@ -112,6 +142,46 @@ TEST_F(TrackerCommands, PeriodSaveListAndShow)
     r = alice({ "period", "save", "--week", "12:31" });
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("cannot contain the character :"), std::string::npos) << r.err;
+}
+
+// A period calculated and saved, then shown: period show names each saved figure as calc does
+// and restores the amount calc showed for it.
+TEST_F(TrackerCommands, PeriodShowNamesAndRestoresTheFiguresAsCalcShowsThem)
+{
+    std::set<std::string> savedKeys;
+    for (const ResultField& field : resultFields())
+        if (field.record)
+            savedKeys.insert(field.key);
+    const std::vector<std::string> periods[] = {
+        { "--straight", "40", "--ot15", "5" },
+        { "--straight", "80", "--amount", "2500", "--tips", "3" }, // thousands commas in calc's labels
+    };
+    for (const auto& period : periods) {
+        SCOPED_TRACE(period[1]);
+        std::vector<std::string> save { "--json", "period", "save", "--week", "12/31/2024" };
+        save.insert(save.end(), period.begin(), period.end());
+        const CliResult calc = alice(save);
+        ASSERT_EQ(calc.code, 0) << calc.err;
+        const CliResult show = alice({ "--json", "period", "show", "12_31_2024  Alice.prv" });
+        ASSERT_EQ(show.code, 0) << show.err;
+
+        const auto calculated = jsonLabels(calc.out), restored = jsonLabels(show.out);
+        std::set<std::string> shownKeys;
+        for (const auto& [key, texts] : restored)
+            shownKeys.insert(key);
+        EXPECT_EQ(shownKeys, savedKeys) << show.out;
+        for (const auto& [key, texts] : restored) {
+            SCOPED_TRACE(key);
+            const auto found = calculated.find(key);
+            ASSERT_NE(found, calculated.end()) << calc.out;
+            ASSERT_EQ(found->second.size(), texts.size());
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                const auto amount = strictNumber(texts[i]);
+                ASSERT_TRUE(amount) << texts[i];
+                EXPECT_EQ(strictNumber(found->second[i]), amount) << found->second[i] << " against " << texts[i];
+            }
+        }
+    }
 }
 
 struct Refused {

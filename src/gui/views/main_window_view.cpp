@@ -3,6 +3,7 @@
 #include "gui/views/main_window_view.h"
 
 #include "screens/main_window.h"
+#include "screens/result_fields.h"
 #include "gui/bindings.h"
 #include "gui/resources.h"
 #include "gui/view_widgets.h"
@@ -233,78 +234,52 @@ MainWindowView::MainWindowView(MainWindow& m, QWidget* parent)
     left->addLayout(periods);
     left->addStretch(1);
 
-    // ---- Results ----
+    // ---- Results, and Taxes/Deductions: taxes on the left, deductions on the right ----
     auto* results = frame(QStringLiteral("Results"));
     auto* resultsGrid = new QGridLayout(results);
-    struct ResultRow {
-        QLabel* tag;
-        ui::Label* amount;
-        const char* name;
-    };
-    const ResultRow resultRows[] = {
-        { tagLabel(m.lbTaxTag[12]), &m.Label13, "Label13" },
-        { staticText(QStringLiteral("TAXES")), &m.lbTaxes, "lbTaxes" },
-        { staticText(QStringLiteral("DEDUCTIONS")), &m.lbDeduct, "lbDeduct" },
-        { tagLabel(m.lbTaxTag[13]), &m.lbNet, "lbNet" },
-    };
-    int row = 0;
-    for (const auto& result : resultRows) {
-        auto* amount = named(figureLabel(*result.amount, 14), result.name);
-        resultsGrid->addWidget(result.tag, row, 0);
-        resultsGrid->addWidget(amount, row, 1);
-        if (result.amount == &m.lbNet) {
-            result.tag->setFont(emphasised(result.tag->font()));
-            amount->setFont(emphasised(amount->font(), 1.25));
-        }
-        ++row;
-    }
-    resultsGrid->addWidget(tagLabel(m.lbTaxTag[11]), 0, 3);
-    resultsGrid->addWidget(named(figureLabel(m.lbOverT, 12), "lbOverT"), 0, 4);
-    resultsGrid->addWidget(tagLabel(m.lbTaxTag[17]), 1, 3);
-    resultsGrid->addWidget(named(figureLabel(m.lbTips, 12), "lbTips"), 1, 4);
-    resultsGrid->setColumnMinimumWidth(2, 16);
-    resultsGrid->setColumnStretch(5, 1);
-    right->addWidget(results);
-
-    // ---- Taxes/Deductions: taxes on the left, deductions on the right ----
     auto* taxes = frame(QStringLiteral("Taxes/Deductions"));
     auto* taxGrid = new QGridLayout(taxes);
-    // Each amount with the tag that names it (lbTaxTag index).
-    struct TagAmount {
-        std::size_t tag;
-        ui::Label* label;
-        const char* name;
-        int index;
+    // The columns of figures in the order of ResultColumn: the grid, the grid column of the
+    // captions (the figures go in the next), the figures' width in characters, and whether the
+    // captions are named after their lbTaxTag.
+    struct FigureColumn {
+        QGridLayout* grid;
+        int gridColumn;
+        int chars;
+        bool namedTags;
     };
-    const std::array<TagAmount, 7> taxRows { {
-        { 0, &m.lbTaxDed[0], "lbTaxDed", 0 },
-        { 1, &m.lbTaxDed[1], "lbTaxDed", 1 },
-        { 2, &m.lbTaxDed[2], "lbTaxDed", 2 },
-        { 3, &m.lbTaxDed[3], "lbTaxDed", 3 },
-        { 4, &m.lbTaxDed[4], "lbTaxDed", 4 },
-        { 14, &m.lbSDI, "lbSDI", -1 },
-        { 15, &m.lbSUI, "lbSUI", -1 },
+    const std::array<FigureColumn, 4> columns { {
+        { resultsGrid, 0, 14, false },
+        { resultsGrid, 3, 12, false },
+        { taxGrid, 0, 11, true },
+        { taxGrid, 3, 11, true },
     } };
-    const std::array<TagAmount, 7> deductionRows { {
-        { 5, &m.lbTaxDed[5], "lbTaxDed", 5 },
-        { 6, &m.lbTaxDed[6], "lbTaxDed", 6 },
-        { 7, &m.lbTaxDed[7], "lbTaxDed", 7 },
-        { 8, &m.lbTaxDed[8], "lbTaxDed", 8 },
-        { 9, &m.lbTaxDed[9], "lbTaxDed", 9 },
-        { 10, &m.lbTaxDed[10], "lbTaxDed", 10 },
-        { 16, &m.lbCafe, "lbCafe", -1 },
-    } };
-    const auto addAmount = [&](const TagAmount& amount, int r, int col) {
-        taxGrid->addWidget(
-            named(tagLabel(m.lbTaxTag[amount.tag]), "lbTaxTag", static_cast<int>(amount.tag)), r, col);
-        taxGrid->addWidget(named(figureLabel(*amount.label, 11), amount.name, amount.index), r, col + 1);
-    };
-    for (std::size_t i = 0; i < taxRows.size(); ++i) {
-        addAmount(taxRows[i], static_cast<int>(i), 0);
-        addAmount(deductionRows[i], static_cast<int>(i), 3);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const FigureColumn& column = columns[c];
+        int row = 0;
+        for (const ResultField& field : resultFields()) {
+            if (static_cast<std::size_t>(field.column) != c)
+                continue;
+            QLabel* tag = field.tag < 0 ? staticText(QString::fromLatin1(field.caption))
+                                        : tagLabel(m.lbTaxTag[static_cast<std::size_t>(field.tag)]);
+            if (column.namedTags && field.tag >= 0)
+                named(tag, "lbTaxTag", field.tag);
+            auto* amount = named(figureLabel(resultLabel(m, field), column.chars), field.key,
+                field.label ? -1 : static_cast<int>(field.element));
+            if (field.label == &MainWindow::lbNet) {
+                tag->setFont(emphasised(tag->font()));
+                amount->setFont(emphasised(amount->font(), 1.25));
+            }
+            column.grid->addWidget(tag, row, column.gridColumn);
+            column.grid->addWidget(amount, row, column.gridColumn + 1);
+            ++row;
+        }
     }
-    taxGrid->setColumnMinimumWidth(2, 16);
-    taxGrid->setColumnStretch(5, 1);
+    for (QGridLayout* grid : { resultsGrid, taxGrid }) {
+        grid->setColumnMinimumWidth(2, 16);
+        grid->setColumnStretch(5, 1);
+    }
+    right->addWidget(results);
     right->addWidget(taxes);
     right->addStretch(1);
 
