@@ -88,7 +88,7 @@ void BM_OpenLedgerWindow(benchmark::State& state)
     Session session(year().path());
     for (auto _ : state) {
         session.app.mainWindow().cmdYear_Click();
-        benchmark::DoNotOptimize(session.app.ledgerWindow().txtTotNet.text());
+        benchmark::DoNotOptimize(session.app.ledgerWindow().totalBox(&LedgerRow::Gross).text());
         session.app.close(ScreenId::Ledger);
         session.app.releaseClosedScreens();
     }

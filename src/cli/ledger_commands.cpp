@@ -21,10 +21,6 @@ namespace {
 
 const std::string Topic = "ledger";
 
-// The JSON names of the grid's columns after the week number, in the grid's order.
-constexpr std::array<const char*, LedgerColumnCount> ColumnNames { "Date", "Fed", "SS", "Medi", "State",
-    "City", "Muni", "Bond", "Dues", "Pen", "Misc", "Kplan", "Tips", "OT", "Net", "Gross" };
-
 bool weeklyUser(App& app) { return app.profile.Week == -1; }
 
 // WEEK as the person counts it (1-53, 1-26 bi-weekly): the row index, or a refusal.
@@ -73,25 +69,18 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
         for (int r = 0; r < rows; ++r) {
             const LedgerRow& row = l.Rows[static_cast<std::size_t>(r)];
             w.beginObject().member("week", r + 1).member("Date", row.Date);
-            for (const auto& [name, value] : { std::pair { "Fed", row.Fed }, { "SS", row.SS },
-                     { "Medi", row.Medi }, { "State", row.State }, { "City", row.City }, { "Muni", row.Muni },
-                     { "Bond", row.Bond }, { "Dues", row.Dues }, { "Pen", row.Pen }, { "Misc", row.Misc },
-                     { "Kplan", row.Kplan }, { "Tips", row.Tips }, { "OT", row.OT }, { "Net", row.Net },
-                     { "Gross", row.Gross }, { "Sdi", row.Sdi }, { "Sui", row.Sui }, { "Cafe", row.Cafe } })
-                w.member(name, value);
+            for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::jsonRow>)
+                w.member(c->jsonRow.caption, row.*c->value);
             w.endObject();
         }
         w.endArray();
         w.key("totals").beginObject();
-        for (const auto& [name, value] : { std::pair { "TotFed", l.TotFed }, { "TotSS", l.TotSS },
-                 { "TotMedi", l.TotMedi }, { "TotState", l.TotState }, { "TotCity", l.TotCity },
-                 { "TotMuni", l.TotMuni }, { "TotBond", l.TotBond }, { "TotDues", l.TotDues },
-                 { "TotPen", l.TotPen }, { "TotMisc", l.TotMisc }, { "TotKplan", l.TotKplan },
-                 { "TotSdi", l.TotSdi }, { "TotSui", l.TotSui }, { "TotCafe", l.TotCafe } })
-            w.member(name, value);
-        for (const auto& [name, value] : { std::pair { "TotOT", l.TotOT }, { "TotGross", l.TotGross },
-                 { "TotNet", l.TotNet }, { "TotTips", l.TotTips } })
-            w.member(name, value);
+        for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::jsonTotal>) {
+            if (c->money())
+                w.member(c->jsonTotal.caption, l.*c->moneyTotal);
+            else
+                w.member(c->jsonTotal.caption, l.*c->amountTotal);
+        }
         w.endObject().endObject();
         return;
     }
@@ -99,7 +88,7 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
     std::ostream& out = output.out;
     out << "User: " << app.UserName << (weekly ? "    weekly" : "    bi-weekly") << "\n\n";
     out << std::right << std::setw(4) << "Week";
-    for (int c = 0; c < LedgerColumnCount; ++c)
+    for (int c = 0; c < LedgerGridColumns; ++c)
         out << ' ' << std::setw(c == ColDate ? 10 : 9)
             << window.lbHeader[0][static_cast<std::size_t>(c)].caption();
     out << '\n';
@@ -110,36 +99,20 @@ void showLedger(Output& output, App& app, LedgerWindow& window)
         if (empty)
             continue;
         out << std::setw(4) << r + 1;
-        for (int c = 0; c < LedgerColumnCount; ++c)
+        for (int c = 0; c < LedgerGridColumns; ++c)
             out << ' ' << std::setw(c == ColDate ? 10 : 9) << window.cellText(r, c);
         out << '\n';
     }
     out << "\nTotals\n";
-    const std::array<std::pair<const ui::Label*, const ui::TextBox*>, 14> totals { {
-        { &window.lbTotCaption[0], &window.txtTotFed },
-        { &window.lbTotCaption[1], &window.txtTotSS },
-        { &window.lbTotCaption[2], &window.txtTotMedi },
-        { &window.lbTotCaption[3], &window.txtTotState },
-        { &window.lbTotCaption[4], &window.txtTotCity },
-        { &window.lbTotCaption[5], &window.txtTotMuni },
-        { &window.lbTotCaption[6], &window.txtTotBond },
-        { &window.lbTotCaption[7], &window.txtTotDues },
-        { &window.lbTotCaption[8], &window.txtTotPen },
-        { &window.lbTotCaption[9], &window.txtTotMisc },
-        { &window.lbTotCaption[10], &window.txtTotKplan },
-        { &window.lbTotCaption[11], &window.txtTotOT },
-        { &window.lbTotCaption[12], &window.txtTotGross },
-        { &window.lbTotCaption[13], &window.txtTotNet },
-    } };
-    for (const auto& [caption, box] : totals)
-        out << "  " << std::left << std::setw(16) << caption->caption() << std::right << std::setw(12)
-            << box->text() << '\n';
-    for (std::size_t i = 0; i < 4; ++i) {
-        const ui::TextBox* boxes[]
-            = { &window.txtTotCafe, &window.txtTotSdi, &window.txtTotSui, &window.txtTotTips };
-        out << "  " << std::left << std::setw(16) << window.lbTotCaption2[i].caption() << std::right
-            << std::setw(12) << boxes[i]->text() << '\n';
-    }
+    const auto total = [&](const LedgerColumn* c) {
+        const std::size_t i = ledgerIndex(*c);
+        out << "  " << std::left << std::setw(16) << window.lbTotCaption[i].caption() << std::right
+            << std::setw(12) << window.txtTot[i].text() << '\n';
+    };
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::totalsTop>)
+        total(c);
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::totalsBottom>)
+        total(c);
 }
 
 struct CellEdit {
@@ -152,15 +125,17 @@ std::vector<CellEdit> readCellEdits(const Arguments& args)
     std::vector<CellEdit> edits;
     for (std::size_t i = 3; i < args.words.size(); ++i) {
         const Assignment a = parseAssignment(args.words[i], Topic);
-        int column = -1;
-        for (int c = 0; c < LedgerColumnCount; ++c)
-            if (a.name == ColumnNames[static_cast<std::size_t>(c)])
-                column = c;
+        // A cell is named by its column's JSON key.
+        const LedgerColumn* amount = nullptr;
+        for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::grid>)
+            if (a.name == c->jsonRow.caption)
+                amount = c;
+        const int column = amount ? gridColumn(*amount) : a.name == "Date" ? ColDate : -1;
         if (column < 0 || a.index)
             throw UsageError("unknown column \"" + a.target() + "\"", Topic);
         if (!LedgerWindow::editable(column))
             throw DataError(a.word + ": only Tips, Net and Gross can be typed into");
-        if (column != ColTips)
+        if (amount->entry == LedgerEntry::Number)
             if (const auto dropped = firstDroppedByNumberBox(a.value))
                 throw DataError(
                     a.word + ": the cell does not take \"" + *dropped + "\" (only digits, blank, - and .)");

@@ -1,6 +1,7 @@
 // The ledger workbook over libxlsxwriter: cells, colours, frozen header, one landscape page.
 #include "ledger/ledger_workbook.h"
 
+#include "ledger/ledger_columns.h"
 #include "ledger/xlsx_library.h"
 #include "numbers/number_text.h"
 #include "platform/output_file.h"
@@ -122,7 +123,8 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
             x.format_set_num_format(f, "0.00");
         return f;
     };
-    std::array<std::size_t, 16> widths {};
+    constexpr int Columns = 1 + static_cast<int>(LedgerSheetAmounts);
+    std::array<std::size_t, Columns> widths {};
     const auto put
         = [&](int row, int column, const std::string& raw, bool bold, lxw_color_t color, bool amount) {
               const std::string text = sheetText(raw);
@@ -144,27 +146,33 @@ std::optional<std::string> writeLedgerWorkbook(const std::filesystem::path& path
               }
           };
 
-    const std::array<std::string, 16> headers { "Date", "Federal", "Soc Sec", "Medicare", "State", "City",
-        sheet.captions[0], sheet.captions[1], sheet.captions[2], sheet.captions[3], sheet.captions[4],
-        "Kplan", "Tips", "OT", "Net", "Gross" };
-    for (int c = 0; c < 16; ++c)
-        put(1, c, headers[static_cast<std::size_t>(c)], true, Red, false);
+    put(1, 0, "Date", true, Red, false);
+    for (const LedgerColumn* column : LedgerOrder<&LedgerColumn::sheet>) {
+        const std::string caption = column->deduction >= 0
+            ? sheet.captions[static_cast<std::size_t>(column->deduction)]
+            : std::string(column->sheet.caption);
+        put(1, 1 + column->sheet.at, caption, true, Red, false);
+    }
     for (std::size_t i = 0; i < sheet.rows.size(); ++i)
-        for (int c = 0; c < 16; ++c)
+        for (int c = 0; c < Columns; ++c)
             put(static_cast<int>(i) + 2, c, sheet.rows[i][static_cast<std::size_t>(c)], false,
                 LXW_COLOR_BLACK, c > 0);
     const LedgerSheetRows rows = ledgerSheetRows(sheet.weekly);
     put(rows.totals, 0, "TOTALS=", true, Blue, false);
-    for (int c = 1; c < 16; ++c)
+    for (int c = 1; c < Columns; ++c)
         put(rows.totals, c, sheet.totals[static_cast<std::size_t>(c - 1)], true, Blue, true);
-    const std::array<std::string, 7> labels { "", "", "SDI", "SUI", "Cafe", "Tips", "" };
-    for (int c = 0; c < 7; ++c) {
-        put(rows.labels, c, labels[static_cast<std::size_t>(c)], true, Red, false);
-        const std::string value = c >= 2 && c <= 5 ? sheet.extra[static_cast<std::size_t>(c - 2)] : "";
-        put(rows.values, c, value, false, Blue, true);
+    // The labelled totals stand from the third column, with a blank cell on either side.
+    constexpr int FirstExtra = 2;
+    constexpr int Extras = static_cast<int>(LedgerSheetExtras);
+    for (int c = 0; c <= FirstExtra + Extras; ++c) {
+        const bool extra = c >= FirstExtra && c < FirstExtra + Extras;
+        const auto at = static_cast<std::size_t>(c - FirstExtra);
+        const LedgerColumn* column = extra ? LedgerOrder<&LedgerColumn::sheetExtra>[at] : nullptr;
+        put(rows.labels, c, column ? column->sheetExtra.caption : "", true, Red, false);
+        put(rows.values, c, column ? sheet.extra[at] : "", false, Blue, true);
     }
 
-    for (int c = 0; c < 16; ++c) {
+    for (int c = 0; c < Columns; ++c) {
         // Fitted to the longest text, as a spreadsheet's autofit would.
         const double width
             = static_cast<double>(std::max<std::size_t>(widths[static_cast<std::size_t>(c)], 4)) + 2;

@@ -1,6 +1,8 @@
 // The spreadsheet export of the year ledger: an .xlsx workbook of one sheet.
 #pragma once
 
+#include "ledger/ledger_columns.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -13,11 +15,10 @@ namespace tallyman {
 struct LedgerSheet {
     bool weekly = true;
     std::array<std::string, 5> captions; // Tax5 ... Tax9
-    // 53 (weekly) or 27 rows: Date, Federal, Soc Sec, Medicare, State, City, the five
-    // deductions, Kplan, Tips, OT, Net, Gross.
-    std::vector<std::array<std::string, 16>> rows;
-    std::array<std::string, 15> totals; // Federal ... Gross
-    std::array<std::string, 4> extra; // SDI, SUI, Cafe, Tips
+    // 53 (weekly) or 27 rows: the date, then the sheet's columns in their order.
+    std::vector<std::array<std::string, 1 + LedgerSheetAmounts>> rows;
+    std::array<std::string, LedgerSheetAmounts> totals; // the totals of the sheet's columns
+    std::array<std::string, LedgerSheetExtras> extra; // the labelled totals: SDI, SUI, Cafe, Tips
     std::string userName;
     std::string ssNumber;
 };

@@ -1,6 +1,7 @@
 // The year ledger's totals and its file.
 #include "ledger/year_ledger.h"
 
+#include "ledger/ledger_columns.h"
 #include "storage/records.h"
 #include "numbers/number_text.h"
 
@@ -19,26 +20,6 @@ int rowsInUse(bool weekly)
 {
     return weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
 }
-
-// The float totals in file order, each with its row field.
-struct FloatTotal {
-    Amount YearLedger::*total;
-    Amount LedgerRow::*value;
-};
-
-constexpr FloatTotal FloatTotals[] = {
-    {&YearLedger::TotFed, &LedgerRow::Fed},
-    {&YearLedger::TotSS, &LedgerRow::SS},
-    {&YearLedger::TotMedi, &LedgerRow::Medi},
-    {&YearLedger::TotState, &LedgerRow::State},
-    {&YearLedger::TotCity, &LedgerRow::City},
-    {&YearLedger::TotMuni, &LedgerRow::Muni},
-    {&YearLedger::TotBond, &LedgerRow::Bond},
-    {&YearLedger::TotDues, &LedgerRow::Dues},
-    {&YearLedger::TotPen, &LedgerRow::Pen},
-    {&YearLedger::TotMisc, &LedgerRow::Misc},
-    {&YearLedger::TotKplan, &LedgerRow::Kplan},
-};
 
 // The total cut to the 7 significant digits its text shows, so the sum never drifts away
 // from what the totals window and the file show (52 x 0.1 stays 5.2).
@@ -97,26 +78,36 @@ std::filesystem::path ledgerFile(const DataFolder &folder, const std::string &us
 
 bool AddAnnual(YearLedger &ledger, bool weekly)
 {
-    for (const auto &f : FloatTotals)
-        ledger.*f.total = 0;
-    ledger.TotOT = ledger.TotGross = ledger.TotNet = ledger.TotTips = Currency();
+    // The stored totals over the rows in use, from the text each amount shows.
+    for (const LedgerColumn &c : LedgerColumns) {
+        if (!totalStored(c))
+            continue;
+        if (c.money())
+            ledger.*c.moneyTotal = Currency();
+        else
+            ledger.*c.amountTotal = 0;
+    }
     try {
         for (int i = 0; i < rowsInUse(weekly); ++i) {
             const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
-            for (const auto &f : FloatTotals)
-                ledger.*f.total = sevenDigitSum(ledger.*f.total, row.*f.value);
-            ledger.TotOT += moneyOf(row.OT);
-            ledger.TotTips += moneyOf(row.Tips);
-            ledger.TotGross += moneyOf(row.Gross);
-            ledger.TotNet += moneyOf(row.Net);
+            for (const LedgerColumn &c : LedgerColumns) {
+                if (!totalStored(c))
+                    continue;
+                if (c.money())
+                    ledger.*c.moneyTotal += moneyOf(row.*c.value);
+                else
+                    ledger.*c.amountTotal = sevenDigitSum(ledger.*c.amountTotal, row.*c.value);
+            }
         }
         // Kept in memory only, over every row whatever the pay frequency.
-        ledger.TotSdi = ledger.TotSui = ledger.TotCafe = 0;
-        for (const LedgerRow &row : ledger.Rows) {
-            ledger.TotSdi = toAmount(static_cast<double>(ledger.TotSdi) + static_cast<double>(row.Sdi));
-            ledger.TotSui = toAmount(static_cast<double>(ledger.TotSui) + static_cast<double>(row.Sui));
-            ledger.TotCafe = toAmount(static_cast<double>(ledger.TotCafe) + static_cast<double>(row.Cafe));
-        }
+        for (const LedgerColumn &c : LedgerColumns)
+            if (!totalStored(c))
+                ledger.*c.amountTotal = 0;
+        for (const LedgerRow &row : ledger.Rows)
+            for (const LedgerColumn &c : LedgerColumns)
+                if (!totalStored(c))
+                    ledger.*c.amountTotal = toAmount(
+                        static_cast<double>(ledger.*c.amountTotal) + static_cast<double>(row.*c.value));
     } catch (const NumberOverflow &) {
         return false;
     }
@@ -133,17 +124,19 @@ LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger,
         for (int i = 0; i < rowsInUse(weekly); ++i) {
             LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
             row.Date = r.text();
-            for (Amount *value :
-                {&row.Fed, &row.SS, &row.Medi, &row.State, &row.City, &row.Muni, &row.Bond, &row.Dues, &row.Pen,
-                    &row.Misc, &row.Kplan, &row.OT, &row.Gross, &row.Net, &row.Sdi, &row.Sui, &row.Cafe, &row.Tips})
-                *value = r.float32();
+            for (Amount LedgerRow::*value : LedgerFileRow)
+                if (value != EndOfRecord)
+                    row.*value = r.float32();
         }
-        for (const auto &f : FloatTotals)
-            ledger.*f.total = r.float32();
-        ledger.TotOT = readMoney(r);
-        ledger.TotGross = readMoney(r);
-        ledger.TotNet = readMoney(r);
-        ledger.TotTips = readMoney(r);
+        for (Amount LedgerRow::*value : LedgerFileTotals) {
+            if (value == EndOfRecord)
+                continue;
+            const LedgerColumn &c = ledgerColumn(value);
+            if (c.money())
+                ledger.*c.moneyTotal = readMoney(r);
+            else
+                ledger.*c.amountTotal = r.float32();
+        }
     } catch (const ReadError &) {
         return LedgerLoad::EndedEarly;
     }
@@ -152,19 +145,12 @@ LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger,
 
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly)
 {
-    std::array<LedgerCellValues, WeeklyLedgerRows> cells{};
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const LedgerRow &row = ledger.Rows[i];
-        std::size_t k = 0;
-        for (Amount value : {row.Fed, row.SS, row.Medi, row.State, row.City, row.Muni, row.Bond, row.Dues, row.Pen,
-                 row.Misc, row.Kplan, row.OT, row.Gross, row.Net, row.Tips})
-            cells[i][k++] = cellValue(value);
-    }
-    return saveLedgerFile(path, ledger, weekly, cells);
+    return saveLedgerFile(path, ledger, weekly,
+        [&ledger](std::size_t row, Amount LedgerRow::*value) { return cellValue(ledger.Rows[row].*value); });
 }
 
-std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &rows, bool weekly,
-    const std::array<LedgerCellValues, WeeklyLedgerRows> &cells)
+std::optional<std::string> saveLedgerFile(
+    const std::filesystem::path &path, const YearLedger &rows, bool weekly, const LedgerCellNumber &cells)
 {
     // The totals written are the sums of the rows written, whatever the caller left in them;
     // rows whose sums the totals cannot hold are not written at all.
@@ -173,8 +159,8 @@ std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, con
         return std::string("The amounts of the pay periods add up to more than the totals can hold.");
     RecordWriter w;
     for (int i = 0; i < rowsInUse(weekly); ++i) {
-        const LedgerRow &row = ledger.Rows[static_cast<std::size_t>(i)];
-        const LedgerCellValues &c = cells[static_cast<std::size_t>(i)];
+        const auto r = static_cast<std::size_t>(i);
+        const LedgerRow &row = ledger.Rows[r];
         try {
             w.text(row.Date);
         } catch (const std::invalid_argument &) {
@@ -182,20 +168,23 @@ std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, con
                 + " cannot be saved: it holds a double quote or a character outside the Western European "
                   "letters.";
         }
-        w.float64(c[0]).float64(c[1]).float64(c[2]).float64(c[3]).endRecord();
-        w.float64(c[4]).float64(c[5]).float64(c[6]).float64(c[7]).float64(c[8]).endRecord();
-        w.float64(c[9]).float64(c[10]).float64(c[11]).float64(c[12]).float64(c[13]).endRecord();
-        w.float32(row.Sdi).float32(row.Sui).float32(row.Cafe).float64(c[14]).endRecord();
+        for (Amount LedgerRow::*value : LedgerFileRow) {
+            if (value == EndOfRecord)
+                w.endRecord();
+            else if (ledgerColumn(value).grid.at >= 0)
+                w.float64(cells(r, value));
+            else
+                w.float32(row.*value);
+        }
     }
-    int written = 0;
-    for (const auto &f : FloatTotals) {
-        w.float64(totalValue(ledger.*f.total));
-        // T1 and T2 hold five float totals each; T3 starts with TotKplan.
-        if (++written == 5 || written == 10)
+    for (Amount LedgerRow::*value : LedgerFileTotals) {
+        if (value == EndOfRecord) {
             w.endRecord();
+            continue;
+        }
+        const LedgerColumn &c = ledgerColumn(value);
+        w.float64(c.money() ? moneyValue(ledger.*c.moneyTotal) : totalValue(ledger.*c.amountTotal));
     }
-    w.float64(moneyValue(ledger.TotOT)).float64(moneyValue(ledger.TotGross)).float64(moneyValue(ledger.TotNet));
-    w.float64(moneyValue(ledger.TotTips)).endRecord();
     return writeFileAtomically(path, w.bytes());
 }
 

@@ -7,6 +7,7 @@
 #include "numbers/currency.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -55,12 +56,12 @@ LedgerLoad loadLedgerFile(const std::filesystem::path &path, YearLedger &ledger,
 // the file cannot be written (the old file is left as it was).
 std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly);
 
-// The numbers a row's cells show, for the file: Fed, SS, Medi, State, City, Muni, Bond, Dues,
-// Pen, Misc, Kplan, OT, Gross, Net, Tips.
-using LedgerCellValues = std::array<double, 15>;
-// The same, each amount of a row in use written as its cell shows it (a pasted 12345678.91
-// stays that, where the row's float would be 12345679); Sdi, Sui and Cafe from the rows.
-std::optional<std::string> saveLedgerFile(const std::filesystem::path &path, const YearLedger &ledger, bool weekly,
-    const std::array<LedgerCellValues, WeeklyLedgerRows> &cells);
+// The number a row's cell shows in the grid, by the row and the column's field.
+using LedgerCellNumber = std::function<double(std::size_t row, Amount LedgerRow::*value)>;
+// The same, each amount of a row in use that the grid shows written as its cell shows it (a
+// pasted 12345678.91 stays that, where the row's float would be 12345679); the amounts the
+// grid does not show from the rows.
+std::optional<std::string> saveLedgerFile(
+    const std::filesystem::path &path, const YearLedger &ledger, bool weekly, const LedgerCellNumber &cells);
 
 } // namespace tallyman

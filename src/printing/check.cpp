@@ -40,26 +40,7 @@ void printStub(Sheet& sheet, const CheckFigures& c, const DerivedAmounts& d, int
         { "Adjustment", hours(6), "", money(p.Addit.toDouble()) },
         { "Tips", money(f.TipsRate), money(p.TipsHrs), money(d.MyTips) },
     };
-    struct Right {
-        std::string caption, current;
-        double ytd;
-    };
-    const std::vector<Right> right {
-        { "Federal Tax", f.lbTaxDed[0], y.TotFed },
-        { "Social Security Tax", f.lbTaxDed[1], y.TotSS },
-        { "Medicare Tax", f.lbTaxDed[2], y.TotMedi },
-        { "State Tax", f.lbTaxDed[3], y.TotState },
-        { "City Tax", f.lbTaxDed[4], y.TotCity },
-        { "State Disability Ins", f.lbSDI, y.TotSdi },
-        { "State Unemployment Ins", f.lbSUI, y.TotSui },
-        { f.captions[0], f.lbTaxDed[5], y.TotMuni },
-        { f.captions[1], f.lbTaxDed[6], y.TotBond },
-        { f.captions[2], f.lbTaxDed[7], y.TotDues },
-        { f.captions[3], f.lbTaxDed[8], y.TotPen },
-        { f.captions[4], f.lbTaxDed[9], y.TotMisc },
-        { "K-Plan", f.lbTaxDed[10], y.TotKplan },
-        { "Cafeteria Plan", f.lbCafe, y.TotCafe },
-    };
+    const std::vector<YtdLine> right = ytdLines(f);
     for (std::size_t i = 0; i < right.size(); ++i) {
         if (i < left.size()) {
             const Left& l = left[i];

@@ -1,6 +1,7 @@
 // The ledger table: heading, employee line, column headers, one line a pay period, totals.
 #include "printing/ledger_printout.h"
 
+#include "ledger/ledger_columns.h"
 #include "numbers/formats.h"
 
 #include <string>
@@ -9,9 +10,6 @@ namespace tallyman {
 
 namespace {
 
-// Where each amount column starts, Fed to Gross in printed order.
-constexpr std::array<int, 15> AmountColumns { 17, 30, 43, 56, 69, 82, 95, 108, 121, 134, 145, 156, 172, 182,
-    197 };
 constexpr int DateColumn = 5;
 
 // Stops at the first item the printer refuses.
@@ -67,38 +65,31 @@ bool PrintYr(ui::Printer& printer, const LedgerPrintout& p)
 
     out.font(9).at(1, "Employee:").at(17, p.userName).at(145, p.today).end();
 
+    constexpr auto Columns = LedgerOrder<&LedgerColumn::print>;
     out.font(8).at(DateColumn, "Week");
-    const std::array<std::string, 15> headers { "Federal", "SS", "MediCare", "State", "City", p.captions[0],
-        p.captions[1], p.captions[2], p.captions[3], p.captions[4], "KPlan", "Tips", "OT", "Net", "Gross" };
-    for (std::size_t c = 0; c < headers.size(); ++c)
-        out.at(AmountColumns[c], headers[c]);
+    for (const LedgerColumn* c : Columns)
+        out.at(c->print.at,
+            c->deduction >= 0 ? p.captions[static_cast<std::size_t>(c->deduction)]
+                              : std::string(c->print.caption));
     out.end();
 
     const int rows = p.weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
     for (int i = 0; i < rows && out.ok(); ++i) {
         const LedgerRow& r = p.ledger.Rows[static_cast<std::size_t>(i)];
-        const std::array<Amount, 15> values { r.Fed, r.SS, r.Medi, r.State, r.City, r.Muni, r.Bond, r.Dues,
-            r.Pen, r.Misc, r.Kplan, r.Tips, r.OT, r.Net, r.Gross };
         out.at(DateColumn, r.Date);
-        for (std::size_t c = 0; c < values.size(); ++c)
-            out.at(AmountColumns[c], formatPrintedNumber(values[c]));
+        for (const LedgerColumn* c : Columns)
+            out.at(c->print.at, formatPrintedNumber(r.*c->value));
         out.end();
     }
     out.at(DateColumn, std::string(291, '-')).end();
 
-    const YearLedger& l = p.ledger;
-    const std::array<double, 15> totals { l.TotFed, l.TotSS, l.TotMedi, l.TotState, l.TotCity, l.TotMuni,
-        l.TotBond, l.TotDues, l.TotPen, l.TotMisc, l.TotKplan, l.TotTips.toDouble(), l.TotOT.toDouble(),
-        l.TotNet.toDouble(), l.TotGross.toDouble() };
     out.at(DateColumn, "TOTALS");
-    for (std::size_t c = 0; c < totals.size(); ++c)
-        out.at(AmountColumns[c], cents(totals[c]));
+    for (const LedgerColumn* c : Columns)
+        out.at(c->print.at, cents(ledgerTotal(p.ledger, *c)));
     out.end();
-    out.at(56, "Total Tips: " + cents(l.TotTips.toDouble()))
-        .at(95, "Total SDI: " + cents(l.TotSdi))
-        .at(121, "Total SUI: " + cents(l.TotSui))
-        .at(145, "Total Cafeteria: " + cents(l.TotCafe))
-        .end();
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::printFooter>)
+        out.at(c->printFooter.at, c->printFooter.caption + cents(ledgerTotal(p.ledger, *c)));
+    out.end();
     out.end();
     return out.finish();
 }

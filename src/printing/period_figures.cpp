@@ -1,10 +1,12 @@
 // The derived amounts of a period and the line-by-line printing helper.
 #include "printing/period_figures.h"
 
+#include "ledger/ledger_columns.h"
 #include "numbers/formats.h"
 #include "numbers/number_text.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tallyman::printing {
 
@@ -22,10 +24,44 @@ DerivedAmounts deriveAmounts(const PeriodFigures& f)
     d.holiday = toAmount(double(f.HourRate) * p.Avas);
     d.vacation = toAmount(double(p.VacDys) * p.PayRate);
     // The cafeteria plan is counted with the taxes.
-    d.ytdTaxes = toAmount(
-        double(y.TotSS) + y.TotFed + y.TotMedi + y.TotState + y.TotCity + y.TotSdi + y.TotSui + y.TotCafe);
-    d.ytdDeductions = toAmount(double(y.TotMuni) + y.TotPen + y.TotBond + y.TotDues + y.TotMisc + y.TotKplan);
+    const auto sum = [&y](const auto& columns) {
+        double total = ledgerTotal(y, ledgerColumn(columns[0]));
+        for (std::size_t i = 1; i < std::size(columns); ++i)
+            total += ledgerTotal(y, ledgerColumn(columns[i]));
+        return toAmount(total);
+    };
+    d.ytdTaxes = sum(LedgerYtdTaxes);
+    d.ytdDeductions = sum(LedgerYtdDeductions);
     return d;
+}
+
+namespace {
+
+const std::string& currentAmount(const PeriodFigures& f, const LedgerColumn& column)
+{
+    if (column.periodLabel >= 0)
+        return f.lbTaxDed[static_cast<std::size_t>(column.periodLabel)];
+    // The three amounts with labels of their own on the main window.
+    if (column.value == &LedgerRow::Sdi)
+        return f.lbSDI;
+    if (column.value == &LedgerRow::Sui)
+        return f.lbSUI;
+    if (column.value == &LedgerRow::Cafe)
+        return f.lbCafe;
+    throw std::logic_error("the main window shows no period amount of this ledger column");
+}
+
+} // namespace
+
+std::vector<YtdLine> ytdLines(const PeriodFigures& f)
+{
+    std::vector<YtdLine> lines;
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::statement>) {
+        const std::string caption
+            = c->deduction >= 0 ? f.captions[static_cast<std::size_t>(c->deduction)] : c->statement.caption;
+        lines.push_back({ caption, currentAmount(f, *c), ledgerTotal(f.ledger, *c) });
+    }
+    return lines;
 }
 
 std::string amountText(double value) { return formatPlainCents(value); }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tallyman::printing {
 
@@ -36,6 +37,15 @@ struct DerivedAmounts {
 };
 
 DerivedAmounts deriveAmounts(const PeriodFigures& figures);
+
+// A year-to-date line of the statement and of the stubs: the caption, the period's amount as
+// the main window shows it, and the year's total.
+struct YtdLine {
+    std::string caption;
+    const std::string& current;
+    double ytd;
+};
+std::vector<YtdLine> ytdLines(const PeriodFigures& figures);
 
 // "###.00" and "#####.00" of a value.
 std::string amountText(double value);

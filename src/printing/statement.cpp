@@ -46,23 +46,8 @@ bool PrintText(ui::Printer& printer, const StatementFigures& s)
 
     sheet.at(65, "Taxes / Deductions").at(100, "Current").at(115, "YTD").end();
     sheet.at(5, Rule).end();
-    const auto row = [&](const std::string& caption, const std::string& current, double ytd) {
-        sheet.at(65, caption).at(100, fieldAmount(current)).at(115, money(ytd)).end();
-    };
-    row("Federal Tax", f.lbTaxDed[0], y.TotFed);
-    row("Social Security Tax", f.lbTaxDed[1], y.TotSS);
-    row("Medicare Tax", f.lbTaxDed[2], y.TotMedi);
-    row("State Tax", f.lbTaxDed[3], y.TotState);
-    row("City Tax", f.lbTaxDed[4], y.TotCity);
-    row("State Disability Ins", f.lbSDI, y.TotSdi);
-    row("State Unemployment Ins", f.lbSUI, y.TotSui);
-    row(f.captions[0], f.lbTaxDed[5], y.TotMuni);
-    row(f.captions[1], f.lbTaxDed[6], y.TotBond);
-    row(f.captions[2], f.lbTaxDed[7], y.TotDues);
-    row(f.captions[3], f.lbTaxDed[8], y.TotPen);
-    row(f.captions[4], f.lbTaxDed[9], y.TotMisc);
-    row("K-Plan", f.lbTaxDed[10], y.TotKplan);
-    row("Cafeteria Plan", f.lbCafe, y.TotCafe);
+    for (const YtdLine& line : ytdLines(f))
+        sheet.at(65, line.caption).at(100, fieldAmount(line.current)).at(115, money(line.ytd)).end();
     sheet.blankLines(5);
 
     sheet.at(30, "Earnings")

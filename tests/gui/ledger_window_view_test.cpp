@@ -59,14 +59,14 @@ private slots:
         QCOMPARE(model.txtDate[2].text(), std::string("1/5/2024"));
         QCOMPARE(table->model()->index(2, 1).data().toString(), QStringLiteral("1/5/2024"));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 4, 0));
-        QVERIFY(!model.txtTotNet.text().empty());
+        QVERIFY(!model.totalBox(&LedgerRow::Gross).text().empty());
         QTest::mouseClick(table->viewport(), Qt::RightButton, {}, cellCentre(table, 4, 0));
         QCOMPARE(model.txtDate[4].text(), std::string());
-        QCOMPARE(model.txtNet[4].text(), std::string("0"));
+        QCOMPARE(model.cells(&LedgerRow::Gross)[4].text(), std::string("0"));
         QCOMPARE(model.txtDate[2].text(), std::string("1/5/2024"));
         auto* totalGross = child<QLineEdit>(window, "txtTotNet");
         QVERIFY(totalGross);
-        QCOMPARE(totalGross->text().toStdString(), model.txtNet[2].text());
+        QCOMPARE(totalGross->text().toStdString(), model.cells(&LedgerRow::Gross)[2].text());
 
         // Typing into the Gross cell: letters are dropped by the key filter.
         const QModelIndex gross = table->model()->index(2, 16);
@@ -78,7 +78,7 @@ private slots:
         QTest::keyClicks(editor, "12a3");
         QCOMPARE(editor->text(), QStringLiteral("123"));
         QVERIFY(table->model()->setData(gross, editor->text()));
-        QCOMPARE(model.txtNet[2].text(), std::string("123"));
+        QCOMPARE(model.cells(&LedgerRow::Gross)[2].text(), std::string("123"));
         QVERIFY(
             !table->model()->setData(table->model()->index(2, 2), QStringLiteral("5"))); // Federal is no box
 
@@ -144,8 +144,10 @@ private slots:
         QWidget* window = session.host.window(ScreenId::Ledger);
         QVERIFY(window && QTest::qWaitForWindowExposed(window));
         auto* table = child<QTableView>(window, "frmYear");
-        for (auto [column, typed, kept] : { std::tuple { ColTips, "12a3 cash", "12a3 cash" },
-                 std::tuple { ColNet, "12a3", "123" }, std::tuple { ColGross, "4x5", "45" } }) {
+        for (auto [column, typed, kept] :
+            { std::tuple { gridColumn(&LedgerRow::Tips), "12a3 cash", "12a3 cash" },
+                std::tuple { gridColumn(&LedgerRow::Net), "12a3", "123" },
+                std::tuple { gridColumn(&LedgerRow::Gross), "4x5", "45" } }) {
             const QModelIndex cell = table->model()->index(2, column + 1);
             table->setCurrentIndex(cell);
             table->edit(cell);
@@ -157,7 +159,7 @@ private slots:
             QTest::keyClick(editor, Qt::Key_Return);
         }
         LedgerWindow& model = session.app.ledgerWindow();
-        QCOMPARE(model.txtTips[2].text(), std::string("12a3 cash"));
+        QCOMPARE(model.cells(&LedgerRow::Tips)[2].text(), std::string("12a3 cash"));
     }
 
     void headingDialogFromOptions()

@@ -129,18 +129,19 @@ std::vector<ScreenCase> screens()
                            app.ledgerWindow().mnuAdd_Click();
                            app.ledgerWindow().SaveAnnual();
                        } };
-    using L = LedgerWindow;
-    for (auto [name, control] : std::initializer_list<std::pair<const char*, L::Column<ui::TextBox> L::*>> {
-             { "txtTips", &L::txtTips }, { "txtGross", &L::txtGross }, { "txtNet", &L::txtNet } })
+    // A cell under its column's JSON key, a total under its box's name.
+    for (Amount LedgerRow::*column : { &LedgerRow::Tips, &LedgerRow::Net, &LedgerRow::Gross })
         for (int row : { 0, 25, 52 })
-            ledger.boxes.push_back({ std::string(name) + "(" + std::to_string(row) + ")",
-                [control, row](App& app, const std::string& text) {
-                    (app.ledgerWindow().*control)[static_cast<std::size_t>(row)].setText(text);
-                } });
-    for (auto [name, control] : std::initializer_list<std::pair<const char*, ui::TextBox L::*>> {
-             { "txtTotFed", &L::txtTotFed }, { "txtTotGross", &L::txtTotGross }, { "txtTotNet", &L::txtTotNet },
-             { "txtTotTips", &L::txtTotTips }, { "txtTotCafe", &L::txtTotCafe } })
-        ledger.boxes.push_back(box(name, &App::ledgerWindow, control));
+            ledger.boxes.push_back(
+                { std::string(ledgerColumn(column).jsonRow.caption) + "(" + std::to_string(row) + ")",
+                    [column, row](App& app, const std::string& text) {
+                        app.ledgerWindow().cells(column)[static_cast<std::size_t>(row)].setText(text);
+                    } });
+    for (Amount LedgerRow::*column :
+        { &LedgerRow::Fed, &LedgerRow::Net, &LedgerRow::Gross, &LedgerRow::Tips, &LedgerRow::Cafe })
+        ledger.boxes.push_back({ ledgerColumn(column).totalBox, [column](App& app, const std::string& text) {
+                                    app.ledgerWindow().totalBox(column).setText(text);
+                                } });
     cases.push_back(std::move(ledger));
 
     // The tracker is saved with the user: a total it accepts goes on to the calculation's save.

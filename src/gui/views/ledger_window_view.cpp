@@ -85,7 +85,7 @@ LedgerTableModel::LedgerTableModel(LedgerWindow& model, QObject* parent)
 {
     // Any cell the model changes is shown again.
     for (int r = 0; r < LedgerGridRows; ++r)
-        for (int c = 0; c < LedgerColumnCount; ++c)
+        for (int c = 0; c < LedgerGridColumns; ++c)
             m_model.cell(r, c).listen([this] {
                 if (!m_alive.expired())
                     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
@@ -103,7 +103,7 @@ int LedgerTableModel::rowCount(const QModelIndex& parent) const
 
 int LedgerTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : LedgerColumnCount + 1;
+    return parent.isValid() ? 0 : LedgerGridColumns + 1;
 }
 
 int LedgerTableModel::gridRow(int tableRow) const
@@ -281,37 +281,17 @@ LedgerWindowView::LedgerWindowView(LedgerWindow& m, QWidget* parent)
 
     // ---- Totals ----
     auto* totals = new QGridLayout;
-    const std::array<std::pair<ui::TextBox*, const char*>, 14> boxes { {
-        { &m.txtTotFed, "txtTotFed" },
-        { &m.txtTotSS, "txtTotSS" },
-        { &m.txtTotMedi, "txtTotMedi" },
-        { &m.txtTotState, "txtTotState" },
-        { &m.txtTotCity, "txtTotCity" },
-        { &m.txtTotMuni, "txtTotMuni" },
-        { &m.txtTotBond, "txtTotBond" },
-        { &m.txtTotDues, "txtTotDues" },
-        { &m.txtTotPen, "txtTotPen" },
-        { &m.txtTotMisc, "txtTotMisc" },
-        { &m.txtTotKplan, "txtTotKplan" },
-        { &m.txtTotOT, "txtTotOT" },
-        { &m.txtTotGross, "txtTotGross" },
-        { &m.txtTotNet, "txtTotNet" },
-    } };
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        totals->addWidget(caption(m.lbTotCaption[i]), 0, static_cast<int>(i));
-        totals->addWidget(named(numberBox(*boxes[i].first, 9), boxes[i].second), 1, static_cast<int>(i));
+    // The first line: captions over number boxes; the second: "TOTALS:", then caption, box.
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::totalsTop>) {
+        const std::size_t i = ledgerIndex(*c);
+        totals->addWidget(caption(m.lbTotCaption[i]), 0, c->totalsTop.at);
+        totals->addWidget(named(numberBox(m.txtTot[i], 9), c->totalBox), 1, c->totalsTop.at);
     }
     totals->addWidget(caption(m.lbTotTitle), 2, 0);
-    const std::array<std::pair<ui::TextBox*, const char*>, 4> second { {
-        { &m.txtTotCafe, "txtTotCafe" },
-        { &m.txtTotSdi, "txtTotSdi" },
-        { &m.txtTotSui, "txtTotSui" },
-        { &m.txtTotTips, "txtTotTips" },
-    } };
-    for (std::size_t i = 0; i < second.size(); ++i) {
-        totals->addWidget(caption(m.lbTotCaption2[i]), 2, static_cast<int>(2 * i + 1));
-        totals->addWidget(
-            named(textBox(*second[i].first, 9), second[i].second), 2, static_cast<int>(2 * i + 2));
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::totalsBottom>) {
+        const std::size_t i = ledgerIndex(*c);
+        totals->addWidget(caption(m.lbTotCaption[i]), 2, 2 * c->totalsBottom.at + 1);
+        totals->addWidget(named(textBox(m.txtTot[i], 9), c->totalBox), 2, 2 * c->totalsBottom.at + 2);
     }
     layout->addLayout(totals);
 

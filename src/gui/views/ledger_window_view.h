@@ -12,7 +12,7 @@ class LedgerWindow;
 
 namespace tallyman::gui {
 
-// The grid's cells as a table: one row a pay period, the week number and sixteen columns.
+// The grid's cells as a table: one row a pay period, the week number and the grid's columns.
 // Reads and writes the screen model's controls; holds nothing of its own.
 class LedgerTableModel : public QAbstractTableModel {
     Q_OBJECT

@@ -42,13 +42,12 @@ void LedgerWindow::mnuPrint_Click()
     }
     if (HeaderExists(m_app.folder()))
         LoadHeader(m_app.folder(), m_app.heading);
-    const EmployeeProfile& p = m_app.profile;
     // Dates print as M/D/YYYY: a longer desktop form would wrap in the date column.
     YearLedger printed = m_app.ledger;
     for (LedgerRow& row : printed.Rows)
         row.Date = m_app.printedDate(row.Date);
     const LedgerPrintout printout { printed, weeklyProfile(), m_app.heading, m_app.UserName,
-        m_app.todayPrinted(), { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 } };
+        m_app.todayPrinted(), deductionCaptions() };
     if (!PrintYr(printer, printout)) {
         const std::string why
             = printer.failure().empty() ? "The printer reported an error." : printer.failure();
@@ -59,17 +58,23 @@ void LedgerWindow::mnuPrint_Click()
 
 LedgerSheet LedgerWindow::sheet() const
 {
-    const SheetTexts texts = sheetTexts();
     LedgerSheet sheet;
     sheet.weekly = weeklyProfile();
-    const EmployeeProfile& p = m_app.profile;
-    sheet.captions = { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 };
+    sheet.captions = deductionCaptions();
     const int rows = sheet.weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
-    sheet.rows.assign(texts.rows.begin(), texts.rows.begin() + rows);
-    sheet.totals = texts.totals;
-    sheet.extra = texts.extra;
+    sheet.rows.resize(static_cast<std::size_t>(rows));
+    for (int r = 0; r < rows; ++r) {
+        auto& texts = sheet.rows[static_cast<std::size_t>(r)];
+        texts[0] = cellText(r, ColDate);
+        for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::sheet>)
+            texts[static_cast<std::size_t>(1 + c->sheet.at)] = cellText(r, gridColumn(*c));
+    }
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::sheet>)
+        sheet.totals[static_cast<std::size_t>(c->sheet.at)] = txtTot[ledgerIndex(*c)].text();
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::sheetExtra>)
+        sheet.extra[static_cast<std::size_t>(c->sheetExtra.at)] = txtTot[ledgerIndex(*c)].text();
     sheet.userName = m_app.UserName;
-    sheet.ssNumber = p.SSnum;
+    sheet.ssNumber = m_app.profile.SSnum;
     return sheet;
 }
 

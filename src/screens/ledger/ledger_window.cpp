@@ -19,24 +19,7 @@ constexpr const char* Hint = "LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RI
 constexpr const char* SavePrompt = "     Do you want to save YTD";
 constexpr const char* CloseGuard = "USE CLOSE INSTEAD";
 
-// The grid's amount columns and the row field each one shows, Fed to Gross.
-constexpr std::array<std::pair<int, Amount LedgerRow::*>, 15> AmountFields { {
-    { ColFed, &LedgerRow::Fed },
-    { ColSS, &LedgerRow::SS },
-    { ColMedi, &LedgerRow::Medi },
-    { ColState, &LedgerRow::State },
-    { ColCity, &LedgerRow::City },
-    { ColMuni, &LedgerRow::Muni },
-    { ColBond, &LedgerRow::Bond },
-    { ColDues, &LedgerRow::Dues },
-    { ColPen, &LedgerRow::Pen },
-    { ColMisc, &LedgerRow::Misc },
-    { ColKplan, &LedgerRow::Kplan },
-    { ColTips, &LedgerRow::Tips },
-    { ColOT, &LedgerRow::OT },
-    { ColNet, &LedgerRow::Net },
-    { ColGross, &LedgerRow::Gross },
-} };
+constexpr auto GridColumns = LedgerOrder<&LedgerColumn::grid>;
 
 // A result label as the number it shows: "$1,234.50" is 1234.5.
 double labelNumber(const std::string& caption)
@@ -59,6 +42,14 @@ std::optional<Amount> typedAmount(const std::string& text)
     }
 }
 
+// The amounts a row keeps that the grid does not show: a deleted row has none.
+void clearUnshown(LedgerRow& row)
+{
+    for (const LedgerColumn& c : LedgerColumns)
+        if (c.grid.at < 0)
+            row.*c.value = 0;
+}
+
 constexpr const char* NonNumberMessage = "CHECK YOUR ENTRY FOR NON NUMBER TYPE";
 
 } // namespace
@@ -67,11 +58,11 @@ LedgerWindow::LedgerWindow(App& app)
     : m_app(app)
 {
     setTitle("Year To Date");
-    const std::array<const char*, LedgerColumnCount> headers { "Week", "Federal", "SS", "Medi", "State",
-        "City", "MCU", "Bond", "Dues", "Pension", "H.I.", "K-Plan", "Tips", "OT", "Net", "Gross" };
-    for (auto& line : lbHeader)
-        for (int c = 0; c < LedgerColumnCount; ++c)
-            line[static_cast<std::size_t>(c)].setCaption(headers[static_cast<std::size_t>(c)]);
+    for (auto& line : lbHeader) {
+        line[ColDate].setCaption("Week");
+        for (const LedgerColumn* c : GridColumns)
+            line[static_cast<std::size_t>(gridColumn(*c))].setCaption(c->grid.caption);
+    }
     for (auto& hint : lbHint)
         hint.setCaption(Hint);
     for (int r = 0; r < LedgerGridRows; ++r) {
@@ -80,19 +71,17 @@ LedgerWindow::LedgerWindow(App& app)
         week.setToolTip("Click on a week number to paste in data.");
         week.onClick = [this, r] { PasteMe(r); };
         week.onRightClick = [this, r] { DeleteRow(r); };
-        txtGross[static_cast<std::size_t>(r)].setNumeric(true);
-        txtNet[static_cast<std::size_t>(r)].setNumeric(true);
     }
-    txtTotGross.setNumeric(true);
-    txtTotNet.setNumeric(true);
-    const std::array<const char*, 14> totCaptions { "Federal", "SS", "Medi", "State", "City", "MCU", "Bond",
-        "Dues", "Pension", "H.I.", "K-Plan", "OT", "Net", "Gross" };
-    for (std::size_t i = 0; i < totCaptions.size(); ++i)
-        lbTotCaption[i].setCaption(totCaptions[i]);
+    for (const LedgerColumn& c : LedgerColumns) {
+        const bool numeric = c.entry == LedgerEntry::Number;
+        if (c.grid.at >= 0)
+            for (ui::TextBox& box : amountCells[static_cast<std::size_t>(c.grid.at)])
+                box.setNumeric(numeric);
+        txtTot[ledgerIndex(c)].setNumeric(numeric);
+        lbTotCaption[ledgerIndex(c)].setCaption(
+            c.totalsTop.at >= 0 ? c.totalsTop.caption : c.totalsBottom.caption);
+    }
     lbTotTitle.setCaption("TOTALS:");
-    const std::array<const char*, 4> second { "Cafeteria Plan:", "SDI:", "SUI:", "Tips:" };
-    for (std::size_t i = 0; i < second.size(); ++i)
-        lbTotCaption2[i].setCaption(second[i]);
 
     const auto wire = [](ui::CommandButton& button, const char* caption, std::function<void()> handler) {
         button.setCaption(caption);
@@ -129,78 +118,75 @@ int LedgerWindow::visibleRows() const { return weeklyProfile() ? LedgerGridRows 
 
 bool LedgerWindow::editable(int column)
 {
-    return column == ColTips || column == ColNet || column == ColGross;
+    return column != ColDate && GridColumns[static_cast<std::size_t>(column - 1)]->entry != LedgerEntry::None;
+}
+
+LedgerWindow::Column<ui::TextBox>& LedgerWindow::cells(Amount LedgerRow::*value)
+{
+    const int at = ledgerColumn(value).grid.at;
+    if (at < 0)
+        throw std::invalid_argument("the grid does not show this ledger column");
+    return amountCells[static_cast<std::size_t>(at)];
 }
 
 ui::Control& LedgerWindow::cell(int row, int column)
 {
     const auto r = static_cast<std::size_t>(row);
-    switch (column) {
-    case ColTips:
-        return txtTips[r];
-    case ColNet:
-        return txtGross[r];
-    case ColGross:
-        return txtNet[r];
-    default:
-        break;
-    }
-    static const std::array<Column<ui::Label> LedgerWindow::*, 14> labels { &LedgerWindow::txtDate,
-        &LedgerWindow::txtFed, &LedgerWindow::txtSS, &LedgerWindow::txtMedi, &LedgerWindow::txtState,
-        &LedgerWindow::txtCity, &LedgerWindow::txtMuni, &LedgerWindow::txtBond, &LedgerWindow::txtDues,
-        &LedgerWindow::txtPen, &LedgerWindow::txtMisc, &LedgerWindow::txtKplan, nullptr,
-        &LedgerWindow::txtOT };
-    return (this->*labels[static_cast<std::size_t>(column)])[r];
+    if (column == ColDate)
+        return txtDate[r];
+    return amountCells[static_cast<std::size_t>(column - 1)][r];
 }
 
 const std::string& LedgerWindow::cellText(int row, int column) const
 {
-    auto& self = const_cast<LedgerWindow&>(*this);
-    ui::Control& control = self.cell(row, column);
-    if (editable(column))
-        return static_cast<ui::TextBox&>(control).text();
-    return static_cast<ui::Label&>(control).text();
+    const auto r = static_cast<std::size_t>(row);
+    if (column == ColDate)
+        return txtDate[r].text();
+    return amountCells[static_cast<std::size_t>(column - 1)][r].text();
 }
 
 void LedgerWindow::setCellText(int row, int column, const std::string& text)
 {
-    ui::Control& control = cell(row, column);
-    if (editable(column))
-        static_cast<ui::TextBox&>(control).setText(text);
+    const auto r = static_cast<std::size_t>(row);
+    if (column == ColDate)
+        txtDate[r].setText(text);
     else
-        static_cast<ui::Label&>(control).setText(text);
+        amountCells[static_cast<std::size_t>(column - 1)][r].setText(text);
 }
 
 void LedgerWindow::setAmountCells(int row, const std::string& text)
 {
-    for (int c = ColFed; c < LedgerColumnCount; ++c)
+    for (int c = ColDate + 1; c < LedgerGridColumns; ++c)
         setCellText(row, c, text);
 }
 
-std::array<ui::TextBox*, 14> LedgerWindow::totalBoxes()
+std::array<std::string, 5> LedgerWindow::deductionCaptions() const
 {
-    return { &txtTotFed, &txtTotSS, &txtTotMedi, &txtTotState, &txtTotCity, &txtTotMuni, &txtTotBond,
-        &txtTotDues, &txtTotPen, &txtTotMisc, &txtTotKplan, &txtTotOT, &txtTotGross, &txtTotNet };
+    const EmployeeProfile& p = m_app.profile;
+    return { p.Tax5, p.Tax6, p.Tax7, p.Tax8, p.Tax9 };
 }
 
 void LedgerWindow::showCaptions()
 {
-    const EmployeeProfile& p = m_app.profile;
-    const std::array<const std::string*, 5> captions { &p.Tax5, &p.Tax6, &p.Tax7, &p.Tax8, &p.Tax9 };
+    const auto captions = deductionCaptions();
     const bool weekly = weeklyProfile();
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        lbHeader[0][ColMuni + i].setCaption(*captions[i]);
+    for (const LedgerColumn& c : LedgerColumns) {
+        if (c.deduction < 0)
+            continue;
+        const std::string& caption = captions[static_cast<std::size_t>(c.deduction)];
+        const auto column = static_cast<std::size_t>(gridColumn(c));
+        lbHeader[0][column].setCaption(caption);
         // The lower header keeps the design texts when it is not shown.
         if (weekly)
-            lbHeader[1][ColMuni + i].setCaption(*captions[i]);
-        lbTotCaption[5 + i].setCaption(*captions[i]);
+            lbHeader[1][column].setCaption(caption);
+        lbTotCaption[ledgerIndex(c)].setCaption(caption);
     }
     for (auto& label : lbHeader[1])
         label.setVisible(weekly);
     lbHint[1].setVisible(weekly);
     for (int r = LedgerUpperBlockRows; r < LedgerGridRows; ++r) {
         Label2[static_cast<std::size_t>(r)].setVisible(weekly);
-        for (int c = 0; c < LedgerColumnCount; ++c)
+        for (int c = 0; c < LedgerGridColumns; ++c)
             cell(r, c).setVisible(weekly);
     }
 }
@@ -209,25 +195,16 @@ void LedgerWindow::showRow(int row, bool formatted)
 {
     const LedgerRow& values = m_app.ledger.Rows[static_cast<std::size_t>(row)];
     setCellText(row, ColDate, values.Date);
-    for (const auto& [column, field] : AmountFields) {
-        const Amount value = values.*field;
-        setCellText(row, column, formatted ? formatPlainCents(value) : exactText(value));
+    for (const LedgerColumn* c : GridColumns) {
+        const Amount value = values.*c->value;
+        setCellText(row, gridColumn(*c), formatted ? formatPlainCents(value) : exactText(value));
     }
 }
 
 void LedgerWindow::showTotals()
 {
-    const YearLedger& l = m_app.ledger;
-    const std::array<double, 14> totals { l.TotFed, l.TotSS, l.TotMedi, l.TotState, l.TotCity, l.TotMuni,
-        l.TotBond, l.TotDues, l.TotPen, l.TotMisc, l.TotKplan, l.TotOT.toDouble(), l.TotNet.toDouble(),
-        l.TotGross.toDouble() };
-    const auto boxes = totalBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i]->setText(formatPlainCents(totals[i]));
-    txtTotCafe.setText(formatPlainCents(l.TotCafe));
-    txtTotSdi.setText(formatPlainCents(l.TotSdi));
-    txtTotSui.setText(formatPlainCents(l.TotSui));
-    txtTotTips.setText(formatPlainCents(l.TotTips.toDouble()));
+    for (const LedgerColumn& c : LedgerColumns)
+        txtTot[ledgerIndex(c)].setText(formatPlainCents(ledgerTotal(m_app.ledger, c)));
 }
 
 void LedgerWindow::LoadAnnual()
@@ -256,30 +233,30 @@ bool LedgerWindow::Update()
     for (int r = 0; r < rowsInUse(weeklyInUse()); ++r) {
         LedgerRow& row = l.Rows[static_cast<std::size_t>(r)];
         row.Date = cellText(r, ColDate);
-        for (const auto& [column, field] : AmountFields) {
-            const auto value = typedAmount(cellText(r, column));
+        for (const LedgerColumn* c : GridColumns) {
+            const auto value = typedAmount(cellText(r, gridColumn(*c)));
             if (!value)
                 return refuse();
-            row.*field = *value;
+            row.*c->value = *value;
         }
     }
     // An amount the money totals cannot hold is refused as one the row cannot hold: the
     // totals must stay the sums of the rows.
     if (YearLedger sums = l; !tallyman::AddAnnual(sums, weeklyProfile()))
         return refuse();
-    const std::array<Amount*, 11> floats { &l.TotFed, &l.TotSS, &l.TotMedi, &l.TotState, &l.TotCity,
-        &l.TotMuni, &l.TotBond, &l.TotDues, &l.TotPen, &l.TotMisc, &l.TotKplan };
-    const auto boxes = totalBoxes();
-    for (std::size_t i = 0; i < floats.size(); ++i) {
-        // Overwritten by the recomputation that follows; a box beyond the range is passed over.
-        if (const auto value = typedAmount(boxes[i]->text()))
-            *floats[i] = *value;
-    }
-    const std::array<std::pair<Currency*, const ui::TextBox*>, 4> money { { { &l.TotOT, &txtTotOT },
-        { &l.TotTips, &txtTotTips }, { &l.TotGross, &txtTotNet }, { &l.TotNet, &txtTotGross } } };
-    for (const auto& [total, box] : money) {
+    // The stored totals as their boxes show them, overwritten by the recomputation that
+    // follows; a box beyond the range is passed over.
+    for (const LedgerColumn& c : LedgerColumns) {
+        if (!totalStored(c))
+            continue;
+        const std::string& shown = txtTot[ledgerIndex(c)].text();
+        if (!c.money()) {
+            if (const auto value = typedAmount(shown))
+                l.*c.amountTotal = *value;
+            continue;
+        }
         try {
-            *total = Currency::fromDouble(lenientNumber(box->text()));
+            l.*c.moneyTotal = Currency::fromDouble(lenientNumber(shown));
         } catch (const NumberOverflow&) {
             // Beyond the money range: the recomputation that follows sets it anyway.
         }
@@ -306,16 +283,18 @@ void LedgerWindow::PasteMe(int row)
         return;
     const PayResult& pay = m_app.pay;
     setCellText(row, ColDate, main.txtWeek.text());
-    for (int k = 0; k < 11; ++k) {
-        const std::string& caption = main.lbTaxDed[static_cast<std::size_t>(k)].text();
+    for (const LedgerColumn* c : GridColumns) {
+        if (c->periodLabel < 0)
+            continue;
+        const std::string& caption = main.lbTaxDed[static_cast<std::size_t>(c->periodLabel)].text();
         // No calculation yet: the cell stays empty and counts as 0.
         setCellText(
-            row, ColFed + k, caption.empty() ? std::string() : formatPlainCents(labelNumber(caption)));
+            row, gridColumn(*c), caption.empty() ? std::string() : formatPlainCents(labelNumber(caption)));
     }
-    setCellText(row, ColOT, formatPlainCents(pay.TotalOt));
-    setCellText(row, ColTips, formatPlainCents(pay.TotalTips));
-    setCellText(row, ColGross, formatPlainCents(pay.GrossPay));
-    setCellText(row, ColNet, formatPlainCents(pay.NetPay));
+    setCellText(row, gridColumn(&LedgerRow::OT), formatPlainCents(pay.TotalOt));
+    setCellText(row, gridColumn(&LedgerRow::Tips), formatPlainCents(pay.TotalTips));
+    setCellText(row, gridColumn(&LedgerRow::Gross), formatPlainCents(pay.GrossPay));
+    setCellText(row, gridColumn(&LedgerRow::Net), formatPlainCents(pay.NetPay));
     LedgerRow& values = m_app.ledger.Rows[static_cast<std::size_t>(row)];
     values.Sdi = cellNumber(formatPlainCents(labelNumber(main.lbSDI.text())));
     values.Sui = cellNumber(formatPlainCents(labelNumber(main.lbSUI.text())));
@@ -330,8 +309,7 @@ void LedgerWindow::DeleteRow(int row)
         return;
     setCellText(row, ColDate, "");
     setAmountCells(row, "0");
-    LedgerRow& values = m_app.ledger.Rows[static_cast<std::size_t>(row)];
-    values.Sdi = values.Sui = values.Cafe = 0;
+    clearUnshown(m_app.ledger.Rows[static_cast<std::size_t>(row)]);
     if (Update())
         AddAnnual();
 }
@@ -342,13 +320,18 @@ void LedgerWindow::ClearAll()
         setCellText(r, ColDate, "");
         setAmountCells(r, "0");
     }
+    // The second line of totals starts again from 0.
     YearLedger& l = m_app.ledger;
-    l.TotSdi = l.TotSui = l.TotCafe = 0;
-    l.TotTips = Currency();
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::totalsBottom>) {
+        if (c->money())
+            l.*c->moneyTotal = Currency();
+        else
+            l.*c->amountTotal = 0;
+    }
     for (LedgerRow& row : l.Rows)
-        row.Sdi = row.Sui = row.Cafe = 0;
-    for (ui::TextBox* box : { &txtTotSdi, &txtTotSui, &txtTotCafe, &txtTotTips })
-        box->setText("0");
+        clearUnshown(row);
+    for (const LedgerColumn* c : LedgerOrder<&LedgerColumn::totalsBottom>)
+        txtTot[ledgerIndex(*c)].setText("0");
     if (Update())
         AddAnnual();
 }
@@ -361,20 +344,17 @@ bool LedgerWindow::SaveAnnual()
     if (!Update() || !AddAnnual())
         return false;
     const bool weekly = weeklyProfile();
-    // Each amount as its cell shows it: the file carries the decimals the grid shows.
-    std::array<LedgerCellValues, WeeklyLedgerRows> cells {};
-    for (int r = 0; r < rowsInUse(weekly); ++r) {
-        std::size_t k = 0;
-        for (int column : { ColFed, ColSS, ColMedi, ColState, ColCity, ColMuni, ColBond, ColDues, ColPen,
-                 ColMisc, ColKplan, ColOT, ColGross, ColNet, ColTips }) {
-            // A number the file's reader would refuse is not written.
-            if (!typedAmount(cellText(r, column))) {
+    // Each amount as its cell shows it: the file carries the decimals the grid shows. A
+    // number the file's reader would refuse is not written.
+    for (int r = 0; r < rowsInUse(weekly); ++r)
+        for (int c = ColDate + 1; c < LedgerGridColumns; ++c)
+            if (!typedAmount(cellText(r, c))) {
                 m_app.message({ NonNumberMessage });
                 return false;
             }
-            cells[static_cast<std::size_t>(r)][k++] = lenientNumber(cellText(r, column));
-        }
-    }
+    const auto cells = [this](std::size_t row, Amount LedgerRow::*value) {
+        return lenientNumber(cellText(static_cast<int>(row), gridColumn(value)));
+    };
     const auto path = ledgerFile(m_app.folder(), m_app.UserName, weekly);
     if (const auto problem = saveLedgerFile(path, m_app.ledger, weekly, cells)) {
         m_app.message({ "The year to date was not saved.", *problem }, ProgramTitle, ui::MessageButtons::Ok,
@@ -401,25 +381,6 @@ void LedgerWindow::mnuClose_Click()
         m_app.show(ScreenId::MainWindow);
     }
     m_app.close(ScreenId::Ledger);
-}
-
-LedgerWindow::SheetTexts LedgerWindow::sheetTexts() const
-{
-    SheetTexts sheet;
-    for (int r = 0; r < LedgerGridRows; ++r)
-        for (int c = 0; c < LedgerColumnCount; ++c)
-            sheet.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = cellText(r, c);
-    auto& self = const_cast<LedgerWindow&>(*this);
-    const auto boxes = self.totalBoxes();
-    // The sheet's total line runs Federal ... K-Plan, Tips, OT, Net, Gross.
-    for (std::size_t i = 0; i < 11; ++i)
-        sheet.totals[i] = boxes[i]->text();
-    sheet.totals[11] = txtTotTips.text();
-    sheet.totals[12] = txtTotOT.text();
-    sheet.totals[13] = txtTotGross.text();
-    sheet.totals[14] = txtTotNet.text();
-    sheet.extra = { txtTotSdi.text(), txtTotSui.text(), txtTotCafe.text(), txtTotTips.text() };
-    return sheet;
 }
 
 } // namespace tallyman

@@ -1,6 +1,7 @@
 // The year ledger window: the grid of pay periods, the totals under it, its menu and button.
 #pragma once
 
+#include "ledger/ledger_columns.h"
 #include "platform/controls.h"
 
 #include <array>
@@ -13,26 +14,12 @@ namespace tallyman {
 class App;
 struct LedgerSheet;
 
-// Columns of the grid, left to right after the week number.
-enum LedgerColumn : int {
-    ColDate,
-    ColFed,
-    ColSS,
-    ColMedi,
-    ColState,
-    ColCity,
-    ColMuni,
-    ColBond,
-    ColDues,
-    ColPen,
-    ColMisc,
-    ColKplan,
-    ColTips,
-    ColOT,
-    ColNet,
-    ColGross,
-    LedgerColumnCount
-};
+// Columns of the grid, left to right after the week number: the date, then the ledger's
+// columns that the grid shows, in the grid's order.
+inline constexpr int ColDate = 0;
+inline constexpr int LedgerGridColumns = 1 + static_cast<int>(LedgerGridAmounts);
+constexpr int gridColumn(const LedgerColumn& column) { return 1 + column.grid.at; }
+constexpr int gridColumn(Amount LedgerRow::*value) { return gridColumn(ledgerColumn(value)); }
 
 inline constexpr int LedgerGridRows = 53;
 // Rows 0-25 stand in the upper block, 26-52 in the lower one.
@@ -44,25 +31,28 @@ public:
 
     template <typename C> using Column = ui::ControlArray<C, LedgerGridRows>;
 
-    // The grid. txtNet shows gross pay and txtGross net pay: the names are crossed, the
-    // captions and the data are not.
+    // The grid: the dates, and the amount cells of each grid column after the date. Only the
+    // columns the ledger table lets the person type into take typing.
     Column<ui::Label> Label2; // the week numbers, clickable
-    Column<ui::Label> txtDate, txtFed, txtSS, txtMedi, txtState, txtCity, txtMuni, txtBond, txtDues, txtPen,
-        txtMisc, txtKplan, txtOT;
-    Column<ui::TextBox> txtTips, txtGross, txtNet;
+    Column<ui::Label> txtDate;
+    std::array<Column<ui::TextBox>, LedgerGridAmounts> amountCells;
     // Header lines of the two blocks, one caption a column; and the hint under each block.
-    std::array<ui::ControlArray<ui::Label, LedgerColumnCount>, 2> lbHeader;
+    std::array<ui::ControlArray<ui::Label, LedgerGridColumns>, 2> lbHeader;
     ui::ControlArray<ui::Label, 2> lbHint;
 
-    // The totals under the grid; txtTotNet shows TotGross, txtTotGross TotNet.
-    ui::TextBox txtTotFed, txtTotSS, txtTotMedi, txtTotState, txtTotCity, txtTotMuni, txtTotBond, txtTotDues,
-        txtTotPen, txtTotMisc, txtTotKplan, txtTotOT, txtTotGross, txtTotNet;
-    ui::TextBox txtTotCafe, txtTotSdi, txtTotSui, txtTotTips;
-    // Captions over the first line of totals, in the order of the boxes above; the second line
-    // starts with "TOTALS:".
-    ui::ControlArray<ui::Label, 14> lbTotCaption;
+    // The totals under the grid: a box and its caption for every ledger column, in the ledger
+    // table's order, on the line the table gives; the second line starts with "TOTALS:".
+    ui::ControlArray<ui::TextBox, LedgerColumnCount> txtTot;
+    ui::ControlArray<ui::Label, LedgerColumnCount> lbTotCaption;
     ui::Label lbTotTitle;
-    ui::ControlArray<ui::Label, 4> lbTotCaption2; // "Cafeteria Plan:", "SDI:", "SUI:", "Tips:"
+
+    // The cells of a column the grid shows, the box of a column's total and its caption.
+    Column<ui::TextBox>& cells(Amount LedgerRow::*value);
+    ui::TextBox& totalBox(Amount LedgerRow::*value) { return txtTot[ledgerIndex(ledgerColumn(value))]; }
+    ui::Label& totalCaption(Amount LedgerRow::*value)
+    {
+        return lbTotCaption[ledgerIndex(ledgerColumn(value))];
+    }
 
     // Menu bar and button.
     ui::CommandButton mnuClose, mnuPrint, mnuClear, mnuClearAll, mnuAdd, mnuExcel, cmdBack;
@@ -100,14 +90,8 @@ public:
     void mnuExcel_Click();
     void cmdBack_Click() { mnuClose_Click(); }
 
-    // The sheet cells of the export, from the texts the grid and the totals show.
-    struct SheetTexts {
-        std::array<std::array<std::string, LedgerColumnCount>, LedgerGridRows> rows;
-        std::array<std::string, LedgerColumnCount - 1> totals; // Federal ... Gross
-        std::array<std::string, 4> extra; // SDI, SUI, Cafe, Tips
-    };
-    SheetTexts sheetTexts() const;
-    // The export's sheet, and the workbook written to `path` (the reason when it was not).
+    // The export's sheet, from the texts the grid and the totals show, and the workbook
+    // written to `path` (the reason when it was not).
     LedgerSheet sheet() const;
     std::optional<std::string> exportTo(const std::filesystem::path& path) const;
 
@@ -120,7 +104,7 @@ private:
     void showTotals();
     void setCellText(int row, int column, const std::string& text);
     void setAmountCells(int row, const std::string& text);
-    std::array<ui::TextBox*, 14> totalBoxes();
+    std::array<std::string, 5> deductionCaptions() const; // the profile's Tax5 ... Tax9
 
     App& m_app;
 };

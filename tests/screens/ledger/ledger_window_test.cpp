@@ -48,16 +48,16 @@ TEST_F(LedgerWindowTest, PastingAWeekTwiceIntoOneRowCountsItOnceIntoTwoRowsTwice
     calculate("40", "1/5/2024");
     LedgerWindow& w = open();
     w.Label2[0].click();
-    const std::string once = w.txtTotNet.text();
+    const std::string once = w.totalBox(&LedgerRow::Gross).text();
     EXPECT_EQ(w.txtDate[0].text(), "1/5/2024");
-    EXPECT_EQ(w.txtNet[0].text(), once); // the gross column
+    EXPECT_EQ(w.cells(&LedgerRow::Gross)[0].text(), once);
     w.Label2[0].click();
-    EXPECT_EQ(w.txtTotNet.text(), once);
+    EXPECT_EQ(w.totalBox(&LedgerRow::Gross).text(), once);
     w.Label2[1].click();
-    EXPECT_EQ(lenientNumber(w.txtTotNet.text()), 2 * lenientNumber(once));
+    EXPECT_EQ(lenientNumber(w.totalBox(&LedgerRow::Gross).text()), 2 * lenientNumber(once));
     EXPECT_EQ(app->ledger.TotGross, Currency::fromDouble(2 * lenientNumber(once)));
     // Amounts the period does not have show as .00 after a paste.
-    EXPECT_EQ(w.txtMuni[0].text(), ".00");
+    EXPECT_EQ(w.cells(&LedgerRow::Muni)[0].text(), ".00");
 }
 
 TEST_F(LedgerWindowTest, RightClickEmptiesTheRowInPlaceAndTheTotalsDrop)
@@ -67,16 +67,16 @@ TEST_F(LedgerWindowTest, RightClickEmptiesTheRowInPlaceAndTheTotalsDrop)
         calculate(hours, "2/" + std::to_string(row) + "/2024");
         w.Label2[static_cast<std::size_t>(row)].click();
     }
-    const std::string eleventh = w.txtNet[11].text();
-    const double before = lenientNumber(w.txtTotNet.text());
-    const double tenth = lenientNumber(w.txtNet[10].text());
+    const std::string eleventh = w.cells(&LedgerRow::Gross)[11].text();
+    const double before = lenientNumber(w.totalBox(&LedgerRow::Gross).text());
+    const double tenth = lenientNumber(w.cells(&LedgerRow::Gross)[10].text());
     w.Label2[10].rightClick();
     EXPECT_EQ(w.txtDate[10].text(), "");
-    EXPECT_EQ(w.txtFed[10].text(), "0");
-    EXPECT_EQ(w.txtNet[10].text(), "0");
-    EXPECT_EQ(w.txtNet[11].text(), eleventh);
+    EXPECT_EQ(w.cells(&LedgerRow::Fed)[10].text(), "0");
+    EXPECT_EQ(w.cells(&LedgerRow::Gross)[10].text(), "0");
+    EXPECT_EQ(w.cells(&LedgerRow::Gross)[11].text(), eleventh);
     EXPECT_EQ(w.txtDate[11].text(), "2/11/2024");
-    EXPECT_NEAR(lenientNumber(w.txtTotNet.text()), before - tenth, 0.005);
+    EXPECT_NEAR(lenientNumber(w.totalBox(&LedgerRow::Gross).text()), before - tenth, 0.005);
 }
 
 TEST_F(LedgerWindowTest, YesSavesTheCellsTextsNoKeepsTheFileAndTheNextOpeningShowsIt)
@@ -86,10 +86,9 @@ TEST_F(LedgerWindowTest, YesSavesTheCellsTextsNoKeepsTheFileAndTheNextOpeningSho
     pasted.Label2[0].click();
     // The file carries each amount as its cell shows it.
     std::string expected = "\"1/5/2024\"";
-    for (const ui::Label* cell :
-        { &pasted.txtFed[0], &pasted.txtSS[0], &pasted.txtMedi[0], &pasted.txtState[0] })
-        expected += "," + numberText(lenientNumber(cell->text()));
-    const std::string federal = pasted.txtFed[0].text();
+    for (Amount LedgerRow::*column : { &LedgerRow::Fed, &LedgerRow::SS, &LedgerRow::Medi, &LedgerRow::State })
+        expected += "," + numberText(lenientNumber(pasted.cells(column)[0].text()));
+    const std::string federal = pasted.cells(&LedgerRow::Fed)[0].text();
     closeWith(ui::MessageAnswer::Yes);
     EXPECT_FALSE(app->isLoaded(ScreenId::Ledger));
     ASSERT_TRUE(exists("Smith.yrw"));
@@ -99,29 +98,29 @@ TEST_F(LedgerWindowTest, YesSavesTheCellsTextsNoKeepsTheFileAndTheNextOpeningSho
     EXPECT_EQ(line("Smith.yrw", 0), expected);
 
     LedgerWindow& w = open();
-    EXPECT_EQ(w.txtFed[0].text(), federal);
+    EXPECT_EQ(w.cells(&LedgerRow::Fed)[0].text(), federal);
     w.mnuClearAll_Click();
     EXPECT_EQ(w.txtDate[0].text(), "");
-    EXPECT_EQ(w.txtTotFed.text(), ".00");
+    EXPECT_EQ(w.totalBox(&LedgerRow::Fed).text(), ".00");
     closeWith(ui::MessageAnswer::No);
     EXPECT_EQ(read("Smith.yrw"), saved);
-    EXPECT_EQ(open().txtFed[0].text(), federal);
+    EXPECT_EQ(open().cells(&LedgerRow::Fed)[0].text(), federal);
 }
 
 TEST_F(LedgerWindowTest, HandCorrectionsCountAfterAddAndTheKeyFilterGuardsNetAndGross)
 {
     LedgerWindow& w = open();
-    EXPECT_FALSE(w.txtNet[2].typeKey('a'));
-    EXPECT_FALSE(w.txtGross[2].typeKey('x'));
-    EXPECT_TRUE(w.txtTips[2].typeKey('x')); // any text, counted as its leading number
-    w.txtNet[2].setText("1000.5");
-    w.txtGross[2].setText("800");
-    w.txtTips[2].setText("12.25 cash");
-    EXPECT_EQ(w.txtTotNet.text(), ".00");
+    EXPECT_FALSE(w.cells(&LedgerRow::Gross)[2].typeKey('a'));
+    EXPECT_FALSE(w.cells(&LedgerRow::Net)[2].typeKey('x'));
+    EXPECT_TRUE(w.cells(&LedgerRow::Tips)[2].typeKey('x')); // any text, counted as its leading number
+    w.cells(&LedgerRow::Gross)[2].setText("1000.5");
+    w.cells(&LedgerRow::Net)[2].setText("800");
+    w.cells(&LedgerRow::Tips)[2].setText("12.25 cash");
+    EXPECT_EQ(w.totalBox(&LedgerRow::Gross).text(), ".00");
     w.mnuAdd_Click();
-    EXPECT_EQ(w.txtTotNet.text(), "1000.50");
-    EXPECT_EQ(w.txtTotGross.text(), "800.00");
-    EXPECT_EQ(w.txtTotTips.text(), "12.25");
+    EXPECT_EQ(w.totalBox(&LedgerRow::Gross).text(), "1000.50");
+    EXPECT_EQ(w.totalBox(&LedgerRow::Net).text(), "800.00");
+    EXPECT_EQ(w.totalBox(&LedgerRow::Tips).text(), "12.25");
     EXPECT_EQ(app->ledger.Rows[2].Gross, 1000.5f);
 }
 
@@ -137,7 +136,7 @@ TEST_F(LedgerWindowTest, ANumberTooLargeForAnAmountIsRefusedAndNothingIsSaved)
     for (const std::string& text : { std::string("1E+39"), std::string("-1E+39"), std::string(400, '9') }) {
         SCOPED_TRACE(text);
         const float before = app->ledger.Rows[0].Tips;
-        w.txtTips[0].setText(text);
+        w.cells(&LedgerRow::Tips)[0].setText(text);
         const std::size_t shown = messageCount();
         w.mnuAdd_Click();
         EXPECT_EQ(messageCount(), shown + 1);
@@ -160,7 +159,7 @@ TEST_F(LedgerWindowTest, AnAmountBeyondTheTotalsIsRefusedAndNothingIsWritten)
     const std::string saved = read("Smith.yrw");
     LedgerWindow& w = open();
     const YearLedger before = app->ledger;
-    w.txtNet[1].setText("99999999999999999999");
+    w.cells(&LedgerRow::Gross)[1].setText("99999999999999999999");
     const std::size_t shown = messageCount();
     closeWith(ui::MessageAnswer::Yes);
     EXPECT_EQ(messageCount(), shown + 2); // the save question, then one refusal
@@ -343,10 +342,10 @@ TEST_F(LedgerWindowTest, CaptionsComeFromTheProfile)
 {
     app->profile.Tax5 = "Credit U";
     LedgerWindow& w = open();
-    EXPECT_EQ(w.lbHeader[0][ColMuni].caption(), "Credit U");
-    EXPECT_EQ(w.lbHeader[1][ColMuni].caption(), "Credit U");
-    EXPECT_EQ(w.lbTotCaption[5].caption(), "Credit U");
-    EXPECT_EQ(w.lbHeader[0][ColNet].caption(), "Net");
+    EXPECT_EQ(w.lbHeader[0][gridColumn(&LedgerRow::Muni)].caption(), "Credit U");
+    EXPECT_EQ(w.lbHeader[1][gridColumn(&LedgerRow::Muni)].caption(), "Credit U");
+    EXPECT_EQ(w.totalCaption(&LedgerRow::Muni).caption(), "Credit U");
+    EXPECT_EQ(w.lbHeader[0][gridColumn(&LedgerRow::Net)].caption(), "Net");
     EXPECT_EQ(w.Label2[0].toolTip(), "Click on a week number to paste in data.");
 }
 

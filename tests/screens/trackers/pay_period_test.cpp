@@ -188,9 +188,9 @@ TEST_F(PayPeriodTest, ARestoredPeriodIsPastedAndPrintedOnlyAfterAdd)
     m.cmdCal.click();
     ledger.Label2[0].click();
     EXPECT_EQ(ledger.txtDate[0].text(), "12/4/2026");
-    EXPECT_EQ(ledger.txtNet[0].text(), formatPlainCents(*strictNumber(gross))); // the gross column
-    EXPECT_EQ(ledger.txtGross[0].text(), formatPlainCents(*strictNumber(net)));
-    EXPECT_NE(ledger.txtNet[0].text(), lastPaste);
+    EXPECT_EQ(ledger.cells(&LedgerRow::Gross)[0].text(), formatPlainCents(*strictNumber(gross)));
+    EXPECT_EQ(ledger.cells(&LedgerRow::Net)[0].text(), formatPlainCents(*strictNumber(net)));
+    EXPECT_NE(ledger.cells(&LedgerRow::Gross)[0].text(), lastPaste);
     printer.clear();
     app->printerOffset().OKButton_Click();
     EXPECT_FALSE(printer.calls().empty());
