@@ -21,16 +21,14 @@ namespace {
 
 const std::string Topic = "ledger";
 
-bool weeklyUser(App& app) { return app.profile.Week == -1; }
-
 // WEEK as the person counts it (1-53, 1-26 bi-weekly): the row index, or a refusal.
 int weekRow(App& app, const std::string& word)
 {
     const auto number = strictNumber(word);
-    const int last = weeklyUser(app) ? LedgerGridRows : LedgerUpperBlockRows;
+    const int last = paysWeekly(app.profile) ? LedgerGridRows : LedgerUpperBlockRows;
     if (!number || *number != static_cast<int>(*number) || *number < 1 || *number > last)
         throw DataError("week \"" + word + "\": the window shows weeks 1 to " + std::to_string(last)
-            + (weeklyUser(app) ? "" : " for a bi-weekly user"));
+            + (paysWeekly(app.profile) ? "" : " for a bi-weekly user"));
     return static_cast<int>(*number) - 1;
 }
 
@@ -59,7 +57,7 @@ void closeAndSave(Session& session, LedgerWindow& window)
 
 void showLedger(Output& output, App& app, LedgerWindow& window)
 {
-    const bool weekly = weeklyUser(app);
+    const bool weekly = paysWeekly(app.profile);
     const int rows = weekly ? WeeklyLedgerRows : BiWeeklyLedgerRows;
     const YearLedger& l = app.ledger;
     if (output.json) {

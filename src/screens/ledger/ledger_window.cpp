@@ -108,7 +108,7 @@ void LedgerWindow::open()
     showCaptions();
 }
 
-bool LedgerWindow::weeklyProfile() const { return m_app.profile.Week == -1; }
+bool LedgerWindow::weeklyProfile() const { return paysWeekly(m_app.profile); }
 
 bool LedgerWindow::weeklyInUse() const { return m_app.userInfo().optWeek.selected(); }
 
