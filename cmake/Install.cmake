@@ -33,8 +33,6 @@ install(FILES data/icons/tallyman.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
 configure_file(data/tallyman.metainfo.xml.in ${generated}/tallyman.metainfo.xml @ONLY)
 install(FILES ${generated}/tallyman.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-install(FILES data/bash-completion/tallyman-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-
 # Manual pages, written for scdoc and installed compressed as Debian's policy asks.
 set(installed_files tallyman-cli)
 if(TARGET tallyman)
@@ -60,6 +58,17 @@ if(SCDOC)
 else()
   message(WARNING "scdoc not found (scripts/install-deps installs it): no manual pages")
 endif()
+
+# The bash completion: the template with the tables of tallyman-cli's own commands.
+set(TALLYMAN_COMPLETION ${generated}/tallyman-cli.bash-completion)
+add_custom_command(OUTPUT ${TALLYMAN_COMPLETION}
+  COMMAND tallyman-cli-completion ${CMAKE_SOURCE_DIR}/data/bash-completion/tallyman-cli.in ${TALLYMAN_COMPLETION}
+  DEPENDS tallyman-cli-completion ${CMAKE_SOURCE_DIR}/data/bash-completion/tallyman-cli.in
+  COMMENT "Bash completion of tallyman-cli"
+  VERBATIM)
+install(FILES ${TALLYMAN_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+  RENAME tallyman-cli)
+list(APPEND installed_files ${TALLYMAN_COMPLETION})
 
 # The licence and the changelog, where Debian's policy puts them.
 execute_process(COMMAND date -u -R -d "${TALLYMAN_RELEASE_DATE} 12:00"

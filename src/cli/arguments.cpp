@@ -12,30 +12,25 @@ namespace tallyman::cli {
 
 namespace {
 
-struct OptionSpec {
-    std::string_view name;
-    bool takesValue;
-};
-
 // Command options are known here so a value is never taken for a word; each command then
 // refuses the options that are not its own.
 constexpr std::array CommandOptions = {
-    OptionSpec { "--hours", true },
-    OptionSpec { "--straight", true },
-    OptionSpec { "--straight2", true },
-    OptionSpec { "--ot", true },
-    OptionSpec { "--ot15", true },
-    OptionSpec { "--holiday", true },
-    OptionSpec { "--vacation", true },
-    OptionSpec { "--amount", true },
-    OptionSpec { "--tips", true },
-    OptionSpec { "--ot-2x", false },
-    OptionSpec { "--fed-prior-april", false },
-    OptionSpec { "--week", true },
-    OptionSpec { "--pdf", true },
-    OptionSpec { "--text", false },
-    OptionSpec { "--horz", true },
-    OptionSpec { "--vert", true },
+    OptionSpec { "--hours", true, PeriodOptions },
+    OptionSpec { "--straight", true, PeriodOptions },
+    OptionSpec { "--straight2", true, PeriodOptions },
+    OptionSpec { "--ot", true, PeriodOptions },
+    OptionSpec { "--ot15", true, PeriodOptions },
+    OptionSpec { "--holiday", true, PeriodOptions },
+    OptionSpec { "--vacation", true, PeriodOptions },
+    OptionSpec { "--amount", true, PeriodOptions },
+    OptionSpec { "--tips", true, PeriodOptions },
+    OptionSpec { "--ot-2x", false, PeriodOptions },
+    OptionSpec { "--fed-prior-april", false, PeriodOptions },
+    OptionSpec { "--week", true, PeriodOptions },
+    OptionSpec { "--pdf", true, DestinationOptions },
+    OptionSpec { "--text", false, DestinationOptions },
+    OptionSpec { "--horz", true, OffsetOptions },
+    OptionSpec { "--vert", true, OffsetOptions },
 };
 
 const OptionSpec* commandOption(std::string_view name)
@@ -46,6 +41,8 @@ const OptionSpec* commandOption(std::string_view name)
 }
 
 } // namespace
+
+std::span<const OptionSpec> commandOptions() { return CommandOptions; }
 
 bool Arguments::has(const std::string& option) const
 {

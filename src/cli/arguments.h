@@ -4,8 +4,10 @@
 #include "platform/dialogs.h"
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,6 +52,24 @@ struct Arguments {
 
     bool has(const std::string& option) const;
 };
+
+// What a command option is for; each command takes some of these groups (see command_registry.h).
+enum OptionGroup : unsigned {
+    PeriodOptions = 1, // the calc options: the boxes and choices of a pay period
+    OffsetOptions = 2, // --horz, --vert
+    DestinationOptions = 4, // --pdf, --text
+};
+using OptionGroups = unsigned;
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+    OptionGroup group;
+};
+
+// Every command option; the options of a group stand together, in the order the completion
+// offers them.
+std::span<const OptionSpec> commandOptions();
 
 // Takes the command line apart. Throws UsageError for an unknown option or a missing value.
 Arguments parseArguments(const std::vector<std::string>& args);

@@ -1,4 +1,5 @@
-// The commands of tallyman-cli. Each returns the exit code, or throws UsageError / DataError.
+// What the commands of tallyman-cli share; command_registry.cpp lists the commands themselves.
+// Each returns the exit code, or throws UsageError / DataError.
 #pragma once
 
 #include "cli/arguments.h"
@@ -28,21 +29,7 @@ struct Output {
 // files or the file cannot be made (a folder that does not exist).
 std::unique_ptr<ui::Printer> openPdfPrinter(const Output& output, const std::string& path);
 
-int calcCommand(const Arguments& args, Output& output);
-int userCommand(const Arguments& args, Output& output);
-int stateCommand(const Arguments& args, Output& output);
-int cityCommand(const Arguments& args, Output& output);
-int nonCityCommand(const Arguments& args, Output& output);
 int versionCommand(const Arguments& args, Output& output);
-int printCommand(const Arguments& args, Output& output);
-int checkCommand(const Arguments& args, Output& output);
-int offsetsCommand(const Arguments& args, Output& output);
-int ledgerCommand(const Arguments& args, Output& output);
-int headingCommand(const Arguments& args, Output& output);
-// stub check: a pay stub against the period's own calculation, nothing saved.
-int stubCommand(const Arguments& args, Output& output);
-// fedtable list|show|install|build.
-int fedTableCommand(const Arguments& args, Output& output);
 
 // The pay period the calc options describe: the eight box texts and the choices beside them.
 // Throws UsageError or DataError (a character the boxes drop) before anything is pressed.
@@ -55,8 +42,6 @@ struct PeriodInput {
 PeriodInput readPeriodInput(const Arguments& args, const std::string& topic);
 // Types the period into the main window and presses ADD. Throws when the calculation did not run.
 void enterPeriod(Session& session, MainWindow& main, const PeriodInput& input);
-// ot, leave and period.
-int trackerCommand(const Arguments& args, Output& output);
 // calc's typing and ADD under another command's name, then `after` on the calculated window.
 int calcThen(const Arguments& args, Output& output, const std::string& topic,
     const std::function<void(Session&, MainWindow&)>& after);

@@ -3,6 +3,7 @@
 // printer offset dialog.
 #include "cli/commands.h"
 
+#include "cli/command_registry.h"
 #include "cli/json_writer.h"
 #include "cli/session.h"
 #include "numbers/number_text.h"
@@ -24,8 +25,6 @@ struct PrintOptions {
     Arguments period; // the calc options alone
 };
 
-enum Takes : unsigned { Period = 1, Offsets = 2, Destination = 4 };
-
 // A number given as an offset is one the dialog's list offers: a whole number from -5 to +5,
 // sign optional; "1,5" (read as 15) or "12" are refused here. A text that is no number at all
 // goes to the dialog, which says so.
@@ -39,29 +38,31 @@ std::string offsetOption(const std::string& option, const std::string& value, co
     return value;
 }
 
-PrintOptions takeOptions(const Arguments& args, const std::string& topic, unsigned takes)
+// The options of the command line that its command takes, as the command table says.
+PrintOptions takeOptions(const Arguments& args, const std::string& topic)
 {
+    const OptionGroups takes = optionsTaken(args);
     if (args.words.size() > 2)
         throw UsageError("unexpected \"" + args.words[2] + "\"", topic);
     PrintOptions taken;
     taken.period = args;
     taken.period.options.clear();
     for (const auto& [option, value] : args.options) {
-        if ((takes & Destination) && option == "--pdf") {
+        if ((takes & DestinationOptions) && option == "--pdf") {
             taken.pdf = value;
-        } else if ((takes & Destination) && option == "--text") {
+        } else if ((takes & DestinationOptions) && option == "--text") {
             taken.text = true;
-        } else if ((takes & Offsets) && option == "--horz") {
+        } else if ((takes & OffsetOptions) && option == "--horz") {
             taken.horz = offsetOption(option, value, topic);
-        } else if ((takes & Offsets) && option == "--vert") {
+        } else if ((takes & OffsetOptions) && option == "--vert") {
             taken.vert = offsetOption(option, value, topic);
-        } else if (takes & Period) {
+        } else if (takes & PeriodOptions) {
             taken.period.options.emplace_back(option, value);
         } else {
             throw UsageError(topic + " does not take " + option, topic);
         }
     }
-    if ((takes & Destination) && taken.pdf.has_value() == taken.text)
+    if ((takes & DestinationOptions) && taken.pdf.has_value() == taken.text)
         throw UsageError("give either --pdf FILE or --text", topic);
     return taken;
 }
@@ -142,7 +143,7 @@ void writeOffsets(Output& output, const App& app, const PrinterOffsetDialog& dia
 
 int checkShow(const Arguments& args, Output& output, const std::string& topic)
 {
-    const PrintOptions options = takeOptions(args, topic, Period);
+    const PrintOptions options = takeOptions(args, topic);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
     // Showing writes nothing, so it runs while the user is open elsewhere.
@@ -176,7 +177,7 @@ int checkShow(const Arguments& args, Output& output, const std::string& topic)
 
 int checkPrint(const Arguments& args, Output& output, const std::string& topic)
 {
-    const PrintOptions options = takeOptions(args, topic, Period | Offsets | Destination);
+    const PrintOptions options = takeOptions(args, topic);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
     MainWindow& main = run.calculate(input);
@@ -192,7 +193,7 @@ int checkPrint(const Arguments& args, Output& output, const std::string& topic)
 
 int checkTestPage(const Arguments& args, Output& output, const std::string& topic)
 {
-    const PrintOptions options = takeOptions(args, topic, Offsets | Destination);
+    const PrintOptions options = takeOptions(args, topic);
     PrintSession run(args, output, options, topic, true);
     PrinterOffsetDialog& dialog = run.openOffsets();
     typeOffsets(dialog, options);
@@ -212,7 +213,7 @@ int printCommand(const Arguments& args, Output& output)
         throw UsageError(subcommand(args).empty() ? "print what? (statement)"
                                                   : "unknown print \"" + subcommand(args) + "\"",
             topic);
-    const PrintOptions options = takeOptions(args, topic, Period | Destination);
+    const PrintOptions options = takeOptions(args, topic);
     const PeriodInput input = readPeriodInput(options.period, topic);
     PrintSession run(args, output, options, topic);
     MainWindow& main = run.calculate(input);
@@ -242,7 +243,7 @@ int offsetsCommand(const Arguments& args, Output& output)
     if (what != "show" && what != "set")
         throw UsageError(
             what.empty() ? "offsets what? (show or set)" : "unknown offsets \"" + what + "\"", topic);
-    const PrintOptions options = takeOptions(args, topic, what == "set" ? Offsets : 0u);
+    const PrintOptions options = takeOptions(args, topic);
     if (what == "set" && !options.horz && !options.vert)
         throw UsageError("give --horz N, --vert N or both", topic);
     PrintSession run(args, output, options, topic);

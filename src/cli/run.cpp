@@ -1,10 +1,10 @@
 // The entry point: the command line taken apart, the command run, failures turned into exit codes.
 #include "cli/run.h"
 
+#include "cli/command_registry.h"
 #include "cli/commands.h"
 #include "storage/data_locations.h"
 #include "cli/json_writer.h"
-#include "cli/usage.h"
 #include "engine/federal.h"
 #include "storage/fileset.h"
 
@@ -28,9 +28,7 @@ std::string synopsis(const std::string& topic)
 void refuseExtras(const Arguments& args, std::size_t maxWords, const std::string& topic)
 {
     const std::string command = args.words.empty() ? "" : args.words.front();
-    const bool takesCalcOptions = command == "calc" || command == "stub"
-        || (command == "period" && args.words.size() > 1 && args.words[1] == "save");
-    if (!takesCalcOptions && !args.options.empty())
+    if (!optionsTaken(args) && !args.options.empty())
         throw UsageError(command + " does not take " + args.options.front().first, topic);
     if (args.words.size() > maxWords)
         throw UsageError("unexpected \"" + args.words[maxWords] + "\"", topic);
@@ -95,32 +93,8 @@ int run(
         }
         if (parsed.version)
             return versionCommand(parsed, output);
-        if (command == "calc")
-            return calcCommand(parsed, output);
-        if (command == "user")
-            return userCommand(parsed, output);
-        if (command == "state")
-            return stateCommand(parsed, output);
-        if (command == "city")
-            return cityCommand(parsed, output);
-        if (command == "noncity")
-            return nonCityCommand(parsed, output);
-        if (command == "print")
-            return printCommand(parsed, output);
-        if (command == "check")
-            return checkCommand(parsed, output);
-        if (command == "offsets")
-            return offsetsCommand(parsed, output);
-        if (command == "ledger")
-            return ledgerCommand(parsed, output);
-        if (command == "heading")
-            return headingCommand(parsed, output);
-        if (command == "stub")
-            return stubCommand(parsed, output);
-        if (command == "fedtable")
-            return fedTableCommand(parsed, output);
-        if (command == "ot" || command == "leave" || command == "period")
-            return trackerCommand(parsed, output);
+        if (const Command* known = findCommand(command))
+            return known->run(parsed, output);
         throw UsageError(command.empty() ? "no command given" : "unknown command \"" + command + "\"", "");
     } catch (const UsageError& e) {
         err << "tallyman-cli: " << e.what() << "\n" << synopsis(e.topic.empty() ? topic : e.topic);

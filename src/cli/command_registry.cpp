@@ -1,36 +1,26 @@
-// Help texts.
-#include "cli/usage.h"
+// The command table, with the help texts of the program and of each command.
+#include "cli/command_registry.h"
 
-#include <map>
+#include <algorithm>
 
 namespace tallyman::cli {
 
+// The handlers, each in its command's file (trackerCommand runs ot, leave and period).
+CommandHandler calcCommand, userCommand, stateCommand, cityCommand, nonCityCommand, printCommand,
+    checkCommand, offsetsCommand, ledgerCommand, headingCommand, fedTableCommand, trackerCommand, stubCommand;
+
 namespace {
 
-const char* const Program = R"(Usage: tallyman-cli [OPTIONS] COMMAND ...
+// Before the list of commands.
+const char* const ProgramStart = R"(Usage: tallyman-cli [OPTIONS] COMMAND ...
 
 Computes pay periods and edits users exactly as the Tallyman window does.
 
 Commands:
-  calc                      type one pay period into the main window and press ADD
-  user show|new|set|w4      the User Info screen; File > New
-  state show|select|set|newyork
-                            the State Tax dialog
-  city show|newyork|set     the City Tax dialog
-  noncity show|default|set  the Non City Tax dialog
-  print statement           calc, then the pay statement (File > Print Sheet)
-  check show|print|testpage the check writer; the check and its stubs; the alignment page
-  offsets show|set          the check's printer offsets (the Printer Offset dialog)
-  ledger show|paste|delete|clear|set|print|export
-                            the Year to Date window
-  heading show|set          the Print Out Heading dialog
-  fedtable list|show|install|build
-                            the federal table: years shipped, in use, installing one
-  ot show|set|total|newweek the OverTime Percentage tracker
-  leave show|set|clear      the Vacation / Holiday / Sick log
-  period save|list|show     Save This Pay Period, the saved periods, Get Pay Period
-  stub check                Check My Stub: a pay stub against the period's calculation
+)";
 
+// After the list of commands.
+const char* const ProgramEnd = R"(
 Options for every command:
   --dir DIR        the data folder (else $TALLYMAN_DIR, else ~/.local/share/Tallyman)
   --user NAME      the user to work on (its NAME.use must exist); without it, the default
@@ -270,18 +260,88 @@ With --json: {"user", "lines": [{"line", "caption", "stub", "tallyman", "differe
 "messages"}.
 )";
 
+// Each command with its help; then its sub-commands, or the options of a command without any.
+const std::vector<Command> Commands {
+    { "calc", "type one pay period into the main window and press ADD", Calc, calcCommand, {},
+        PeriodOptions },
+    { "user", "the User Info screen; File > New", User, userCommand,
+        { { "show" }, { "new" }, { "set" }, { .name = "w4", .subs = { "show", "set" } } } },
+    { "state", "the State Tax dialog", State, stateCommand,
+        { { "show" }, { "select" }, { "set" }, { "newyork" } } },
+    { "city", "the City Tax dialog", City, cityCommand, { { "show" }, { "newyork" }, { "set" } } },
+    { "noncity", "the Non City Tax dialog", NonCity, nonCityCommand,
+        { { "show" }, { "default" }, { "set" } } },
+    { "print", "calc, then the pay statement (File > Print Sheet)", Print, printCommand,
+        { { "statement", PeriodOptions | DestinationOptions } } },
+    { "check", "the check writer; the check and its stubs; the alignment page", Check, checkCommand,
+        { { "show", PeriodOptions }, { "print", PeriodOptions | OffsetOptions | DestinationOptions },
+            { "testpage", OffsetOptions | DestinationOptions } } },
+    { "offsets", "the check's printer offsets (the Printer Offset dialog)", Offsets, offsetsCommand,
+        { { "show" }, { "set", OffsetOptions } } },
+    { "ledger", "the Year to Date window", Ledger, ledgerCommand,
+        { { "show" }, { "paste", PeriodOptions }, { "delete" }, { "clear" }, { "set" },
+            { "print", DestinationOptions }, { "export" } } },
+    { "heading", "the Print Out Heading dialog", Heading, headingCommand, { { "show" }, { "set" } } },
+    { "fedtable", "the federal table: years shipped, in use, installing one", FedTable, fedTableCommand,
+        { { "list" }, { "show" }, { "install" }, { "build" } } },
+    { "ot", "the OverTime Percentage tracker", Ot, trackerCommand,
+        { { "show" }, { "set" }, { "total" }, { "newweek" } } },
+    { "leave", "the Vacation / Holiday / Sick log", Leave, trackerCommand,
+        { { "show" }, { "set" }, { "clear" } } },
+    { "period", "Save This Pay Period, the saved periods, Get Pay Period", Period, trackerCommand,
+        { { "save", PeriodOptions }, { "list" }, { "show" } } },
+    { "stub", "Check My Stub: a pay stub against the period's calculation", Stub, stubCommand,
+        { { "check", PeriodOptions } } },
+};
+
+// The program's help: its list of commands comes from the table, one line each, the summary
+// at column 28, or under it when the command and its sub-commands reach that far.
+std::string programHelp()
+{
+    constexpr std::size_t SummaryColumn = 28;
+    std::string help = ProgramStart;
+    for (const Command& command : Commands) {
+        std::string words = "  " + std::string(command.name);
+        for (std::size_t i = 0; i < command.subs.size(); ++i)
+            words += (i == 0 ? " " : "|") + std::string(command.subs[i].name);
+        if (words.size() < SummaryColumn)
+            words.resize(SummaryColumn, ' ');
+        else
+            words += "\n" + std::string(SummaryColumn, ' ');
+        help += words + std::string(command.summary) + "\n";
+    }
+    return help + ProgramEnd;
+}
+
 } // namespace
+
+std::span<const Command> commands() { return Commands; }
+
+const Command* findCommand(std::string_view name)
+{
+    const auto it = std::find_if(
+        Commands.begin(), Commands.end(), [&](const Command& command) { return command.name == name; });
+    return it == Commands.end() ? nullptr : &*it;
+}
+
+OptionGroups optionsTaken(const Arguments& args)
+{
+    const Command* command = args.words.empty() ? nullptr : findCommand(args.words.front());
+    if (!command)
+        return 0;
+    if (command->subs.empty())
+        return command->options;
+    const std::string_view word = args.words.size() > 1 ? std::string_view(args.words[1]) : "";
+    const auto sub = std::find_if(
+        command->subs.begin(), command->subs.end(), [&](const SubCommand& s) { return s.name == word; });
+    return sub == command->subs.end() ? 0 : sub->options;
+}
 
 std::string usage(const std::string& topic)
 {
-    static const std::map<std::string, const char*> texts { { "", Program }, { "calc", Calc },
-        { "user", User }, { "state", State }, { "city", City }, { "noncity", NonCity }, { "print", Print },
-        { "check", Check }, { "offsets", Offsets }, { "ledger", Ledger }, { "heading", Heading },
-        { "fedtable", FedTable }, { "ot", Ot }, { "leave", Leave }, { "period", Period }, { "stub", Stub } };
     // Sub-commands share their command's help.
-    const std::string command = topic.substr(0, topic.find(' '));
-    const auto it = texts.find(command);
-    return it == texts.end() ? Program : it->second;
+    const Command* command = findCommand(topic.substr(0, topic.find(' ')));
+    return command ? command->help : programHelp();
 }
 
 } // namespace tallyman::cli
