@@ -1,5 +1,6 @@
 // Writes tallyman-cli's bash completion at build time: the template with the line
-// @COMMAND_TABLES@ replaced by the tables of the program's own commands.
+// @COMMAND_TABLES@ replaced by the tables of the program's own commands, and the special
+// states' names put in for @STATE_SELECT_WORDS@.
 #include "cli/completion_tables.h"
 
 #include <fstream>
@@ -24,6 +25,13 @@ int main(int argc, char** argv)
         return 1;
     }
     script.replace(at, placeholder.size(), tallyman::cli::bashCompletionTables());
+    const std::string stateWords = "@STATE_SELECT_WORDS@";
+    const auto states = script.find(stateWords);
+    if (states == std::string::npos) {
+        std::cerr << argv[1] << ": no " << stateWords << "\n";
+        return 1;
+    }
+    script.replace(states, stateWords.size(), tallyman::cli::stateSelectWords());
     std::ofstream out(argv[2], std::ios::binary);
     if (!(out << script).flush()) {
         std::cerr << "cannot write " << argv[2] << "\n";

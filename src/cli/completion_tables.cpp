@@ -2,6 +2,7 @@
 #include "cli/completion_tables.h"
 
 #include "cli/command_registry.h"
+#include "engine/states/special_states.h"
 
 namespace tallyman::cli {
 
@@ -25,6 +26,14 @@ std::string optionWords(OptionGroups groups)
 }
 
 } // namespace
+
+std::string stateSelectWords()
+{
+    std::vector<std::string_view> names;
+    for (const SpecialState* state : specialStatesInRecordOrder())
+        names.push_back(state->command);
+    return joined(names, " ");
+}
 
 std::string bashCompletionTables()
 {

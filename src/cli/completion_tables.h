@@ -11,4 +11,7 @@ namespace tallyman::cli {
 // option is followed by its value).
 std::string bashCompletionTables();
 
+// The special states' `state select` names, in the order `state show` lists them.
+std::string stateSelectWords();
+
 } // namespace tallyman::cli
