@@ -91,7 +91,7 @@ TEST_F(Commands, NewUserProfileStateAndOnePayPeriod)
 
     const CliResult calc = alice({ "--json", "calc", "--hours", "40,,,5,,,," });
     ASSERT_EQ(calc.code, 0) << calc.err;
-    expectGolden("alice_calc.json", calc.out);
+    expectGolden("cli/alice_calc.json", calc.out);
     // 40 hours at 20 and 5 at time and a half.
     EXPECT_EQ(jsonField(calc.out, "PayRate"), 20);
     EXPECT_EQ(jsonField(calc.out, "Reg1Pay"), 800);
@@ -151,7 +151,7 @@ TEST_F(Commands, TextResultShowsTheResultPanel)
     const CliResult calc
         = alice({ "calc", "--straight", "38", "--ot", "2", "--ot-2x", "--week", "1/5/2024" });
     ASSERT_EQ(calc.code, 0) << calc.err;
-    expectGolden("alice_calc.txt", calc.out);
+    expectGolden("cli/alice_calc.txt", calc.out);
     EXPECT_NE(calc.out.find("GROSS PAY"), std::string::npos);
     EXPECT_NE(calc.out.find("$525.00"), std::string::npos); // 38 x 12.5 + 2 x 2 x 12.5
 }
@@ -162,10 +162,10 @@ TEST_F(Commands, ShowCommandsGiveTheRecords)
     for (const char* command : { "user", "state", "city", "noncity" }) {
         const CliResult json = alice({ "--json", command, "show" });
         ASSERT_EQ(json.code, 0) << command << json.err;
-        expectGolden(std::string("alice_") + command + "_show.json", json.out);
+        expectGolden(std::string("cli/alice_") + command + "_show.json", json.out);
         const CliResult text = alice({ command, "show" });
         ASSERT_EQ(text.code, 0) << command << text.err;
-        expectGolden(std::string("alice_") + command + "_show.txt", text.out);
+        expectGolden(std::string("cli/alice_") + command + "_show.txt", text.out);
     }
 }
 

@@ -1,6 +1,7 @@
 // tallyman-cli's PDF printer: the recorded job goes to the painter program, and what the
 // painter says when it fails comes back as the reason. Stand-in painters are shell scripts.
 #include "cli/pdf_helper.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,28 +20,15 @@ namespace {
 
 class PdfHelper : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() / ("pdf-helper-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
     std::filesystem::path painter(const std::string& body)
     {
         const auto path = m_dir / "painter";
-        std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+        tallyman::test::writeFile(path, "#!/bin/sh\n" + body + "\n");
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
         return path;
     }
 
-    static std::string contents(const std::filesystem::path& path)
-    {
-        std::ifstream in(path);
-        std::stringstream all;
-        all << in.rdbuf();
-        return all.str();
-    }
+    static std::string contents(const std::filesystem::path& path) { return tallyman::test::readFile(path); }
 
     // A printout of two lines, one of them long enough to fill the pipe several times.
     static bool print(ui::Printer& p)
@@ -49,7 +37,8 @@ protected:
             && p.printAt(1, std::string(200000, 'x')) && p.endDocument();
     }
 
-    std::filesystem::path m_dir;
+    const tallyman::test::TempFolder m_temp;
+    const std::filesystem::path m_dir = m_temp.path();
 };
 
 TEST_F(PdfHelper, ThePainterGetsTheJobAndTheFileName)

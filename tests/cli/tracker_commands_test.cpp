@@ -92,8 +92,7 @@ TEST_F(TrackerCommands, TotalTakesAZeroPercentageAndTheHelpSaysSo)
     const CliResult help = folder.run({ "ot", "--help" });
     EXPECT_EQ(help.out.find("zero"), std::string::npos) << help.out;
     EXPECT_NE(help.out.find("A percentage of 0 is taken"), std::string::npos) << help.out;
-    std::ifstream page(std::string(TALLYMAN_DATA_DIR) + "/help/leave.html");
-    const std::string html((std::istreambuf_iterator<char>(page)), {});
+    const std::string html = readFile(std::string(TALLYMAN_DATA_DIR) + "/help/leave.html");
     ASSERT_FALSE(html.empty());
     EXPECT_EQ(html.find("zero or non-numeric salary or percentage"), std::string::npos);
     EXPECT_NE(html.find("A percentage of 0 is taken"), std::string::npos);

@@ -1,20 +1,18 @@
 // "Header.sav": the exact bytes, the defaults, and files that are absent or end early.
 #include "employee/print_heading.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 using namespace tallyman;
 
 namespace {
 
 struct HeadingFolder : ::testing::Test {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("heading-" + std::to_string(getpid()));
-    DataFolder folder { dir };
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    const test::TempFolder temp;
+    DataFolder folder { temp.path() };
     void write(const std::string &bytes) { ASSERT_FALSE(writeFileAtomically(folder.file(HeaderFileName), bytes)); }
     std::string bytes() { return readWholeFile(folder.file(HeaderFileName)).value_or("<none>"); }
 };

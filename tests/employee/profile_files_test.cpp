@@ -1,38 +1,23 @@
 // The profile file set: byte-exact files of a new user, round trips, partial and odd files.
 #include "storage/fileset.h"
 #include "employee/profile_files.h"
+#include "support/golden.h"
+#include "support/temp_folder.h"
+#include "support/user_records.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
-#include <unistd.h>
 
 using namespace tallyman;
 
 namespace {
 
-std::string golden(const char *name)
-{
-    const auto bytes = readWholeFile(std::filesystem::path(TALLYMAN_TEST_DATA_DIR) / name);
-    EXPECT_TRUE(bytes) << name;
-    return bytes.value_or("");
-}
+std::string golden(const char *name) { return test::testData(name); }
 
 // The run state the set is written from and read into.
-struct Records {
-    EmployeeProfile profile;
-    OvertimeTracker tracker;
-    PrinterOffsets offsets;
-    StateTaxSettings state;
-    ProfileReserved reserved;
-    ProfileFileSet set() { return {profile, tracker, offsets, state, reserved}; }
-    LoadOutcome load(const DataFolder &folder, const std::string &userName)
-    {
-        ProfileFileSet files = set();
-        return loadProfileFileSet(folder, userName, files);
-    }
-};
+using Records = test::UserRecords;
 
 // A set with a value in every field, each one different, so a field read into the wrong
 // place changes what is saved again.
@@ -70,14 +55,6 @@ void fillEveryField(Records &r)
 
 class ProfileFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() / ("tallyman-profile-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        m_folder = DataFolder(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string file(const std::string &name) const { return readWholeFile(m_dir / name).value_or("<absent>"); }
     // Where record `index` (0-based) starts in `bytes`.
     static std::size_t recordStart(const std::string &bytes, int index)
@@ -108,8 +85,9 @@ protected:
         write(name, bytes);
     }
 
-    std::filesystem::path m_dir;
-    DataFolder m_folder;
+    const test::TempFolder m_temp;
+    const std::filesystem::path m_dir = m_temp.path();
+    DataFolder m_folder { m_dir };
 };
 
 } // namespace

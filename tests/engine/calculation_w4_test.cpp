@@ -128,7 +128,7 @@ TEST_P(W4Refusal, ATableWithoutAYearComputesNothing)
 {
     CalcHarness h;
     h.writeTable(simpleTable("no year"));
-    writeFile(h.folder.path() / std::string(FedJanTableFileName), fedTableBytes(simpleTable("legacy"), FedLayout::Legacy));
+    replaceFile(h.folder.path() / std::string(FedJanTableFileName), fedTableBytes(simpleTable("legacy"), FedLayout::Legacy));
     h.context.ckFedJan = GetParam().ckFedJan;
     weeklyThousand(h);
     from2020(h);

@@ -8,10 +8,10 @@
 #include "engine/input_boxes.h"
 #include "engine/wage_taxes.h"
 #include "numbers/rounding.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -25,28 +25,6 @@ struct CaseName {
     {
         return info.param.name;
     }
-};
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-engine-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    const std::filesystem::path &path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
 };
 
 // The bytes of a table file holding `table` in the given layout (row 8 of the record is the
@@ -76,7 +54,8 @@ inline std::string fedTableBytes(const FedTable &table, FedLayout layout)
     return w.bytes();
 }
 
-inline void writeFile(const std::filesystem::path &path, const std::string &bytes)
+// Puts `bytes` in place as the program saves: a new file renamed over the old one.
+inline void replaceFile(const std::filesystem::path &path, const std::string &bytes)
 {
     ASSERT_FALSE(writeFileAtomically(path, bytes).has_value());
 }
@@ -179,7 +158,7 @@ struct CalcHarness {
     }
 
     std::filesystem::path tablePath() const { return folder.path() / std::string(FedTableFileName); }
-    void writeTable(const FedTable &table) { writeFile(tablePath(), fedTableBytes(table, FedLayout::Current)); }
+    void writeTable(const FedTable &table) { replaceFile(tablePath(), fedTableBytes(table, FedLayout::Current)); }
     void biWeekly()
     {
         profile.Week = 0;

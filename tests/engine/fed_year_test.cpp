@@ -251,7 +251,7 @@ TEST(ScheduleFile, RefusesWhatDoesNotMakeAYear)
 TEST(InstallYear, WritesTheTableKeepsThePreviousOneAndLoadsIt)
 {
     TempFolder data;
-    writeFile(data.path() / "Federal24.dtt", "old table bytes");
+    replaceFile(data.path() / "Federal24.dtt", "old table bytes");
     const FedInstall done = installFedYear(data.path(), DataDir, 2026);
     ASSERT_TRUE(done.installed);
     const auto table = data.path() / "Federal24.dtt";

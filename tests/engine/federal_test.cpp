@@ -70,7 +70,7 @@ TEST(FedTableFile, LegacyLayoutLeavesRowsSixAndSevenZeroAfterAFullTable)
         for (std::size_t r = 5; r < 7; ++r)
             (*rows)[r] = FedRow{};
     legacy.SingleWeekly[7].Over = 5000; // the legacy row 6
-    writeFile(folder.path() / "Federal09_jan.dtt", fedTableBytes(legacy, FedLayout::Legacy));
+    replaceFile(folder.path() / "Federal09_jan.dtt", fedTableBytes(legacy, FedLayout::Legacy));
 
     FedTable t = simpleTable();
     t.SingleWeekly[5] = FedRow{1, 2, 3, 4, 5};
@@ -159,7 +159,7 @@ TEST(DamagedTableFile, NumberNoFieldCanHoldRefusesTheFileNamingIt)
         EXPECT_EQ(readFedTable(*std::make_unique<FedTable>(), bytes, FedLayout::Current), FedTableRead::Refused);
 
         TempFolder folder;
-        writeFile(folder.path() / "Federal24.dtt", bytes);
+        replaceFile(folder.path() / "Federal24.dtt", bytes);
         FedTable t = simpleTable("old version");
         std::vector<Notice> notices;
         EXPECT_FALSE(LoadFedTable(t, false, {folder.path(), {}}, notices));
@@ -193,7 +193,7 @@ TEST(TableFileCache, AnUnchangedFileIsNotParsedAgainAndAChangedOneIs)
     };
     // A file written within the file system clock's tick of the read is parsed each time, as
     // an edit in that tick would keep its time.
-    writeFile(path, fedTableBytes(simpleTable("first"), FedLayout::Current));
+    replaceFile(path, fedTableBytes(simpleTable("first"), FedLayout::Current));
     EXPECT_EQ(load(), 1u);
     EXPECT_EQ(load(), 1u);
     ago(10);
@@ -208,7 +208,7 @@ TEST(TableFileCache, AnUnchangedFileIsNotParsedAgainAndAChangedOneIs)
     EXPECT_EQ(t.MarriedAllowance[9], 630);
 
     // Replaced (a new inode), edited in place (a new size or time): parsed again.
-    writeFile(path, fedTableBytes(simpleTable("second"), FedLayout::Current));
+    replaceFile(path, fedTableBytes(simpleTable("second"), FedLayout::Current));
     ago(10);
     EXPECT_EQ(load(), 1u);
     EXPECT_EQ(t.Version, "second");
@@ -223,7 +223,7 @@ TEST(TableFileCache, AnUnchangedFileIsNotParsedAgainAndAChangedOneIs)
     EXPECT_TRUE(notices.empty());
 
     // The legacy layout of the same bytes is another parse.
-    writeFile(folder.path() / "Federal09_jan.dtt", *readWholeFile(path));
+    replaceFile(folder.path() / "Federal09_jan.dtt", *readWholeFile(path));
     ASSERT_TRUE(LoadFedTable(t, true, {folder.path(), {}}, notices));
     EXPECT_EQ(t.SingleBiWeekly[5].Over, 0); // the legacy layout has no row 6 or 7
 
@@ -265,13 +265,13 @@ TEST(TableFolders, DataFolderFirstThenInstalledCopy)
 {
     TempFolder data, installed;
     std::vector<Notice> notices;
-    writeFile(installed.path() / "Federal24.dtt", fedTableBytes(simpleTable("installed"), FedLayout::Current));
+    replaceFile(installed.path() / "Federal24.dtt", fedTableBytes(simpleTable("installed"), FedLayout::Current));
     FedTable t;
     EXPECT_EQ(locateFedTable({data.path(), installed.path()}, FedTableFileName), installed.path() / "Federal24.dtt");
     EXPECT_EQ(locateFedTable({data.path(), installed.path()}, FedJanTableFileName), std::nullopt);
     ASSERT_TRUE(LoadFedTable(t, false, {data.path(), installed.path()}, notices));
     EXPECT_EQ(t.Version, "installed");
-    writeFile(data.path() / "Federal24.dtt", fedTableBytes(simpleTable("data"), FedLayout::Current));
+    replaceFile(data.path() / "Federal24.dtt", fedTableBytes(simpleTable("data"), FedLayout::Current));
     ASSERT_TRUE(LoadFedTable(t, false, {data.path(), installed.path()}, notices));
     EXPECT_EQ(t.Version, "data");
 }

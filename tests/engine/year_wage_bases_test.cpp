@@ -41,7 +41,7 @@ std::vector<Week> yearOfWeeks(CalcHarness &h)
 TEST(YearWageBases, The2026TableStopsSocialSecurityAt184500AndStartsAdditionalMedicareAt200000)
 {
     CalcHarness h;
-    writeFile(h.tablePath(), fedTableFileBytes(builtTable(2026)));
+    replaceFile(h.tablePath(), fedTableFileBytes(builtTable(2026)));
     const std::vector<Week> weeks = yearOfWeeks(h);
     ASSERT_TRUE(h.notices.empty());
     double socSec = 0;
@@ -63,7 +63,7 @@ TEST(YearWageBases, WithoutItsYearTheTableKeeps160200AndNoAdditionalMedicare)
     CalcHarness h;
     FedTable plain = builtTable(2026);
     plain.Year.reset();
-    writeFile(h.tablePath(), fedTableFileBytes(plain));
+    replaceFile(h.tablePath(), fedTableFileBytes(plain));
     const std::vector<Week> weeks = yearOfWeeks(h);
     for (const Week &w : weeks) {
         SCOPED_TRACE(w.number);

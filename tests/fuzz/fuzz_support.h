@@ -1,14 +1,15 @@
 // What the fuzz targets share: a scratch folder in memory and inputs cut into several files.
 #pragma once
 
+#include "support/temp_folder.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace tallyman::fuzz {
@@ -43,38 +44,18 @@ inline Parts splitFiles(std::string_view input, std::size_t count)
     return parts;
 }
 
-// A folder of this process on tmpfs when there is one, emptied for each input.
-inline const std::filesystem::path& scratchFolder()
+// A folder of this process on tmpfs when there is one, emptied for each input and removed
+// when the process ends.
+inline const tallyman::test::TempFolder& scratch()
 {
-    static const std::filesystem::path folder = [] {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-            ? std::filesystem::path("/dev/shm")
-            : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "tallyman-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        return std::filesystem::path(pattern);
-    }();
+    static const tallyman::test::TempFolder folder("tallyman-fuzz", tallyman::test::memoryFolderBase());
     return folder;
 }
 
-inline void emptyScratch()
-{
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(scratchFolder(), ec))
-        std::filesystem::remove_all(entry.path(), ec);
-}
-
-inline void writeScratch(const std::string& name, const std::string& bytes)
-{
-    std::ofstream(scratchFolder() / name, std::ios::binary) << bytes;
-}
-
-inline std::string readScratch(const std::string& name)
-{
-    std::ifstream in(scratchFolder() / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+inline const std::filesystem::path& scratchFolder() { return scratch().path(); }
+inline void emptyScratch() { scratch().clear(); }
+inline void writeScratch(const std::string& name, const std::string& bytes) { scratch().write(name, bytes); }
+inline std::string readScratch(const std::string& name) { return scratch().read(name); }
 
 // A fault the sanitizers would not see: a property of the program does not hold.
 #define FUZZ_CHECK(condition)                                                                                \

@@ -2,19 +2,13 @@
 // the two saves must agree, or a load does not read back what a save wrote.
 #include "employee/profile_files.h"
 #include "fuzz_support.h"
+#include "support/user_records.h"
 
 using namespace tallyman;
 
 namespace {
 
-struct Loaded {
-    EmployeeProfile profile;
-    OvertimeTracker tracker;
-    PrinterOffsets offsets;
-    StateTaxSettings state;
-    ProfileReserved reserved;
-    ProfileFileSet set() { return { profile, tracker, offsets, state, reserved }; }
-};
+using Loaded = test::UserRecords;
 
 std::string savedBytes(const DataFolder& folder, Loaded& user)
 {

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +37,14 @@ inline void whenShown(
         if (triesLeft > 0)
             whenShown(host, screen, act, triesLeft - 1);
     });
+}
+
+// Types into a box as a person does after clicking into it: the old text is replaced.
+inline void retype(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
 }
 
 template <typename W> W* child(QWidget* window, const char* name)

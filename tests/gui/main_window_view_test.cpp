@@ -3,6 +3,7 @@
 #include "gui/about_dialog.h"
 #include "gui_session.h"
 #include "gui_tests.h"
+#include "support/files.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,17 +20,11 @@
 using namespace tallyman;
 using tallyman::gui::test::child;
 using tallyman::gui::test::GuiSession;
+using tallyman::gui::test::retype;
 using tallyman::gui::test::whenShown;
+using tallyman::test::readFile;
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 QString labelText(QWidget* window, const char* name)
 {
@@ -40,14 +35,6 @@ QString labelText(QWidget* window, const char* name)
 QLineEdit* hoursBox(QWidget* main, int index)
 {
     return main->findChild<QLineEdit*>(QStringLiteral("txtAmount_%1").arg(index));
-}
-
-// Types into a box as a person would after clicking into it: the old text is replaced.
-void retype(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // fills their fields, SAVE writes the file.
 #include "gui_session.h"
 #include "gui_tests.h"
+#include "support/files.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
@@ -16,16 +17,10 @@
 using namespace tallyman;
 using tallyman::gui::test::child;
 using tallyman::gui::test::GuiSession;
+using tallyman::gui::test::retype;
+using tallyman::test::readFile;
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 QWidget* openFromMenu(GuiSession& session, const char* action, ScreenId screen)
 {
@@ -48,13 +43,6 @@ QStringList column(QWidget* window, const char* name, int rows)
     for (int row = 0; row < rows; ++row)
         texts << field(window, name, row);
     return texts;
-}
-
-void retype(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 } // namespace

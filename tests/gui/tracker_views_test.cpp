@@ -4,6 +4,7 @@
 #include "gui/qt_dialogs.h"
 #include "gui_session.h"
 #include "gui_tests.h"
+#include "support/files.h"
 #include "screens/main_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
@@ -26,7 +27,9 @@
 using namespace tallyman;
 using tallyman::gui::test::child;
 using tallyman::gui::test::GuiSession;
+using tallyman::gui::test::retype;
 using tallyman::gui::test::whenShown;
+using tallyman::test::readFile;
 
 namespace {
 
@@ -43,20 +46,6 @@ QWidget* openFromMainWindow(GuiSession& session, const char* button, ScreenId sc
     if (window && !QTest::qWaitForWindowExposed(window))
         return nullptr;
     return window;
-}
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Types into a box as a person does after clicking into it: the old text is replaced.
-void retype(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 // ADD on the main window with 40 hours: the calculation saves every file of the user.

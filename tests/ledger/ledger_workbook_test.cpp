@@ -1,13 +1,13 @@
 // The exported workbook read back by an independent reader (openpyxl): every cell of both
 // layouts, bold and colours, the frozen row, the page setup and the properties.
 #include "ledger/ledger_workbook.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -82,16 +82,9 @@ protected:
     {
         if (!readerPresent())
             GTEST_SKIP() << "python3 with openpyxl is not installed (scripts/install-deps installs it)";
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-book-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    std::filesystem::path dir;
+    const test::TempFolder m_temp;
+    const std::filesystem::path dir = m_temp.path();
 };
 
 TEST_P(LedgerWorkbook, HoldsTheLayoutOfTheExport)
@@ -179,15 +172,12 @@ TEST(LedgerWorkbookPath, FolderThatDoesNotExistIsRefusedAndNothingIsWritten)
 TEST(LedgerWorkbookPath, AFailedRenameSaysWhyAndLeavesNothingBehind)
 {
     // A folder that holds a file stands where the workbook should go: the rename fails.
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-book-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const std::filesystem::path dir = pattern;
-    const auto target = dir / "year.xlsx";
+    const test::TempFolder dir;
+    const auto target = dir.path() / "year.xlsx";
     std::filesystem::create_directory(target);
-    std::ofstream(target / "keep") << "x";
+    test::writeFile(target / "keep", "x");
     const auto problem = writeLedgerWorkbook(target, sampleSheet(true));
-    const auto left = std::distance(std::filesystem::directory_iterator(dir), {});
-    std::filesystem::remove_all(dir);
+    const auto left = std::distance(std::filesystem::directory_iterator(dir.path()), {});
     ASSERT_TRUE(problem.has_value());
     EXPECT_EQ(problem->find("Success"), std::string::npos) << *problem;
     EXPECT_NE(problem->find("it is a folder"), std::string::npos) << *problem;

@@ -1,10 +1,10 @@
 // The year ledger: totals, the weekly and bi-weekly files, partial files.
 #include "ledger/year_ledger.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 using namespace tallyman;
 
@@ -46,18 +46,11 @@ std::vector<std::string> recordsOf(const std::string &bytes)
 
 class LedgerFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() / ("tallyman-ledger-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        m_folder = DataFolder(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string file(const std::filesystem::path &path) const { return readWholeFile(path).value_or("<absent>"); }
 
-    std::filesystem::path m_dir;
-    DataFolder m_folder;
+    const test::TempFolder m_temp;
+    const std::filesystem::path m_dir = m_temp.path();
+    DataFolder m_folder { m_dir };
 };
 
 struct ShapeCase {

@@ -3,29 +3,12 @@
 
 #include "platform/recording_printer.h"
 #include "platform/text_printer.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace tallyman {
 namespace {
-
-std::filesystem::path golden(const std::string& name)
-{
-    return std::filesystem::path(TALLYMAN_TEST_DATA_DIR) / "printing" / name;
-}
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // A few filled weeks among empty ones, amounts of every shape the printout meets: halves,
 // whole numbers, a negative correction, more than two decimals typed by hand.
@@ -42,14 +25,6 @@ YearLedger sampleLedger(bool weekly)
     last = { "12/27/2024", -0.5f, 0.062f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.125f, 0, 0, 0, 3, 0 };
     EXPECT_TRUE(AddAnnual(l, weekly));
     return l;
-}
-
-void expectGolden(const std::string& name, const std::string& printed)
-{
-    const auto path = golden(name);
-    if (std::getenv("TALLYMAN_UPDATE_GOLDEN"))
-        std::ofstream(path, std::ios::binary) << printed;
-    EXPECT_EQ(printed, readFile(path)) << "golden " << path;
 }
 
 struct GoldenCase {
@@ -71,12 +46,12 @@ TEST_P(LedgerGolden, MatchesGoldenText)
     ASSERT_TRUE(PrintYr(printer, printout));
     ASSERT_EQ(printer.documents().size(), 1u);
     EXPECT_EQ(printer.orientation(), ui::Orientation::Landscape);
-    expectGolden(c.file, printer.documents().front());
+    test::expectGolden(c.file, printer.documents().front());
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, LedgerGolden,
-    ::testing::Values(GoldenCase { "Weekly", true, "ledger_weekly.txt" },
-        GoldenCase { "BiWeekly", false, "ledger_biweekly.txt" }),
+    ::testing::Values(GoldenCase { "Weekly", true, "printing/ledger_weekly.txt" },
+        GoldenCase { "BiWeekly", false, "printing/ledger_biweekly.txt" }),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(LedgerPrintoutFailure, StopsAtTheFailedCallAndEndsTheDocument)

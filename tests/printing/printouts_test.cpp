@@ -7,35 +7,16 @@
 #include "platform/font_metrics.h"
 #include "platform/recording_printer.h"
 #include "platform/text_printer.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
 
 using namespace tallyman;
 using namespace tallyman::printing;
 
 namespace {
-
-const std::filesystem::path Golden = std::filesystem::path(TALLYMAN_TEST_DATA_DIR) / "printing";
-
-// Compares with the golden file; TALLYMAN_UPDATE_GOLDEN=1 writes it instead.
-void expectGolden(const std::string& printed, const std::string& name)
-{
-    const auto path = Golden / name;
-    if (std::getenv("TALLYMAN_UPDATE_GOLDEN")) {
-        std::ofstream(path, std::ios::binary) << printed;
-        return;
-    }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << path;
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(printed, expected.str()) << name;
-}
 
 // A period with every earnings row in use, as the calculation leaves the window.
 PeriodFigures busyPeriod()
@@ -116,7 +97,8 @@ CheckFigures busyCheck(int horizontal, int marginLines)
 TEST(Statement, EveryEarningsRowInUse)
 {
     const StatementFigures s { busyPeriod(), heading(), "dana", "123-45-6789", "3/16/2026" };
-    expectGolden(printed([&](ui::Printer& p) { return PrintText(p, s); }), "statement_full.txt");
+    test::expectGolden(
+        "printing/statement_full.txt", printed([&](ui::Printer& p) { return PrintText(p, s); }));
 }
 
 TEST(Statement, BeforeAnyCalculationAndWithoutLedger)
@@ -128,7 +110,8 @@ TEST(Statement, BeforeAnyCalculationAndWithoutLedger)
     s.period.captions = { "Muni Cr Union", "Bond", "Union Dues", "Pension", "Health Ins" };
     s.UserName = "newhire";
     s.today = "3/16/2026";
-    expectGolden(printed([&](ui::Printer& p) { return PrintText(p, s); }), "statement_empty.txt");
+    test::expectGolden(
+        "printing/statement_empty.txt", printed([&](ui::Printer& p) { return PrintText(p, s); }));
 }
 
 TEST(Check, AtOffsets)
@@ -137,10 +120,11 @@ TEST(Check, AtOffsets)
     const struct {
         int horizontal, vertical;
         const char* golden;
-    } cases[] = { { 0, 0, "check_0_0.txt" }, { 2, -1, "check_+2_-1.txt" }, { -5, -5, "check_-5_-5.txt" } };
+    } cases[] = { { 0, 0, "printing/check_0_0.txt" }, { 2, -1, "printing/check_+2_-1.txt" },
+        { -5, -5, "printing/check_-5_-5.txt" } };
     for (const auto& c : cases) {
         const CheckFigures figures = busyCheck(c.horizontal, c.vertical + 3);
-        expectGolden(printed([&](ui::Printer& p) { return PrintCheck(p, figures); }), c.golden);
+        test::expectGolden(c.golden, printed([&](ui::Printer& p) { return PrintCheck(p, figures); }));
     }
 }
 
@@ -176,7 +160,8 @@ TEST(Check, StubsDifferOnlyInTheBlankLineBeforeTheSummary)
 
 TEST(TestPage, FieldsAtTheOffsetsWithRulerAndLineNumbers)
 {
-    expectGolden(printed([](ui::Printer& p) { return PrintTestPage(p, { 2, 2 }); }), "testpage_+2_-1.txt");
+    test::expectGolden(
+        "printing/testpage_+2_-1.txt", printed([](ui::Printer& p) { return PrintTestPage(p, { 2, 2 }); }));
 }
 
 TEST(Printouts, StopAtTheFirstPrinterFailure)

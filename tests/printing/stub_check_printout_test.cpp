@@ -4,25 +4,14 @@
 #include "engine/engine_harness.h"
 #include "platform/recording_printer.h"
 #include "platform/text_printer.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace tallyman::printing {
 namespace {
-
-std::string readFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // 40 hours at 20: the stub withholds 20.00 more federal tax and leaves city tax off.
 StubComparison sampleComparison()
@@ -52,10 +41,7 @@ TEST(StubCheckPrintout, MatchesGoldenText)
     ASSERT_TRUE(PrintStubCheck(printer, printout));
     ASSERT_EQ(printer.documents().size(), 1u);
     EXPECT_EQ(printer.orientation(), ui::Orientation::Portrait);
-    const auto path = std::filesystem::path(TALLYMAN_TEST_DATA_DIR) / "printing" / "stub_check.txt";
-    if (std::getenv("TALLYMAN_UPDATE_GOLDEN"))
-        std::ofstream(path, std::ios::binary) << printer.documents().front();
-    EXPECT_EQ(printer.documents().front(), readFile(path));
+    test::expectGolden("printing/stub_check.txt", printer.documents().front());
 }
 
 TEST(StubCheckPrintout, AFailingPrinterStopsAndEndsTheDocument)

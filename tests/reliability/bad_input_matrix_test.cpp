@@ -12,6 +12,7 @@
 #include "screens/taxtables/state_dialog.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "support/user_records.h"
 #include "taxtables/settings_files.h"
 #include "trackers/leave_log.h"
 
@@ -199,43 +200,24 @@ std::vector<ScreenCase> screens()
 
 class BadInputMatrix : public AppTest {
 protected:
-    void SetUp() override
+    // Thousands of saves: kept in memory when the system offers it.
+    BadInputMatrix()
+        : AppTest(test::memoryFolderBase())
     {
-        AppTest::SetUp();
-        // Thousands of saves: keep them in memory when the system offers it.
-        if (!std::filesystem::is_directory("/dev/shm"))
-            return;
-        std::string pattern = "/dev/shm/tallyman-matrix-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        std::filesystem::copy_file(dir / "Federal24.dtt", std::filesystem::path(pattern) / "Federal24.dtt");
-        app.reset();
-        std::filesystem::remove_all(dir);
-        dir = pattern;
-        makeApp();
     }
 
-    std::map<std::string, std::string> snapshot() const
-    {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(dir))
-            files[entry.path().filename().string()] = read(entry.path().filename().string());
-        return files;
-    }
+    std::map<std::string, std::string> snapshot() const { return test::folderSnapshot(dir); }
 
     // Every file of the user reads to its end and holds no number a reader would refuse.
     void expectSoundFiles(const std::string& user, const std::string& what)
     {
-        EmployeeProfile profile;
-        OvertimeTracker tracker;
-        PrinterOffsets offsets;
-        StateTaxSettings state;
-        ProfileReserved reserved;
+        test::UserRecords records;
         CityTaxSettings city;
         NonCitySettings nonCity;
         const DataFolder folder(dir);
-        ProfileFileSet set { profile, tracker, offsets, state, reserved };
-        EXPECT_NE(loadProfileFileSet(folder, user, set), LoadOutcome::EndedEarly) << what;
-        EXPECT_NE(loadStateFile(stateFile(folder, user), state, profile), SettingsLoad::Corrupt) << what;
+        EXPECT_NE(records.load(folder, user), LoadOutcome::EndedEarly) << what;
+        EXPECT_NE(loadStateFile(stateFile(folder, user), records.state, records.profile), SettingsLoad::Corrupt)
+            << what;
         EXPECT_NE(loadCityFile(cityFile(folder, user), city), SettingsLoad::Corrupt) << what;
         EXPECT_NE(loadNonCityFile(nonCityFile(folder, user), nonCity), SettingsLoad::Corrupt) << what;
         for (bool weekly : { true, false }) {

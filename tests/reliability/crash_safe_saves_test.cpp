@@ -2,6 +2,8 @@
 #include "employee/profile_files.h"
 #include "ledger/year_ledger.h"
 #include "taxtables/settings_files.h"
+#include "support/temp_folder.h"
+#include "support/user_records.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +22,7 @@ using namespace tallyman;
 namespace {
 
 // Everything the Save User dialog writes for one user, plus the year ledger.
-struct WholeUser {
-    EmployeeProfile profile;
-    OvertimeTracker tracker;
-    PrinterOffsets offsets;
-    StateTaxSettings state;
-    ProfileReserved reserved;
+struct WholeUser : test::UserRecords {
     CityTaxSettings city;
     NonCitySettings nonCity;
     YearLedger ledger;
@@ -57,8 +54,7 @@ struct WholeUser {
             if (failure)
                 throw std::runtime_error(*failure);
         };
-        check(saveProfileFileSet(
-            folder, "Smith", ProfileFileSet { profile, tracker, offsets, state, reserved }));
+        check(UserRecords::save(folder, "Smith"));
         check(saveStateFile(stateFile(folder, "Smith"), state, profile));
         check(saveCityFile(cityFile(folder, "Smith"), city));
         check(saveNonCityFile(nonCityFile(folder, "Smith"), nonCity));
@@ -68,17 +64,6 @@ struct WholeUser {
 
 const char* const UserFiles[] = { "Smith.use", "Smith.and", "Smith.cfe", "Smith.ovw", "Smith.sta",
     "Smith.cti", "Smith.nci", "Smith.yrw" };
-
-std::filesystem::path makeFolder(const char* what)
-{
-    // tmpfs when there is one: the test is about what a killed process leaves, not the disk.
-    const std::filesystem::path base
-        = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::string pattern = (base / (std::string("tallyman-") + what + "-XXXXXX")).string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("no temporary folder");
-    return pattern;
-}
 
 std::map<std::string, std::string> filesOf(const DataFolder& folder)
 {
@@ -92,8 +77,7 @@ std::map<std::string, std::string> filesOf(const DataFolder& folder)
 void expectLoads(const DataFolder& folder)
 {
     WholeUser loaded(1);
-    ProfileFileSet set { loaded.profile, loaded.tracker, loaded.offsets, loaded.state, loaded.reserved };
-    EXPECT_EQ(loadProfileFileSet(folder, "Smith", set), LoadOutcome::Loaded);
+    EXPECT_EQ(loaded.load(folder, "Smith"), LoadOutcome::Loaded);
     EXPECT_EQ(loadStateFile(stateFile(folder, "Smith"), loaded.state, loaded.profile), SettingsLoad::Loaded);
     EXPECT_EQ(loadCityFile(cityFile(folder, "Smith"), loaded.city), SettingsLoad::Loaded);
     EXPECT_EQ(loadNonCityFile(nonCityFile(folder, "Smith"), loaded.nonCity), SettingsLoad::Loaded);
@@ -107,15 +91,15 @@ TEST(CrashSafeSaves, AThousandKillsLeaveEveryFileOldOrNewAndLoadable)
     std::map<std::string, std::string> versions[2];
     int index = 0;
     for (WholeUser* user : { &first, &second }) {
-        const auto dir = makeFolder("version");
-        user->save(DataFolder(dir));
-        versions[index++] = filesOf(DataFolder(dir));
-        std::filesystem::remove_all(dir);
+        const test::TempFolder dir("tallyman-version", test::memoryFolderBase());
+        user->save(DataFolder(dir.path()));
+        versions[index++] = filesOf(DataFolder(dir.path()));
     }
     for (const char* name : UserFiles)
         ASSERT_NE(versions[0][name], versions[1][name]) << name << " must differ between the versions";
 
-    const auto dir = makeFolder("kill");
+    const test::TempFolder killed("tallyman-kill", test::memoryFolderBase());
+    const std::filesystem::path& dir = killed.path();
     const DataFolder folder(dir);
     first.save(folder);
 
@@ -181,7 +165,6 @@ TEST(CrashSafeSaves, AThousandKillsLeaveEveryFileOldOrNewAndLoadable)
     removeLeftoverTemporaries(dir, nextStart);
     for (const auto& entry : std::filesystem::directory_iterator(dir))
         EXPECT_FALSE(isTemporaryFileName(entry.path().filename().string())) << entry.path();
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 #include "storage/folder_lock.h"
 #include "screens/heading_dialog.h"
 #include "employee/profile_files.h"
+#include "support/user_records.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <sys/stat.h>
@@ -390,14 +392,9 @@ TEST_F(OneWriter, TwoCommandLinesOnOneUserLoseNothing)
                 return -1;
             }
             // Only this writer changes the field: it holds its last saved value.
-            EmployeeProfile profile;
-            OvertimeTracker tracker;
-            PrinterOffsets offsets;
-            StateTaxSettings state;
-            ProfileReserved reserved;
-            ProfileFileSet set { profile, tracker, offsets, state, reserved };
-            const LoadOutcome loaded = loadProfileFileSet(DataFolder(dir), "Smith", set);
-            const float held = field == "HourRate" ? profile.HourRate : profile.Muni;
+            test::UserRecords records;
+            const LoadOutcome loaded = records.load(DataFolder(dir), "Smith");
+            const float held = field == "HourRate" ? records.profile.HourRate : records.profile.Muni;
             if (loaded != LoadOutcome::Loaded || held != std::stof(last)) {
                 std::fprintf(stderr, "after %s=%s (exit %d): the file holds %g, not %s\n", field.c_str(),
                     value.c_str(), result.code, static_cast<double>(held), last.c_str());

@@ -8,13 +8,14 @@
 #include "platform/plain_clock.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
+#include "support/data_folder.h"
+#include "support/user_records.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace tallyman::testing {
@@ -48,19 +49,13 @@ public:
 
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    // The data folder is made in `base` (memoryFolderBase() for thousands of saves).
+    explicit AppTest(const std::filesystem::path &base = std::filesystem::temp_directory_path())
+        : m_folder("tallyman-app", base)
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-app-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        std::filesystem::copy_file(std::filesystem::path(TALLYMAN_DATA_DIR) / "Federal24.dtt", dir / "Federal24.dtt");
-        makeApp();
     }
-    void TearDown() override
-    {
-        app.reset();
-        std::filesystem::remove_all(dir);
-    }
+    void SetUp() override { makeApp(); }
+    void TearDown() override { app.reset(); }
     void makeApp()
     {
         app.reset();
@@ -90,15 +85,8 @@ protected:
 
     MainWindow &main() { return app->mainWindow(); }
     bool exists(const std::string &name) const { return std::filesystem::exists(dir / name); }
-    std::string read(const std::string &name) const
-    {
-        std::ifstream in(dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    void write(const std::string &name, const std::string &bytes) const
-    {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
+    std::string read(const std::string &name) const { return test::readFile(dir / name); }
+    void write(const std::string &name, const std::string &bytes) const { test::writeFile(dir / name, bytes); }
     // Line `n` (from 0) of a file, without its CR LF.
     std::string line(const std::string &name, std::size_t n) const
     {
@@ -121,7 +109,8 @@ protected:
     }
     std::size_t messageCount() const { return dialogs.messages().size(); }
 
-    std::filesystem::path dir;
+    test::FreshDataFolder m_folder;
+    std::filesystem::path dir = m_folder.path();
     ui::ScriptedDialogs dialogs;
     ui::PlainClock clock{ui::Date{2026, 12, 9}};
     // A clock with another short date form, taken by the next makeApp() when set.
@@ -135,11 +124,10 @@ protected:
 inline void saveUser(const std::filesystem::path &dir, const std::string &name, EmployeeProfile profile,
     const StateTaxSettings &state = {})
 {
-    OvertimeTracker tracker;
-    PrinterOffsets offsets;
-    ProfileReserved reserved;
-    StateTaxSettings flags = state;
-    ASSERT_FALSE(saveProfileFileSet(DataFolder(dir), name, ProfileFileSet{profile, tracker, offsets, flags, reserved}));
+    test::UserRecords records;
+    records.profile = std::move(profile);
+    records.state = state;
+    ASSERT_FALSE(records.save(DataFolder(dir), name));
 }
 
 // The user NAME started, and its User Info screen as the person gets it from the menu.

@@ -13,17 +13,6 @@ using namespace tallyman::testing;
 
 namespace {
 
-// Every file of the folder with its bytes.
-std::map<std::string, std::string> folderBytes(const std::filesystem::path &dir)
-{
-    std::map<std::string, std::string> files;
-    for (const auto &entry : std::filesystem::directory_iterator(dir)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
-
 class StubCheckTest : public AppTest {
 protected:
     void SetUp() override
@@ -73,7 +62,7 @@ TEST_F(StubCheckTest, ComparingWritesNothingAndLeavesTheWindowAsItWas)
     // saves the profile set, here with a rate that only memory holds.
     app->close(ScreenId::UserInfo);
     app->profile.HourRate2 = 12;
-    const auto before = folderBytes(dir);
+    const auto before = test::folderSnapshot(dir);
     const PayResult pay = app->pay;
     main().txtAmount[0].setText("45");
 
@@ -81,7 +70,7 @@ TEST_F(StubCheckTest, ComparingWritesNothingAndLeavesTheWindowAsItWas)
     box(StubLine::Net).setText("800");
     ASSERT_TRUE(stub().cmdCompare_Click());
 
-    EXPECT_EQ(folderBytes(dir), before);
+    EXPECT_EQ(test::folderSnapshot(dir), before);
     EXPECT_EQ(main().lbNet.text(), net); // the window still shows the period it added
     EXPECT_EQ(main().txtAmount[0].text(), "45");
     EXPECT_EQ(app->pay.NetPay, pay.NetPay);
@@ -98,7 +87,7 @@ TEST_F(StubCheckTest, ComparingWritesNothingAndLeavesTheWindowAsItWas)
     app->close(ScreenId::UserInfo);
     app->profile.HourRate2 = 12;
     main().cmdCal_Click();
-    EXPECT_NE(folderBytes(dir).at("NAME.use"), before.at("NAME.use"));
+    EXPECT_NE(test::folderSnapshot(dir).at("NAME.use"), before.at("NAME.use"));
 }
 
 TEST_F(StubCheckTest, AFigureThatIsNotAnAmountIsRefusedNamingItsLine)

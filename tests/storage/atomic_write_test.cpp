@@ -1,5 +1,6 @@
 // The atomic writer under injected failures, its temporaries and their clean-up.
 #include "storage/fileset.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +21,7 @@ namespace {
 
 class AtomicWrite : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-atomic-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override
-    {
-        setWriteFaultHook(nullptr);
-        std::filesystem::remove_all(dir);
-    }
+    void TearDown() override { setWriteFaultHook(nullptr); }
     std::vector<std::string> names() const
     {
         std::vector<std::string> found;
@@ -39,7 +30,8 @@ protected:
         std::sort(found.begin(), found.end());
         return found;
     }
-    std::filesystem::path dir;
+    const test::TempFolder m_temp;
+    const std::filesystem::path dir = m_temp.path();
 };
 
 struct Fault {

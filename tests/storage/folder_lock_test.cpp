@@ -1,6 +1,7 @@
 // The folder lock: one holder at a time across programs, waited for, never a user's lock file.
 #include "storage/folder_lock.h"
 #include "storage/user_lock.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,10 @@
 
 using namespace tallyman;
 
-namespace {
-
-std::filesystem::path tempFolder()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-lock-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
-    return pattern;
-}
-
-} // namespace
-
 TEST(FolderLock, AnotherProgramWaitsUntilTheHolderLetsGo)
 {
-    const auto dir = tempFolder();
-    const DataFolder folder(dir);
+    const test::TempFolder dir;
+    const DataFolder folder(dir.path());
     int locked[2], release[2];
     ASSERT_EQ(::pipe(locked), 0);
     ASSERT_EQ(::pipe(release), 0);
@@ -57,13 +46,12 @@ TEST(FolderLock, AnotherProgramWaitsUntilTheHolderLetsGo)
     EXPECT_TRUE(taken);
     int status = 0;
     ::waitpid(child, &status, 0);
-    std::filesystem::remove_all(dir);
 }
 
 TEST(FolderLock, IsNoUsersLockAndSaysWhyItCannotBeTaken)
 {
-    const auto dir = tempFolder();
-    const DataFolder folder(dir);
+    const test::TempFolder dir;
+    const DataFolder folder(dir.path());
     {
         UserLock user;
         EXPECT_EQ(user.take(folder, "Tallyman"), UserLock::Outcome::Taken);
@@ -72,9 +60,8 @@ TEST(FolderLock, IsNoUsersLockAndSaysWhyItCannotBeTaken)
         EXPECT_TRUE(lock.held());
         EXPECT_TRUE(lock.failure().empty());
     }
-    const DataFolder missing(dir / "gone");
+    const DataFolder missing(dir.path() / "gone");
     FolderLock lock(missing);
     EXPECT_FALSE(lock.held());
     EXPECT_NE(lock.failure().find("cannot be used"), std::string::npos) << lock.failure();
-    std::filesystem::remove_all(dir);
 }

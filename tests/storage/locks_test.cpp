@@ -1,6 +1,7 @@
 // The folder-wide lock and the user lock on lock files that cannot be used.
 #include "storage/folder_lock.h"
 #include "storage/user_lock.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,8 @@ namespace {
 
 class Locks : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-locks-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::filesystem::path dir;
+    const test::TempFolder m_temp;
+    const std::filesystem::path dir = m_temp.path();
 };
 
 TEST_F(Locks, TheFolderLockIsOneAtATimeAndNamedLikeNoUserFile)

@@ -2,6 +2,7 @@
 #include "storage/codepage.h"
 #include "storage/fileset.h"
 #include "storage/records.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -208,18 +209,8 @@ TEST(RecordReader, FlagsAreZeroOrOne)
 
 class DataFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() / ("tallyman-records-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(m_dir);
-    }
-    std::filesystem::path m_dir;
+    const test::TempFolder m_temp;
+    const std::filesystem::path m_dir = m_temp.path();
 };
 
 TEST_F(DataFiles, UserFilesAreNameAndExtension)

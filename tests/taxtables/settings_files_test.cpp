@@ -1,5 +1,6 @@
 // The state, city and non-city settings files: exact bytes, round trips, cut and spoilt files.
 #include "taxtables/settings_files.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -88,14 +89,6 @@ void fillNonCity(NonCitySettings &n)
 
 class SettingsFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::temp_directory_path() / ("tallyman-settings-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        m_folder = DataFolder(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string file(const std::filesystem::path &path) const { return readWholeFile(path).value_or("<absent>"); }
     // Keeps the first `records` lines of a file, plus `tail` (a started next line).
     void cut(const std::filesystem::path &path, int records, const std::string &tail = {}) const
@@ -107,8 +100,9 @@ protected:
         ASSERT_FALSE(writeFileAtomically(path, bytes.substr(0, end) + tail));
     }
 
-    std::filesystem::path m_dir;
-    DataFolder m_folder;
+    const test::TempFolder m_temp;
+    const std::filesystem::path m_dir = m_temp.path();
+    DataFolder m_folder { m_dir };
 };
 
 } // namespace

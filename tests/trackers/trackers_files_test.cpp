@@ -2,35 +2,21 @@
 #include "trackers/leave_log.h"
 #include "trackers/overtime_record.h"
 #include "trackers/saved_period.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace tallyman {
 namespace {
 
 class TrackerFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-trackers-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::filesystem::path dir;
+    void write(const std::string& name, const std::string& bytes) const { m_temp.write(name, bytes); }
+    std::string read(const std::string& name) const { return m_temp.read(name); }
+    const test::TempFolder m_temp;
+    const std::filesystem::path dir = m_temp.path();
 };
 
 std::string repeat(const std::string& line, int times)
@@ -210,15 +196,12 @@ TEST(SavedPeriodNames, LengthIsCountedInCharacters)
 
 TEST(SavedPeriodNames, OnlyTheUsersOwnPeriodsAreListed)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-list-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const std::filesystem::path dir = pattern;
+    const test::TempFolder dir;
     for (const char* name :
         { "1_2_2026  b.prv", "12_31_2024  b.prv", "1_2_2026  ab.prv", "x  a  b.prv", "b.use" })
-        std::ofstream(dir / name) << "1\r\n";
-    EXPECT_EQ(savedPeriodFiles(DataFolder(dir), "b"),
+        dir.write(name, "1\r\n");
+    EXPECT_EQ(savedPeriodFiles(DataFolder(dir.path()), "b"),
         (std::vector<std::string> { "12_31_2024  b.prv", "1_2_2026  b.prv" }));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(OvertimeRecord, NewClearsTheRowsInRangeOnly)

@@ -275,7 +275,7 @@ TEST_F(TaxTablesTest, SaveAfterPresetWritesTheStateFileByteExact)
     d.txtStateAdj.setText("-2.5");
     d.pressNC();
     d.OKButton.click();
-    EXPECT_EQ(read("Smith.sta"), golden("nc_saved.sta"));
+    test::expectGolden("taxtables/nc_saved.sta", read("Smith.sta"));
     EXPECT_EQ(app->state.NC, 1);
     EXPECT_EQ(app->state.RoundOff, 1);
 }

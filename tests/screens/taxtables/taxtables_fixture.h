@@ -5,6 +5,7 @@
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
+#include "support/golden.h"
 
 #include <algorithm>
 #include <string>
@@ -41,14 +42,6 @@ protected:
         const auto& shown = dialogs.messages();
         return std::any_of(
             shown.begin(), shown.end(), [&](const ui::Message& m) { return m.lines == lines; });
-    }
-
-    static std::string golden(const std::string& name)
-    {
-        std::ifstream in(std::string(TALLYMAN_TEST_DATA_DIR) + "/taxtables/" + name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
     }
 };
 

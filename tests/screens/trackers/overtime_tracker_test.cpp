@@ -11,16 +11,12 @@ protected:
     // Starts a user with the given pay frequency and opens the tracker from the main window.
     OvertimeTrackerScreen& openFor(bool weekly, const OvertimeTracker& record = {})
     {
-        EmployeeProfile profile;
-        profile.resetToNewUser();
-        profile.Week = weekly ? -1 : 0;
-        profile.BiWeek = weekly ? 0 : -1;
-        OvertimeTracker tracker = record;
-        PrinterOffsets offsets;
-        ProfileReserved reserved;
-        StateTaxSettings state;
-        EXPECT_FALSE(saveProfileFileSet(
-            DataFolder(dir), "Crew1", ProfileFileSet { profile, tracker, offsets, state, reserved }));
+        test::UserRecords user;
+        user.profile.resetToNewUser();
+        user.profile.Week = weekly ? -1 : 0;
+        user.profile.BiWeek = weekly ? 0 : -1;
+        user.tracker = record;
+        EXPECT_FALSE(user.save(DataFolder(dir), "Crew1"));
         EXPECT_TRUE(startAs("Crew1"));
         main().cmdOT.click();
         return app->overtimeTracker();
