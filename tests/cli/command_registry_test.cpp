@@ -70,7 +70,7 @@ const SubCommand* findSub(const Command& command, std::string_view name)
 
 } // namespace
 
-TEST(CommandRegistry, ProgramHelpListsTheCommandsOfTheTable) { expectGolden("help.txt", usage("")); }
+TEST(CommandRegistry, ProgramHelpListsTheCommandsOfTheTable) { expectGolden("cli/help.txt", usage("")); }
 
 // Every entry of the manual's COMMANDS section ("*ledger paste* _WEEK_", "*user w4* show")
 // is a command of the table, and every command of the table has its entry.

@@ -1,16 +1,16 @@
 // Where both programs keep the users' files and find the installed data.
 #include "storage/data_locations.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
-#include <unistd.h>
 
 using namespace tallyman;
+using tallyman::test::TempFolder;
 
 namespace {
 
@@ -53,36 +53,26 @@ TEST(InstalledData, FallsBackToTheSourceTreeWhenNotInstalled)
     EXPECT_EQ(installedDataFolder(), TALLYMAN_DATA_DIR);
 }
 
-struct ScratchFolder {
-    std::filesystem::path path;
-    ScratchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tallyman-locations-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-};
-
 TEST(InstalledData, BesideTheProgramWhenInstalledThere)
 {
-    ScratchFolder root;
-    std::filesystem::create_directories(root.path / "bin");
-    EXPECT_EQ(installedDataFolder(root.path / "bin"), TALLYMAN_DATA_DIR) << "not installed: the source tree's";
-    std::filesystem::create_directories(root.path / "share" / "tallyman");
-    EXPECT_EQ(installedDataFolder(root.path / "bin"), root.path / "share" / "tallyman");
+    TempFolder root;
+    std::filesystem::create_directories(root.path() / "bin");
+    EXPECT_EQ(installedDataFolder(root.path() / "bin"), TALLYMAN_DATA_DIR) << "not installed: the source tree's";
+    std::filesystem::create_directories(root.path() / "share" / "tallyman");
+    EXPECT_EQ(installedDataFolder(root.path() / "bin"), root.path() / "share" / "tallyman");
 }
 
 TEST(PrepareDataFolder, MadeOnFirstRunUnlessAFileIsInTheWay)
 {
-    ScratchFolder root;
-    const auto prepared = prepareDataFolder(root.path / "a" / "b");
+    TempFolder root;
+    const auto prepared = prepareDataFolder(root.path() / "a" / "b");
     ASSERT_TRUE(prepared);
-    EXPECT_TRUE(std::filesystem::is_directory(root.path / "a" / "b"));
+    EXPECT_TRUE(std::filesystem::is_directory(root.path() / "a" / "b"));
     EXPECT_TRUE(prepared->is_absolute());
 
-    std::ofstream(root.path / "taken") << "x";
-    EXPECT_FALSE(prepareDataFolder(root.path / "taken"));
-    EXPECT_FALSE(prepareDataFolder(root.path / "taken" / "below"));
+    root.write("taken", "x");
+    EXPECT_FALSE(prepareDataFolder(root.path() / "taken"));
+    EXPECT_FALSE(prepareDataFolder(root.path() / "taken" / "below"));
 }
 
 } // namespace
