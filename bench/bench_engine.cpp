@@ -1,7 +1,7 @@
 // Timing of one pay period and of the federal table load.
-#include "storage/fileset.h"
 #include "engine/calculation.h"
 #include "engine/federal.h"
+#include "storage/fileset.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,10 +22,11 @@ public:
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary folder");
         m_path = pattern;
-        std::filesystem::copy_file(std::filesystem::path(TALLYMAN_DATA_DIR) / "Federal24.dtt", m_path / "Federal24.dtt");
+        std::filesystem::copy_file(
+            std::filesystem::path(TALLYMAN_DATA_DIR) / "Federal24.dtt", m_path / "Federal24.dtt");
     }
     ~TableFolder() { std::filesystem::remove_all(m_path); }
-    const std::filesystem::path &path() const { return m_path; }
+    const std::filesystem::path& path() const { return m_path; }
 
 private:
     std::filesystem::path m_path;
@@ -35,19 +36,19 @@ private:
 // a two-row state table and SDI on a wage base.
 struct Period {
     TableFolder folder;
-    std::array<std::string, 8> txtAmount{};
+    std::array<std::string, 8> txtAmount {};
     EmployeeProfile profile;
     StateTaxSettings state;
     CityTaxSettings city;
     NonCitySettings nonCity;
-    std::array<std::string, 6> stateBoxes{"1.1", "153000", "0", "0", "0", "0"};
+    std::array<std::string, 6> stateBoxes { "1.1", "153000", "0", "0", "0", "0" };
     FedTable fedTable;
     PayResult pay;
     UtahWork utah;
     CalcLabels labels;
     std::vector<Notice> notices;
-    CalcContext context{txtAmount, true, false, profile, state, city, nonCity, stateBoxes, {},
-        {folder.path(), {}}, fedTable, pay, utah, labels, notices, {}};
+    CalcContext context { txtAmount, true, false, profile, state, city, nonCity, stateBoxes, {},
+        { folder.path(), {} }, fedTable, pay, utah, labels, notices, {} };
 
     Period()
     {
@@ -79,12 +80,12 @@ struct Period {
     }
     void enterHours()
     {
-        txtAmount = {"80", "", "", "4", "", "", "", ""};
+        txtAmount = { "80", "", "", "4", "", "", "", "" };
         notices.clear();
     }
 };
 
-void BM_CalcuLate(benchmark::State &s)
+void BM_CalcuLate(benchmark::State& s)
 {
     Period p;
     for (auto _ : s) {
@@ -97,7 +98,7 @@ void BM_CalcuLate(benchmark::State &s)
 BENCHMARK(BM_CalcuLate);
 
 // The same period without reading the table file: the table stays loaded.
-void BM_computePayPeriod(benchmark::State &s)
+void BM_computePayPeriod(benchmark::State& s)
 {
     Period p;
     LoadFedTable(p.fedTable, false, p.context.fedFolders, p.notices);
@@ -110,20 +111,20 @@ void BM_computePayPeriod(benchmark::State &s)
 }
 BENCHMARK(BM_computePayPeriod);
 
-void BM_LoadFedTable(benchmark::State &s)
+void BM_LoadFedTable(benchmark::State& s)
 {
     TableFolder folder;
     FedTable table;
     std::vector<Notice> notices;
     for (auto _ : s)
-        benchmark::DoNotOptimize(LoadFedTable(table, false, {folder.path(), {}}, notices));
+        benchmark::DoNotOptimize(LoadFedTable(table, false, { folder.path(), {} }, notices));
     if (!notices.empty())
         s.SkipWithError("the table was not found");
 }
 BENCHMARK(BM_LoadFedTable);
 
 // Parsing alone, from bytes already in memory.
-void BM_readFedTable(benchmark::State &s)
+void BM_readFedTable(benchmark::State& s)
 {
     const std::string bytes = *readWholeFile(std::filesystem::path(TALLYMAN_DATA_DIR) / "Federal24.dtt");
     FedTable table;

@@ -1,5 +1,4 @@
 // tallyman: the desktop program. Asks for the user, then runs the main window until the end.
-#include "screens/app.h"
 #include "gui/display_check.h"
 #include "gui/help_viewer.h"
 #include "gui/qt_clock.h"
@@ -9,6 +8,7 @@
 #include "gui/resources.h"
 #include "gui/screenshots.h"
 #include "gui/startup_probe.h"
+#include "screens/app.h"
 #include "storage/data_locations.h"
 
 #include <QApplication>

@@ -165,10 +165,7 @@ void writeResult(JsonWriter& w, const std::string& user, const PayResult& pay, M
 
 } // namespace
 
-int calcCommand(const Arguments& args, Output& output)
-{
-    return calcThen(args, output, Topic, nullptr);
-}
+int calcCommand(const Arguments& args, Output& output) { return calcThen(args, output, Topic, nullptr); }
 
 int calcThen(const Arguments& args, Output& output, const std::string& topic,
     const std::function<void(Session&, MainWindow&)>& after)

@@ -128,7 +128,8 @@ set      types into the Non City Tax dialog's fields, then SAVE. Controls:
            txtNonPer                        the rate
 )";
 
-const char* const Print = R"(Usage: tallyman-cli --user NAME print statement [CALC OPTIONS] (--pdf FILE | --text)
+const char* const Print
+    = R"(Usage: tallyman-cli --user NAME print statement [CALC OPTIONS] (--pdf FILE | --text)
 
 Computes the period as calc does (the same options), then prints the pay statement as the
 Print button does: the profile and the saved year ledger are read again first.

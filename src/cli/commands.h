@@ -6,8 +6,8 @@
 #include "cli/run.h"
 
 #include <array>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <ostream>
 
 namespace tallyman {

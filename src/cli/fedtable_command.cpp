@@ -1,11 +1,11 @@
 // fedtable: the federal table in use, the years shipped, building and installing a year.
 #include "cli/commands.h"
-#include "storage/data_locations.h"
 #include "cli/json_writer.h"
 #include "cli/session.h"
 #include "engine/fed_year.h"
 #include "numbers/currency.h"
 #include "numbers/number_text.h"
+#include "storage/data_locations.h"
 #include "storage/fileset.h"
 
 #include <algorithm>
@@ -18,7 +18,8 @@ const std::string Topic = "fedtable";
 
 int yearArgument(const std::string& word)
 {
-    if (word.size() != 4 || !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (word.size() != 4
+        || !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
         throw UsageError("\"" + word + "\" is not a year such as 2026", Topic);
     return std::stoi(word);
 }
@@ -51,9 +52,11 @@ int showInUse(const Arguments& args, Output& output)
 {
     const FedTableInUse inUse = fedTableInUse(chooseDataFolder(args.dir).dir, installedDataFolder());
     if (!inUse.path)
-        throw DataError(std::string(FedTableFileName) + " was not found in the data folder or the installed data");
+        throw DataError(
+            std::string(FedTableFileName) + " was not found in the data folder or the installed data");
     if (inUse.read == FedTableRead::Refused)
-        throw DataError(inUse.path->string() + " is corrupted (tallyman-cli fedtable install YEAR replaces it)");
+        throw DataError(
+            inUse.path->string() + " is corrupted (tallyman-cli fedtable install YEAR replaces it)");
     const auto threshold = inUse.additionalMedicareThreshold();
     if (output.json) {
         JsonWriter w(output.out);
@@ -70,7 +73,9 @@ int showInUse(const Arguments& args, Output& output)
     }
     output.out << "File         " << inUse.path->string() << '\n'
                << "Version      " << inUse.table.Version << '\n'
-               << "Year         " << (inUse.table.Year ? std::to_string(inUse.table.Year->Year) : "none (W-4 2019 or earlier only)")
+               << "Year         "
+               << (inUse.table.Year ? std::to_string(inUse.table.Year->Year)
+                                    : "none (W-4 2019 or earlier only)")
                << '\n'
                << "Wage base    " << numberText(inUse.wageBase()) << '\n'
                << "Additional Medicare  " << (threshold ? "above " + numberText(*threshold) : "none") << '\n';
@@ -90,7 +95,8 @@ int fedTableCommand(const Arguments& args, Output& output)
         throw UsageError("fedtable does not take " + args.options.front().first, Topic);
     const std::size_t words = sub == "build" ? 4 : sub == "install" ? 3 : 2;
     if (args.words.size() < words)
-        throw UsageError(sub == "build" ? "fedtable build needs YEAR FILE" : "fedtable install needs YEAR", Topic);
+        throw UsageError(
+            sub == "build" ? "fedtable build needs YEAR FILE" : "fedtable install needs YEAR", Topic);
     refuseExtras(args, words, Topic);
 
     if (sub == "list")

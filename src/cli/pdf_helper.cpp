@@ -79,8 +79,7 @@ std::filesystem::path findPdfHelper()
 PdfHelperPrinter::PdfHelperPrinter(std::filesystem::path helper, std::string pdfPath)
     : m_helper(std::move(helper))
     , m_pdfPath(std::move(pdfPath))
-{
-}
+{ }
 
 bool PdfHelperPrinter::finishJob()
 {
@@ -101,7 +100,8 @@ bool PdfHelperPrinter::finishJob()
     posix_spawn_file_actions_adddup2(&actions, pipes.in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, pipes.err[1], STDERR_FILENO);
     const std::string program = m_helper.string();
-    char* const argv[] = { const_cast<char*>(program.c_str()), const_cast<char*>(temporary.c_str()), nullptr };
+    char* const argv[]
+        = { const_cast<char*>(program.c_str()), const_cast<char*>(temporary.c_str()), nullptr };
     pid_t child = 0;
     const int spawned = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -112,7 +112,8 @@ bool PdfHelperPrinter::finishJob()
 
     // The painter reads the whole job before it says anything; should it end early, the
     // write fails instead of the broken pipe ending this program.
-    struct sigaction ignore {}, previous {};
+    struct sigaction ignore {
+    }, previous {};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGPIPE, &ignore, &previous);
     writeAll(pipes.in[1], job());
@@ -148,7 +149,8 @@ std::unique_ptr<ui::Printer> makeHelperPdfPrinter(const std::string& pdfPath, st
     }
     auto helper = findPdfHelper();
     if (helper.empty()) {
-        whyNot = "cannot write PDF files: " + std::string(HelperName) + " is not installed beside tallyman-cli";
+        whyNot
+            = "cannot write PDF files: " + std::string(HelperName) + " is not installed beside tallyman-cli";
         return nullptr;
     }
     return std::make_unique<PdfHelperPrinter>(std::move(helper), pdfPath);

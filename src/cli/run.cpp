@@ -3,9 +3,9 @@
 
 #include "cli/command_registry.h"
 #include "cli/commands.h"
-#include "storage/data_locations.h"
 #include "cli/json_writer.h"
 #include "engine/federal.h"
+#include "storage/data_locations.h"
 #include "storage/fileset.h"
 
 #include <sstream>

@@ -1,9 +1,9 @@
 // Start-up of the App for a command.
 #include "cli/session.h"
 
-#include "storage/data_locations.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
+#include "storage/data_locations.h"
 #include "storage/fileset.h"
 
 namespace tallyman::cli {
@@ -92,7 +92,8 @@ std::string existingUser(
     const auto use = DataFolder(dataDir).userFile(user, ".use");
     // Named so that nobody takes the user for missing and makes a new one over its files.
     if (const auto reason = unreadableReason(use))
-        throw DataError("The file " + use.filename().string() + " exists but cannot be read: " + *reason + ".");
+        throw DataError(
+            "The file " + use.filename().string() + " exists but cannot be read: " + *reason + ".");
     if (!fileExists(use))
         throw DataError("there is no user \"" + user + "\" in " + dataDir.string()
             + " (tallyman-cli user new NAME makes one)");

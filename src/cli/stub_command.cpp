@@ -33,27 +33,26 @@ std::vector<StubValue> readStubValues(const Arguments& args)
         const std::string& word = args.words[i];
         const auto equals = word.find('=');
         if (equals == std::string::npos)
-            throw DataError("\"" + word + "\": give each line of the stub as LINE=AMOUNT, for example Fed=95.20");
+            throw DataError(
+                "\"" + word + "\": give each line of the stub as LINE=AMOUNT, for example Fed=95.20");
         const std::string name = word.substr(0, equals);
         const auto line = stubLineNamed(name);
         if (!line)
             throw DataError("unknown stub line \"" + name
-                + "\": the lines are Gross, Fed, SS, Medi, State, City, SDI, SUI, Tax5 to Tax9, Kplan, Cafe and Net");
+                + "\": the lines are Gross, Fed, SS, Medi, State, City, SDI, SUI, Tax5 to Tax9, Kplan, Cafe "
+                  "and Net");
         if (std::any_of(values.begin(), values.end(), [&](const StubValue& v) { return v.line == *line; }))
             throw DataError("the stub line " + name + " is given twice");
         const std::string text = word.substr(equals + 1);
         if (const auto dropped = firstDroppedByNumberBox(text))
             throw DataError("the stub's " + name + " does not take \"" + *dropped + "\" (typed \"" + text
                 + "\"): only digits, blank, - and .");
-        values.push_back({*line, text});
+        values.push_back({ *line, text });
     }
     return values;
 }
 
-std::string cents(Currency c)
-{
-    return formatCommaCents(c.toDouble());
-}
+std::string cents(Currency c) { return formatCommaCents(c.toDouble()); }
 
 void printComparison(std::ostream& out, const std::string& user, MainWindow& main, const StubComparison& c)
 {
@@ -63,24 +62,25 @@ void printComparison(std::ostream& out, const std::string& user, MainWindow& mai
     for (const ComparedLine& l : c.lines)
         if (l.stub)
             width = std::max(width, l.caption.size());
-    const auto row = [&](const std::string& a, const std::string& b, const std::string& t, const std::string& d,
-                         const std::string& e) {
-        out << std::left << std::setw(int(width)) << a << std::right << std::setw(12) << b << std::setw(12) << t
-            << std::setw(12) << d << (e.empty() ? "" : "  " + e) << "\n";
+    const auto row = [&](const std::string& a, const std::string& b, const std::string& t,
+                         const std::string& d, const std::string& e) {
+        out << std::left << std::setw(int(width)) << a << std::right << std::setw(12) << b << std::setw(12)
+            << t << std::setw(12) << d << (e.empty() ? "" : "  " + e) << "\n";
     };
     row("Line", "Stub", "Tallyman", "Difference", "");
     for (const ComparedLine& l : c.lines) {
         if (!l.stub)
             continue;
-        row(l.caption, cents(*l.stub), cents(l.tallyman), cents(*l.difference), l.differs() ? "differs" : "agrees");
+        row(l.caption, cents(*l.stub), cents(l.tallyman), cents(*l.difference),
+            l.differs() ? "differs" : "agrees");
         for (const std::string& cause : l.causes)
             out << "    " << cause << "\n";
     }
     out << "\n" << c.summary() << "\n";
 }
 
-void writeComparison(JsonWriter& w, const std::string& user, const StubComparison& c,
-    const std::vector<ui::Message>& messages)
+void writeComparison(
+    JsonWriter& w, const std::string& user, const StubComparison& c, const std::vector<ui::Message>& messages)
 {
     w.beginObject();
     w.member("user", user);
@@ -118,7 +118,8 @@ void writeComparison(JsonWriter& w, const std::string& user, const StubCompariso
 int stubCommand(const Arguments& args, Output& output)
 {
     if (args.words.size() < 2 || args.words[1] != "check")
-        throw UsageError(args.words.size() < 2 ? "stub needs check" : "unknown stub command \"" + args.words[1] + "\"",
+        throw UsageError(
+            args.words.size() < 2 ? "stub needs check" : "unknown stub command \"" + args.words[1] + "\"",
             "stub");
     const PeriodInput input = readPeriodInput(args, Topic);
     const std::vector<StubValue> values = readStubValues(args);

@@ -327,10 +327,7 @@ int leaveCommand(const Arguments& args, Output& output)
 
 // ---- period ----
 
-bool isSaved(const ResultField& field)
-{
-    return field.record.has_value();
-}
+bool isSaved(const ResultField& field) { return field.record.has_value(); }
 
 int periodList(const Arguments& args, Output& output)
 {
@@ -417,8 +414,7 @@ int trackerCommand(const Arguments& args, Output& output)
             const std::size_t mark = session.mark();
             if (!main.SavePayPeriod())
                 session.failOnReports(mark);
-            output.err << "saved " << main.savedPeriodName()
-                       << '\n';
+            output.err << "saved " << main.savedPeriodName() << '\n';
         });
     if (sub == "list")
         return periodList(args, output);

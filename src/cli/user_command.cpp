@@ -4,11 +4,11 @@
 #include "cli/command_output.h"
 #include "cli/typing.h"
 #include "employee/profile_files.h"
-#include "storage/codepage.h"
-#include "storage/fileset.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
+#include "storage/codepage.h"
+#include "storage/fileset.h"
 
 #include <algorithm>
 #include <string_view>
@@ -237,8 +237,8 @@ W4Edits readW4Edits(const Arguments& args, const std::string& topic)
                 throw DataError(bad + "the status is Single, Married or HeadOfHousehold");
             continue;
         }
-        const auto field = std::find_if(std::begin(W4Fields), std::end(W4Fields),
-            [&](const W4Field& f) { return f.name == a.name; });
+        const auto field = std::find_if(
+            std::begin(W4Fields), std::end(W4Fields), [&](const W4Field& f) { return f.name == a.name; });
         if (field == std::end(W4Fields))
             throw UsageError("unknown field \"" + a.target() + "\"", topic);
         if (std::holds_alternative<ui::CheckBox UserInfoScreen::*>(field->control)) {
@@ -262,7 +262,8 @@ void applyW4(UserInfoScreen& screen, const W4Edits& edits)
         (*edits.from2020 ? screen.optW4From2020 : screen.optW4Before2020).click();
     const auto refuseDisabled = [](const ui::Control& control, const std::string& name) {
         if (!control.enabled())
-            throw DataError(name + " is disabled on User Info while the W-4 form is 2019 or earlier (set Form=2020)");
+            throw DataError(
+                name + " is disabled on User Info while the W-4 form is 2019 or earlier (set Form=2020)");
     };
     if (edits.status) {
         refuseDisabled(screen.cboW4Status, "Status");
@@ -277,7 +278,8 @@ void applyW4(UserInfoScreen& screen, const W4Edits& edits)
                        [&](ui::TextBox UserInfoScreen::*box) {
                            refuseDisabled(screen.*box, assignment.name);
                            if (const auto dropped = typeInto(screen.*box, assignment.value))
-                               throw DataError(assignment.name + ": the box does not take \"" + *dropped + "\"");
+                               throw DataError(
+                                   assignment.name + ": the box does not take \"" + *dropped + "\"");
                        },
                        [&](ui::CheckBox UserInfoScreen::*check) {
                            refuseDisabled(screen.*check, assignment.name);
@@ -302,7 +304,8 @@ int w4Command(const Arguments& args, Output& output)
         return ExitDone;
     }
     if (sub != "set")
-        throw UsageError(sub.empty() ? "user w4 needs show or set" : "unknown command user w4 " + sub, "user");
+        throw UsageError(
+            sub.empty() ? "user w4 needs show or set" : "unknown command user w4 " + sub, "user");
     const std::string topic = "user w4 set";
     refuseExtras(args, args.words.size(), topic);
     const W4Edits edits = readW4Edits(args, topic);
@@ -404,7 +407,8 @@ int userCommand(const Arguments& args, Output& output)
         return setUser(args, output);
     if (sub == "w4")
         return w4Command(args, output);
-    throw UsageError(sub.empty() ? "user needs show, new or set (or w4 show|set)" : "unknown command user " + sub, "user");
+    throw UsageError(
+        sub.empty() ? "user needs show, new or set (or w4 show|set)" : "unknown command user " + sub, "user");
 }
 
 } // namespace tallyman::cli

@@ -5,12 +5,9 @@
 
 namespace tallyman {
 
-PrintHeading defaultHeadingTexts()
-{
-    return { "Company", "Address", "Zip Code", "ID Number" };
-}
+PrintHeading defaultHeadingTexts() { return { "Company", "Address", "Zip Code", "ID Number" }; }
 
-void fillEmptyHeadingFields(PrintHeading &heading)
+void fillEmptyHeadingFields(PrintHeading& heading)
 {
     const PrintHeading defaults = defaultHeadingTexts();
     for (auto [field, fallback] : { std::pair { &heading.Company, &defaults.Company },
@@ -22,12 +19,9 @@ void fillEmptyHeadingFields(PrintHeading &heading)
     }
 }
 
-bool HeaderExists(const DataFolder &folder)
-{
-    return fileExists(folder.file(HeaderFileName));
-}
+bool HeaderExists(const DataFolder& folder) { return fileExists(folder.file(HeaderFileName)); }
 
-void LoadHeader(const DataFolder &folder, PrintHeading &heading)
+void LoadHeader(const DataFolder& folder, PrintHeading& heading)
 {
     if (!HeaderExists(folder))
         return;
@@ -36,19 +30,24 @@ void LoadHeader(const DataFolder &folder, PrintHeading &heading)
         return;
     records::RecordReader reader(*bytes);
     try {
-        for (std::string *field : { &heading.Company, &heading.CompanyAddress, &heading.CompanyZip, &heading.CompanyId })
+        for (std::string* field :
+            { &heading.Company, &heading.CompanyAddress, &heading.CompanyZip, &heading.CompanyId })
             *field = reader.text();
-    } catch (const records::ReadError &) {
+    } catch (const records::ReadError&) {
         // A short file keeps what it held; the rest of the heading stays as it was.
     }
 }
 
-std::optional<std::string> SaveHeader(const DataFolder &folder, const PrintHeading &heading)
+std::optional<std::string> SaveHeader(const DataFolder& folder, const PrintHeading& heading)
 {
     records::RecordWriter writer;
     try {
-        writer.text(heading.Company).text(heading.CompanyAddress).text(heading.CompanyZip).text(heading.CompanyId).endRecord();
-    } catch (const std::invalid_argument &error) {
+        writer.text(heading.Company)
+            .text(heading.CompanyAddress)
+            .text(heading.CompanyZip)
+            .text(heading.CompanyId)
+            .endRecord();
+    } catch (const std::invalid_argument& error) {
         return std::string(error.what());
     }
     return writeFileAtomically(folder.file(HeaderFileName), writer.bytes());

@@ -1,9 +1,9 @@
 // Writing and reading the profile file set: .use, .and, .cfe, .ovw or .ovb, and .w4.
 #include "employee/profile_files.h"
 
-#include "storage/records.h"
 #include "numbers/number_text.h"
 #include "numbers/rounding.h"
+#include "storage/records.h"
 
 #include <cstdlib>
 #include <stdexcept>
@@ -21,40 +21,35 @@ struct RefusedText {
     std::string field;
 };
 
-void text(RecordWriter &w, const char *field, const std::string &value)
+void text(RecordWriter& w, const char* field, const std::string& value)
 {
     try {
         w.text(value);
-    } catch (const std::invalid_argument &) {
-        throw RefusedText{field};
+    } catch (const std::invalid_argument&) {
+        throw RefusedText { field };
     }
 }
 
 // A 32-bit value kept in a 64-bit field: the number its 7-digit text denotes, as the box
 // that shows it would hand it over, so the file does not carry the float's binary tail.
-double wideOf(Amount value)
-{
-    return std::strtod(numberText(value).c_str(), nullptr);
-}
+double wideOf(Amount value) { return std::strtod(numberText(value).c_str(), nullptr); }
 
-template <std::size_t N>
-void reservedFields(RecordWriter &w, const std::array<std::string, N> &fields)
+template <std::size_t N> void reservedFields(RecordWriter& w, const std::array<std::string, N>& fields)
 {
-    for (const auto &field : fields)
+    for (const auto& field : fields)
         w.raw(field);
 }
 
-template <std::size_t N>
-void readReserved(RecordReader &r, std::array<std::string, N> &fields)
+template <std::size_t N> void readReserved(RecordReader& r, std::array<std::string, N>& fields)
 {
-    for (auto &field : fields)
+    for (auto& field : fields)
         field = r.raw();
 }
 
 // Week and BiWeek are -1 or 0 as the program sets them. Another value found in a file is
 // written back as it stands: as #TRUE# it would read back as -1 and turn a user the program
 // treats as bi-weekly (Week not -1) into a weekly one at the next load.
-void payFlag(RecordWriter &w, short flag)
+void payFlag(RecordWriter& w, short flag)
 {
     if (flag == -1 || flag == 0)
         w.boolean(flag != 0);
@@ -62,10 +57,10 @@ void payFlag(RecordWriter &w, short flag)
         w.int16(flag);
 }
 
-std::string useBytes(const ProfileFileSet &set)
+std::string useBytes(const ProfileFileSet& set)
 {
-    const EmployeeProfile &p = set.profile;
-    const OvertimeTracker &t = set.tracker;
+    const EmployeeProfile& p = set.profile;
+    const OvertimeTracker& t = set.tracker;
     RecordWriter w;
     w.float32(t.Earned).float64(wideOf(t.MaxAllowable)).float64(wideOf(t.Available)).endRecord();
     w.float64(wideOf(t.Annual)).float64(wideOf(t.ApPercent));
@@ -86,7 +81,7 @@ std::string useBytes(const ProfileFileSet &set)
     text(w, "Tax9", p.Tax9);
     w.endRecord();
     w.int16(set.state.WisconApril);
-    const auto &slots = set.reserved.useFields;
+    const auto& slots = set.reserved.useFields;
     for (std::size_t i = 0; i < slots.size(); ++i) {
         w.raw(slots[i]);
         // Record 9 holds three reserved fields after WisconApril, records 10 to 12 four each.
@@ -96,11 +91,11 @@ std::string useBytes(const ProfileFileSet &set)
     return w.bytes();
 }
 
-std::string andBytes(const ProfileFileSet &set)
+std::string andBytes(const ProfileFileSet& set)
 {
-    const EmployeeProfile &p = set.profile;
-    const StateTaxSettings &s = set.state;
-    const ProfileReserved &r = set.reserved;
+    const EmployeeProfile& p = set.profile;
+    const StateTaxSettings& s = set.state;
+    const ProfileReserved& r = set.reserved;
     RecordWriter w;
     w.float32(set.offsets.HorzOffset).float32(set.offsets.VertOffset).int16(s.Spouse).endRecord();
     w.float32(s.CalAllow).raw(r.andFloats[0]).raw(r.andFloats[1]).endRecord();
@@ -122,14 +117,14 @@ std::string andBytes(const ProfileFileSet &set)
     return w.bytes();
 }
 
-std::string cfeBytes(const EmployeeProfile &p)
+std::string cfeBytes(const EmployeeProfile& p)
 {
     RecordWriter w;
     w.float32(p.Cafe).int16(p.CafeState).int16(p.SelfEmp).endRecord();
     return w.bytes();
 }
 
-std::string trackerRowBytes(const OvertimeTracker &t, int rows)
+std::string trackerRowBytes(const OvertimeTracker& t, int rows)
 {
     RecordWriter w;
     for (int i = 0; i < rows; ++i) {
@@ -141,7 +136,7 @@ std::string trackerRowBytes(const OvertimeTracker &t, int rows)
     return w.bytes();
 }
 
-std::string w4Bytes(const W4Certificate &w4)
+std::string w4Bytes(const W4Certificate& w4)
 {
     RecordWriter w;
     w.int16(w4.Form == W4Form::From2020 ? 2020 : 2019);
@@ -151,9 +146,9 @@ std::string w4Bytes(const W4Certificate &w4)
     return w.bytes();
 }
 
-void readW4(RecordReader &r, W4Certificate &w4)
+void readW4(RecordReader& r, W4Certificate& w4)
 {
-    w4 = W4Certificate{};
+    w4 = W4Certificate {};
     w4.Form = r.int16() == 2020 ? W4Form::From2020 : W4Form::Before2020;
     w4.Status = w4StatusFromText(r.text()).value_or(W4FilingStatus::Single);
     w4.Step2 = r.flag() != 0;
@@ -162,10 +157,10 @@ void readW4(RecordReader &r, W4Certificate &w4)
     w4.Step4b = r.float32();
 }
 
-void readUse(RecordReader &r, ProfileFileSet &set)
+void readUse(RecordReader& r, ProfileFileSet& set)
 {
-    EmployeeProfile &p = set.profile;
-    OvertimeTracker &t = set.tracker;
+    EmployeeProfile& p = set.profile;
+    OvertimeTracker& t = set.tracker;
     t.Earned = r.float32();
     t.MaxAllowable = r.float32();
     t.Available = r.float32();
@@ -195,11 +190,11 @@ void readUse(RecordReader &r, ProfileFileSet &set)
     readReserved(r, set.reserved.useFields);
 }
 
-void readAnd(RecordReader &r, ProfileFileSet &set)
+void readAnd(RecordReader& r, ProfileFileSet& set)
 {
-    EmployeeProfile &p = set.profile;
-    StateTaxSettings &s = set.state;
-    ProfileReserved &res = set.reserved;
+    EmployeeProfile& p = set.profile;
+    StateTaxSettings& s = set.state;
+    ProfileReserved& res = set.reserved;
     set.offsets.HorzOffset = r.float32();
     set.offsets.VertOffset = r.float32();
     s.Spouse = r.flag();
@@ -221,14 +216,14 @@ void readAnd(RecordReader &r, ProfileFileSet &set)
     p.KpFix = r.flag();
 }
 
-void readCfe(RecordReader &r, EmployeeProfile &p)
+void readCfe(RecordReader& r, EmployeeProfile& p)
 {
     p.Cafe = r.float32();
     p.CafeState = r.flag();
     p.SelfEmp = r.flag();
 }
 
-void readTrackerRows(RecordReader &r, OvertimeTracker &t, int rows)
+void readTrackerRows(RecordReader& r, OvertimeTracker& t, int rows)
 {
     for (int i = 0; i < rows; ++i) {
         t.WeekEnding[static_cast<std::size_t>(i)] = r.text();
@@ -238,18 +233,17 @@ void readTrackerRows(RecordReader &r, OvertimeTracker &t, int rows)
 
 // Reads one file of the set when it exists. False when it was absent. `cut` tells whether a
 // text was cut to the longest a box holds, also when the file ended early.
-template <typename Read>
-bool readIfPresent(const std::filesystem::path &path, Read read, bool &cut)
+template <typename Read> bool readIfPresent(const std::filesystem::path& path, Read read, bool& cut)
 {
     const auto bytes = readWholeFile(path);
     if (!bytes)
         return false;
     RecordReader reader(*bytes);
     struct Report {
-        const RecordReader &reader;
-        bool &cut;
+        const RecordReader& reader;
+        bool& cut;
         ~Report() { cut = reader.cutTexts(); }
-    } report{reader, cut};
+    } report { reader, cut };
     read(reader);
     return true;
 }
@@ -271,23 +265,24 @@ std::string_view w4StatusText(W4FilingStatus status)
 
 std::optional<W4FilingStatus> w4StatusFromText(std::string_view text)
 {
-    for (const auto status : {W4FilingStatus::Single, W4FilingStatus::MarriedJointly, W4FilingStatus::HeadOfHousehold})
+    for (const auto status :
+        { W4FilingStatus::Single, W4FilingStatus::MarriedJointly, W4FilingStatus::HeadOfHousehold })
         if (w4StatusText(status) == text)
             return status;
     return std::nullopt;
 }
 
-int trackerRows(const EmployeeProfile &profile)
+int trackerRows(const EmployeeProfile& profile)
 {
     return paysWeekly(profile) ? WeeklyTrackerRows : BiWeeklyTrackerRows;
 }
 
-std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const std::string &userName,
-    const ProfileFileSet &set)
+std::optional<std::string> saveProfileFileSet(
+    const DataFolder& folder, const std::string& userName, const ProfileFileSet& set)
 {
     const bool weekly = paysWeekly(set.profile);
     const auto w4Path = folder.userFile(userName, W4Extension);
-    const bool writeW4 = !(set.profile.W4 == W4Certificate{}) || fileExists(w4Path);
+    const bool writeW4 = !(set.profile.W4 == W4Certificate {}) || fileExists(w4Path);
     std::string use, andFile, cfe, rows;
     try {
         // Every file is built before any is written, so a refused text leaves the set as it was.
@@ -295,13 +290,14 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
         andFile = andBytes(set);
         cfe = cfeBytes(set.profile);
         rows = trackerRowBytes(set.tracker, trackerRows(set.profile));
-    } catch (const RefusedText &refused) {
+    } catch (const RefusedText& refused) {
         return "The text of " + refused.field
-            + " cannot be saved: it holds a double quote or a character outside the Western European letters.";
+            + " cannot be saved: it holds a double quote or a character outside the Western European "
+              "letters.";
     }
-    const std::pair<const char *, const std::string *> files[] = {
-        {".use", &use}, {".and", &andFile}, {".cfe", &cfe}, {weekly ? ".ovw" : ".ovb", &rows}};
-    for (const auto &[extension, bytes] : files) {
+    const std::pair<const char*, const std::string*> files[]
+        = { { ".use", &use }, { ".and", &andFile }, { ".cfe", &cfe }, { weekly ? ".ovw" : ".ovb", &rows } };
+    for (const auto& [extension, bytes] : files) {
         if (auto problem = writeFileAtomically(folder.userFile(userName, extension), *bytes))
             return problem;
     }
@@ -310,50 +306,50 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
     return std::nullopt;
 }
 
-LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,
-    std::vector<std::filesystem::path> *endedEarly, std::vector<std::filesystem::path> *cutTexts)
+LoadOutcome loadProfileFileSet(const DataFolder& folder, const std::string& userName, ProfileFileSet& set,
+    std::vector<std::filesystem::path>* endedEarly, std::vector<std::filesystem::path>* cutTexts)
 {
     bool anyRead = false;
     bool anyCut = false;
     // Each file is read on its own: one that ends early keeps the others of the set from
     // being left unread and then overwritten by the next save.
-    const auto read = [&](const std::filesystem::path &path, auto reading) {
+    const auto read = [&](const std::filesystem::path& path, auto reading) {
         bool textCut = false;
         struct Report {
-            const std::filesystem::path &path;
-            bool &textCut;
-            std::vector<std::filesystem::path> *cutTexts;
+            const std::filesystem::path& path;
+            bool& textCut;
+            std::vector<std::filesystem::path>* cutTexts;
             ~Report()
             {
                 if (textCut && cutTexts)
                     cutTexts->push_back(path);
             }
-        } report{path, textCut, cutTexts};
+        } report { path, textCut, cutTexts };
         try {
             anyRead |= readIfPresent(path, reading, textCut);
-        } catch (const ReadError &) {
+        } catch (const ReadError&) {
             anyRead = anyCut = true;
             if (endedEarly)
                 endedEarly->push_back(path);
         }
     };
-    read(folder.userFile(userName, ".use"), [&](RecordReader &r) { readUse(r, set); });
-    read(folder.userFile(userName, ".and"), [&](RecordReader &r) { readAnd(r, set); });
-    read(folder.userFile(userName, ".cfe"), [&](RecordReader &r) { readCfe(r, set.profile); });
+    read(folder.userFile(userName, ".use"), [&](RecordReader& r) { readUse(r, set); });
+    read(folder.userFile(userName, ".and"), [&](RecordReader& r) { readAnd(r, set); });
+    read(folder.userFile(userName, ".cfe"), [&](RecordReader& r) { readCfe(r, set.profile); });
     // The pay frequency just read chooses the tracker file.
     const bool weekly = paysWeekly(set.profile);
     read(folder.userFile(userName, weekly ? ".ovw" : ".ovb"),
-        [&](RecordReader &r) { readTrackerRows(r, set.tracker, trackerRows(set.profile)); });
+        [&](RecordReader& r) { readTrackerRows(r, set.tracker, trackerRows(set.profile)); });
     // Only users who chose the form from 2020 on have a .w4; for the others it means the
     // form before 2020, not the previous user's certificate.
     const bool setFound = anyRead;
     bool w4Found = false;
-    read(folder.userFile(userName, W4Extension), [&](RecordReader &r) {
+    read(folder.userFile(userName, W4Extension), [&](RecordReader& r) {
         w4Found = true;
         readW4(r, set.profile.W4);
     });
     if (setFound && !w4Found)
-        set.profile.W4 = W4Certificate{};
+        set.profile.W4 = W4Certificate {};
     if (anyCut)
         return LoadOutcome::EndedEarly;
     return anyRead ? LoadOutcome::Loaded : LoadOutcome::Absent;

@@ -1,9 +1,9 @@
 // The profile file set (.use, .and, .cfe, .ovw or .ovb, and .w4): everything written together.
 #pragma once
 
-#include "storage/fileset.h"
 #include "engine/employee_profile.h"
 #include "engine/tax_settings.h"
+#include "storage/fileset.h"
 #include "trackers/overtime_record.h"
 
 #include <array>
@@ -24,18 +24,18 @@ struct PrinterOffsets {
 // Each holds the field's bytes exactly as the file had them (quotes, spaces and all) and is
 // written back byte for byte; the starting values are what a new file holds.
 struct ProfileReserved {
-    std::array<std::string, 15> useFields{};                         // .use 9.2-9.4, records 10-12
-    std::array<std::string, 5> andFloats{"0", "0", "0", "0", "0"};   // .and 2.2, 2.3, 3.1-3.3
-    std::array<std::string, 3> andBooleans{"#FALSE#", "#FALSE#", "#FALSE#"}; // .and record 4
-    std::array<std::string, 2> andTexts{"\"\"", "\"\""};             // .and 6.2, 6.3
-    std::array<std::string, 2> andInts{"0", "0"};                    // .and 8.2, 8.3
+    std::array<std::string, 15> useFields {}; // .use 9.2-9.4, records 10-12
+    std::array<std::string, 5> andFloats { "0", "0", "0", "0", "0" }; // .and 2.2, 2.3, 3.1-3.3
+    std::array<std::string, 3> andBooleans { "#FALSE#", "#FALSE#", "#FALSE#" }; // .and record 4
+    std::array<std::string, 2> andTexts { "\"\"", "\"\"" }; // .and 6.2, 6.3
+    std::array<std::string, 2> andInts { "0", "0" }; // .and 8.2, 8.3
 };
 
-constexpr int WeeklyTrackerRows = 53;   // .ovw
+constexpr int WeeklyTrackerRows = 53; // .ovw
 constexpr int BiWeeklyTrackerRows = 27; // .ovb
 
 // The tracker rows of the pay frequency: .ovw weekly (see paysWeekly), .ovb bi-weekly.
-int trackerRows(const EmployeeProfile &profile);
+int trackerRows(const EmployeeProfile& profile);
 
 // The withholding certificate's file, one record: the form (2019 or 2020), the filing
 // status, the Step 2 box (0 or 1) and the Step 3, 4(a) and 4(b) amounts, for example
@@ -48,11 +48,11 @@ std::optional<W4FilingStatus> w4StatusFromText(std::string_view text);
 // The records the four files hold. The state flags kept here are WisconApril, Spouse,
 // CalAllow, RoundOff, Utah, Wiscon, Alabama and NC.
 struct ProfileFileSet {
-    EmployeeProfile &profile;
-    OvertimeTracker &tracker;
-    PrinterOffsets &offsets;
-    StateTaxSettings &state;
-    ProfileReserved &reserved;
+    EmployeeProfile& profile;
+    OvertimeTracker& tracker;
+    PrinterOffsets& offsets;
+    StateTaxSettings& state;
+    ProfileReserved& reserved;
 };
 
 // Absent: none of the files to read was there, nothing changed.
@@ -62,11 +62,11 @@ enum class LoadOutcome { Loaded, Absent, EndedEarly };
 // the other pay frequency is not touched. Then .w4, only when the certificate is not the
 // default (the form before 2020, nothing filled in) or the file is already there: a user who
 // never chose the form from 2020 on keeps the files of before; one who goes back to the old
-// form keeps a .w4 that says so, with the figures of the newer form kept for a return. Returns a reason when a text cannot be stored (then
-// nothing is written) or a file could not be written (files written before it stay written,
-// the failed one keeps its old content).
-std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const std::string &userName,
-    const ProfileFileSet &set);
+// form keeps a .w4 that says so, with the figures of the newer form kept for a return. Returns a reason when
+// a text cannot be stored (then nothing is written) or a file could not be written (files written before it
+// stay written, the failed one keeps its old content).
+std::optional<std::string> saveProfileFileSet(
+    const DataFolder& folder, const std::string& userName, const ProfileFileSet& set);
 
 // Reads whichever of the four files exist, in order, the tracker file chosen by the Week just
 // read, then .w4; a missing file leaves its fields as they were, except that a missing .w4
@@ -77,8 +77,8 @@ std::optional<std::string> saveProfileFileSet(const DataFolder &folder, const st
 // files are still read, and the result is EndedEarly; `endedEarly` gets the files that did.
 // A text longer than a box holds is cut to records::LongestText; `cutTexts` gets the files
 // that held one.
-LoadOutcome loadProfileFileSet(const DataFolder &folder, const std::string &userName, ProfileFileSet &set,
-    std::vector<std::filesystem::path> *endedEarly = nullptr,
-    std::vector<std::filesystem::path> *cutTexts = nullptr);
+LoadOutcome loadProfileFileSet(const DataFolder& folder, const std::string& userName, ProfileFileSet& set,
+    std::vector<std::filesystem::path>* endedEarly = nullptr,
+    std::vector<std::filesystem::path>* cutTexts = nullptr);
 
 } // namespace tallyman

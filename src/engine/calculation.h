@@ -43,28 +43,28 @@ struct FedTableFolders {
 struct CalcContext {
     // Main window: the eight txtAmount texts (a box that reads 0 counts as "0" and is left
     // empty afterwards), the (1X) option and "Fed Tax Prior to April".
-    std::array<std::string, 8> &txtAmount;
+    std::array<std::string, 8>& txtAmount;
     bool opt1xSelected = true;
     bool ckFedJan = false;
 
     // Profile (Muni, Bond, Dues and Misc are rounded to cents in place) and settings as the
     // state and city dialogs hold them after step 3.
-    EmployeeProfile &profile;
-    StateTaxSettings &state;
-    CityTaxSettings &city;
-    NonCitySettings &nonCity;
+    EmployeeProfile& profile;
+    StateTaxSettings& state;
+    CityTaxSettings& city;
+    NonCitySettings& nonCity;
     // The state dialog's boxes txtSDIpercent, txtSDIwageBase, txtStateAdj, txtCalAllow,
     // txtSUIpercent, txtSUIwageBase, in that order (blank ones become "0" at step 20).
-    std::array<std::string, 6> &stateBoxes;
+    std::array<std::string, 6>& stateBoxes;
 
     LedgerTotals ledger;
     FedTableFolders fedFolders;
-    FedTable &fedTable;
+    FedTable& fedTable;
 
-    PayResult &pay;
-    UtahWork &utah;
-    CalcLabels &labels;
-    std::vector<Notice> &notices;
+    PayResult& pay;
+    UtahWork& utah;
+    CalcLabels& labels;
+    std::vector<Notice>& notices;
 
     // Step 3: the caller re-creates the city and state dialogs from their files, applies the
     // selected state's preset and copies the dialogs into `state`, `city` and `stateBoxes`.
@@ -75,7 +75,7 @@ struct CalcContext {
 // and the closing of the dialogs at step 24 are the caller's). Returns false, with a notice,
 // when an amount is too large to compute or a W-4 from 2020 on meets a table without a year
 // (FedTable::Year); then PayResult and the labels are left unchanged.
-bool Calcu_late(CalcContext &context);
+bool Calcu_late(CalcContext& context);
 
 // Rate 1 when the profile's HourRate is 0.
 inline constexpr Amount DefaultPayRate = 7.5f;
@@ -83,6 +83,6 @@ inline constexpr Amount DefaultPayRate = 7.5f;
 // The same period computed with the federal table as it stands in context.fedTable: no file
 // is read, refreshSettings is not called and the table is not cleared. Notices and the result
 // are as for Calcu_late.
-bool computePayPeriod(CalcContext &context);
+bool computePayPeriod(CalcContext& context);
 
 } // namespace tallyman

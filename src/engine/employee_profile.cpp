@@ -5,7 +5,7 @@ namespace tallyman {
 
 void EmployeeProfile::resetToNewUser()
 {
-    *this = EmployeeProfile{};
+    *this = EmployeeProfile {};
     Week = -1;
     BiWeek = 0;
     FedStatus = "Single";

@@ -15,9 +15,9 @@ struct EmployeeProfile {
     Amount HourRate = 0;
     Amount HourRate2 = 0;
     Amount TipsRate = 0;
-    short Week = 0;   // -1 when paid weekly
+    short Week = 0; // -1 when paid weekly
     short BiWeek = 0; // -1 when paid bi-weekly
-    std::string FedStatus;     // "Single" or "Married"
+    std::string FedStatus; // "Single" or "Married"
     std::string FedExemptions; // "0" to "9"
     short FedExemp = 0;
     Amount FedAddL = 0;
@@ -29,7 +29,7 @@ struct EmployeeProfile {
     Amount Bond = 0;
     Amount Dues = 0;
     Amount Pension = 0; // percent of gross pay
-    Amount Misc = 0;    // health insurance
+    Amount Misc = 0; // health insurance
     std::string Tax5, Tax6, Tax7, Tax8, Tax9; // deduction captions
     Amount Kplan = 0;
     short KpPer = 0;
@@ -51,7 +51,7 @@ struct EmployeeProfile {
 // Whether the employee is paid weekly: Week is -1, or no pay frequency is set at all (the
 // next save makes that weekly). Anything else is bi-weekly. Chooses the tracker and ledger
 // files and their row counts; the tax tables read Week and BiWeek themselves.
-inline bool paysWeekly(const EmployeeProfile &profile)
+inline bool paysWeekly(const EmployeeProfile& profile)
 {
     return profile.Week == -1 || (profile.Week == 0 && profile.BiWeek == 0);
 }

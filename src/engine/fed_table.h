@@ -27,7 +27,7 @@ struct AnnualRow {
     double AtLeast = 0;
     double Base = 0;
     double Rate = 0;
-    bool operator==(const AnnualRow &) const = default;
+    bool operator==(const AnnualRow&) const = default;
 };
 
 using AnnualSchedule = std::array<AnnualRow, 8>;
@@ -36,30 +36,30 @@ using AnnualSchedule = std::array<AnnualRow, 8>;
 // and the annual schedules the form from 2020 on is withheld by.
 struct FedYear {
     int Year = 0;
-    double WageBase = 0;              // Social Security
+    double WageBase = 0; // Social Security
     double AddlMedicareThreshold = 0; // year-to-date wages above it pay the extra rate
-    double AddlMedicareRate = 0;      // a fraction (0.009)
-    double Allowance = 0;             // annual value of one allowance
-    double Line1gMarried = 0;         // married filing jointly
+    double AddlMedicareRate = 0; // a fraction (0.009)
+    double Allowance = 0; // annual value of one allowance
+    double Line1gMarried = 0; // married filing jointly
     double Line1gOther = 0;
     // By W4FilingStatus, each in its standard and its Step 2 checkbox form.
-    std::array<AnnualSchedule, 3> Standard{};
-    std::array<AnnualSchedule, 3> Step2{};
+    std::array<AnnualSchedule, 3> Standard {};
+    std::array<AnnualSchedule, 3> Step2 {};
 
-    const AnnualSchedule &schedule(W4FilingStatus status, bool step2) const
+    const AnnualSchedule& schedule(W4FilingStatus status, bool step2) const
     {
         return (step2 ? Step2 : Standard)[static_cast<std::size_t>(status)];
     }
-    bool operator==(const FedYear &) const = default;
+    bool operator==(const FedYear&) const = default;
 };
 
 struct FedTable {
-    FedRows SingleBiWeekly{};
-    FedRows SingleWeekly{};
-    FedRows MarriedBiWeekly{};
-    FedRows MarriedWeekly{};
-    std::array<Amount, 10> SingleAllowance{};
-    std::array<Amount, 10> MarriedAllowance{};
+    FedRows SingleBiWeekly {};
+    FedRows SingleWeekly {};
+    FedRows MarriedBiWeekly {};
+    FedRows MarriedWeekly {};
+    std::array<Amount, 10> SingleAllowance {};
+    std::array<Amount, 10> MarriedAllowance {};
     std::string Version;
     // Only a table built for a year has it; without it the calculation is the shipped table's.
     std::optional<FedYear> Year;
@@ -68,7 +68,7 @@ struct FedTable {
     void clearNumbers()
     {
         const std::string version = Version;
-        *this = FedTable{};
+        *this = FedTable {};
         Version = version;
     }
 };

@@ -18,26 +18,28 @@ namespace tallyman {
 
 namespace {
 
-constexpr std::size_t Rows = AnnualSchedule{}.size();
+constexpr std::size_t Rows = AnnualSchedule {}.size();
 
-const std::map<std::string, W4FilingStatus, std::less<>> &statusNames()
+const std::map<std::string, W4FilingStatus, std::less<>>& statusNames()
 {
-    static const std::map<std::string, W4FilingStatus, std::less<>> names{{"single", W4FilingStatus::Single},
-        {"married-jointly", W4FilingStatus::MarriedJointly}, {"head-of-household", W4FilingStatus::HeadOfHousehold}};
+    static const std::map<std::string, W4FilingStatus, std::less<>> names {
+        { "single", W4FilingStatus::Single }, { "married-jointly", W4FilingStatus::MarriedJointly },
+        { "head-of-household", W4FilingStatus::HeadOfHousehold }
+    };
     return names;
 }
 
 std::vector<std::string> wordsOf(std::string_view line)
 {
     std::vector<std::string> words;
-    std::istringstream in{std::string(line)};
+    std::istringstream in { std::string(line) };
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
 }
 
 // An amount or rate of the file: a plain number, not negative, of ordinary size.
-std::optional<double> figure(const std::string &word)
+std::optional<double> figure(const std::string& word)
 {
     const auto value = strictNumber(word);
     if (!value || *value < 0 || *value > 1e9)
@@ -49,14 +51,14 @@ std::optional<double> figure(const std::string &word)
 struct YearBuilder {
     FedYear year;
     bool seen[6] = {}; // the single-valued keys, in the order of missing()
-    std::array<std::size_t, 3> standardRows{};
-    std::array<std::size_t, 3> step2Rows{};
+    std::array<std::size_t, 3> standardRows {};
+    std::array<std::size_t, 3> step2Rows {};
 
-    std::optional<std::string> take(const std::vector<std::string> &w)
+    std::optional<std::string> take(const std::vector<std::string>& w)
     {
-        const std::string &key = w[0];
-        static const std::string_view keys[] = {"year", "wage-base", "additional-medicare", "allowance", "line-1g",
-            "standard", "step2"};
+        const std::string& key = w[0];
+        static const std::string_view keys[]
+            = { "year", "wage-base", "additional-medicare", "allowance", "line-1g", "standard", "step2" };
         if (std::find(std::begin(keys), std::end(keys), key) == std::end(keys))
             return "unknown key \"" + key + "\"";
         std::vector<double> numbers;
@@ -131,10 +133,11 @@ struct YearBuilder {
             if (numbers[2] >= 1)
                 return "a rate is a fraction (0.22 for 22 %)";
             const auto s = static_cast<std::size_t>(status->second);
-            std::size_t &rows = (key == "standard" ? standardRows : step2Rows)[s];
+            std::size_t& rows = (key == "standard" ? standardRows : step2Rows)[s];
             if (rows == Rows)
                 return key + " " + w[1] + " has more than " + std::to_string(Rows) + " rows";
-            (key == "standard" ? year.Standard : year.Step2)[s][rows++] = AnnualRow{numbers[0], numbers[1], numbers[2]};
+            (key == "standard" ? year.Standard : year.Step2)[s][rows++]
+                = AnnualRow { numbers[0], numbers[1], numbers[2] };
             return std::nullopt;
         }
         return "unknown key \"" + key + "\"";
@@ -142,14 +145,14 @@ struct YearBuilder {
 
     std::optional<std::string> missing() const
     {
-        const char *names[] = {"year", "wage-base", "additional-medicare", "allowance", "line-1g married-jointly",
-            "line-1g other"};
+        const char* names[] = { "year", "wage-base", "additional-medicare", "allowance",
+            "line-1g married-jointly", "line-1g other" };
         for (int i = 0; i < 6; ++i)
             if (!seen[i])
                 return std::string("\"") + names[i] + "\" is missing";
-        for (const auto &[name, status] : statusNames()) {
+        for (const auto& [name, status] : statusNames()) {
             const auto s = static_cast<std::size_t>(status);
-            for (const char *kind : {"standard", "step2"}) {
+            for (const char* kind : { "standard", "step2" }) {
                 const bool standard = std::string_view(kind) == "standard";
                 if ((standard ? standardRows : step2Rows)[s] != Rows)
                     return std::string(kind) + " " + name + " needs " + std::to_string(Rows) + " rows";
@@ -162,22 +165,19 @@ struct YearBuilder {
 };
 
 // A bound of the per-period table: the annual bound over the periods, to the dollar.
-double periodBound(double annual, int periods)
-{
-    return roundHalfAwayFromZero(annual / periods, 0);
-}
+double periodBound(double annual, int periods) { return roundHalfAwayFromZero(annual / periods, 0); }
 
-FedRows periodRows(const AnnualSchedule &schedule, int periods)
+FedRows periodRows(const AnnualSchedule& schedule, int periods)
 {
-    std::array<double, Rows> bounds{};
+    std::array<double, Rows> bounds {};
     for (std::size_t r = 0; r < Rows; ++r)
         bounds[r] = periodBound(schedule[r].AtLeast, periods);
-    FedRows rows{};
+    FedRows rows {};
     double base = 0;
     for (std::size_t r = 0; r < Rows; ++r) {
         if (r > 0)
             base = roundHalfAwayFromZero(base + (bounds[r] - bounds[r - 1]) * schedule[r - 1].Rate, 2);
-        FedRow &row = rows[r];
+        FedRow& row = rows[r];
         row.Over = toAmount(bounds[r]);
         row.NotOver = r + 1 < Rows ? toAmount(bounds[r + 1]) : Amount(0);
         row.ExcessOver = row.Over;
@@ -187,21 +187,21 @@ FedRows periodRows(const AnnualSchedule &schedule, int periods)
     return rows;
 }
 
-void writeRows(records::RecordWriter &w, const FedRows &rows)
+void writeRows(records::RecordWriter& w, const FedRows& rows)
 {
     for (std::size_t r = 0; r + 1 < Rows; ++r) {
-        const FedRow &row = rows[r];
+        const FedRow& row = rows[r];
         w.float32(row.Over).float32(row.NotOver).float32(row.ExcessOver).float32(row.Rate);
         if (r > 0)
             w.float32(row.BaseTax);
         w.endRecord();
     }
-    const FedRow &last = rows[Rows - 1];
+    const FedRow& last = rows[Rows - 1];
     w.float32(last.Over).float32(last.ExcessOver).float32(last.Rate).float32(last.BaseTax).endRecord();
     w.float32(0).endRecord(); // the field nobody reads
 }
 
-std::filesystem::path yearFile(const std::filesystem::path &installedDir, int year)
+std::filesystem::path yearFile(const std::filesystem::path& installedDir, int year)
 {
     return installedDir / FedYearsFolderName / std::to_string(year);
 }
@@ -222,20 +222,20 @@ ParsedFedYear parseFedYear(std::string_view text)
         if (words.empty())
             continue;
         if (const auto problem = builder.take(words))
-            return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + *problem};
+            return { std::nullopt, "line " + std::to_string(lineNumber) + ": " + *problem };
     }
     if (const auto problem = builder.missing())
-        return {std::nullopt, *problem};
-    return {builder.year, {}};
+        return { std::nullopt, *problem };
+    return { builder.year, {} };
 }
 
-std::optional<std::string> scheduleProblem(const AnnualSchedule &schedule)
+std::optional<std::string> scheduleProblem(const AnnualSchedule& schedule)
 {
     if (schedule[0].AtLeast != 0 || schedule[0].Base != 0)
         return "the first row must start at 0 with no base";
     for (std::size_t r = 1; r < Rows; ++r) {
-        const AnnualRow &previous = schedule[r - 1];
-        const AnnualRow &row = schedule[r];
+        const AnnualRow& previous = schedule[r - 1];
+        const AnnualRow& row = schedule[r];
         const std::string name = "row " + std::to_string(r + 1);
         if (!(row.AtLeast > previous.AtLeast))
             return name + ": the bound " + numberText(row.AtLeast) + " is not above the one before";
@@ -248,9 +248,9 @@ std::optional<std::string> scheduleProblem(const AnnualSchedule &schedule)
     return std::nullopt;
 }
 
-AnnualSchedule deriveStep2Schedule(const AnnualSchedule &standard, double line1g)
+AnnualSchedule deriveStep2Schedule(const AnnualSchedule& standard, double line1g)
 {
-    AnnualSchedule derived{};
+    AnnualSchedule derived {};
     double bound = 0;
     double base = 0;
     for (std::size_t r = 0; r < Rows; ++r) {
@@ -260,12 +260,13 @@ AnnualSchedule deriveStep2Schedule(const AnnualSchedule &standard, double line1g
             base += (next - bound) * standard[r - 1].Rate;
             bound = next;
         }
-        derived[r] = AnnualRow{roundHalfAwayFromZero(bound, 0), roundHalfAwayFromZero(base, 2), standard[r].Rate};
+        derived[r]
+            = AnnualRow { roundHalfAwayFromZero(bound, 0), roundHalfAwayFromZero(base, 2), standard[r].Rate };
     }
     return derived;
 }
 
-double line1gOf(const FedYear &year, W4FilingStatus status)
+double line1gOf(const FedYear& year, W4FilingStatus status)
 {
     return status == W4FilingStatus::MarriedJointly ? year.Line1gMarried : year.Line1gOther;
 }
@@ -275,11 +276,11 @@ std::string builtTableVersion(int year)
     return std::to_string(year) + " Percentage Method, W-4 2019 or earlier and 2020 or later";
 }
 
-FedTable buildFedTable(const FedYear &year)
+FedTable buildFedTable(const FedYear& year)
 {
     FedTable table;
-    const AnnualSchedule &single = year.schedule(W4FilingStatus::Single, false);
-    const AnnualSchedule &married = year.schedule(W4FilingStatus::MarriedJointly, false);
+    const AnnualSchedule& single = year.schedule(W4FilingStatus::Single, false);
+    const AnnualSchedule& married = year.schedule(W4FilingStatus::MarriedJointly, false);
     table.SingleBiWeekly = periodRows(single, 26);
     table.SingleWeekly = periodRows(single, 52);
     table.MarriedBiWeekly = periodRows(married, 26);
@@ -295,12 +296,13 @@ FedTable buildFedTable(const FedYear &year)
     return table;
 }
 
-std::string fedTableFileBytes(const FedTable &table)
+std::string fedTableFileBytes(const FedTable& table)
 {
     records::RecordWriter w;
-    for (const FedRows *rows : {&table.SingleBiWeekly, &table.SingleWeekly, &table.MarriedBiWeekly, &table.MarriedWeekly})
+    for (const FedRows* rows :
+        { &table.SingleBiWeekly, &table.SingleWeekly, &table.MarriedBiWeekly, &table.MarriedWeekly })
         writeRows(w, *rows);
-    for (const auto *list : {&table.SingleAllowance, &table.MarriedAllowance}) {
+    for (const auto* list : { &table.SingleAllowance, &table.MarriedAllowance }) {
         for (Amount a : *list)
             w.float32(a);
         w.endRecord();
@@ -308,7 +310,7 @@ std::string fedTableFileBytes(const FedTable &table)
     w.text(table.Version).endRecord();
     if (!table.Year)
         return w.bytes();
-    const FedYear &y = *table.Year;
+    const FedYear& y = *table.Year;
     w.text(FedYearMarker).endRecord();
     w.float64(y.Year)
         .float64(y.WageBase)
@@ -318,34 +320,36 @@ std::string fedTableFileBytes(const FedTable &table)
         .float64(y.Line1gMarried)
         .float64(y.Line1gOther)
         .endRecord();
-    for (const auto *schedules : {&y.Standard, &y.Step2})
-        for (const AnnualSchedule &schedule : *schedules) {
-            for (const AnnualRow &row : schedule)
+    for (const auto* schedules : { &y.Standard, &y.Step2 })
+        for (const AnnualSchedule& schedule : *schedules) {
+            for (const AnnualRow& row : schedule)
                 w.float64(row.AtLeast).float64(row.Base).float64(row.Rate);
             w.endRecord();
         }
     return w.bytes();
 }
 
-std::vector<int> shippedFedYears(const std::filesystem::path &installedDir)
+std::vector<int> shippedFedYears(const std::filesystem::path& installedDir)
 {
     std::vector<int> years;
     std::error_code ec;
-    for (const auto &entry : std::filesystem::directory_iterator(installedDir / FedYearsFolderName, ec)) {
+    for (const auto& entry : std::filesystem::directory_iterator(installedDir / FedYearsFolderName, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() == 4 && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        if (name.size() == 4
+            && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
             years.push_back(std::stoi(name));
     }
     std::sort(years.begin(), years.end());
     return years;
 }
 
-ParsedFedYear loadShippedFedYear(const std::filesystem::path &installedDir, int year)
+ParsedFedYear loadShippedFedYear(const std::filesystem::path& installedDir, int year)
 {
     const auto path = yearFile(installedDir, year);
     const auto text = readWholeFile(path);
     if (!text)
-        return {std::nullopt, "no federal schedules for " + std::to_string(year) + " are installed (" + path.string() + ")"};
+        return { std::nullopt,
+            "no federal schedules for " + std::to_string(year) + " are installed (" + path.string() + ")" };
     ParsedFedYear parsed = parseFedYear(*text);
     if (!parsed.year)
         parsed.problem = path.string() + ", " + parsed.problem;
@@ -356,10 +360,7 @@ ParsedFedYear loadShippedFedYear(const std::filesystem::path &installedDir, int 
     return parsed;
 }
 
-double FedTableInUse::wageBase() const
-{
-    return table.Year ? table.Year->WageBase : SocialSecurityWageBase;
-}
+double FedTableInUse::wageBase() const { return table.Year ? table.Year->WageBase : SocialSecurityWageBase; }
 
 std::optional<double> FedTableInUse::additionalMedicareThreshold() const
 {
@@ -368,10 +369,10 @@ std::optional<double> FedTableInUse::additionalMedicareThreshold() const
     return table.Year->AddlMedicareThreshold;
 }
 
-FedTableInUse fedTableInUse(const std::filesystem::path &dataDir, const std::filesystem::path &installedDir)
+FedTableInUse fedTableInUse(const std::filesystem::path& dataDir, const std::filesystem::path& installedDir)
 {
     FedTableInUse inUse;
-    inUse.path = locateFedTable(FedTableFolders{dataDir, installedDir}, FedTableFileName);
+    inUse.path = locateFedTable(FedTableFolders { dataDir, installedDir }, FedTableFileName);
     if (!inUse.path)
         return inUse;
     if (auto bytes = readWholeFile(*inUse.path))
@@ -381,32 +382,36 @@ FedTableInUse fedTableInUse(const std::filesystem::path &dataDir, const std::fil
     return inUse;
 }
 
-FedInstall installFedYear(const std::filesystem::path &dataDir, const std::filesystem::path &installedDir, int year)
+FedInstall installFedYear(
+    const std::filesystem::path& dataDir, const std::filesystem::path& installedDir, int year)
 {
     const std::string notInstalled = "The " + std::to_string(year) + " federal table was not installed.";
     const ParsedFedYear parsed = loadShippedFedYear(installedDir, year);
     if (!parsed.year)
-        return {false, {notInstalled, parsed.problem}};
+        return { false, { notInstalled, parsed.problem } };
     const std::string bytes = fedTableFileBytes(buildFedTable(*parsed.year));
 
     const DataFolder folder(dataDir);
     const FolderLock lock(folder);
     if (!lock.held())
-        return {false, {notInstalled, lock.failure()}};
+        return { false, { notInstalled, lock.failure() } };
     const auto target = folder.file(FedTableFileName);
     const auto backup = folder.file(std::string(FedTableFileName) + ".bak");
     // Read only under the lock: another install may have just replaced it.
     if (const auto reason = unreadableReason(target))
-        return {false, {notInstalled, "The present " + target.string() + " cannot be kept: " + *reason + "."}};
+        return { false,
+            { notInstalled, "The present " + target.string() + " cannot be kept: " + *reason + "." } };
     const auto previous = readWholeFile(target);
     if (previous)
         if (const auto problem = writeFileAtomically(backup, *previous))
-            return {false, {notInstalled, *problem}};
+            return { false, { notInstalled, *problem } };
     if (const auto problem = writeFileAtomically(target, bytes))
-        return {false, {notInstalled, *problem}};
-    FedInstall done{true, {"The " + std::to_string(year) + " federal table is installed as " + target.string() + "."}};
-    done.lines.push_back(previous ? "The previous table is kept as " + backup.string() + "."
-                                  : "There was no table in the data folder before; " + backup.string() + " was not written.");
+        return { false, { notInstalled, *problem } };
+    FedInstall done { true,
+        { "The " + std::to_string(year) + " federal table is installed as " + target.string() + "." } };
+    done.lines.push_back(previous
+            ? "The previous table is kept as " + backup.string() + "."
+            : "There was no table in the data folder before; " + backup.string() + " was not written.");
     return done;
 }
 

@@ -17,11 +17,11 @@ constexpr std::size_t LastRow = 7; // the open-ended row of the table record
 
 // One table of the file: row 1 without BaseTax, the bounded rows, the open-ended row
 // without NotOver, then one field nobody reads.
-void readRows(records::RecordReader &reader, FedRows &rows, FedLayout layout)
+void readRows(records::RecordReader& reader, FedRows& rows, FedLayout layout)
 {
     const std::size_t bounded = layout == FedLayout::Current ? 7 : 5;
     for (std::size_t r = 0; r < bounded; ++r) {
-        FedRow &row = rows[r];
+        FedRow& row = rows[r];
         row.Over = reader.float32();
         row.NotOver = reader.float32();
         row.ExcessOver = reader.float32();
@@ -29,7 +29,7 @@ void readRows(records::RecordReader &reader, FedRows &rows, FedLayout layout)
         if (r > 0)
             row.BaseTax = reader.float32();
     }
-    FedRow &last = rows[LastRow];
+    FedRow& last = rows[LastRow];
     last.Over = reader.float32();
     last.ExcessOver = reader.float32();
     last.Rate = reader.float32();
@@ -37,12 +37,13 @@ void readRows(records::RecordReader &reader, FedRows &rows, FedLayout layout)
     reader.text();
 }
 
-void evaluateRows(const FedRows &rows, PayResult &pay)
+void evaluateRows(const FedRows& rows, PayResult& pay)
 {
     const Amount taxable = pay.FedTaxable;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        const FedRow &row = rows[r];
-        const bool applies = r == LastRow ? row.Over <= taxable : row.Over <= taxable && taxable < row.NotOver;
+        const FedRow& row = rows[r];
+        const bool applies
+            = r == LastRow ? row.Over <= taxable : row.Over <= taxable && taxable < row.NotOver;
         if (!applies)
             continue;
         double tax = (double(taxable) - double(row.ExcessOver)) * double(row.Rate);
@@ -52,7 +53,7 @@ void evaluateRows(const FedRows &rows, PayResult &pay)
     }
 }
 
-void evaluate(const FedRows &biWeekly, const FedRows &weekly, const EmployeeProfile &profile, PayResult &pay)
+void evaluate(const FedRows& biWeekly, const FedRows& weekly, const EmployeeProfile& profile, PayResult& pay)
 {
     if (profile.BiWeek != 0)
         evaluateRows(biWeekly, pay);
@@ -62,21 +63,18 @@ void evaluate(const FedRows &biWeekly, const FedRows &weekly, const EmployeeProf
 
 // An amount of the year's fields: finite (the strict reader saw to that), not negative, of
 // ordinary size.
-bool ordinary(double value)
-{
-    return value >= 0 && value <= 1e9;
-}
+bool ordinary(double value) { return value >= 0 && value <= 1e9; }
 
 // The year after the 177 fields. Nothing there, or anything but the marker, is a table without
 // its year; after the marker every field must be there and the schedules consistent.
-bool readYear(records::RecordReader &reader, FedTable &table)
+bool readYear(records::RecordReader& reader, FedTable& table)
 {
     if (reader.atEnd())
         return true;
     try {
         if (reader.text() != FedYearMarker)
             return true;
-    } catch (const records::ReadError &) {
+    } catch (const records::ReadError&) {
         return true;
     }
     reader.setNonNumber(records::NonNumber::Fails);
@@ -86,13 +84,13 @@ bool readYear(records::RecordReader &reader, FedTable &table)
         if (!(year >= 1900 && year <= 9999 && year == std::floor(year)))
             return false;
         y.Year = static_cast<int>(year);
-        for (double *value : {&y.WageBase, &y.AddlMedicareThreshold, &y.AddlMedicareRate, &y.Allowance,
-                 &y.Line1gMarried, &y.Line1gOther})
+        for (double* value : { &y.WageBase, &y.AddlMedicareThreshold, &y.AddlMedicareRate, &y.Allowance,
+                 &y.Line1gMarried, &y.Line1gOther })
             if (!ordinary(*value = reader.float64()))
                 return false;
-        for (auto *schedules : {&y.Standard, &y.Step2})
-            for (AnnualSchedule &schedule : *schedules) {
-                for (AnnualRow &row : schedule) {
+        for (auto* schedules : { &y.Standard, &y.Step2 })
+            for (AnnualSchedule& schedule : *schedules) {
+                for (AnnualRow& row : schedule) {
                     row.AtLeast = reader.float64();
                     row.Base = reader.float64();
                     row.Rate = reader.float64();
@@ -102,7 +100,7 @@ bool readYear(records::RecordReader &reader, FedTable &table)
                 if (scheduleProblem(schedule))
                     return false;
             }
-    } catch (const records::ReadError &) {
+    } catch (const records::ReadError&) {
         return false;
     }
     if (y.AddlMedicareRate >= 1)
@@ -132,18 +130,18 @@ struct LastParse {
 
 long long realTimeNow()
 {
-    timespec now{};
+    timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
     return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
-std::optional<LastParse> &lastParse()
+std::optional<LastParse>& lastParse()
 {
     static std::optional<LastParse> last;
     return last;
 }
 
-std::mutex &lastParseMutex()
+std::mutex& lastParseMutex()
 {
     static std::mutex mutex;
     return mutex;
@@ -153,9 +151,9 @@ std::size_t parses = 0; // under lastParseMutex
 
 } // namespace
 
-std::optional<std::filesystem::path> locateFedTable(const FedTableFolders &folders, std::string_view fileName)
+std::optional<std::filesystem::path> locateFedTable(const FedTableFolders& folders, std::string_view fileName)
 {
-    for (const auto *dir : {&folders.dataDir, &folders.installedDir}) {
+    for (const auto* dir : { &folders.dataDir, &folders.installedDir }) {
         if (dir->empty())
             continue;
         const auto path = DataFolder(*dir).file(fileName);
@@ -167,13 +165,13 @@ std::optional<std::filesystem::path> locateFedTable(const FedTableFolders &folde
 
 Notice fedTableMissingNotice()
 {
-    return Notice{"Tallyman",
-        {"   Operation Failed ! ! !", "Save and Open, Only in Folder", "where Tallyman 2024 was installed",
-            "Contact QUORVAN SOFTWARE", "support@tallyman.app"},
-        true};
+    return Notice { "Tallyman",
+        { "   Operation Failed ! ! !", "Save and Open, Only in Folder", "where Tallyman 2024 was installed",
+            "Contact QUORVAN SOFTWARE", "support@tallyman.app" },
+        true };
 }
 
-FedTableRead readFedTable(FedTable &table, std::string bytes, FedLayout layout)
+FedTableRead readFedTable(FedTable& table, std::string bytes, FedLayout layout)
 {
     table.clearNumbers();
     const std::string oldVersion = table.Version;
@@ -183,15 +181,15 @@ FedTableRead readFedTable(FedTable &table, std::string bytes, FedLayout layout)
         readRows(reader, table.SingleWeekly, layout);
         readRows(reader, table.MarriedBiWeekly, layout);
         readRows(reader, table.MarriedWeekly, layout);
-        for (Amount &allowance : table.SingleAllowance)
+        for (Amount& allowance : table.SingleAllowance)
             allowance = reader.float32();
-        for (Amount &allowance : table.MarriedAllowance)
+        for (Amount& allowance : table.MarriedAllowance)
             allowance = reader.float32();
         table.Version = reader.text();
-    } catch (const records::FileEndsEarly &) {
+    } catch (const records::FileEndsEarly&) {
         // What was read stands, the rest stays 0.
         return FedTableRead::Short;
-    } catch (const records::ReadError &) {
+    } catch (const records::ReadError&) {
         table.clearNumbers();
         table.Version = oldVersion;
         return FedTableRead::Refused;
@@ -204,26 +202,28 @@ FedTableRead readFedTable(FedTable &table, std::string bytes, FedLayout layout)
     return FedTableRead::Complete;
 }
 
-Notice fedTableCorruptNotice(const std::filesystem::path &path)
+Notice fedTableCorruptNotice(const std::filesystem::path& path)
 {
-    return Notice{"Tallyman", corruptFileLines(path.string()), false};
+    return Notice { "Tallyman", corruptFileLines(path.string()), false };
 }
 
-bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders, std::vector<Notice> &notices)
+bool LoadFedTable(
+    FedTable& table, bool ckFedJan, const FedTableFolders& folders, std::vector<Notice>& notices)
 {
     const std::string_view fileName = ckFedJan ? FedJanTableFileName : FedTableFileName;
     const FedLayout layout = ckFedJan ? FedLayout::Legacy : FedLayout::Current;
 
     const std::lock_guard guard(lastParseMutex());
-    std::optional<LastParse> &last = lastParse();
+    std::optional<LastParse>& last = lastParse();
     std::optional<StampedRead> read;
     std::filesystem::path path;
     const long long readAt = realTimeNow();
-    for (const auto *dir : {&folders.dataDir, &folders.installedDir}) {
+    for (const auto* dir : { &folders.dataDir, &folders.installedDir }) {
         if (dir->empty())
             continue;
         // The file parsed last is asked for its stamp by the path already made.
-        const bool same = last && last->layout == layout && last->dir.native() == dir->native() && last->settled();
+        const bool same
+            = last && last->layout == layout && last->dir.native() == dir->native() && last->settled();
         path = same ? last->path : DataFolder(*dir).file(fileName);
         read = readFileUnlessUnchanged(path, same ? std::optional(last->stamp) : std::nullopt);
         if (read) {
@@ -231,7 +231,7 @@ bool LoadFedTable(FedTable &table, bool ckFedJan, const FedTableFolders &folders
                 ++parses;
                 FedTable parsed;
                 const FedTableRead outcome = readFedTable(parsed, std::move(*read->bytes), layout);
-                last = LastParse{*dir, path, layout, read->stamp, std::move(parsed), outcome, readAt};
+                last = LastParse { *dir, path, layout, read->stamp, std::move(parsed), outcome, readAt };
             }
             break;
         }
@@ -263,12 +263,12 @@ std::size_t fedTableParseCount()
     return parses;
 }
 
-void GetFedSingle(const FedTable &table, const EmployeeProfile &profile, PayResult &pay)
+void GetFedSingle(const FedTable& table, const EmployeeProfile& profile, PayResult& pay)
 {
     evaluate(table.SingleBiWeekly, table.SingleWeekly, profile, pay);
 }
 
-void GetFedMarried(const FedTable &table, const EmployeeProfile &profile, PayResult &pay)
+void GetFedMarried(const FedTable& table, const EmployeeProfile& profile, PayResult& pay)
 {
     evaluate(table.MarriedBiWeekly, table.MarriedWeekly, profile, pay);
 }

@@ -7,10 +7,10 @@
 
 namespace tallyman {
 
-double annualTax(const AnnualSchedule &schedule, double annualWages)
+double annualTax(const AnnualSchedule& schedule, double annualWages)
 {
-    const AnnualRow *applies = nullptr;
-    for (const AnnualRow &row : schedule)
+    const AnnualRow* applies = nullptr;
+    for (const AnnualRow& row : schedule)
         if (row.AtLeast <= annualWages)
             applies = &row;
     if (!applies)
@@ -18,7 +18,7 @@ double annualTax(const AnnualSchedule &schedule, double annualWages)
     return applies->Base + (annualWages - applies->AtLeast) * applies->Rate;
 }
 
-std::optional<int> payPeriodsPerYear(const EmployeeProfile &profile)
+std::optional<int> payPeriodsPerYear(const EmployeeProfile& profile)
 {
     if (profile.Week != 0)
         return 52;
@@ -27,14 +27,15 @@ std::optional<int> payPeriodsPerYear(const EmployeeProfile &profile)
     return std::nullopt;
 }
 
-Amount withholdingFrom2020(const FedYear &year, const W4Certificate &w4, Amount taxable, int periods, Amount fedAddL)
+Amount withholdingFrom2020(
+    const FedYear& year, const W4Certificate& w4, Amount taxable, int periods, Amount fedAddL)
 {
     const double perYear = periods;
-    const double standard = w4.Step2 ? 0.0
+    const double standard = w4.Step2                  ? 0.0
         : w4.Status == W4FilingStatus::MarriedJointly ? year.Line1gMarried
                                                       : year.Line1gOther;
-    const double wages = std::max(
-        double(taxable) * perYear + double(w4.Step4a) - (double(w4.Step4b) + standard), 0.0);
+    const double wages
+        = std::max(double(taxable) * perYear + double(w4.Step4a) - (double(w4.Step4b) + standard), 0.0);
     const double perPeriod = annualTax(year.schedule(w4.Status, w4.Step2), wages) / perYear;
     const double afterCredits = std::max(perPeriod - double(w4.Step3) / perYear, 0.0);
     return roundCents(afterCredits + double(fedAddL));

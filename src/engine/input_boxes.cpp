@@ -6,9 +6,9 @@
 
 namespace tallyman {
 
-BoxValues readBoxes(const InputBoxes &txtAmount)
+BoxValues readBoxes(const InputBoxes& txtAmount)
 {
-    BoxValues values{};
+    BoxValues values {};
     for (std::size_t box = 0; box < txtAmount.size(); ++box) {
         const double value = lenientNumber(txtAmount[box]);
         values[box] = value == 0 ? 0.0 : value; // "-0" shows "0" too, and reads plus zero
@@ -16,7 +16,7 @@ BoxValues readBoxes(const InputBoxes &txtAmount)
     return values;
 }
 
-void readInputs(const BoxValues &values, PayResult &pay)
+void readInputs(const BoxValues& values, PayResult& pay)
 {
     pay.StrHrs = toAmount(values[0]);
     pay.StrHrs2 = toAmount(values[1]);
@@ -28,7 +28,7 @@ void readInputs(const BoxValues &values, PayResult &pay)
     pay.TipsHrs = toAmount(values[7]);
 }
 
-void CleartxtBox(InputBoxes &txtAmount, const BoxValues &values)
+void CleartxtBox(InputBoxes& txtAmount, const BoxValues& values)
 {
     for (std::size_t box = 0; box < txtAmount.size(); ++box)
         if (values[box] == 0)

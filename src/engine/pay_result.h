@@ -34,7 +34,7 @@ struct UtahWork {
 // The year-to-date figures of the ledger that the calculation reads.
 struct LedgerTotals {
     Currency TotGross; // wage-base tests
-    Amount TotSS = 0;  // Massachusetts
+    Amount TotSS = 0; // Massachusetts
     Amount TotMedi = 0;
 };
 

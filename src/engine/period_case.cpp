@@ -6,7 +6,7 @@ namespace tallyman {
 CaseResult computeCase(PeriodCase period)
 {
     CaseResult result;
-    CalcContext context{
+    CalcContext context {
         .txtAmount = period.txtAmount,
         .opt1xSelected = period.opt1xSelected,
         .ckFedJan = period.ckFedJan,
@@ -30,18 +30,18 @@ CaseResult computeCase(PeriodCase period)
     return result;
 }
 
-double socialSecurityWageBase(const FedTable &table)
+double socialSecurityWageBase(const FedTable& table)
 {
     if (table.Year && table.Year->WageBase > 0)
         return table.Year->WageBase;
     return SocialSecurityWageBase;
 }
 
-std::optional<AdditionalMedicare> additionalMedicare(const FedTable &table)
+std::optional<AdditionalMedicare> additionalMedicare(const FedTable& table)
 {
     if (!table.Year || table.Year->AddlMedicareThreshold <= 0 || table.Year->AddlMedicareRate <= 0)
         return std::nullopt;
-    return AdditionalMedicare{table.Year->AddlMedicareThreshold, table.Year->AddlMedicareRate};
+    return AdditionalMedicare { table.Year->AddlMedicareThreshold, table.Year->AddlMedicareRate };
 }
 
 } // namespace tallyman

@@ -49,13 +49,13 @@ CaseResult computeCase(PeriodCase period);
 
 // The Social Security wage base the calculation applies with this table: the table's own when
 // it was built for a year, else the program's fixed base.
-double socialSecurityWageBase(const FedTable &table);
+double socialSecurityWageBase(const FedTable& table);
 
 // Additional Medicare, known only from a table built for a year.
 struct AdditionalMedicare {
     double threshold = 0;
     double rate = 0;
 };
-std::optional<AdditionalMedicare> additionalMedicare(const FedTable &table);
+std::optional<AdditionalMedicare> additionalMedicare(const FedTable& table);
 
 } // namespace tallyman

@@ -11,11 +11,11 @@ namespace tallyman {
 // calculation and the ledger's year to date, and leave their results in `pay` (and Missouri
 // turns `state.RoundOff` on, Utah keeps its working values in `utah`).
 struct StateCalc {
-    const EmployeeProfile &profile;
-    StateTaxSettings &state;
-    const LedgerTotals &ledger;
-    PayResult &pay;
-    UtahWork &utah;
+    const EmployeeProfile& profile;
+    StateTaxSettings& state;
+    const LedgerTotals& ledger;
+    PayResult& pay;
+    UtahWork& utah;
 };
 
 } // namespace tallyman

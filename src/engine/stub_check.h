@@ -14,7 +14,24 @@
 
 namespace tallyman {
 
-enum class StubLine { Gross, Fed, SS, Medi, State, City, SDI, SUI, Tax5, Tax6, Tax7, Tax8, Tax9, Kplan, Cafe, Net };
+enum class StubLine {
+    Gross,
+    Fed,
+    SS,
+    Medi,
+    State,
+    City,
+    SDI,
+    SUI,
+    Tax5,
+    Tax6,
+    Tax7,
+    Tax8,
+    Tax9,
+    Kplan,
+    Cafe,
+    Net
+};
 inline constexpr std::size_t StubLineCount = 16;
 
 inline constexpr std::size_t index(StubLine line) { return static_cast<std::size_t>(line); }
@@ -25,14 +42,14 @@ std::string_view stubLineName(StubLine line);
 // The line of a name, in any letter case; nothing for an unknown name.
 std::optional<StubLine> stubLineNamed(std::string_view name);
 // What the line is called on the screen: "Federal Tax", the profile's deduction captions, ...
-std::string stubLineCaption(StubLine line, const EmployeeProfile &profile);
+std::string stubLineCaption(StubLine line, const EmployeeProfile& profile);
 
 // The stub's figures; an empty line is not on the stub.
 using StubFigures = std::array<std::optional<Currency>, StubLineCount>;
 
 // A typed stub amount ("1,234.56", "$12.50", blank for none). The reason when the text is not
 // an amount in dollars and cents.
-std::optional<std::string> readStubAmount(std::string_view text, std::optional<Currency> &amount);
+std::optional<std::string> readStubAmount(std::string_view text, std::optional<Currency>& amount);
 
 // A federal table the person could install, tried when the federal line differs.
 struct FedTableChoice {
@@ -42,7 +59,7 @@ struct FedTableChoice {
 
 // The federal tables that can be installed, each as the calculation would load it, to try
 // when the federal line differs: every year shipped with the program but the one in use.
-std::vector<FedTableChoice> installableFedTables(const FedTableFolders &folders, const FedTable &inUse);
+std::vector<FedTableChoice> installableFedTables(const FedTableFolders& folders, const FedTable& inUse);
 
 // One change of the period under which Tallyman's federal figure is worked out again.
 struct FedAlternative {
@@ -54,12 +71,12 @@ struct FedAlternative {
 // the other W-4 form with the same status, the other pay frequency, and a whole-dollar
 // difference as an extra withholding on one side.
 std::vector<FedAlternative> federalAlternatives(
-    const PeriodCase &period, const std::vector<FedTableChoice> &tables, Currency difference);
+    const PeriodCase& period, const std::vector<FedTableChoice>& tables, Currency difference);
 
 // Tallyman's federal tax of a changed period, to the cent; nothing when it cannot be computed.
-using FederalFigure = std::function<std::optional<Currency>(const PeriodCase &)>;
+using FederalFigure = std::function<std::optional<Currency>(const PeriodCase&)>;
 // The calculation itself, on a copy of the period.
-std::optional<Currency> engineFederalFigure(const PeriodCase &period);
+std::optional<Currency> engineFederalFigure(const PeriodCase& period);
 
 struct ComparedLine {
     StubLine line = StubLine::Gross;
@@ -90,8 +107,8 @@ struct StubCheckResult {
 
 // The period computed as ADD computes it, each line of the stub compared with it, and the
 // causes found for each difference. Writes nothing and changes nothing of the caller.
-StubCheckResult checkStub(const PeriodCase &period, const StubFigures &stub, const std::vector<FedTableChoice> &tables,
-    const FederalFigure &federal = engineFederalFigure);
+StubCheckResult checkStub(const PeriodCase& period, const StubFigures& stub,
+    const std::vector<FedTableChoice>& tables, const FederalFigure& federal = engineFederalFigure);
 
 // The cents of an amount as the result labels show it.
 Currency centsOf(double amount);

@@ -10,14 +10,14 @@ namespace tallyman {
 
 // StateWages and StateTax from the generic state table (single or married by StateStatus),
 // less the California allowance CalAllow. The result may be negative; the driver clamps it.
-void GetStateTable(const EmployeeProfile &profile, const StateTaxSettings &state, PayResult &pay);
+void GetStateTable(const EmployeeProfile& profile, const StateTaxSettings& state, PayResult& pay);
 
 // Every empty box of the state dialog becomes "0" before the boxes are read.
-void ZeroBlankStateFields(StateBoxes &stateBoxes);
+void ZeroBlankStateFields(StateBoxes& stateBoxes);
 
 // City resident tax (CityWages, CityTax), or with NonCity on the non-resident tax: the
 // non-resident table replaces CityExemptAmt by its subtraction and one rate applies to the rest.
-void GetCityTax(const EmployeeProfile &profile, const CityTaxSettings &city, const NonCitySettings &nonCity,
-    PayResult &pay);
+void GetCityTax(const EmployeeProfile& profile, const CityTaxSettings& city, const NonCitySettings& nonCity,
+    PayResult& pay);
 
 } // namespace tallyman

@@ -11,9 +11,9 @@ using StateRows = std::array<Amount, 10>;
 
 // All bracket and allowance amounts are bi-weekly figures; weekly ones are derived.
 struct StateTaxSettings {
-    StateRows StateMinBS{}, StateAmtBS{}, StatePerBS{}; // single table
-    StateRows StateMinBM{}, StateAmtBM{}, StatePerBM{}; // married table
-    StateRows StateSgExp{}, StateMarExp{};              // allowance by exemptions
+    StateRows StateMinBS {}, StateAmtBS {}, StatePerBS {}; // single table
+    StateRows StateMinBM {}, StateAmtBM {}, StatePerBM {}; // married table
+    StateRows StateSgExp {}, StateMarExp {}; // allowance by exemptions
     short NoStateTax = 0;
     Amount SDIpercent = 0;
     Amount SDIwageBase = 0; // wage base, or the flat amount of a period when SDIUseBase is 0
@@ -31,17 +31,17 @@ struct StateTaxSettings {
 };
 
 struct CityTaxSettings {
-    StateRows CityMinBS{}, CityAmtBS{}, CityPerBS{};
-    StateRows CityMinBM{}, CityAmtBM{}, CityPerBM{};
-    StateRows CitySgExp{}, CityMarExp{};
+    StateRows CityMinBS {}, CityAmtBS {}, CityPerBS {};
+    StateRows CityMinBM {}, CityAmtBM {}, CityPerBM {};
+    StateRows CitySgExp {}, CityMarExp {};
     short NoLocalTax = 0;
 };
 
 using NonCityRows = std::array<Amount, 8>;
 
 struct NonCitySettings {
-    NonCityRows NonMinBi{}, NonExpBi{}; // bi-weekly table
-    NonCityRows NonMinWk{}, NonExpWk{}; // weekly table, entered and stored as such
+    NonCityRows NonMinBi {}, NonExpBi {}; // bi-weekly table
+    NonCityRows NonMinWk {}, NonExpWk {}; // weekly table, entered and stored as such
     Amount NonPer = 0;
 };
 

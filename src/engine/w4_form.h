@@ -14,13 +14,13 @@ enum class W4FilingStatus { Single, MarriedJointly, HeadOfHousehold };
 struct W4Certificate {
     W4Form Form = W4Form::Before2020;
     W4FilingStatus Status = W4FilingStatus::Single;
-    bool Step2 = false;  // multiple jobs or spouse works
-    Amount Step3 = 0;    // annual credits for dependents
-    Amount Step4a = 0;   // annual other income
-    Amount Step4b = 0;   // annual deductions
+    bool Step2 = false; // multiple jobs or spouse works
+    Amount Step3 = 0; // annual credits for dependents
+    Amount Step4a = 0; // annual other income
+    Amount Step4b = 0; // annual deductions
     // Step 4(c), the extra withholding per period, is the profile's FedAddL.
 
-    bool operator==(const W4Certificate &) const = default;
+    bool operator==(const W4Certificate&) const = default;
 };
 
 } // namespace tallyman

@@ -9,14 +9,12 @@ namespace tallyman {
 
 namespace {
 
-Currency currencyOf(Amount value)
-{
-    return Currency::fromDouble(double(value));
-}
+Currency currencyOf(Amount value) { return Currency::fromDouble(double(value)); }
 
 // One insurance with its base: a percent of gross pay up to the base, or a flat amount per
 // period when the base is not used.
-Amount insuranceTax(short useBase, Amount percent, Amount wageBase, Amount ytdGross, Currency totGross, Amount grossPay)
+Amount insuranceTax(
+    short useBase, Amount percent, Amount wageBase, Amount ytdGross, Currency totGross, Amount grossPay)
 {
     if (useBase == 0)
         return wageBase;
@@ -31,7 +29,7 @@ Amount insuranceTax(short useBase, Amount percent, Amount wageBase, Amount ytdGr
 
 } // namespace
 
-void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayResult &pay, double wageBase)
+void GetSocSec(const EmployeeProfile& profile, const LedgerTotals& ledger, PayResult& pay, double wageBase)
 {
     const Currency base = Currency::fromDouble(wageBase);
     const Currency ytdWages = ledger.TotGross + currencyOf(pay.GrossPay) - currencyOf(pay.CafeAmt);
@@ -41,7 +39,8 @@ void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayRe
 
     Amount tax = 0;
     if (double(pay.SsYtdWages) <= wageBase) {
-        tax = toAmount((double(pay.GrossPay) - double(pay.CafeAmt) - double(profile.Misc)) * SocialSecurityRate);
+        tax = toAmount(
+            (double(pay.GrossPay) - double(pay.CafeAmt) - double(profile.Misc)) * SocialSecurityRate);
         // The self-employed base keeps the health insurance in.
         if (tax > 0 && selfEmployed)
             tax = toAmount((double(pay.GrossPay) - double(pay.CafeAmt)) * SelfEmployedSocialSecurityRate);
@@ -56,8 +55,8 @@ void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayRe
     pay.SocSecTax = std::max(tax, Amount(0));
 }
 
-double additionalMedicare(
-    const EmployeeProfile &profile, const LedgerTotals &ledger, const PayResult &pay, double threshold, double rate)
+double additionalMedicare(const EmployeeProfile& profile, const LedgerTotals& ledger, const PayResult& pay,
+    double threshold, double rate)
 {
     const Currency ytdWages = ledger.TotGross + currencyOf(pay.GrossPay) - currencyOf(pay.CafeAmt);
     const double above = (ytdWages - Currency::fromDouble(threshold)).toDouble();
@@ -66,7 +65,8 @@ double additionalMedicare(
     return taxed > 0 ? taxed * rate : 0;
 }
 
-void GetSDI_SUI(const StateBoxes &stateBoxes, StateTaxSettings &state, const LedgerTotals &ledger, PayResult &pay)
+void GetSDI_SUI(
+    const StateBoxes& stateBoxes, StateTaxSettings& state, const LedgerTotals& ledger, PayResult& pay)
 {
     state.StateAdj = toAmount(lenientNumber(stateBoxes[StateBox::txtStateAdj]));
     state.CalAllow = toAmount(lenientNumber(stateBoxes[StateBox::txtCalAllow]));
@@ -75,10 +75,10 @@ void GetSDI_SUI(const StateBoxes &stateBoxes, StateTaxSettings &state, const Led
     pay.SdiYtdGross = ytdGross;
     pay.SuiYtdGross = ytdGross;
 
-    pay.SDITax = insuranceTax(
-        state.SDIUseBase, state.SDIpercent, state.SDIwageBase, pay.SdiYtdGross, ledger.TotGross, pay.GrossPay);
-    pay.SUITax = insuranceTax(
-        state.SUIUseBase, state.SUIpercent, state.SUIwageBase, pay.SuiYtdGross, ledger.TotGross, pay.GrossPay);
+    pay.SDITax = insuranceTax(state.SDIUseBase, state.SDIpercent, state.SDIwageBase, pay.SdiYtdGross,
+        ledger.TotGross, pay.GrossPay);
+    pay.SUITax = insuranceTax(state.SUIUseBase, state.SUIpercent, state.SUIwageBase, pay.SuiYtdGross,
+        ledger.TotGross, pay.GrossPay);
 }
 
 } // namespace tallyman

@@ -30,17 +30,18 @@ using StateBoxes = std::array<std::string, 6>;
 // SocSecTax, SsYtdWages and SsWageRoom. The current period counts toward the base only through
 // TotGross once it is in the ledger. A negative result (health insurance and cafeteria plan
 // above gross pay) is taken as 0.
-void GetSocSec(const EmployeeProfile &profile, const LedgerTotals &ledger, PayResult &pay,
+void GetSocSec(const EmployeeProfile& profile, const LedgerTotals& ledger, PayResult& pay,
     double wageBase = SocialSecurityWageBase);
 
 // The Additional Medicare Tax of the period: `rate` on the part of the year-to-date wages
 // after this period (TotGross + GrossPay - CafeAmt, as for Social Security) above `threshold`
 // that falls in this period's Medicare wages. Never negative.
-double additionalMedicare(
-    const EmployeeProfile &profile, const LedgerTotals &ledger, const PayResult &pay, double threshold, double rate);
+double additionalMedicare(const EmployeeProfile& profile, const LedgerTotals& ledger, const PayResult& pay,
+    double threshold, double rate);
 
 // StateAdj and CalAllow taken afresh from the dialog's boxes, then SdiYtdGross, SuiYtdGross,
 // SDITax and SUITax, on the full gross pay.
-void GetSDI_SUI(const StateBoxes &stateBoxes, StateTaxSettings &state, const LedgerTotals &ledger, PayResult &pay);
+void GetSDI_SUI(
+    const StateBoxes& stateBoxes, StateTaxSettings& state, const LedgerTotals& ledger, PayResult& pay);
 
 } // namespace tallyman

@@ -32,23 +32,21 @@ namespace {
 // What every binder shares: the model pointer guarded by the model's lifetime, a flag that
 // keeps the widget's own signals from echoing back while the model is being shown, and the
 // way the model's changes reach the widget.
-template <typename Model>
-class Binder : public QObject {
+template <typename Model> class Binder : public QObject {
 public:
-    Binder(QObject *widget, Model &model)
+    Binder(QObject* widget, Model& model)
         : QObject(widget)
         , m_model(&model)
         , m_alive(model.lifetime())
-    {
-    }
+    { }
 
     ~Binder() override
     {
-        if (auto *alive = model())
+        if (auto* alive = model())
             alive->unlisten(m_listener);
     }
 
-    Model *model() const { return m_alive.expired() ? nullptr : m_model; }
+    Model* model() const { return m_alive.expired() ? nullptr : m_model; }
 
     // Calls push() whenever the model changes, for as long as this binder exists.
     void follow()
@@ -71,13 +69,13 @@ protected:
     bool pushing() const { return m_pushing; }
 
 private:
-    Model *m_model;
+    Model* m_model;
     std::weak_ptr<const void> m_alive;
     ui::Observable::ListenerId m_listener = 0;
     bool m_pushing = false;
 };
 
-void showControl(QWidget *widget, const ui::Control &model)
+void showControl(QWidget* widget, const ui::Control& model)
 {
     // A widget not yet shown or hidden by anyone (not even in a window yet) counts as
     // visible: hide it now, or it appears with its window. Showing it is left to the window,
@@ -98,7 +96,7 @@ void showControl(QWidget *widget, const ui::Control &model)
 // Captions follow the model once it has given one; until then the view's own text stays.
 class CaptionFollower {
 public:
-    bool shouldShow(const std::string &caption)
+    bool shouldShow(const std::string& caption)
     {
         if (!caption.empty())
             m_owned = true;
@@ -109,7 +107,7 @@ private:
     bool m_owned = false;
 };
 
-void forwardFocusRequests(QWidget *widget, ui::Control &model)
+void forwardFocusRequests(QWidget* widget, ui::Control& model)
 {
     QPointer<QWidget> target(widget);
     model.onFocusRequested = [target] {
@@ -118,12 +116,12 @@ void forwardFocusRequests(QWidget *widget, ui::Control &model)
     };
 }
 
-bool clickInside(QObject *watched, QEvent *event, Qt::MouseButton button)
+bool clickInside(QObject* watched, QEvent* event, Qt::MouseButton button)
 {
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    auto *widget = qobject_cast<QWidget *>(watched);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
     return mouse->button() == button && widget && widget->rect().contains(mouse->position().toPoint());
 }
 
@@ -133,14 +131,13 @@ bool clickInside(QObject *watched, QEvent *event, Qt::MouseButton button)
 // methods: the line edit asks this before it takes any edit, and sets the caret it returns.
 class ArrivingTextFilter : public QValidator {
 public:
-    ArrivingTextFilter(QObject *parent, std::function<ui::TextBox *()> box)
+    ArrivingTextFilter(QObject* parent, std::function<ui::TextBox*()> box)
         : QValidator(parent)
         , m_box(std::move(box))
+    { }
+    State validate(QString& input, int& position) const override
     {
-    }
-    State validate(QString &input, int &position) const override
-    {
-        const ui::TextBox *box = m_box();
+        const ui::TextBox* box = m_box();
         if (!box || !box->numeric())
             return Acceptable;
         std::size_t caret = utf8Position(input, position);
@@ -154,18 +151,18 @@ public:
     }
 
 private:
-    std::function<ui::TextBox *()> m_box;
+    std::function<ui::TextBox*()> m_box;
 };
 
 class TextBoxBinder : public Binder<ui::TextBox> {
 public:
-    TextBoxBinder(QLineEdit *edit, ui::TextBox &control)
+    TextBoxBinder(QLineEdit* edit, ui::TextBox& control)
         : Binder(edit, control)
         , m_edit(edit)
     {
         edit->setValidator(new ArrivingTextFilter(this, [this] { return model(); }));
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textEdited, this, [this](const QString &text) { pullText(text); });
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { pullText(text); });
         connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { pullSelection(); });
         connect(edit, &QLineEdit::selectionChanged, this, [this] { pullSelection(); });
         forwardFocusRequests(edit, control);
@@ -175,7 +172,7 @@ public:
 protected:
     void push() override
     {
-        auto *box = model();
+        auto* box = model();
         showControl(m_edit, *box);
         const QString text = qt(box->text());
         if (m_edit->text() != text)
@@ -184,16 +181,16 @@ protected:
             pushSelection(*box);
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto *box = model();
+        auto* box = model();
         if (!box || watched != m_edit)
             return false;
         switch (event->type()) {
         case QEvent::KeyPress:
-            return keyPress(*box, static_cast<QKeyEvent *>(event));
+            return keyPress(*box, static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
-            focusIn(*box, static_cast<QFocusEvent *>(event));
+            focusIn(*box, static_cast<QFocusEvent*>(event));
             return false;
         case QEvent::MouseButtonRelease:
             if (clickInside(watched, event, Qt::LeftButton))
@@ -205,7 +202,7 @@ protected:
     }
 
 private:
-    bool keyPress(ui::TextBox &box, QKeyEvent *key)
+    bool keyPress(ui::TextBox& box, QKeyEvent* key)
     {
         int forwarded = 0;
         switch (key->key()) {
@@ -245,7 +242,7 @@ private:
         return false;
     }
 
-    void focusIn(ui::TextBox &box, QFocusEvent *focus)
+    void focusIn(ui::TextBox& box, QFocusEvent* focus)
     {
         box.gotFocus();
         if (focus->reason() == Qt::MouseFocusReason) {
@@ -254,15 +251,15 @@ private:
             m_holdSelection = true;
             QTimer::singleShot(0, this, [this] {
                 m_holdSelection = false;
-                if (auto *current = model())
+                if (auto* current = model())
                     pushSelection(*current);
             });
         }
     }
 
-    void pullText(const QString &text)
+    void pullText(const QString& text)
     {
-        auto *box = model();
+        auto* box = model();
         if (!box || pushing())
             return;
         m_pulling = true;
@@ -275,13 +272,13 @@ private:
 
     void pullSelection()
     {
-        auto *box = model();
+        auto* box = model();
         if (!box || pushing() || m_pulling || m_holdSelection)
             return;
         pullSelectionInto(*box);
     }
 
-    void pullSelectionInto(ui::TextBox &box)
+    void pullSelectionInto(ui::TextBox& box)
     {
         const QString text = m_edit->text();
         if (m_edit->hasSelectedText()) {
@@ -293,7 +290,7 @@ private:
         }
     }
 
-    void pushSelection(const ui::TextBox &box)
+    void pushSelection(const ui::TextBox& box)
     {
         const int start = qtPosition(box.text(), box.selectionStart());
         const int length = qtPosition(box.text(), box.selectionStart() + box.selectionLength()) - start;
@@ -308,7 +305,7 @@ private:
             m_edit->setCursorPosition(start);
     }
 
-    QLineEdit *m_edit;
+    QLineEdit* m_edit;
     bool m_pulling = false;
     bool m_holdSelection = false;
 };
@@ -317,7 +314,7 @@ private:
 
 class LabelBinder : public Binder<ui::Label> {
 public:
-    LabelBinder(QLabel *label, ui::Label &control)
+    LabelBinder(QLabel* label, ui::Label& control)
         : Binder(label, control)
         , m_label(label)
     {
@@ -329,16 +326,16 @@ public:
 protected:
     void push() override
     {
-        auto *label = model();
+        auto* label = model();
         showControl(m_label, *label);
         const QString text = qt(label->text());
         if (m_label->text() != text)
             m_label->setText(text);
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto *label = model();
+        auto* label = model();
         if (!label || watched != m_label)
             return false;
         if (clickInside(watched, event, Qt::LeftButton))
@@ -349,20 +346,20 @@ protected:
     }
 
 private:
-    QLabel *m_label;
+    QLabel* m_label;
 };
 
 // ---- Check box ----
 
 class CheckBoxBinder : public Binder<ui::CheckBox> {
 public:
-    CheckBoxBinder(QCheckBox *box, ui::CheckBox &control)
+    CheckBoxBinder(QCheckBox* box, ui::CheckBox& control)
         : Binder(box, control)
         , m_box(box)
     {
         box->installEventFilter(this);
         connect(box, &QCheckBox::clicked, this, [this](bool checked) {
-            if (auto *check = model(); check && !pushing()) {
+            if (auto* check = model(); check && !pushing()) {
                 check->setValue(checked ? 1 : 0);
                 refresh();
             }
@@ -374,31 +371,31 @@ public:
 protected:
     void push() override
     {
-        auto *check = model();
+        auto* check = model();
         showControl(m_box, *check);
         if (m_caption.shouldShow(check->caption()) && m_box->text() != qt(check->caption()))
             m_box->setText(qt(check->caption()));
         const Qt::CheckState state = check->value() == 1 ? Qt::Checked
-            : check->value() == 2                         ? Qt::PartiallyChecked
-                                                          : Qt::Unchecked;
+            : check->value() == 2                        ? Qt::PartiallyChecked
+                                                         : Qt::Unchecked;
         if (state == Qt::PartiallyChecked)
             m_box->setTristate(true);
         if (m_box->checkState() != state)
             m_box->setCheckState(state);
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != m_box || event->type() != QEvent::MouseButtonPress)
             return false;
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (auto *check = model(); check && mouse->button() == Qt::LeftButton)
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (auto* check = model(); check && mouse->button() == Qt::LeftButton)
             check->mouseDown();
         return false;
     }
 
 private:
-    QCheckBox *m_box;
+    QCheckBox* m_box;
     CaptionFollower m_caption;
 };
 
@@ -406,7 +403,7 @@ private:
 
 class OptionButtonBinder : public Binder<ui::OptionButton> {
 public:
-    OptionButtonBinder(QRadioButton *button, ui::OptionButton &control)
+    OptionButtonBinder(QRadioButton* button, ui::OptionButton& control)
         : Binder(button, control)
         , m_button(button)
     {
@@ -414,7 +411,7 @@ public:
         // group does the excluding.
         button->setAutoExclusive(false);
         connect(button, &QRadioButton::clicked, this, [this] {
-            if (auto *option = model(); option && !pushing()) {
+            if (auto* option = model(); option && !pushing()) {
                 option->click();
                 refresh(); // a click on the selected button must not clear it
             }
@@ -426,7 +423,7 @@ public:
 protected:
     void push() override
     {
-        auto *option = model();
+        auto* option = model();
         showControl(m_button, *option);
         if (m_caption.shouldShow(option->caption()) && m_button->text() != qt(option->caption()))
             m_button->setText(qt(option->caption()));
@@ -435,7 +432,7 @@ protected:
     }
 
 private:
-    QRadioButton *m_button;
+    QRadioButton* m_button;
     CaptionFollower m_caption;
 };
 
@@ -443,13 +440,14 @@ private:
 
 class ComboBoxBinder : public Binder<ui::ComboBox> {
 public:
-    ComboBoxBinder(QComboBox *combo, ui::ComboBox &control)
+    ComboBoxBinder(QComboBox* combo, ui::ComboBox& control)
         : Binder(combo, control)
         , m_combo(combo)
     {
         connect(combo, &QComboBox::activated, this, [this](int index) { pull(m_combo->itemText(index)); });
         if (combo->isEditable() && combo->lineEdit())
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) { pull(text); });
+            connect(
+                combo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) { pull(text); });
         forwardFocusRequests(combo, control);
         follow();
     }
@@ -457,10 +455,10 @@ public:
 protected:
     void push() override
     {
-        auto *list = model();
+        auto* list = model();
         showControl(m_combo, *list);
         QStringList items;
-        for (const auto &item : list->items())
+        for (const auto& item : list->items())
             items << qt(item);
         QStringList shown;
         for (int i = 0; i < m_combo->count(); ++i)
@@ -478,28 +476,28 @@ protected:
     }
 
 private:
-    void pull(const QString &text)
+    void pull(const QString& text)
     {
-        auto *list = model();
+        auto* list = model();
         if (!list || pushing())
             return;
         list->setText(str(text));
         refresh();
     }
 
-    QComboBox *m_combo;
+    QComboBox* m_combo;
 };
 
 // ---- Command button and menu item ----
 
 class CommandButtonBinder : public Binder<ui::CommandButton> {
 public:
-    CommandButtonBinder(QAbstractButton *button, ui::CommandButton &control)
+    CommandButtonBinder(QAbstractButton* button, ui::CommandButton& control)
         : Binder(button, control)
         , m_button(button)
     {
         connect(button, &QAbstractButton::clicked, this, [this] {
-            if (auto *command = model(); command && !pushing())
+            if (auto* command = model(); command && !pushing())
                 command->click();
         });
         forwardFocusRequests(button, control);
@@ -509,25 +507,25 @@ public:
 protected:
     void push() override
     {
-        auto *command = model();
+        auto* command = model();
         showControl(m_button, *command);
         if (m_caption.shouldShow(command->caption()) && m_button->text() != qt(command->caption()))
             m_button->setText(qt(command->caption()));
     }
 
 private:
-    QAbstractButton *m_button;
+    QAbstractButton* m_button;
     CaptionFollower m_caption;
 };
 
 class ActionBinder : public Binder<ui::CommandButton> {
 public:
-    ActionBinder(QAction *action, ui::CommandButton &control)
+    ActionBinder(QAction* action, ui::CommandButton& control)
         : Binder(action, control)
         , m_action(action)
     {
         connect(action, &QAction::triggered, this, [this] {
-            if (auto *command = model(); command && !pushing())
+            if (auto* command = model(); command && !pushing())
                 command->click();
         });
         follow();
@@ -536,7 +534,7 @@ public:
 protected:
     void push() override
     {
-        auto *command = model();
+        auto* command = model();
         if (m_caption.shouldShow(command->caption()) && m_action->text() != qt(command->caption()))
             m_action->setText(qt(command->caption()));
         m_action->setVisible(command->visible());
@@ -545,7 +543,7 @@ protected:
     }
 
 private:
-    QAction *m_action;
+    QAction* m_action;
     CaptionFollower m_caption;
 };
 
@@ -553,7 +551,7 @@ private:
 
 class FrameBinder : public Binder<ui::Control> {
 public:
-    FrameBinder(QGroupBox *frame, ui::Control &control)
+    FrameBinder(QGroupBox* frame, ui::Control& control)
         : Binder(frame, control)
         , m_frame(frame)
     {
@@ -563,14 +561,14 @@ public:
 protected:
     void push() override
     {
-        auto *control = model();
+        auto* control = model();
         showControl(m_frame, *control);
         if (m_caption.shouldShow(control->caption()) && m_frame->title() != qt(control->caption()))
             m_frame->setTitle(qt(control->caption()));
     }
 
 private:
-    QGroupBox *m_frame;
+    QGroupBox* m_frame;
     CaptionFollower m_caption;
 };
 
@@ -578,7 +576,7 @@ private:
 
 class ScreenBinder : public Binder<ui::Screen> {
 public:
-    ScreenBinder(QWidget *window, ui::Screen &control)
+    ScreenBinder(QWidget* window, ui::Screen& control)
         : Binder(window, control)
         , m_window(window)
     {
@@ -590,7 +588,7 @@ public:
 protected:
     void push() override
     {
-        auto *screen = model();
+        auto* screen = model();
         if (m_caption.shouldShow(screen->title()) && m_window->windowTitle() != qt(screen->title()))
             m_window->setWindowTitle(qt(screen->title()));
         if (screen->shown() && m_window->isHidden()) {
@@ -605,9 +603,9 @@ protected:
         }
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto *screen = model();
+        auto* screen = model();
         if (watched != m_window)
             return false;
         switch (event->type()) {
@@ -623,8 +621,8 @@ protected:
         case QEvent::KeyPress:
             // Escape is the close box: a dialog would otherwise reject itself behind the
             // model's back; closing asks the model, which decides what closing means.
-            if (screen && qobject_cast<QDialog *>(m_window)
-                && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            if (screen && qobject_cast<QDialog*>(m_window)
+                && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
                 m_window->close();
                 return true;
             }
@@ -635,7 +633,7 @@ protected:
             return false;
         case QEvent::MouseButtonRelease:
             if (screen && screen->onClick && clickInside(watched, event, Qt::LeftButton)
-                && !m_window->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                && !m_window->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
                 screen->onClick();
             return false;
         default:
@@ -644,55 +642,28 @@ protected:
     }
 
 private:
-    QWidget *m_window;
+    QWidget* m_window;
     CaptionFollower m_caption;
 };
 
 } // namespace
 
-void bind(QLineEdit *widget, ui::TextBox &model)
-{
-    new TextBoxBinder(widget, model);
-}
+void bind(QLineEdit* widget, ui::TextBox& model) { new TextBoxBinder(widget, model); }
 
-void bind(QLabel *widget, ui::Label &model)
-{
-    new LabelBinder(widget, model);
-}
+void bind(QLabel* widget, ui::Label& model) { new LabelBinder(widget, model); }
 
-void bind(QCheckBox *widget, ui::CheckBox &model)
-{
-    new CheckBoxBinder(widget, model);
-}
+void bind(QCheckBox* widget, ui::CheckBox& model) { new CheckBoxBinder(widget, model); }
 
-void bind(QRadioButton *widget, ui::OptionButton &model)
-{
-    new OptionButtonBinder(widget, model);
-}
+void bind(QRadioButton* widget, ui::OptionButton& model) { new OptionButtonBinder(widget, model); }
 
-void bind(QComboBox *widget, ui::ComboBox &model)
-{
-    new ComboBoxBinder(widget, model);
-}
+void bind(QComboBox* widget, ui::ComboBox& model) { new ComboBoxBinder(widget, model); }
 
-void bind(QAbstractButton *widget, ui::CommandButton &model)
-{
-    new CommandButtonBinder(widget, model);
-}
+void bind(QAbstractButton* widget, ui::CommandButton& model) { new CommandButtonBinder(widget, model); }
 
-void bind(QAction *action, ui::CommandButton &model)
-{
-    new ActionBinder(action, model);
-}
+void bind(QAction* action, ui::CommandButton& model) { new ActionBinder(action, model); }
 
-void bind(QGroupBox *widget, ui::Control &model)
-{
-    new FrameBinder(widget, model);
-}
+void bind(QGroupBox* widget, ui::Control& model) { new FrameBinder(widget, model); }
 
-void bind(QWidget *window, ui::Screen &model)
-{
-    new ScreenBinder(window, model);
-}
+void bind(QWidget* window, ui::Screen& model) { new ScreenBinder(window, model); }
 
 } // namespace tallyman::gui

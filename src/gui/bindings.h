@@ -36,24 +36,24 @@ namespace tallyman::gui {
 // Text both ways; typed keys pass the model's key filter; getting the focus selects as the
 // model says (the whole text); Enter and the arrow keys go to the model's onKeyDown; a click runs
 // the model's onClick.
-void bind(QLineEdit *widget, ui::TextBox &model);
+void bind(QLineEdit* widget, ui::TextBox& model);
 // Text from the model; left and right clicks to the model.
-void bind(QLabel *widget, ui::Label &model);
+void bind(QLabel* widget, ui::Label& model);
 // Value both ways; a person's toggle sets the value, which runs the model's onClick; the press
 // of the mouse button runs onMouseDown first.
-void bind(QCheckBox *widget, ui::CheckBox &model);
+void bind(QCheckBox* widget, ui::CheckBox& model);
 // Selection both ways; the model's group, not Qt, makes the buttons exclusive.
-void bind(QRadioButton *widget, ui::OptionButton &model);
+void bind(QRadioButton* widget, ui::OptionButton& model);
 // Items from the model, text both ways (typed text too when the box is editable).
-void bind(QComboBox *widget, ui::ComboBox &model);
+void bind(QComboBox* widget, ui::ComboBox& model);
 // A click runs the model's click.
-void bind(QAbstractButton *widget, ui::CommandButton &model);
+void bind(QAbstractButton* widget, ui::CommandButton& model);
 // A menu item: triggering it runs the model's click.
-void bind(QAction *action, ui::CommandButton &model);
+void bind(QAction* action, ui::CommandButton& model);
 // A frame: title, visible and enabled.
-void bind(QGroupBox *widget, ui::Control &model);
+void bind(QGroupBox* widget, ui::Control& model);
 // A window: title, shown, the close box as a close request the model decides on, activation
 // and clicks on an empty spot. Also registers the window for printing its picture.
-void bind(QWidget *window, ui::Screen &model);
+void bind(QWidget* window, ui::Screen& model);
 
 } // namespace tallyman::gui

@@ -8,7 +8,7 @@
 
 namespace tallyman::gui {
 
-DatePickerDialog::DatePickerDialog(QDate initial, QWidget *parent)
+DatePickerDialog::DatePickerDialog(QDate initial, QWidget* parent)
     : QDialog(parent)
     , m_calendar(new QCalendarWidget(this))
     , m_ok(new QPushButton(tr("Ok"), this))
@@ -19,10 +19,10 @@ DatePickerDialog::DatePickerDialog(QDate initial, QWidget *parent)
     m_calendar->setSelectedDate(initial.isValid() ? initial : QDate::currentDate());
     m_ok->setDefault(true);
 
-    auto *buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_calendar);
     layout->addLayout(buttons);
 
@@ -36,14 +36,8 @@ DatePickerDialog::DatePickerDialog(QDate initial, QWidget *parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QDate DatePickerDialog::date() const
-{
-    return m_calendar->selectedDate();
-}
+QDate DatePickerDialog::date() const { return m_calendar->selectedDate(); }
 
-void DatePickerDialog::setDate(QDate date)
-{
-    m_calendar->setSelectedDate(date);
-}
+void DatePickerDialog::setDate(QDate date) { m_calendar->setSelectedDate(date); }
 
 } // namespace tallyman::gui

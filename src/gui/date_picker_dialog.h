@@ -12,20 +12,20 @@ namespace tallyman::gui {
 class DatePickerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit DatePickerDialog(QDate initial, QWidget *parent = nullptr);
+    explicit DatePickerDialog(QDate initial, QWidget* parent = nullptr);
 
     QDate date() const;
     void setDate(QDate date);
-    QCalendarWidget *calendar() const { return m_calendar; }
-    QPushButton *okButton() const { return m_ok; }
+    QCalendarWidget* calendar() const { return m_calendar; }
+    QPushButton* okButton() const { return m_ok; }
 
 signals:
     // Every change or click in the calendar, at once.
     void picked(QDate date);
 
 private:
-    QCalendarWidget *m_calendar;
-    QPushButton *m_ok;
+    QCalendarWidget* m_calendar;
+    QPushButton* m_ok;
 };
 
 } // namespace tallyman::gui

@@ -7,7 +7,7 @@
 
 namespace tallyman::gui {
 
-QString widenYear(const QString &format)
+QString widenYear(const QString& format)
 {
     QString out;
     bool quoted = false;
@@ -33,11 +33,10 @@ QString widenYear(const QString &format)
     return out;
 }
 
-QtClock::QtClock(const QLocale &locale)
+QtClock::QtClock(const QLocale& locale)
     : m_locale(locale)
     , m_format(widenYear(locale.dateFormat(QLocale::ShortFormat)))
-{
-}
+{ }
 
 ui::Date QtClock::today() const
 {
@@ -45,12 +44,12 @@ ui::Date QtClock::today() const
     return { date.year(), date.month(), date.day() };
 }
 
-std::string QtClock::shortDate(const ui::Date &date) const
+std::string QtClock::shortDate(const ui::Date& date) const
 {
     return str(m_locale.toString(QDate(date.year, date.month, date.day), m_format));
 }
 
-std::optional<ui::Date> QtClock::parseShortDate(const std::string &text) const
+std::optional<ui::Date> QtClock::parseShortDate(const std::string& text) const
 {
     const QDate date = m_locale.toDate(qt(text).trimmed(), m_format);
     if (!date.isValid())

@@ -21,9 +21,9 @@ namespace tallyman::gui {
 namespace {
 
 // Dialogs sit over whatever window the person is working in.
-QWidget *owner()
+QWidget* owner()
 {
-    if (auto *modal = QApplication::activeModalWidget())
+    if (auto* modal = QApplication::activeModalWidget())
         return modal;
     return QApplication::activeWindow();
 }
@@ -45,19 +45,13 @@ QMessageBox::Icon qtIcon(ui::MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-QDate qtDate(const ui::Date &date)
-{
-    return QDate(date.year, date.month, date.day);
-}
+QDate qtDate(const ui::Date& date) { return QDate(date.year, date.month, date.day); }
 
-ui::Date modelDate(QDate date)
-{
-    return { date.year(), date.month(), date.day() };
-}
+ui::Date modelDate(QDate date) { return { date.year(), date.month(), date.day() }; }
 
 } // namespace
 
-QString qtFileFilter(const std::string &filter)
+QString qtFileFilter(const std::string& filter)
 {
     const QStringList parts = qt(filter).split(QLatin1Char('|'));
     QStringList filters;
@@ -67,7 +61,7 @@ QString qtFileFilter(const std::string &filter)
         QString description = parts[i].trimmed();
         description.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)\\s*$")));
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (auto &pattern : patterns)
+        for (auto& pattern : patterns)
             pattern = pattern.trimmed();
         filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
@@ -77,18 +71,14 @@ QString qtFileFilter(const std::string &filter)
 QtDialogs::QtDialogs(std::filesystem::path dataFolder, std::vector<std::filesystem::path> help)
     : m_dataFolder(std::move(dataFolder))
     , m_helpFolders(std::move(help))
-{
-}
+{ }
 
-QtDialogs::~QtDialogs()
-{
-    delete m_help.data();
-}
+QtDialogs::~QtDialogs() { delete m_help.data(); }
 
-ui::MessageAnswer QtDialogs::message(const ui::Message &message)
+ui::MessageAnswer QtDialogs::message(const ui::Message& message)
 {
     QStringList lines;
-    for (const auto &line : message.lines)
+    for (const auto& line : message.lines)
         lines << qt(line);
     const bool question = message.buttons == ui::MessageButtons::YesNo;
     QMessageBox box(qtIcon(message.icon), qt(message.title), lines.join(QLatin1Char('\n')),
@@ -104,16 +94,19 @@ ui::MessageAnswer QtDialogs::message(const ui::Message &message)
     return answer == QMessageBox::Yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No;
 }
 
-std::string QtDialogs::inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText)
+std::string QtDialogs::inputBox(
+    const std::string& prompt, const std::string& title, const std::string& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(owner(), qt(title), qt(prompt), QLineEdit::Normal, qt(defaultText), &ok);
+    const QString text
+        = QInputDialog::getText(owner(), qt(title), qt(prompt), QLineEdit::Normal, qt(defaultText), &ok);
     return ok ? str(text) : std::string();
 }
 
-std::optional<std::string> QtDialogs::openFile(const std::string &title, const std::string &filter)
+std::optional<std::string> QtDialogs::openFile(const std::string& title, const std::string& filter)
 {
-    QFileDialog dialog(owner(), qt(title), QString::fromStdString(m_dataFolder.string()), qtFileFilter(filter));
+    QFileDialog dialog(
+        owner(), qt(title), QString::fromStdString(m_dataFolder.string()), qtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // The default user's files have nothing before the point (".use"): listed, not hidden.
@@ -127,13 +120,13 @@ std::optional<std::string> QtDialogs::openFile(const std::string &title, const s
     return str(QFileInfo(path).fileName());
 }
 
-bool QtDialogs::openWithDesktop(const std::string &path)
+bool QtDialogs::openWithDesktop(const std::string& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(qt(path)));
 }
 
 std::optional<std::string> QtDialogs::saveFileAs(
-    const std::string &title, const std::string &suggestedName, const std::string &filter)
+    const std::string& title, const std::string& suggestedName, const std::string& filter)
 {
     const QString start = QDir::home().filePath(qt(suggestedName));
     const QString path = QFileDialog::getSaveFileName(owner(), qt(title), start, qtFileFilter(filter));
@@ -142,22 +135,21 @@ std::optional<std::string> QtDialogs::saveFileAs(
     return str(path);
 }
 
-std::optional<ui::Date> QtDialogs::pickDate(const ui::Date &initial)
-{
-    return pickDateLive(initial, {});
-}
+std::optional<ui::Date> QtDialogs::pickDate(const ui::Date& initial) { return pickDateLive(initial, {}); }
 
-std::optional<ui::Date> QtDialogs::pickDateLive(const ui::Date &initial, const std::function<void(const ui::Date &)> &onPicked)
+std::optional<ui::Date> QtDialogs::pickDateLive(
+    const ui::Date& initial, const std::function<void(const ui::Date&)>& onPicked)
 {
     DatePickerDialog picker(qtDate(initial), owner());
     if (onPicked)
-        QObject::connect(&picker, &DatePickerDialog::picked, [&onPicked](QDate date) { onPicked(modelDate(date)); });
+        QObject::connect(
+            &picker, &DatePickerDialog::picked, [&onPicked](QDate date) { onPicked(modelDate(date)); });
     if (picker.exec() != QDialog::Accepted)
         return std::nullopt;
     return modelDate(picker.date());
 }
 
-void QtDialogs::showHelp(const std::string &topic)
+void QtDialogs::showHelp(const std::string& topic)
 {
     // One help window for the whole run, owned by no other window.
     if (!m_help)

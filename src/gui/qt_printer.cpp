@@ -49,7 +49,8 @@ QString unusedFileBeside(const QString& last)
         base.truncate(space);
     }
     for (;; ++number) {
-        const QString candidate = info.dir().filePath(QStringLiteral("%1 %2.%3").arg(base).arg(number).arg(suffix));
+        const QString candidate
+            = info.dir().filePath(QStringLiteral("%1 %2.%3").arg(base).arg(number).arg(suffix));
         if (!QFileInfo::exists(candidate))
             return candidate;
     }
@@ -159,8 +160,8 @@ bool QtPrinter::takeCurrentPrinter()
     const QString suggested = unusedFileBeside(printer().outputFileName());
     const QString name = askFileName
         ? askFileName(suggested)
-        : QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Print to File"), suggested,
-              QStringLiteral("PDF files (*.pdf)"));
+        : QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Print to File"),
+            suggested, QStringLiteral("PDF files (*.pdf)"));
     if (name.isEmpty())
         return fail({});
     printer().setOutputFileName(name);
@@ -207,14 +208,14 @@ ui::FontMetrics QtPrinter::metrics()
     QFont design(m_font);
     design.setPixelSize(DesignEm);
     const QFontMetricsF designMeasure(design);
-    const double perEm
-        = ui::weightedAverageCharWidth([&](char c) { return designMeasure.horizontalAdvance(QChar::fromLatin1(c)); })
-        / DesignEm;
+    const double perEm = ui::weightedAverageCharWidth([&](char c) {
+        return designMeasure.horizontalAdvance(QChar::fromLatin1(c));
+    }) / DesignEm;
     const double column = perEm * m_font.pointSizeF() * printer().resolution() / 72;
-    return { column, measure->lineSpacing(),
-        [measure](std::string_view text) {
-            return measure->horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        } };
+    return { column, measure->lineSpacing(), [measure](std::string_view text) {
+                return measure->horizontalAdvance(
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+            } };
 }
 
 ui::PageArea QtPrinter::areaFor(ui::Orientation orientation)

@@ -1,24 +1,24 @@
 // Drives the screen models as a person would and draws their windows into files.
 #include "gui/screenshots.h"
 
-#include "screens/app.h"
-#include "screens/ledger/ledger_window.h"
-#include "screens/main_window.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
 #include "gui/about_dialog.h"
 #include "gui/qt_printer.h"
 #include "gui/qt_screen_host.h"
-#include "platform/plain_clock.h"
-#include "platform/scripted_dialogs.h"
-#include "screens/printing/check_writer.h"
-#include "screens/printing/printer_offset.h"
-#include "screens/taxtables/state_dialog.h"
-#include "screens/trackers/leave_log_screen.h"
-#include "screens/stub_check.h"
 #include "numbers/formats.h"
 #include "numbers/number_text.h"
+#include "platform/plain_clock.h"
+#include "platform/scripted_dialogs.h"
+#include "screens/app.h"
+#include "screens/ledger/ledger_window.h"
+#include "screens/main_window.h"
+#include "screens/printing/check_writer.h"
+#include "screens/printing/printer_offset.h"
+#include "screens/stub_check.h"
+#include "screens/taxtables/state_dialog.h"
+#include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 
 #include <QApplication>
 #include <QDir>
@@ -163,8 +163,8 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     OvertimeTrackerScreen& tracker = app.overtimeTracker();
     tracker.txtAnnual.setText("52000");
     tracker.txtApPercent.setText("15");
-    const char* const weeks[][2] = { { "11/6/2026", "312.5" }, { "11/13/2026", "0" }, { "11/20/2026", "187.25" },
-        { "11/27/2026", "240" }, { "12/4/2026", "125" } };
+    const char* const weeks[][2] = { { "11/6/2026", "312.5" }, { "11/13/2026", "0" },
+        { "11/20/2026", "187.25" }, { "11/27/2026", "240" }, { "12/4/2026", "125" } };
     for (std::size_t i = 0; i < std::size(weeks); ++i) {
         tracker.Text1[i].setText(weeks[i][0]);
         tracker.txtOT[i].setText(weeks[i][1]);

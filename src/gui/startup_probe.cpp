@@ -1,8 +1,8 @@
 // The start-up probe: watches paint events until the awaited window is drawn.
 #include "gui/startup_probe.h"
 
-#include "screens/user_commands.h"
 #include "gui/qt_screen_host.h"
+#include "screens/user_commands.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -17,24 +17,25 @@ struct Entry {
     QPointer<QWidget> window;
 };
 
-std::map<const ui::Screen *, Entry> &registry()
+std::map<const ui::Screen*, Entry>& registry()
 {
-    static std::map<const ui::Screen *, Entry> windows;
+    static std::map<const ui::Screen*, Entry> windows;
     return windows;
 }
 
 } // namespace
 
-void registerWindow(const ui::Screen &screen, QWidget *window)
+void registerWindow(const ui::Screen& screen, QWidget* window)
 {
-    auto &windows = registry();
-    std::erase_if(windows, [](const auto &item) { return item.second.screenAlive.expired() || !item.second.window; });
+    auto& windows = registry();
+    std::erase_if(
+        windows, [](const auto& item) { return item.second.screenAlive.expired() || !item.second.window; });
     windows[&screen] = { screen.lifetime(), window };
 }
 
-QWidget *windowOf(const ui::Screen &screen)
+QWidget* windowOf(const ui::Screen& screen)
 {
-    const auto &windows = registry();
+    const auto& windows = registry();
     const auto it = windows.find(&screen);
     if (it == windows.end() || it->second.screenAlive.expired())
         return nullptr;

@@ -37,7 +37,8 @@ std::unique_ptr<XlsxLibrary> loadXlsxLibrary(const char* fileName, std::string& 
 const XlsxLibrary* xlsxLibrary(std::string& whyNot)
 {
     static std::string loadProblem;
-    static const std::unique_ptr<XlsxLibrary> library = loadXlsxLibrary(TALLYMAN_XLSXWRITER_SONAME, loadProblem);
+    static const std::unique_ptr<XlsxLibrary> library
+        = loadXlsxLibrary(TALLYMAN_XLSXWRITER_SONAME, loadProblem);
     if (!library)
         whyNot = loadProblem;
     return library.get();

@@ -13,7 +13,9 @@ using Amount = float;
 // turned into currency). Callers report it; nothing is stored.
 class NumberOverflow : public std::range_error {
 public:
-    explicit NumberOverflow(const std::string &what) : std::range_error(what) {}
+    explicit NumberOverflow(const std::string& what)
+        : std::range_error(what)
+    { }
 };
 
 // Expressions are evaluated in double and narrowed only where a field is assigned.

@@ -25,13 +25,15 @@ public:
     // Sums are exact; an overflow throws NumberOverflow.
     Currency operator+(Currency other) const;
     Currency operator-(Currency other) const;
-    Currency &operator+=(Currency other) { return *this = *this + other; }
-    Currency &operator-=(Currency other) { return *this = *this - other; }
+    Currency& operator+=(Currency other) { return *this = *this + other; }
+    Currency& operator-=(Currency other) { return *this = *this - other; }
 
-    constexpr auto operator<=>(const Currency &) const = default;
+    constexpr auto operator<=>(const Currency&) const = default;
 
 private:
-    explicit constexpr Currency(std::int64_t units) : m_units(units) {}
+    explicit constexpr Currency(std::int64_t units)
+        : m_units(units)
+    { }
     std::int64_t m_units = 0;
 };
 

@@ -16,8 +16,8 @@ Decimal toDecimal(double value, int significant)
     d.negative = value < 0;
     // Correctly rounded like printf's "%.*e", without its locale and multi-precision cost.
     char buffer[64];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, significant - 1);
+    const auto result = std::to_chars(
+        buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, significant - 1);
     // buffer: d.ddddde[+-]xx
     std::string text(buffer, result.ptr);
     const auto e = text.find('e');
@@ -28,7 +28,7 @@ Decimal toDecimal(double value, int significant)
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits.empty())
-        d = Decimal{};
+        d = Decimal {};
     return d;
 }
 
@@ -52,7 +52,7 @@ Decimal roundHalfAway(Decimal d, int places)
 {
     const int keep = d.intDigits + places; // digits that stay
     if (keep < 0 || d.digits.empty())
-        return Decimal{};
+        return Decimal {};
     if (static_cast<int>(d.digits.size()) <= keep)
         return d;
     const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
@@ -73,11 +73,11 @@ Decimal roundHalfAway(Decimal d, int places)
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits.empty())
-        return Decimal{};
+        return Decimal {};
     return d;
 }
 
-std::optional<long long> wholeCents(const Decimal &d)
+std::optional<long long> wholeCents(const Decimal& d)
 {
     const int places = d.intDigits + 2; // digits of the value in cents
     if (d.digits.empty() || places <= 0)
@@ -86,11 +86,12 @@ std::optional<long long> wholeCents(const Decimal &d)
         return std::nullopt;
     long long cents = 0;
     for (int i = 0; i < places; ++i)
-        cents = cents * 10 + (i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] - '0' : 0);
+        cents = cents * 10
+            + (i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)] - '0' : 0);
     return d.negative ? -cents : cents;
 }
 
-std::string integerDigits(const Decimal &d)
+std::string integerDigits(const Decimal& d)
 {
     std::string out;
     for (int i = 0; i < d.intDigits; ++i)
@@ -98,7 +99,7 @@ std::string integerDigits(const Decimal &d)
     return out;
 }
 
-std::string fractionDigits(const Decimal &d, int places)
+std::string fractionDigits(const Decimal& d, int places)
 {
     std::string out;
     for (int i = 0; i < places; ++i) {

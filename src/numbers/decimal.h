@@ -27,10 +27,10 @@ std::optional<long long> fastCents(double value);
 
 // The value of a Decimal rounded to 2 places as a whole number of cents; nothing when it
 // does not fit 18 digits.
-std::optional<long long> wholeCents(const Decimal &d);
+std::optional<long long> wholeCents(const Decimal& d);
 
 // Integer part and fraction of `places` digits, both as digit strings ("" integer for zero).
-std::string integerDigits(const Decimal &d);
-std::string fractionDigits(const Decimal &d, int places);
+std::string integerDigits(const Decimal& d);
+std::string fractionDigits(const Decimal& d, int places);
 
 } // namespace tallyman::detail

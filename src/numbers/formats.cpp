@@ -25,15 +25,17 @@ Pieces split(double value, int places)
             const long long magnitude = *cents < 0 ? -*cents : *cents;
             const long long dollars = magnitude / 100;
             const int rest = static_cast<int>(magnitude % 100);
-            const char fraction[3] = {static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10), 0};
-            return Pieces{*cents < 0, dollars == 0 ? std::string() : std::to_string(dollars), fraction};
+            const char fraction[3]
+                = { static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10), 0 };
+            return Pieces { *cents < 0, dollars == 0 ? std::string() : std::to_string(dollars), fraction };
         }
     const auto d = detail::roundHalfAway(detail::toDecimal(value, 15), places);
     // A value that rounds to zero shows no sign.
-    return Pieces{d.negative && !d.digits.empty(), detail::integerDigits(d), detail::fractionDigits(d, places)};
+    return Pieces { d.negative && !d.digits.empty(), detail::integerDigits(d),
+        detail::fractionDigits(d, places) };
 }
 
-std::string withThousands(const std::string &digits)
+std::string withThousands(const std::string& digits)
 {
     std::string out;
     const auto n = digits.size();
@@ -47,7 +49,7 @@ std::string withThousands(const std::string &digits)
 
 // "#,###.00" with `sign` ("" or "$") after the minus, into `out`. Values of ordinary size are
 // written from their cents into a buffer on the stack; the others go through the digit text.
-void assignThousandsCents(double value, std::string_view sign, std::string &out)
+void assignThousandsCents(double value, std::string_view sign, std::string& out)
 {
     const auto cents = detail::fastCents(value);
     if (!cents) {
@@ -58,8 +60,8 @@ void assignThousandsCents(double value, std::string_view sign, std::string &out)
     }
     // Below 1e9 dollars: at most 9 digits, 2 commas, "-$" and ".00".
     char buffer[24];
-    char *end = buffer + sizeof buffer;
-    char *p = end;
+    char* end = buffer + sizeof buffer;
+    char* p = end;
     unsigned long long magnitude = *cents < 0 ? -static_cast<unsigned long long>(*cents) : *cents;
     for (int i = 0; i < 2; ++i, magnitude /= 10)
         *--p = static_cast<char>('0' + magnitude % 10);
@@ -92,15 +94,9 @@ std::string formatDollarCents(double value)
     return text;
 }
 
-void formatCommaCents(double value, std::string &out)
-{
-    assignThousandsCents(value, "", out);
-}
+void formatCommaCents(double value, std::string& out) { assignThousandsCents(value, "", out); }
 
-void formatDollarCents(double value, std::string &out)
-{
-    assignThousandsCents(value, "$", out);
-}
+void formatDollarCents(double value, std::string& out) { assignThousandsCents(value, "$", out); }
 
 std::string formatPlainCents(double value)
 {

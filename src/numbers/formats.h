@@ -11,8 +11,8 @@ std::string formatCommaCents(double value);
 std::string formatDollarCents(double value);
 // The same two texts written over `out`, reusing its storage: for the result labels that every
 // calculation fills again.
-void formatCommaCents(double value, std::string &out);
-void formatDollarCents(double value, std::string &out);
+void formatCommaCents(double value, std::string& out);
+void formatDollarCents(double value, std::string& out);
 // "#####.00" and "###.00": no thousands separator, no leading zero: 1234.5 -> "1234.50".
 std::string formatPlainCents(double value);
 // "000000.00": the integer part padded with zeros to six digits.

@@ -50,7 +50,8 @@ std::size_t numberPrefix(std::string_view s, bool allowCommas)
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    while (i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || (allowCommas && digits > 0 && s[i] == ','))) {
+    while (i < s.size()
+        && (std::isdigit(static_cast<unsigned char>(s[i])) || (allowCommas && digits > 0 && s[i] == ','))) {
         if (s[i] != ',')
             ++digits;
         ++i;
@@ -112,7 +113,7 @@ float parseFloat(std::string_view s)
     const auto text = chargeable(s);
     float value = 0;
     const auto result = text ? std::from_chars(text->data(), text->data() + text->size(), value)
-                             : std::from_chars_result{nullptr, std::errc::result_out_of_range};
+                             : std::from_chars_result { nullptr, std::errc::result_out_of_range };
     if (result.ec == std::errc::result_out_of_range) {
         // Beyond the largest float, or below the smallest: tell the two apart by the double.
         const double wide = parseNumber(s);
@@ -144,10 +145,7 @@ std::string strictBody(std::string_view text)
 
 } // namespace
 
-std::string numberText(float value)
-{
-    return plainText(value, 7);
-}
+std::string numberText(float value) { return plainText(value, 7); }
 
 std::string numberText(double value)
 {
@@ -159,10 +157,7 @@ std::string numberText(double value)
     return plainText(value, 15);
 }
 
-std::string numberText(int value)
-{
-    return std::to_string(value);
-}
+std::string numberText(int value) { return std::to_string(value); }
 
 std::string roundTripText(float value)
 {
@@ -185,7 +180,7 @@ double lenientNumber(std::string_view text)
     // The text without its blanks, on the stack when it is as short as an entry box's text.
     char buffer[64];
     std::string longText;
-    char *out = buffer;
+    char* out = buffer;
     if (text.size() > sizeof buffer) {
         longText.resize(text.size());
         out = longText.data();

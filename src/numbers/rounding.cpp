@@ -56,9 +56,6 @@ Amount roundCents(double value)
     return std::strtof(text.c_str(), nullptr);
 }
 
-double roundWhole(double value)
-{
-    return std::nearbyint(value);
-}
+double roundWhole(double value) { return std::nearbyint(value); }
 
 } // namespace tallyman

@@ -83,7 +83,7 @@ bool TextBox::acceptsKey(int key) const
     return key == ' ' || key == '-' || key == '.' || (key >= '0' && key <= '9');
 }
 
-std::string TextBox::keptEdit(const std::string &edited, std::size_t &caret) const
+std::string TextBox::keptEdit(const std::string& edited, std::size_t& caret) const
 {
     if (!m_numeric)
         return edited;
@@ -143,10 +143,7 @@ bool TextBox::typeKey(int key)
     return true;
 }
 
-void TextBox::gotFocus()
-{
-    select(0, m_text.size());
-}
+void TextBox::gotFocus() { select(0, m_text.size()); }
 
 void TextBox::select(std::size_t start, std::size_t length)
 {
@@ -172,7 +169,7 @@ void CheckBox::setValue(int value)
 void OptionButton::setValue(int value)
 {
     if (value == -1) {
-        for (auto *other : m_group)
+        for (auto* other : m_group)
             if (other != this && other->m_value != 0) {
                 other->m_value = 0;
                 other->notify();

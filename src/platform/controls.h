@@ -19,8 +19,10 @@ public:
 
     Observable() = default;
     // A copy starts without listeners: views are bound to one object, not to its value.
-    Observable(const Observable &) : Observable() {}
-    Observable &operator=(const Observable &) { return *this; }
+    Observable(const Observable&)
+        : Observable()
+    { }
+    Observable& operator=(const Observable&) { return *this; }
     ~Observable() = default;
 
     ListenerId listen(Listener listener)
@@ -60,9 +62,9 @@ public:
     void setVisible(bool visible);
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
-    const std::string &caption() const { return m_caption; }
+    const std::string& caption() const { return m_caption; }
     void setCaption(std::string caption);
-    const std::string &toolTip() const { return m_toolTip; }
+    const std::string& toolTip() const { return m_toolTip; }
     void setToolTip(std::string toolTip);
 
     // Focus: the screen's view moves the real focus; gotFocus() runs the model's reaction.
@@ -73,7 +75,7 @@ public:
             onFocusRequested();
         gotFocus();
     }
-    virtual void gotFocus() {}
+    virtual void gotFocus() { }
 
 private:
     bool m_visible = true;
@@ -87,7 +89,7 @@ enum Key : int { KeyBackspace = 8, KeyEnter = 13, KeyLeft = 37, KeyUp = 38, KeyR
 
 class TextBox : public Control {
 public:
-    const std::string &text() const { return m_text; }
+    const std::string& text() const { return m_text; }
     // Changing the text runs onChange (the screen's Change handler) and tells the view.
     void setText(std::string text);
 
@@ -99,7 +101,7 @@ public:
     // The text an edit in the view left (a key with Alt held, a paste, an input method): in a
     // number box, of the characters that arrived only those the key filter keeps stay; the
     // rest of the text is left as it was. `caret` (a byte position in `edited`) moves with it.
-    std::string keptEdit(const std::string &edited, std::size_t &caret) const;
+    std::string keptEdit(const std::string& edited, std::size_t& caret) const;
     // Types one character (a Unicode code point, or KeyBackspace) as a person would: filtered,
     // replaces the selection, else inserts at the caret. Returns whether the key was kept.
     bool typeKey(int key);
@@ -132,7 +134,7 @@ private:
 class Label : public Control {
 public:
     // A label's text is its caption.
-    const std::string &text() const { return caption(); }
+    const std::string& text() const { return caption(); }
     void setText(std::string text) { setCaption(std::move(text)); }
 
     void click()
@@ -178,19 +180,19 @@ public:
     void setValue(int value);
     void click() { setValue(-1); }
     // Buttons that exclude each other; set by the screen.
-    void setGroup(std::vector<OptionButton *> group) { m_group = std::move(group); }
+    void setGroup(std::vector<OptionButton*> group) { m_group = std::move(group); }
     std::function<void()> onClick;
 
 private:
     int m_value = 0;
-    std::vector<OptionButton *> m_group;
+    std::vector<OptionButton*> m_group;
 };
 
 class ComboBox : public Control {
 public:
-    const std::vector<std::string> &items() const { return m_items; }
+    const std::vector<std::string>& items() const { return m_items; }
     void setItems(std::vector<std::string> items);
-    const std::string &text() const { return m_text; }
+    const std::string& text() const { return m_text; }
     // Setting the text selects the matching item, when there is one.
     void setText(std::string text);
     int listIndex() const;
@@ -214,14 +216,13 @@ public:
 };
 
 // Control arrays are indexed from 0, as txtAmount(0) to txtAmount(7).
-template <typename C, std::size_t N>
-using ControlArray = std::array<C, N>;
+template <typename C, std::size_t N> using ControlArray = std::array<C, N>;
 
 // What every screen model has: a caption (title), visibility, and a way to be closed.
 class Screen : public Observable {
 public:
     virtual ~Screen() = default;
-    const std::string &title() const { return m_title; }
+    const std::string& title() const { return m_title; }
     void setTitle(std::string title);
     bool shown() const { return m_shown; }
     void setShown(bool shown);

@@ -115,8 +115,7 @@ OutputFile::OutputFile(std::filesystem::path target, std::filesystem::path tempo
     : m_target(std::move(target))
     , m_temporary(std::move(temporary))
     , m_fd(fd)
-{
-}
+{ }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : m_target(std::move(other.m_target))
@@ -127,10 +126,7 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
     other.m_temporary.clear();
 }
 
-OutputFile::~OutputFile()
-{
-    discard();
-}
+OutputFile::~OutputFile() { discard(); }
 
 void OutputFile::discard()
 {
@@ -165,7 +161,8 @@ std::optional<std::string> OutputFile::commit()
     if (m_fd < 0)
         return "the file was already finished";
     // The writer wrote the same file by its name; a different one there now is not ours.
-    struct stat held { }, named { };
+    struct stat held {
+    }, named {};
     if (::fstat(m_fd, &held) != 0 || ::lstat(m_temporary.c_str(), &named) != 0 || held.st_ino != named.st_ino
         || held.st_dev != named.st_dev)
         return failed("its temporary file " + m_temporary.string() + " was removed or replaced");

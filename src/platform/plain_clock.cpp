@@ -7,10 +7,7 @@ namespace tallyman::ui {
 
 namespace {
 
-bool leapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool leapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int daysInMonth(int year, int month)
 {
@@ -19,7 +16,7 @@ int daysInMonth(int year, int month)
 }
 
 // Reads between `min` and `max` digits at `pos`; false when there are too few or too many.
-bool readNumber(const std::string &text, std::size_t &pos, std::size_t min, std::size_t max, int &value)
+bool readNumber(const std::string& text, std::size_t& pos, std::size_t min, std::size_t max, int& value)
 {
     std::size_t count = 0;
     value = 0;
@@ -34,7 +31,7 @@ bool readNumber(const std::string &text, std::size_t &pos, std::size_t min, std:
 
 } // namespace
 
-bool isValidDate(const Date &date)
+bool isValidDate(const Date& date)
 {
     return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1
         && date.day <= daysInMonth(date.year, date.month);
@@ -50,12 +47,11 @@ PlainClock::PlainClock()
 
 PlainClock::PlainClock(Date today)
     : m_today(today)
-{
-}
+{ }
 
-std::string PlainClock::shortDate(const Date &date) const { return monthDayYear(date); }
+std::string PlainClock::shortDate(const Date& date) const { return monthDayYear(date); }
 
-std::string monthDayYear(const Date &date)
+std::string monthDayYear(const Date& date)
 {
     std::string year = std::to_string(date.year);
     if (year.size() < 4)
@@ -63,7 +59,7 @@ std::string monthDayYear(const Date &date)
     return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + year;
 }
 
-std::optional<Date> PlainClock::parseShortDate(const std::string &text) const
+std::optional<Date> PlainClock::parseShortDate(const std::string& text) const
 {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')

@@ -17,11 +17,20 @@ std::string escaped(const std::string& text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -39,11 +48,20 @@ std::optional<std::string> unescaped(std::string_view text)
         if (++i == text.size())
             return std::nullopt;
         switch (text[i]) {
-        case '\\': out += '\\'; break;
-        case 't': out += '\t'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        default: return std::nullopt;
+        case '\\':
+            out += '\\';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return out;
@@ -55,7 +73,8 @@ std::vector<std::string_view> fields(std::string_view line)
     std::size_t start = 0;
     for (;;) {
         const auto tab = line.find('\t', start);
-        parts.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        parts.push_back(
+            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
         if (tab == std::string_view::npos)
             return parts;
         start = tab + 1;
@@ -141,10 +160,7 @@ bool PrintJobRecorder::fitLines(int lines)
     return true;
 }
 
-bool PrintJobRecorder::endDocument()
-{
-    return finishJob();
-}
+bool PrintJobRecorder::endDocument() { return finishJob(); }
 
 bool PrintJobRecorder::printWindowPicture(const Screen&)
 {
@@ -178,7 +194,8 @@ std::optional<std::string> replayPrintJob(const std::string& job, Printer& print
     int lineNumber = 0;
     while (start < job.size()) {
         const auto end = job.find('\n', start);
-        const std::string_view line(job.data() + start, (end == std::string::npos ? job.size() : end) - start);
+        const std::string_view line(
+            job.data() + start, (end == std::string::npos ? job.size() : end) - start);
         start = end == std::string::npos ? job.size() : end + 1;
         ++lineNumber;
         const auto played = playLine(line, printer);

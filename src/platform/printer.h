@@ -17,11 +17,11 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual bool choosePrinter() = 0;
-    virtual bool setFont(const std::string &name, int points) = 0;
+    virtual bool setFont(const std::string& name, int points) = 0;
     virtual bool setOrientation(Orientation orientation) = 0;
     // Column 1 is the left edge; each column is the average character width of the font.
     // When the line has already passed the column, the text starts there on the next line.
-    virtual bool printAt(int column, const std::string &text) = 0;
+    virtual bool printAt(int column, const std::string& text) = 0;
     virtual bool endLine() = 0;
     // The rest of the document is a form on one sheet (the check): a text that would run past
     // the right edge moves left to end there, unless that would run it over the items before
@@ -32,7 +32,7 @@ public:
     virtual bool fitLines(int lines) = 0;
     virtual bool endDocument() = 0;
     // A picture of the window as shown on screen.
-    virtual bool printWindowPicture(const Screen &window) = 0;
+    virtual bool printWindowPicture(const Screen& window) = 0;
 
     // Why the last call failed; empty when the person cancelled (the command then ends
     // without a message) or when nothing failed.

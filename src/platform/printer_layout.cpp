@@ -7,24 +7,21 @@ namespace tallyman::ui {
 
 namespace {
 
-bool continuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
+bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 } // namespace
 
 std::size_t characterCount(std::string_view text)
 {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !continuationByte(c); }));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return !continuationByte(c); }));
 }
 
 ColumnLayout::ColumnLayout(PageArea area, FontMetrics font)
     : m_area(area)
     , m_nextArea(area)
     , m_font(std::move(font))
-{
-}
+{ }
 
 void ColumnLayout::setFont(FontMetrics font)
 {
@@ -52,10 +49,7 @@ void ColumnLayout::setArea(PageArea area)
         m_area = area;
 }
 
-double ColumnLayout::columnX(int column) const
-{
-    return (std::max(column, 1) - 1) * m_font.charWidth;
-}
+double ColumnLayout::columnX(int column) const { return (std::max(column, 1) - 1) * m_font.charWidth; }
 
 double ColumnLayout::textWidth(std::string_view text) const
 {
@@ -88,7 +82,8 @@ PlacedText ColumnLayout::place(int column, std::string_view text)
     placed.page = m_page;
     placed.x = left;
     placed.y = m_y;
-    placed.text = width <= m_area.width - left + tolerance() ? std::string(text) : fitting(text, m_area.width - left);
+    placed.text
+        = width <= m_area.width - left + tolerance() ? std::string(text) : fitting(text, m_area.width - left);
     // The print position moves past the whole text, cut or not.
     m_x = left + width;
     m_pageTouched = true;

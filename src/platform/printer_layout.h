@@ -9,7 +9,7 @@ namespace tallyman::ui {
 
 // The font in force, in the device units of the page.
 struct FontMetrics {
-    double charWidth = 1;  // the average character width: one column
+    double charWidth = 1; // the average character width: one column
     double lineHeight = 1; // how far one line advances
     // The width of a text in this font; when empty every character is one column wide.
     std::function<double(std::string_view)> textWidth;
@@ -23,9 +23,9 @@ struct PageArea {
 
 // Where an item landed. The text is cut at the right edge and may be empty.
 struct PlacedText {
-    int page = 0;     // counted from 0
-    double x = 0;     // from the left edge of the printable area
-    double y = 0;     // top of the line, from the top of the printable area
+    int page = 0; // counted from 0
+    double x = 0; // from the left edge of the printable area
+    double y = 0; // top of the line, from the top of the printable area
     std::string text; // what fits on the page
 };
 
@@ -59,7 +59,7 @@ public:
     int page() const { return m_page; }
     double x() const { return m_x; }
     double y() const { return m_y; }
-    const PageArea &area() const { return m_area; }
+    const PageArea& area() const { return m_area; }
     double columnX(int column) const;
     double textWidth(std::string_view text) const;
 

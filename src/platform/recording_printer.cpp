@@ -26,7 +26,7 @@ bool RecordingPrinter::choosePrinter()
     return record("choosePrinter");
 }
 
-bool RecordingPrinter::setFont(const std::string &name, int points)
+bool RecordingPrinter::setFont(const std::string& name, int points)
 {
     return record("font " + name + " " + std::to_string(points));
 }
@@ -36,32 +36,20 @@ bool RecordingPrinter::setOrientation(Orientation orientation)
     return record(orientation == Orientation::Landscape ? "orientation landscape" : "orientation portrait");
 }
 
-bool RecordingPrinter::printAt(int column, const std::string &text)
+bool RecordingPrinter::printAt(int column, const std::string& text)
 {
     return record("at " + std::to_string(column) + " \"" + text + "\"");
 }
 
-bool RecordingPrinter::endLine()
-{
-    return record("endLine");
-}
+bool RecordingPrinter::endLine() { return record("endLine"); }
 
-bool RecordingPrinter::keepTextsWhole()
-{
-    return record("keepTextsWhole");
-}
+bool RecordingPrinter::keepTextsWhole() { return record("keepTextsWhole"); }
 
-bool RecordingPrinter::fitLines(int lines)
-{
-    return record("fitLines " + std::to_string(lines));
-}
+bool RecordingPrinter::fitLines(int lines) { return record("fitLines " + std::to_string(lines)); }
 
-bool RecordingPrinter::endDocument()
-{
-    return record("endDocument");
-}
+bool RecordingPrinter::endDocument() { return record("endDocument"); }
 
-bool RecordingPrinter::printWindowPicture(const Screen &window)
+bool RecordingPrinter::printWindowPicture(const Screen& window)
 {
     return record("picture " + window.title());
 }
@@ -69,7 +57,7 @@ bool RecordingPrinter::printWindowPicture(const Screen &window)
 std::string RecordingPrinter::transcript() const
 {
     std::string out;
-    for (const auto &call : m_calls) {
+    for (const auto& call : m_calls) {
         out += call;
         out += '\n';
     }

@@ -11,22 +11,22 @@
 namespace tallyman::ui {
 
 // Lines look like: choosePrinter, font Arial 11, orientation landscape, at 5 "Gross",
-// endLine, keepTextsWhole, fitLines 61, endDocument, picture <window title>. A call that fails is recorded with " failed"
-// after it, a cancelled printer choice as "choosePrinter cancelled".
+// endLine, keepTextsWhole, fitLines 61, endDocument, picture <window title>. A call that fails is recorded
+// with " failed" after it, a cancelled printer choice as "choosePrinter cancelled".
 class RecordingPrinter : public Printer {
 public:
     bool choosePrinter() override;
-    bool setFont(const std::string &name, int points) override;
+    bool setFont(const std::string& name, int points) override;
     bool setOrientation(Orientation orientation) override;
-    bool printAt(int column, const std::string &text) override;
+    bool printAt(int column, const std::string& text) override;
     bool endLine() override;
     bool keepTextsWhole() override;
     bool fitLines(int lines) override;
     bool endDocument() override;
-    bool printWindowPicture(const Screen &window) override;
+    bool printWindowPicture(const Screen& window) override;
     std::string failure() const override;
 
-    const std::vector<std::string> &calls() const { return m_calls; }
+    const std::vector<std::string>& calls() const { return m_calls; }
     // The calls one per line, for comparing with an expected listing.
     std::string transcript() const;
     void clear() { m_calls.clear(); }

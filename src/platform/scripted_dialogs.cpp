@@ -7,19 +7,16 @@ namespace tallyman::ui {
 
 namespace {
 
-std::string quoted(const std::string &text)
-{
-    return "\"" + text + "\"";
-}
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
-std::string isoDate(const Date &date)
+std::string isoDate(const Date& date)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;
 }
 
-const char *answerName(MessageAnswer answer)
+const char* answerName(MessageAnswer answer)
 {
     switch (answer) {
     case MessageAnswer::Ok:
@@ -32,8 +29,7 @@ const char *answerName(MessageAnswer answer)
     return "?";
 }
 
-template <typename T>
-T take(std::deque<T> &queue, const T &fallback)
+template <typename T> T take(std::deque<T>& queue, const T& fallback)
 {
     if (queue.empty())
         return fallback;
@@ -44,7 +40,7 @@ T take(std::deque<T> &queue, const T &fallback)
 
 } // namespace
 
-MessageAnswer ScriptedDialogs::message(const Message &message)
+MessageAnswer ScriptedDialogs::message(const Message& message)
 {
     m_messages.push_back(message);
     std::string line = message.buttons == MessageButtons::YesNo ? "question " : "message ";
@@ -63,7 +59,8 @@ MessageAnswer ScriptedDialogs::message(const Message &message)
     return answer;
 }
 
-std::string ScriptedDialogs::inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText)
+std::string ScriptedDialogs::inputBox(
+    const std::string& prompt, const std::string& title, const std::string& defaultText)
 {
     m_inputRequests.push_back({ prompt, title, defaultText });
     std::string text = take(m_inputs, m_defaultInput);
@@ -71,23 +68,25 @@ std::string ScriptedDialogs::inputBox(const std::string &prompt, const std::stri
     return text;
 }
 
-std::optional<std::string> ScriptedDialogs::openFile(const std::string &title, const std::string &filter)
+std::optional<std::string> ScriptedDialogs::openFile(const std::string& title, const std::string& filter)
 {
     m_fileRequests.push_back({ title, filter });
     auto name = take(m_files, m_defaultFile);
-    m_log.push_back("openFile " + quoted(title) + " " + quoted(filter) + " -> " + (name ? quoted(*name) : "cancelled"));
+    m_log.push_back(
+        "openFile " + quoted(title) + " " + quoted(filter) + " -> " + (name ? quoted(*name) : "cancelled"));
     return name;
 }
 
-bool ScriptedDialogs::openWithDesktop(const std::string &path)
+bool ScriptedDialogs::openWithDesktop(const std::string& path)
 {
     m_desktopFiles.push_back(path);
-    m_log.push_back("openWithDesktop " + quoted(path) + (m_desktopOpens ? " -> opened" : " -> no application"));
+    m_log.push_back(
+        "openWithDesktop " + quoted(path) + (m_desktopOpens ? " -> opened" : " -> no application"));
     return m_desktopOpens;
 }
 
 std::optional<std::string> ScriptedDialogs::saveFileAs(
-    const std::string &title, const std::string &suggestedName, const std::string &filter)
+    const std::string& title, const std::string& suggestedName, const std::string& filter)
 {
     m_fileRequests.push_back({ title, filter });
     auto name = take(m_files, m_defaultFile);
@@ -96,12 +95,10 @@ std::optional<std::string> ScriptedDialogs::saveFileAs(
     return name;
 }
 
-std::optional<Date> ScriptedDialogs::pickDate(const Date &initial)
-{
-    return pickDateLive(initial, {});
-}
+std::optional<Date> ScriptedDialogs::pickDate(const Date& initial) { return pickDateLive(initial, {}); }
 
-std::optional<Date> ScriptedDialogs::pickDateLive(const Date &initial, const std::function<void(const Date &)> &onPicked)
+std::optional<Date> ScriptedDialogs::pickDateLive(
+    const Date& initial, const std::function<void(const Date&)>& onPicked)
 {
     m_dateRequests.push_back(initial);
     const DateAnswer answer = take(m_dates, DateAnswer { m_defaultDate, true });
@@ -118,7 +115,7 @@ std::optional<Date> ScriptedDialogs::pickDateLive(const Date &initial, const std
     return answer.date;
 }
 
-void ScriptedDialogs::showHelp(const std::string &topic)
+void ScriptedDialogs::showHelp(const std::string& topic)
 {
     m_helpTopics.push_back(topic);
     m_log.push_back("help " + quoted(topic));
@@ -132,7 +129,7 @@ std::size_t ScriptedDialogs::unusedAnswers() const
 std::vector<Message> ScriptedDialogs::questions() const
 {
     std::vector<Message> out;
-    for (const auto &message : m_messages)
+    for (const auto& message : m_messages)
         if (message.buttons == MessageButtons::YesNo)
             out.push_back(message);
     return out;

@@ -24,15 +24,17 @@ struct OpenFileRequest {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    MessageAnswer message(const Message &message) override;
-    std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText = {}) override;
-    std::optional<std::string> openFile(const std::string &title, const std::string &filter) override;
-    std::optional<Date> pickDate(const Date &initial) override;
-    std::optional<Date> pickDateLive(const Date &initial, const std::function<void(const Date &)> &onPicked) override;
-    void showHelp(const std::string &topic) override;
-    bool openWithDesktop(const std::string &path) override;
+    MessageAnswer message(const Message& message) override;
+    std::string inputBox(
+        const std::string& prompt, const std::string& title, const std::string& defaultText = {}) override;
+    std::optional<std::string> openFile(const std::string& title, const std::string& filter) override;
+    std::optional<Date> pickDate(const Date& initial) override;
+    std::optional<Date> pickDateLive(
+        const Date& initial, const std::function<void(const Date&)>& onPicked) override;
+    void showHelp(const std::string& topic) override;
+    bool openWithDesktop(const std::string& path) override;
     std::optional<std::string> saveFileAs(
-        const std::string &title, const std::string &suggestedName, const std::string &filter) override;
+        const std::string& title, const std::string& suggestedName, const std::string& filter) override;
 
     // ---- The script ----
     // The answer to the next Yes/No question (Yes or No).
@@ -60,20 +62,20 @@ public:
 
     // ---- The record ----
     // Every message box in order, questions included.
-    const std::vector<Message> &messages() const { return m_messages; }
+    const std::vector<Message>& messages() const { return m_messages; }
     // Only the Yes/No questions.
     std::vector<Message> questions() const;
-    const std::vector<InputRequest> &inputs() const { return m_inputRequests; }
-    const std::vector<OpenFileRequest> &fileRequests() const { return m_fileRequests; }
+    const std::vector<InputRequest>& inputs() const { return m_inputRequests; }
+    const std::vector<OpenFileRequest>& fileRequests() const { return m_fileRequests; }
     // The starting date of every picker opened.
-    const std::vector<Date> &dateRequests() const { return m_dateRequests; }
-    const std::vector<std::string> &helpTopics() const { return m_helpTopics; }
+    const std::vector<Date>& dateRequests() const { return m_dateRequests; }
+    const std::vector<std::string>& helpTopics() const { return m_helpTopics; }
     // Every file handed to the desktop to open.
-    const std::vector<std::string> &desktopFiles() const { return m_desktopFiles; }
+    const std::vector<std::string>& desktopFiles() const { return m_desktopFiles; }
     // One readable line per dialog in order, with the answer given, e.g.
     //   question "Save?": "     SAVE USER'S SETTINGS?" -> Yes
     //   input "File New": "Enter new user:" -> "Smith"
-    const std::vector<std::string> &log() const { return m_log; }
+    const std::vector<std::string>& log() const { return m_log; }
 
 private:
     struct DateAnswer {

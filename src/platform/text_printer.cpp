@@ -10,15 +10,11 @@ namespace tallyman::ui {
 
 TextPrinter::TextPrinter(TextPrinterOptions options)
     : m_options(options)
-{
-}
+{ }
 
-bool TextPrinter::choosePrinter()
-{
-    return true;
-}
+bool TextPrinter::choosePrinter() { return true; }
 
-bool TextPrinter::setFont(const std::string &name, int points)
+bool TextPrinter::setFont(const std::string& name, int points)
 {
     // Every character is one column of the font in force; a smaller font fits more of them.
     m_fontName = name;
@@ -39,7 +35,8 @@ bool TextPrinter::setOrientation(Orientation orientation)
 PageArea TextPrinter::areaFor(Orientation orientation) const
 {
     // Across in points, down in lines.
-    const double width = orientation == Orientation::Landscape ? m_options.landscapeWidth : m_options.portraitWidth;
+    const double width
+        = orientation == Orientation::Landscape ? m_options.landscapeWidth : m_options.portraitWidth;
     return { width, static_cast<double>(std::max(m_options.linesPerPage, 0)) };
 }
 
@@ -56,7 +53,7 @@ FontMetrics TextPrinter::metrics() const
             } };
 }
 
-ColumnLayout &TextPrinter::layout()
+ColumnLayout& TextPrinter::layout()
 {
     if (!m_layout) {
         m_layout.emplace(areaFor(m_orientation), metrics());
@@ -65,17 +62,17 @@ ColumnLayout &TextPrinter::layout()
     return *m_layout;
 }
 
-bool TextPrinter::printAt(int column, const std::string &text)
+bool TextPrinter::printAt(int column, const std::string& text)
 {
     const PlacedText placed = layout().place(column, text);
     const auto page = static_cast<std::size_t>(placed.page);
     const auto row = static_cast<std::size_t>(std::lround(placed.y));
     if (m_pages.size() <= page)
         m_pages.resize(page + 1);
-    auto &lines = m_pages[page];
+    auto& lines = m_pages[page];
     if (lines.size() <= row)
         lines.resize(row + 1);
-    auto &line = lines[row];
+    auto& line = lines[row];
     // Column n is character n, whatever fonts came before it on the line; a text moved left
     // to stay whole starts at the column it now starts in.
     const double columnWidth = metrics().charWidth;
@@ -110,7 +107,7 @@ bool TextPrinter::endDocument()
 {
     if (!m_layout)
         return true; // nothing was printed: no page comes out
-    const auto &done = *m_layout;
+    const auto& done = *m_layout;
     // Lines that were ended count, blank or not; an unfinished last line counts when it holds text.
     const auto lastPage = static_cast<std::size_t>(done.page());
     if (m_pages.size() <= lastPage)
@@ -118,7 +115,7 @@ bool TextPrinter::endDocument()
     auto endedLines = static_cast<std::size_t>(std::lround(done.y()));
     if (done.area().height > 0)
         endedLines = std::min(endedLines, static_cast<std::size_t>(std::lround(done.area().height)));
-    auto &last = m_pages[lastPage];
+    auto& last = m_pages[lastPage];
     if (last.size() < endedLines)
         last.resize(endedLines);
 
@@ -139,7 +136,7 @@ bool TextPrinter::endDocument()
     return true;
 }
 
-bool TextPrinter::printWindowPicture(const Screen &window)
+bool TextPrinter::printWindowPicture(const Screen& window)
 {
     finish("[picture of the window \"" + window.title() + "\"]\n");
     return true;

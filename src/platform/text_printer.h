@@ -33,28 +33,28 @@ public:
     explicit TextPrinter(TextPrinterOptions options = {});
 
     bool choosePrinter() override;
-    bool setFont(const std::string &name, int points) override;
+    bool setFont(const std::string& name, int points) override;
     bool setOrientation(Orientation orientation) override;
-    bool printAt(int column, const std::string &text) override;
+    bool printAt(int column, const std::string& text) override;
     bool endLine() override;
     bool keepTextsWhole() override;
     bool fitLines(int lines) override;
     bool endDocument() override;
-    bool printWindowPicture(const Screen &window) override;
+    bool printWindowPicture(const Screen& window) override;
 
     // Finished documents in order, each one text with "\n" after every line.
-    const std::vector<std::string> &documents() const { return m_documents; }
+    const std::vector<std::string>& documents() const { return m_documents; }
     // Called with each document as it is finished (the command line prints it at once).
-    std::function<void(const std::string &)> onDocument;
+    std::function<void(const std::string&)> onDocument;
 
     Orientation orientation() const { return m_orientation; }
-    const std::string &fontName() const { return m_fontName; }
+    const std::string& fontName() const { return m_fontName; }
     int fontPoints() const { return m_fontPoints; }
 
 private:
     PageArea areaFor(Orientation orientation) const;
     FontMetrics metrics() const;
-    ColumnLayout &layout();
+    ColumnLayout& layout();
     void finish(std::string document);
 
     TextPrinterOptions m_options;

@@ -20,18 +20,20 @@ constexpr std::size_t CauseWidth = 100;
 // Stops at the first item the printer refuses; the document is ended either way.
 class Lines {
 public:
-    explicit Lines(ui::Printer &printer) : m_printer(printer) {}
-    Lines &font(int points)
+    explicit Lines(ui::Printer& printer)
+        : m_printer(printer)
+    { }
+    Lines& font(int points)
     {
         m_ok = m_ok && m_printer.setFont("Arial", points);
         return *this;
     }
-    Lines &at(int column, const std::string &text)
+    Lines& at(int column, const std::string& text)
     {
         m_ok = m_ok && m_printer.printAt(column, text);
         return *this;
     }
-    Lines &end()
+    Lines& end()
     {
         m_ok = m_ok && m_printer.endLine();
         return *this;
@@ -43,25 +45,23 @@ public:
     }
 
 private:
-    ui::Printer &m_printer;
+    ui::Printer& m_printer;
     bool m_ok = true;
 };
 
-std::string amount(Currency c)
-{
-    return formatCommaCents(c.toDouble());
-}
+std::string amount(Currency c) { return formatCommaCents(c.toDouble()); }
 
 } // namespace
 
-std::vector<std::string> wrapText(const std::string &text, std::size_t width)
+std::vector<std::string> wrapText(const std::string& text, std::size_t width)
 {
     std::vector<std::string> lines;
     std::string line;
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t blank = text.find(' ', start);
-        const std::string word = text.substr(start, blank == std::string::npos ? std::string::npos : blank - start);
+        const std::string word
+            = text.substr(start, blank == std::string::npos ? std::string::npos : blank - start);
         start = blank == std::string::npos ? text.size() : blank + 1;
         if (word.empty())
             continue;
@@ -76,14 +76,14 @@ std::vector<std::string> wrapText(const std::string &text, std::size_t width)
     return lines;
 }
 
-bool PrintStubCheck(ui::Printer &printer, const StubCheckPrintout &p)
+bool PrintStubCheck(ui::Printer& printer, const StubCheckPrintout& p)
 {
     Lines out(printer);
     if (!printer.setOrientation(ui::Orientation::Portrait)) {
         out.finish();
         return false;
     }
-    const PrintHeading &h = p.heading;
+    const PrintHeading& h = p.heading;
     out.font(11).end();
     out.at(1, h.Company).end();
     out.at(1, h.CompanyAddress).end();
@@ -94,11 +94,14 @@ bool PrintStubCheck(ui::Printer &printer, const StubCheckPrintout &p)
     out.at(1, "Date:").at(20, p.today).at(85, "For Week Ending: " + p.weekEnding).end();
     out.end();
 
-    out.at(CaptionColumn, "Line").at(StubColumn, "Stub").at(TallymanColumn, "Tallyman").at(DifferenceColumn, "Difference");
+    out.at(CaptionColumn, "Line")
+        .at(StubColumn, "Stub")
+        .at(TallymanColumn, "Tallyman")
+        .at(DifferenceColumn, "Difference");
     out.end();
     out.at(CaptionColumn, std::string(110, '-')).end();
-    const StubComparison &c = p.comparison;
-    for (const ComparedLine &l : c.lines) {
+    const StubComparison& c = p.comparison;
+    for (const ComparedLine& l : c.lines) {
         out.at(CaptionColumn, l.caption);
         out.at(StubColumn, l.stub ? amount(*l.stub) : "-");
         out.at(TallymanColumn, amount(l.tallyman));
@@ -113,7 +116,7 @@ bool PrintStubCheck(ui::Printer &printer, const StubCheckPrintout &p)
     out.end();
 
     bool heading = false;
-    for (const ComparedLine &l : c.lines) {
+    for (const ComparedLine& l : c.lines) {
         if (l.causes.empty())
             continue;
         if (!heading) {
@@ -121,8 +124,8 @@ bool PrintStubCheck(ui::Printer &printer, const StubCheckPrintout &p)
             heading = true;
         }
         out.at(CaptionColumn, l.caption + ":").end();
-        for (const std::string &cause : l.causes)
-            for (const std::string &line : wrapText(cause, CauseWidth))
+        for (const std::string& cause : l.causes)
+            for (const std::string& line : wrapText(cause, CauseWidth))
                 out.at(CauseColumn, line).end();
     }
     return out.finish();

@@ -11,18 +11,18 @@
 namespace tallyman::printing {
 
 struct StubCheckPrintout {
-    const StubComparison &comparison;
+    const StubComparison& comparison;
     PrintHeading heading;
     std::string userName;
-    std::string today;      // the system's short date
+    std::string today; // the system's short date
     std::string weekEnding; // the main window's week ending
 };
 
 // Prints on a printer already chosen. False when the printer failed: the document is ended
 // where it stopped.
-bool PrintStubCheck(ui::Printer &printer, const StubCheckPrintout &printout);
+bool PrintStubCheck(ui::Printer& printer, const StubCheckPrintout& printout);
 
 // A text broken at blanks into lines of at most `width` characters (a longer word stands alone).
-std::vector<std::string> wrapText(const std::string &text, std::size_t width);
+std::vector<std::string> wrapText(const std::string& text, std::size_t width);
 
 } // namespace tallyman::printing

@@ -2,24 +2,26 @@
 #include "screens/app.h"
 #include "platform/plain_clock.h"
 
+#include "screens/fed_table_dialog.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 #include "screens/main_window.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
 #include "screens/printing/check_writer.h"
 #include "screens/printing/printer_offset.h"
+#include "screens/stub_check.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
-#include "screens/heading_dialog.h"
-#include "screens/fed_table_dialog.h"
-#include "screens/ledger/ledger_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
-#include "screens/stub_check.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 
 namespace tallyman {
 
-App::App(AppServices services) : m_services(std::move(services)) {}
+App::App(AppServices services)
+    : m_services(std::move(services))
+{ }
 
 App::~App()
 {
@@ -43,94 +45,48 @@ App::~App()
 }
 
 // Stored before its load runs: loads refer to other screens and back to the one loading.
-template <typename S>
-S &App::screen(std::unique_ptr<S> &slot, ScreenId id)
+template <typename S> S& App::screen(std::unique_ptr<S>& slot, ScreenId id)
 {
     if (slot)
         return *slot;
     slot = std::make_unique<S>(*this);
-    S &created = *slot;
+    S& created = *slot;
     host().screenCreated(id);
     created.load();
     return created;
 }
 
-StartupPrompt &App::startupPrompt()
-{
-    return screen(m_startupPrompt, ScreenId::StartupPrompt);
-}
+StartupPrompt& App::startupPrompt() { return screen(m_startupPrompt, ScreenId::StartupPrompt); }
 
-MainWindow &App::mainWindow()
-{
-    return screen(m_mainWindow, ScreenId::MainWindow);
-}
+MainWindow& App::mainWindow() { return screen(m_mainWindow, ScreenId::MainWindow); }
 
-UserInfoScreen &App::userInfo()
-{
-    return screen(m_userInfo, ScreenId::UserInfo);
-}
+UserInfoScreen& App::userInfo() { return screen(m_userInfo, ScreenId::UserInfo); }
 
-SaveUserDialog &App::saveUser()
-{
-    return screen(m_saveUser, ScreenId::SaveUser);
-}
+SaveUserDialog& App::saveUser() { return screen(m_saveUser, ScreenId::SaveUser); }
 
-StateDialog &App::stateDialog()
-{
-    return screen(m_stateDialog, ScreenId::StateDialog);
-}
+StateDialog& App::stateDialog() { return screen(m_stateDialog, ScreenId::StateDialog); }
 
-CityDialog &App::cityDialog()
-{
-    return screen(m_cityDialog, ScreenId::CityDialog);
-}
+CityDialog& App::cityDialog() { return screen(m_cityDialog, ScreenId::CityDialog); }
 
-NonCityDialog &App::nonCityDialog()
-{
-    return screen(m_nonCityDialog, ScreenId::NonCityDialog);
-}
+NonCityDialog& App::nonCityDialog() { return screen(m_nonCityDialog, ScreenId::NonCityDialog); }
 
-CheckWriter &App::checkWriter()
-{
-    return screen(m_checkWriter, ScreenId::CheckWriter);
-}
+CheckWriter& App::checkWriter() { return screen(m_checkWriter, ScreenId::CheckWriter); }
 
-PrinterOffsetDialog &App::printerOffset()
-{
-    return screen(m_printerOffset, ScreenId::PrinterOffset);
-}
+PrinterOffsetDialog& App::printerOffset() { return screen(m_printerOffset, ScreenId::PrinterOffset); }
 
-LedgerWindow &App::ledgerWindow()
-{
-    return screen(m_ledgerWindow, ScreenId::Ledger);
-}
+LedgerWindow& App::ledgerWindow() { return screen(m_ledgerWindow, ScreenId::Ledger); }
 
-HeadingDialog &App::headingDialog()
-{
-    return screen(m_headingDialog, ScreenId::Heading);
-}
+HeadingDialog& App::headingDialog() { return screen(m_headingDialog, ScreenId::Heading); }
 
-OvertimeTrackerScreen &App::overtimeTracker()
-{
-    return screen(m_overtimeTracker, ScreenId::OvertimeTracker);
-}
+OvertimeTrackerScreen& App::overtimeTracker() { return screen(m_overtimeTracker, ScreenId::OvertimeTracker); }
 
-LeaveLogScreen &App::leaveLog()
-{
-    return screen(m_leaveLog, ScreenId::LeaveLog);
-}
+LeaveLogScreen& App::leaveLog() { return screen(m_leaveLog, ScreenId::LeaveLog); }
 
-StubCheckScreen &App::stubCheck()
-{
-    return screen(m_stubCheck, ScreenId::StubCheck);
-}
+StubCheckScreen& App::stubCheck() { return screen(m_stubCheck, ScreenId::StubCheck); }
 
-FedTableDialog &App::fedTableDialog()
-{
-    return screen(m_fedTableDialog, ScreenId::FedTable);
-}
+FedTableDialog& App::fedTableDialog() { return screen(m_fedTableDialog, ScreenId::FedTable); }
 
-ui::Screen *App::loadedScreen(ScreenId id) const
+ui::Screen* App::loadedScreen(ScreenId id) const
 {
     switch (id) {
     case ScreenId::StartupPrompt:
@@ -167,15 +123,12 @@ ui::Screen *App::loadedScreen(ScreenId id) const
     return nullptr;
 }
 
-bool App::isLoaded(ScreenId screen) const
-{
-    return loadedScreen(screen) != nullptr;
-}
+bool App::isLoaded(ScreenId screen) const { return loadedScreen(screen) != nullptr; }
 
 void App::close(ScreenId id)
 {
     // The model may be closed from inside one of its own handlers, so it is only moved aside.
-    const auto discard = [this](auto &slot) {
+    const auto discard = [this](auto& slot) {
         if (!slot)
             return false;
         slot->setShown(false);
@@ -241,7 +194,7 @@ void App::releaseClosedScreens()
     m_refusalShown = false;
 }
 
-ui::Screen *App::reference(ScreenId id)
+ui::Screen* App::reference(ScreenId id)
 {
     switch (id) {
     case ScreenId::StartupPrompt:
@@ -280,7 +233,7 @@ ui::Screen *App::reference(ScreenId id)
 
 void App::show(ScreenId id)
 {
-    ui::Screen *shown = reference(id);
+    ui::Screen* shown = reference(id);
     // The load may have ended the program or closed what it was to show.
     if (m_quit || !isLoaded(id))
         return;
@@ -290,7 +243,7 @@ void App::show(ScreenId id)
 
 void App::runModal(ScreenId id)
 {
-    ui::Screen *shown = reference(id);
+    ui::Screen* shown = reference(id);
     if (m_quit || !isLoaded(id))
         return;
     shown->setModal(true);
@@ -317,8 +270,10 @@ void App::quit()
     if (m_quit)
         return;
     m_quit = true;
-    for (ScreenId id : {ScreenId::FedTable, ScreenId::StubCheck, ScreenId::LeaveLog, ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset, ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog, ScreenId::UserInfo,
-             ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow})
+    for (ScreenId id : { ScreenId::FedTable, ScreenId::StubCheck, ScreenId::LeaveLog,
+             ScreenId::OvertimeTracker, ScreenId::Heading, ScreenId::Ledger, ScreenId::PrinterOffset,
+             ScreenId::CheckWriter, ScreenId::NonCityDialog, ScreenId::CityDialog, ScreenId::StateDialog,
+             ScreenId::UserInfo, ScreenId::SaveUser, ScreenId::StartupPrompt, ScreenId::MainWindow })
         close(id);
     host().programEnded();
 }
@@ -326,36 +281,34 @@ void App::quit()
 ui::MessageAnswer App::message(
     std::vector<std::string> lines, std::string title, ui::MessageButtons buttons, ui::MessageIcon icon)
 {
-    return dialogs().message(ui::Message{std::move(lines), std::move(title), buttons, icon});
+    return dialogs().message(ui::Message { std::move(lines), std::move(title), buttons, icon });
 }
 
 bool App::reportPrinterFailure(bool printed)
 {
     const std::string failure = printer().failure();
     if (!printed && !failure.empty())
-        message({failure, "Nothing more was printed."}, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        message({ failure, "Nothing more was printed." }, ProgramTitle, ui::MessageButtons::Ok,
+            ui::MessageIcon::Warning);
     return printed;
 }
 
-void App::showNotices(const std::vector<Notice> &notices)
+void App::showNotices(const std::vector<Notice>& notices)
 {
-    for (const Notice &notice : notices)
+    for (const Notice& notice : notices)
         message(notice.lines, notice.title, ui::MessageButtons::Ok,
             notice.warning ? ui::MessageIcon::Warning : ui::MessageIcon::None);
 }
 
-std::string App::todayText() const
-{
-    return m_services.clock.shortDate(m_services.clock.today());
-}
+std::string App::todayText() const { return m_services.clock.shortDate(m_services.clock.today()); }
 
-std::string App::printedDate(const std::string &text) const
+std::string App::printedDate(const std::string& text) const
 {
     const auto date = m_services.clock.parseShortDate(text);
     return date ? ui::monthDayYear(*date) : text;
 }
 
-ui::Date App::pickerStart(const std::string &text) const
+ui::Date App::pickerStart(const std::string& text) const
 {
     if (const auto date = m_services.clock.parseShortDate(text))
         return *date;
@@ -363,9 +316,6 @@ ui::Date App::pickerStart(const std::string &text) const
     return printedForm.parseShortDate(text).value_or(m_services.clock.today());
 }
 
-std::string App::todayPrinted() const
-{
-    return ui::monthDayYear(m_services.clock.today());
-}
+std::string App::todayPrinted() const { return ui::monthDayYear(m_services.clock.today()); }
 
 } // namespace tallyman

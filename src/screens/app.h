@@ -1,19 +1,19 @@
 // App: the run state of one Tallyman session and its lazily created screen models.
 #pragma once
 
-#include "storage/fileset.h"
-#include "storage/user_lock.h"
+#include "employee/print_heading.h"
 #include "employee/profile_files.h"
 #include "engine/calculation.h"
 #include "engine/employee_profile.h"
 #include "engine/fed_table.h"
 #include "engine/pay_result.h"
 #include "engine/tax_settings.h"
-#include "employee/print_heading.h"
 #include "ledger/year_ledger.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
+#include "storage/fileset.h"
+#include "storage/user_lock.h"
 #include "trackers/leave_log.h"
 #include "trackers/overtime_record.h"
 
@@ -61,7 +61,7 @@ enum class ScreenId {
 };
 
 // The title of the program's own message boxes.
-inline constexpr const char *ProgramTitle = "Tallyman";
+inline constexpr const char* ProgramTitle = "Tallyman";
 
 // What the about box shows.
 struct AboutInfo {
@@ -78,31 +78,31 @@ public:
     // Shows the (already created) screen modally and returns when the model has closed it or
     // the person dismissed it. The GUI runs a dialog; tests and the CLI act from a script.
     virtual void runModal(ScreenId screen) = 0;
-    virtual void screenCreated(ScreenId) {}
-    virtual void screenClosed(ScreenId) {}
+    virtual void screenCreated(ScreenId) { }
+    virtual void screenClosed(ScreenId) { }
     // A modeless screen was asked to be shown (the main window, the state dialog, ...).
-    virtual void screenShown(ScreenId) {}
+    virtual void screenShown(ScreenId) { }
     // The modal about box.
-    virtual void showAbout(const AboutInfo &) {}
+    virtual void showAbout(const AboutInfo&) { }
     // The program ends: every screen has been closed; the front end leaves its loop.
-    virtual void programEnded() {}
+    virtual void programEnded() { }
 };
 
 struct AppServices {
-    ui::Dialogs &dialogs;
-    ui::Clock &clock;
-    ui::Printer &printer;
-    ScreenHost &host;
-    DataFolder folder;                    // the working folder of all data files
-    std::filesystem::path installedData;  // data/ installed with the program (Federal24.dtt, help)
+    ui::Dialogs& dialogs;
+    ui::Clock& clock;
+    ui::Printer& printer;
+    ScreenHost& host;
+    DataFolder folder; // the working folder of all data files
+    std::filesystem::path installedData; // data/ installed with the program (Federal24.dtt, help)
 };
 
 class App {
 public:
     explicit App(AppServices services);
     ~App();
-    App(const App &) = delete;
-    App &operator=(const App &) = delete;
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
     // ---- Run state (the program-wide variables every screen reads and writes) ----
     std::string UserName;
@@ -123,29 +123,29 @@ public:
     // words) when the amount was too large for a check.
     std::optional<std::string> AmountWords = std::string();
 
-    ui::Dialogs &dialogs() { return m_services.dialogs; }
-    ui::Clock &clock() { return m_services.clock; }
-    ui::Printer &printer() { return m_services.printer; }
-    ScreenHost &host() { return m_services.host; }
-    const DataFolder &folder() const { return m_services.folder; }
-    const std::filesystem::path &installedData() const { return m_services.installedData; }
+    ui::Dialogs& dialogs() { return m_services.dialogs; }
+    ui::Clock& clock() { return m_services.clock; }
+    ui::Printer& printer() { return m_services.printer; }
+    ScreenHost& host() { return m_services.host; }
+    const DataFolder& folder() const { return m_services.folder; }
+    const std::filesystem::path& installedData() const { return m_services.installedData; }
 
     // ---- Screens: created (and loaded) on first reference, discarded on close ----
-    StartupPrompt &startupPrompt();
-    MainWindow &mainWindow();
-    UserInfoScreen &userInfo();
-    SaveUserDialog &saveUser();
-    StateDialog &stateDialog();
-    CityDialog &cityDialog();
-    NonCityDialog &nonCityDialog();
-    CheckWriter &checkWriter();
-    PrinterOffsetDialog &printerOffset();
-    LedgerWindow &ledgerWindow();
-    HeadingDialog &headingDialog();
-    OvertimeTrackerScreen &overtimeTracker();
-    LeaveLogScreen &leaveLog();
-    StubCheckScreen &stubCheck();
-    FedTableDialog &fedTableDialog();
+    StartupPrompt& startupPrompt();
+    MainWindow& mainWindow();
+    UserInfoScreen& userInfo();
+    SaveUserDialog& saveUser();
+    StateDialog& stateDialog();
+    CityDialog& cityDialog();
+    NonCityDialog& nonCityDialog();
+    CheckWriter& checkWriter();
+    PrinterOffsetDialog& printerOffset();
+    LedgerWindow& ledgerWindow();
+    HeadingDialog& headingDialog();
+    OvertimeTrackerScreen& overtimeTracker();
+    LeaveLogScreen& leaveLog();
+    StubCheckScreen& stubCheck();
+    FedTableDialog& fedTableDialog();
 
     bool isLoaded(ScreenId screen) const;
     // Discards the model (its handlers may still be running: the object itself is kept
@@ -228,7 +228,7 @@ public:
     ui::MessageAnswer message(std::vector<std::string> lines, std::string title = ProgramTitle,
         ui::MessageButtons buttons = ui::MessageButtons::Ok, ui::MessageIcon icon = ui::MessageIcon::None);
     // The calculation's messages, each with an OK button.
-    void showNotices(const std::vector<Notice> &notices);
+    void showNotices(const std::vector<Notice>& notices);
     // After a printout: a printer failure is reported with its reason; a cancelled printer
     // choice ends the command without a message. Returns `printed`.
     bool reportPrinterFailure(bool printed);
@@ -236,18 +236,17 @@ public:
     std::string todayText() const;
     // A date as printouts and saved-period names write it: a date in the system's short form
     // becomes M/D/YYYY (so it fits the printed column); any other text stays as it is.
-    std::string printedDate(const std::string &text) const;
+    std::string printedDate(const std::string& text) const;
     std::string todayPrinted() const;
     // Where a date picker opened on a box starts: the box's date (in the system's short form
     // or as M/D/YYYY), or today's date when the box holds none.
-    ui::Date pickerStart(const std::string &text) const;
+    ui::Date pickerStart(const std::string& text) const;
 
 private:
-    template <typename S>
-    S &screen(std::unique_ptr<S> &slot, ScreenId id);
-    ui::Screen *loadedScreen(ScreenId id) const;
-    ui::Screen *reference(ScreenId id);
-    void loadStateSettingsFrom(const std::string &fileName);
+    template <typename S> S& screen(std::unique_ptr<S>& slot, ScreenId id);
+    ui::Screen* loadedScreen(ScreenId id) const;
+    ui::Screen* reference(ScreenId id);
+    void loadStateSettingsFrom(const std::string& fileName);
     AppServices m_services;
     std::unique_ptr<StartupPrompt> m_startupPrompt;
     std::unique_ptr<MainWindow> m_mainWindow;
@@ -266,7 +265,7 @@ private:
     std::unique_ptr<FedTableDialog> m_fedTableDialog;
     std::vector<std::unique_ptr<ui::Screen>> m_closed;
     std::optional<std::string> m_truncatedUser; // whose truncated profile file was reported
-    void refuse(const std::vector<std::string> &lines);
+    void refuse(const std::vector<std::string>& lines);
     UserLock m_lock; // the user chosen last
     std::vector<std::unique_ptr<UserLock>> m_savedAs; // names saved under since then
     std::optional<std::vector<std::string>> m_readOnly; // why nothing may be written here

@@ -1,8 +1,8 @@
 // Strict and lenient reading of typed numbers, with the messages that name the field.
 #include "screens/entry_numbers.h"
 
-#include "storage/codepage.h"
 #include "numbers/number_text.h"
+#include "storage/codepage.h"
 
 #include <algorithm>
 #include <string>
@@ -16,7 +16,7 @@ std::optional<Amount> strictAmount(std::string_view text)
         return std::nullopt;
     try {
         return toAmount(*value);
-    } catch (const NumberOverflow &) {
+    } catch (const NumberOverflow&) {
         return std::nullopt;
     }
 }
@@ -28,7 +28,7 @@ std::optional<short> strictInt16(std::string_view text)
         return std::nullopt;
     try {
         return toInt16(*value);
-    } catch (const NumberOverflow &) {
+    } catch (const NumberOverflow&) {
         return std::nullopt;
     }
 }
@@ -37,7 +37,7 @@ std::optional<Amount> lenientAmount(std::string_view text)
 {
     try {
         return toAmount(lenientNumber(text));
-    } catch (const NumberOverflow &) {
+    } catch (const NumberOverflow&) {
         return std::nullopt;
     }
 }
@@ -84,7 +84,11 @@ std::optional<std::string> storableCharacterProblem(std::string_view text, std::
     while (at < text.size()) {
         const auto lead = static_cast<unsigned char>(text[at]);
         // One whole character of the UTF-8 text.
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t length = lead < 0x80 ? 1
+            : lead >= 0xF0                     ? 4
+            : lead >= 0xE0                     ? 3
+            : lead >= 0xC0                     ? 2
+                                               : 1;
         const std::string_view character = text.substr(at, length);
         at += length;
         std::string named;
@@ -101,7 +105,8 @@ std::optional<std::string> storableCharacterProblem(std::string_view text, std::
         else
             continue;
         return std::string(field) + " cannot hold " + named
-            + ": a data file takes Western European characters only, without double quotes, tabs or line breaks.";
+            + ": a data file takes Western European characters only, without double quotes, tabs or line "
+              "breaks.";
     }
     return std::nullopt;
 }

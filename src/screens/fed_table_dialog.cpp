@@ -77,7 +77,7 @@ bool FedTableDialog::cmdInstall_Click()
     const std::string year = cboYear.text();
     if (year.empty() || !std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; })
         || year.size() > 4) {
-        m_app.message({"Choose the year to install."});
+        m_app.message({ "Choose the year to install." });
         return false;
     }
     const FedInstall done = installFedYear(m_app.folder().dir(), m_app.installedData(), std::stoi(year));

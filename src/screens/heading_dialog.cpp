@@ -35,8 +35,9 @@ HeadingDialog::HeadingDialog(App& app)
 void HeadingDialog::load()
 {
     if (const auto reason = unreadableReason(m_app.folder().file(HeaderFileName)))
-        m_app.message({ std::string("The file ") + HeaderFileName + " exists but cannot be read: " + *reason + ".",
-                          "The heading shown is not what the file holds, and it cannot be saved." },
+        m_app.message(
+            { std::string("The file ") + HeaderFileName + " exists but cannot be read: " + *reason + ".",
+                "The heading shown is not what the file holds, and it cannot be saved." },
             ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
     LoadHeader(m_app.folder(), m_app.heading);
     fillEmptyHeadingFields(m_app.heading);
@@ -62,7 +63,8 @@ bool HeadingDialog::OKButton_Click()
     if (!lock.held())
         return notSaved(lock.failure());
     if (const auto reason = unreadableReason(folder.file(HeaderFileName)))
-        return notSaved(std::string("The file ") + HeaderFileName + " exists but cannot be read: " + *reason + ".");
+        return notSaved(
+            std::string("The file ") + HeaderFileName + " exists but cannot be read: " + *reason + ".");
     PrintHeading edited = m_app.heading;
     LoadHeader(folder, edited);
     fillEmptyHeadingFields(edited);

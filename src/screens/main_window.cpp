@@ -1,17 +1,17 @@
 // The main window: load, Clear_All, keys, week-ending picker, menus, printing its picture.
 #include "screens/main_window.h"
 
+#include "engine/federal.h"
 #include "screens/app.h"
+#include "screens/heading_dialog.h"
+#include "screens/ledger/ledger_window.h"
 #include "screens/result_fields.h"
 #include "screens/screen_picture.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
-#include "engine/federal.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
-#include "screens/heading_dialog.h"
-#include "screens/ledger/ledger_window.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
 
 #include <array>
 
@@ -23,10 +23,11 @@ namespace tallyman {
 
 AboutInfo aboutInfo()
 {
-    return AboutInfo{"Tallyman", "Quorvan Software", std::string("Version ") + TALLYMAN_VERSION_TEXT};
+    return AboutInfo { "Tallyman", "Quorvan Software", std::string("Version ") + TALLYMAN_VERSION_TEXT };
 }
 
-MainWindow::MainWindow(App &app) : m_app(app)
+MainWindow::MainWindow(App& app)
+    : m_app(app)
 {
     setTitle("Tallyman");
     for (std::size_t i = 0; i < txtAmount.size(); ++i) {
@@ -36,22 +37,22 @@ MainWindow::MainWindow(App &app) : m_app(app)
     }
     opt1x.setCaption("(1X)");
     opt2x.setCaption("(2X)");
-    opt1x.setGroup({&opt1x, &opt2x});
-    opt2x.setGroup({&opt1x, &opt2x});
+    opt1x.setGroup({ &opt1x, &opt2x });
+    opt2x.setGroup({ &opt1x, &opt2x });
     opt1x.setValue(-1);
     ckFedJan.setCaption("Fed Tax Prior to April");
     ckLouisPrior.setCaption("Louisiana- Prior to July 1");
     ckLouisPrior.setToolTip("Check if calculating prior to April 1st 2005");
     txtWeek.setToolTip("Click for Date change");
     txtWeek.onClick = [this] { txtWeek_Click(); };
-    for (const ResultField &field : resultFields())
+    for (const ResultField& field : resultFields())
         if (field.tag >= 0)
             lbTaxTag[static_cast<std::size_t>(field.tag)].setCaption(field.caption);
     Label7.setCaption("Federal Table: Cir E - Pub15");
     Label7.setToolTip("Latest Fed tax rate");
     onCloseRequested = [this] { Form_Unload(); };
 
-    const auto wire = [](ui::CommandButton &button, const char *caption, std::function<void()> handler) {
+    const auto wire = [](ui::CommandButton& button, const char* caption, std::function<void()> handler) {
         button.setCaption(caption);
         button.onClick = std::move(handler);
     };
@@ -102,9 +103,9 @@ void MainWindow::load()
     lbTaxVer.setText(m_app.fedTable.Version);
     if (m_app.stateDialog().ckLouis.value() == 1)
         ckLouisPrior.setVisible(false);
-    UserInfoScreen &info = m_app.userInfo();
-    const std::array<const ui::TextBox *, 5> captions{
-        &info.txtTax5, &info.txtTax6, &info.txtTax7, &info.txtTax8, &info.txtTax9};
+    UserInfoScreen& info = m_app.userInfo();
+    const std::array<const ui::TextBox*, 5> captions { &info.txtTax5, &info.txtTax6, &info.txtTax7,
+        &info.txtTax8, &info.txtTax9 };
     for (std::size_t i = 0; i < captions.size(); ++i)
         lbTaxTag[5 + i].setCaption(captions[i]->text());
 }
@@ -112,14 +113,14 @@ void MainWindow::load()
 void MainWindow::LoadFedTable()
 {
     std::vector<Notice> notices;
-    tallyman::LoadFedTable(
-        m_app.fedTable, ckFedJan.value() == 1, FedTableFolders{m_app.folder().dir(), m_app.installedData()}, notices);
+    tallyman::LoadFedTable(m_app.fedTable, ckFedJan.value() == 1,
+        FedTableFolders { m_app.folder().dir(), m_app.installedData() }, notices);
     m_app.showNotices(notices);
 }
 
 void MainWindow::resetPeriod()
 {
-    PayResult &pay = m_app.pay;
+    PayResult& pay = m_app.pay;
     pay.PayRate = DefaultPayRate;
     pay.TaxableWages = 0;
     pay.NetPay = 0;
@@ -134,18 +135,18 @@ void MainWindow::resetPeriod()
 
 void MainWindow::emptyResultLabels()
 {
-    for (ui::Label *label : {&Label13, &lbNet, &lbTaxes, &lbDeduct, &lbOverT, &lbTips})
+    for (ui::Label* label : { &Label13, &lbNet, &lbTaxes, &lbDeduct, &lbOverT, &lbTips })
         label->setText("");
 }
 
 void MainWindow::Clear_All()
 {
-    for (auto &box : txtAmount)
+    for (auto& box : txtAmount)
         box.setText("");
-    for (const ResultField &field : resultFields())
+    for (const ResultField& field : resultFields())
         resultLabel(*this, field).setText("");
 
-    PayResult &pay = m_app.pay;
+    PayResult& pay = m_app.pay;
     pay.TaxableWages = 0;
     pay.GrossPay = 0;
     pay.NetPay = 0;
@@ -197,49 +198,28 @@ void MainWindow::txtAmount_KeyDown(int index, int key)
 
 void MainWindow::txtWeek_Click()
 {
-    ui::Clock &clock = m_app.clock();
+    ui::Clock& clock = m_app.clock();
     // A typed text stays until a date is picked: only the picker's start falls back to today.
     const ui::Date initial = m_app.pickerStart(txtWeek.text());
     // Every date picked shows in the box at once; closing the picker without OK keeps it.
-    const auto show = [this, &clock](const ui::Date &date) { txtWeek.setText(clock.shortDate(date)); };
+    const auto show = [this, &clock](const ui::Date& date) { txtWeek.setText(clock.shortDate(date)); };
     if (const auto picked = m_app.dialogs().pickDateLive(initial, show))
         show(*picked);
 }
 
-void MainWindow::mnuNew_Click()
-{
-    newUser(m_app);
-}
+void MainWindow::mnuNew_Click() { newUser(m_app); }
 
-void MainWindow::mnuOpen_Click()
-{
-    openUser(m_app);
-}
+void MainWindow::mnuOpen_Click() { openUser(m_app); }
 
-void MainWindow::mnuSave_Click()
-{
-    m_app.runModal(ScreenId::SaveUser);
-}
+void MainWindow::mnuSave_Click() { m_app.runModal(ScreenId::SaveUser); }
 
-void MainWindow::mnuPrintItem_Click()
-{
-    printScreenPicture(m_app, *this);
-}
+void MainWindow::mnuPrintItem_Click() { printScreenPicture(m_app, *this); }
 
-void MainWindow::mnuExitItem_Click()
-{
-    exitProgram(m_app);
-}
+void MainWindow::mnuExitItem_Click() { exitProgram(m_app); }
 
-void MainWindow::Form_Unload()
-{
-    closeMainWindow(m_app);
-}
+void MainWindow::Form_Unload() { closeMainWindow(m_app); }
 
-void MainWindow::mnuTaxInfoItem_Click()
-{
-    m_app.runModal(ScreenId::UserInfo);
-}
+void MainWindow::mnuTaxInfoItem_Click() { m_app.runModal(ScreenId::UserInfo); }
 
 void MainWindow::mnuState_Click()
 {
@@ -247,30 +227,15 @@ void MainWindow::mnuState_Click()
     m_app.stateDialog().showFromMainWindow();
 }
 
-void MainWindow::mnuCity_Click()
-{
-    m_app.show(ScreenId::CityDialog);
-}
+void MainWindow::mnuCity_Click() { m_app.show(ScreenId::CityDialog); }
 
-void MainWindow::mnuNonCity_Click()
-{
-    m_app.show(ScreenId::NonCityDialog);
-}
+void MainWindow::mnuNonCity_Click() { m_app.show(ScreenId::NonCityDialog); }
 
-void MainWindow::mnuFedTable_Click()
-{
-    m_app.show(ScreenId::FedTable);
-}
+void MainWindow::mnuFedTable_Click() { m_app.show(ScreenId::FedTable); }
 
-void MainWindow::mnuHelpItem_Click()
-{
-    m_app.dialogs().showHelp("index");
-}
+void MainWindow::mnuHelpItem_Click() { m_app.dialogs().showHelp("index"); }
 
-void MainWindow::mnuAboutItem_Click()
-{
-    m_app.host().showAbout(aboutInfo());
-}
+void MainWindow::mnuAboutItem_Click() { m_app.host().showAbout(aboutInfo()); }
 
 void MainWindow::cmdStub_Click() { m_app.show(ScreenId::StubCheck); }
 
@@ -282,9 +247,6 @@ void MainWindow::cmdYear_Click()
     m_app.show(ScreenId::Ledger);
 }
 
-void MainWindow::mnuHeader_Click()
-{
-    m_app.show(ScreenId::Heading);
-}
+void MainWindow::mnuHeader_Click() { m_app.show(ScreenId::Heading); }
 
 } // namespace tallyman

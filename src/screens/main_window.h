@@ -25,15 +25,15 @@ AboutInfo aboutInfo();
 
 class MainWindow : public ui::Screen {
 public:
-    explicit MainWindow(App &app);
+    explicit MainWindow(App& app);
 
     // Period inputs, top to bottom: straight time 1 and 2, O.T. (1X/2X), O.T. 1.5X, holiday,
     // vacation/sick, dollar amount, tips hours.
     ui::ControlArray<ui::TextBox, 8> txtAmount;
     ui::OptionButton opt1x, opt2x;
-    ui::CheckBox ckFedJan;     // "Fed Tax Prior to April"
+    ui::CheckBox ckFedJan; // "Fed Tax Prior to April"
     ui::CheckBox ckLouisPrior; // "Louisiana- Prior to July 1"
-    ui::TextBox txtWeek;       // week ending, short date form
+    ui::TextBox txtWeek; // week ending, short date form
 
     // Results
     ui::Label Label13; // gross pay
@@ -47,22 +47,22 @@ public:
     ui::Label Label7; // "Federal Table: Cir E - Pub15"
 
     // Buttons and menu items (a menu item is a command with a caption).
-    ui::CommandButton cmdCal;   // ADD
+    ui::CommandButton cmdCal; // ADD
     ui::CommandButton cmdClear; // CLEAR
     ui::CommandButton mnuNew, mnuOpen, mnuSave, mnuPrintItem, mnuClearIitem, mnuExitItem;
     ui::CommandButton mnuTaxInfoItem, mnuState, mnuCity, mnuNonCity, mnuFedTable;
     ui::CommandButton mnuHelpItem, mnuAboutItem;
-    ui::CommandButton cmdPrint;                      // picture, tooltip "Print"
+    ui::CommandButton cmdPrint; // picture, tooltip "Print"
     ui::CommandButton mnuPrintSheetItem, mnuChecks; // "Print Sheet", "C&hecks"
 
     // Tips earnings of the last printout (tips rate times tips hours).
     Amount MyTips = 0;
     ui::CommandButton cmdYear, mnuYear; // "Year to Date"
-    ui::CommandButton mnuHeader;        // "H&eader"
+    ui::CommandButton mnuHeader; // "H&eader"
     ui::CommandButton cmdSavePrev; // "Save This Pay Period"
-    ui::CommandButton cmdPeriod;   // "Get Pay Period"
-    ui::CommandButton cmdOT;       // OverTime
-    ui::CommandButton Command1;    // Vacation
+    ui::CommandButton cmdPeriod; // "Get Pay Period"
+    ui::CommandButton cmdOT; // OverTime
+    ui::CommandButton Command1; // Vacation
     ui::CommandButton mnuVac, mnuOtItem;
     ui::CommandButton cmdStub, mnuStub; // "Check My Stub"
 
@@ -75,7 +75,7 @@ public:
     bool Calcu_late();
     // The period as ADD would compute it now (settings brought up to date from the dialogs,
     // the federal table loaded), without computing, saving or changing what is shown.
-    PeriodCase periodCase(std::vector<Notice> &notices);
+    PeriodCase periodCase(std::vector<Notice>& notices);
     void cmdCal_Click();
     void Clear_All();
     void cmdClear_Click() { Clear_All(); }
@@ -109,7 +109,7 @@ public:
     bool PrintText();
     // The check and its two stubs on the current printer, at these offsets. Refused with a
     // message when the amount is too large for a check.
-    bool PrintCheck(const printing::CheckOffsets &offsets);
+    bool PrintCheck(const printing::CheckOffsets& offsets);
     // Opens the year ledger window; when it is open already, its close guard speaks and the
     // grid is loaded again inside it (unsaved changes are lost).
     void cmdYear_Click();
@@ -126,7 +126,7 @@ public:
     // Whether the figures a paste or a printout reads belong to the period shown. A restored
     // period fills only the boxes and labels, so it must be computed with ADD first; until
     // then the message says so and this is false (`what`: "pasted", "printed").
-    bool periodReady(const std::string &what);
+    bool periodReady(const std::string& what);
     void cmdSavePrev_Click() { SavePayPeriod(); }
     void cmdPeriod_Click() { GetPayPeriod(); }
     // The overtime tracker with this period's week ending and overtime pay in its heading.
@@ -147,14 +147,14 @@ private:
     // ADD's step 3: the city and state dialogs re-created from their files (unless open) and
     // their selections and boxes copied for the calculation.
     void refreshCalcSettings(
-        bool stateShown, bool cityShown, StateTaxSettings &calcState, std::array<std::string, 6> &stateBoxes);
+        bool stateShown, bool cityShown, StateTaxSettings& calcState, std::array<std::string, 6>& stateBoxes);
     void resetPeriod();
     void emptyResultLabels();
     // Empty hour boxes become "0", as both printouts leave them.
     void zeroEmptyHours();
     printing::PeriodFigures periodFigures();
 
-    App &m_app;
+    App& m_app;
     bool m_restoredNotComputed = false; // Get Pay Period filled the labels; no ADD since
 };
 

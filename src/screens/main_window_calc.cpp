@@ -1,26 +1,26 @@
 // The ADD button's calculation with everything around it: settings brought up to date from
 // the state and city dialogs, messages, result labels and the closing save.
-#include "screens/app.h"
-#include "screens/main_window.h"
-#include "screens/result_fields.h"
-#include "screens/user_commands.h"
 #include "engine/calculation.h"
 #include "engine/federal.h"
 #include "engine/period_case.h"
+#include "screens/app.h"
+#include "screens/main_window.h"
+#include "screens/result_fields.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "screens/user_commands.h"
 
 namespace tallyman {
 
 namespace {
 
 // The calculation reads the state dialog's selections as they stand on the dialog.
-void takeDialogSelections(const StateDialog &dialog, StateTaxSettings &state)
+void takeDialogSelections(const StateDialog& dialog, StateTaxSettings& state)
 {
-    const auto flag = [](const ui::CheckBox &box) { return static_cast<short>(box.value()); };
-    for (const SpecialBox &row : SpecialBoxes)
+    const auto flag = [](const ui::CheckBox& box) { return static_cast<short>(box.value()); };
+    for (const SpecialBox& row : SpecialBoxes)
         state.*row.state.flag = flag(dialog.*row.box);
     state.Spouse = flag(dialog.ckSpouse);
     state.RoundOff = flag(dialog.ckRoundOff);
@@ -28,17 +28,17 @@ void takeDialogSelections(const StateDialog &dialog, StateTaxSettings &state)
     state.SUIUseBase = flag(dialog.ckSUI);
 }
 
-std::array<ui::TextBox *, 6> adjustmentBoxes(StateDialog &dialog)
+std::array<ui::TextBox*, 6> adjustmentBoxes(StateDialog& dialog)
 {
-    return {&dialog.txtSDIpercent, &dialog.txtSDIwageBase, &dialog.txtStateAdj, &dialog.txtCalAllow,
-        &dialog.txtSUIpercent, &dialog.txtSUIwageBase};
+    return { &dialog.txtSDIpercent, &dialog.txtSDIwageBase, &dialog.txtStateAdj, &dialog.txtCalAllow,
+        &dialog.txtSUIpercent, &dialog.txtSUIwageBase };
 }
 
 } // namespace
 
 bool MainWindow::Calcu_late()
 {
-    App &app = m_app;
+    App& app = m_app;
     // A dialog the person has open is used as it stands and stays open with its edits; the
     // others are re-created from their files and closed again afterwards.
     const bool stateShown = app.isLoaded(ScreenId::StateDialog) && app.stateDialog().shown();
@@ -54,7 +54,7 @@ bool MainWindow::Calcu_late()
     CalcLabels labels;
     std::vector<Notice> notices;
 
-    CalcContext context{
+    CalcContext context {
         .txtAmount = amounts,
         .opt1xSelected = opt1x.selected(),
         .ckFedJan = ckFedJan.value() == 1,
@@ -64,7 +64,7 @@ bool MainWindow::Calcu_late()
         .nonCity = app.nonCity,
         .stateBoxes = stateBoxes,
         .ledger = app.ledger.totals(),
-        .fedFolders = FedTableFolders{app.folder().dir(), app.installedData()},
+        .fedFolders = FedTableFolders { app.folder().dir(), app.installedData() },
         .fedTable = app.fedTable,
         .pay = app.pay,
         .utah = app.utah,
@@ -80,12 +80,12 @@ bool MainWindow::Calcu_late()
         m_restoredNotComputed = false;
         for (std::size_t i = 0; i < amounts.size(); ++i)
             txtAmount[i].setText(amounts[i]);
-        for (const ResultField &field : resultFields())
+        for (const ResultField& field : resultFields())
             resultLabel(*this, field).setText(calculatedText(labels, field));
         lbTaxVer.setText(labels.lbTaxVer);
         // An open tracker heads itself with the period just computed.
         if (app.isLoaded(ScreenId::OvertimeTracker)) {
-            OvertimeTrackerScreen &tracker = app.overtimeTracker();
+            OvertimeTrackerScreen& tracker = app.overtimeTracker();
             tracker.lb_OT.setText(lbOverT.text());
             tracker.lbWk.setText(txtWeek.text());
         }
@@ -105,9 +105,9 @@ bool MainWindow::Calcu_late()
 }
 
 void MainWindow::refreshCalcSettings(
-    bool stateShown, bool cityShown, StateTaxSettings &calcState, std::array<std::string, 6> &stateBoxes)
+    bool stateShown, bool cityShown, StateTaxSettings& calcState, std::array<std::string, 6>& stateBoxes)
 {
-    App &app = m_app;
+    App& app = m_app;
     if (!cityShown) {
         app.close(ScreenId::CityDialog);
         app.cityDialog();
@@ -117,16 +117,16 @@ void MainWindow::refreshCalcSettings(
         app.stateDialog();
     }
     calcState = app.state;
-    StateDialog &dialog = app.stateDialog();
+    StateDialog& dialog = app.stateDialog();
     takeDialogSelections(dialog, calcState);
     const auto boxes = adjustmentBoxes(dialog);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         stateBoxes[i] = boxes[i]->text();
 }
 
-PeriodCase MainWindow::periodCase(std::vector<Notice> &notices)
+PeriodCase MainWindow::periodCase(std::vector<Notice>& notices)
 {
-    App &app = m_app;
+    App& app = m_app;
     const bool stateShown = app.isLoaded(ScreenId::StateDialog) && app.stateDialog().shown();
     const bool cityShown = app.isLoaded(ScreenId::CityDialog) && app.cityDialog().shown();
     PeriodCase period;
@@ -136,7 +136,8 @@ PeriodCase MainWindow::periodCase(std::vector<Notice> &notices)
     period.ckFedJan = ckFedJan.value() == 1;
     // ADD takes the cafeteria amount before the files are read again; so does this.
     const Amount cafe = app.profile.Cafe;
-    tallyman::LoadFedTable(period.fedTable, period.ckFedJan, FedTableFolders{app.folder().dir(), app.installedData()}, notices);
+    tallyman::LoadFedTable(period.fedTable, period.ckFedJan,
+        FedTableFolders { app.folder().dir(), app.installedData() }, notices);
     // The settings refresh may touch the period's state tax (the Iowa and Missouri presets):
     // what the window shows stays as it was.
     const PayResult pay = app.pay;

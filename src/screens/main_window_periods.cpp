@@ -138,9 +138,10 @@ bool MainWindow::periodReady(const std::string& what)
 {
     if (!m_restoredNotComputed)
         return true;
-    m_app.message({ "The restored pay period must be computed with ADD before it can be " + what + ".",
-                      "Get Pay Period brings back the boxes and labels only; the overtime, tips, gross and net "
-                      "pay in memory are still those of the last calculation." },
+    m_app.message(
+        { "The restored pay period must be computed with ADD before it can be " + what + ".",
+            "Get Pay Period brings back the boxes and labels only; the overtime, tips, gross and net "
+            "pay in memory are still those of the last calculation." },
         ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
     return false;
 }

@@ -92,8 +92,8 @@ bool MainWindow::PrintCheck(const printing::CheckOffsets& offsets)
     zeroEmptyHours();
     printing::CheckFigures figures;
     figures.period = periodFigures();
-    figures.check = printing::CheckTexts { m_app.printedDate(writer.txtCheckDate.text()), writer.txtPayTo.text(),
-        writer.txtCheckAmt.text(), writer.txtMemo.text(), writer.txtUserName.text(),
+    figures.check = printing::CheckTexts { m_app.printedDate(writer.txtCheckDate.text()),
+        writer.txtPayTo.text(), writer.txtCheckAmt.text(), writer.txtMemo.text(), writer.txtUserName.text(),
         writer.txtUserAddress.text(), writer.txtUserState.text(), writer.txtUserSSnum.text(),
         *m_app.AmountWords };
     figures.offsets = offsets;

@@ -20,8 +20,8 @@ std::string whoIsOpen(const std::string& userName, long holder)
 
 std::string lockUnusable(const DataFolder& folder, const std::string& userName, const UserLock& lock)
 {
-    return "The lock file " + userLockFile(folder, userName).filename().string() + " cannot be used: "
-        + lock.failure() + ".";
+    return "The lock file " + userLockFile(folder, userName).filename().string()
+        + " cannot be used: " + lock.failure() + ".";
 }
 
 // Every file of a user a save writes. One that is there but cannot be read must not pass for
@@ -80,14 +80,17 @@ bool App::takeUser()
     }
     if (m_readOnly) {
         m_lock.release();
-        m_readOnly = std::vector<std::string> { "This window opened a user read-only: it saves nothing until Tallyman is started again." };
+        m_readOnly = std::vector<std::string> {
+            "This window opened a user read-only: it saves nothing until Tallyman is started again."
+        };
         refuse(*m_readOnly);
         return false;
     }
     const auto problem = takeLock(m_lock, folder(), UserName);
     if (!problem)
         return true;
-    m_readOnly = std::vector<std::string> { *problem, "The user is open read-only here: nothing can be saved." };
+    m_readOnly
+        = std::vector<std::string> { *problem, "The user is open read-only here: nothing can be saved." };
     refuse(*m_readOnly);
     return false;
 }
@@ -100,8 +103,9 @@ bool App::mayWrite()
         refuse(*m_readOnly);
         return false;
     }
-    if (m_lock.holds(UserName)
-        || std::any_of(m_savedAs.begin(), m_savedAs.end(), [&](const auto& lock) { return lock->holds(UserName); }))
+    if (m_lock.holds(UserName) || std::any_of(m_savedAs.begin(), m_savedAs.end(), [&](const auto& lock) {
+            return lock->holds(UserName);
+        }))
         return true;
     // A save under a name not chosen as the user: that user's files are written over, so its
     // lock is needed as well.

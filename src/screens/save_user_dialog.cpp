@@ -1,17 +1,18 @@
 // The Save User dialog: Save writes every file of the user under the name in its box.
 #include "screens/app.h"
-#include "storage/fileset.h"
 #include "screens/main_window.h"
-#include "screens/user_commands.h"
 #include "screens/taxtables/city_dialog.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/state_dialog.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
+#include "screens/user_commands.h"
+#include "storage/fileset.h"
 
 namespace tallyman {
 
-SaveUserDialog::SaveUserDialog(App &app) : m_app(app)
+SaveUserDialog::SaveUserDialog(App& app)
+    : m_app(app)
 {
     setTitle("Save User");
     Label1.setCaption("Before opening a user file,");
@@ -26,17 +27,14 @@ SaveUserDialog::SaveUserDialog(App &app) : m_app(app)
     onCloseRequested = [this] { Form_Unload(); };
 }
 
-void SaveUserDialog::load()
-{
-    txtSaveUser.setText(m_app.UserName);
-}
+void SaveUserDialog::load() { txtSaveUser.setText(m_app.UserName); }
 
 bool SaveUserDialog::save(bool keepShownDialogs)
 {
-    App &app = m_app;
+    App& app = m_app;
     const std::string name = txtSaveUser.text();
     if (const auto problem = userNameProblem(name)) {
-        app.message({*problem}, "Save User", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        app.message({ *problem }, "Save User", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return false;
     }
     app.UserName = name;
@@ -47,7 +45,7 @@ bool SaveUserDialog::save(bool keepShownDialogs)
     if (!app.SaveStateSettings() || !app.SaveCitySettings() || !app.SaveNonCitySettings())
         return false;
 
-    MainWindow &main = app.mainWindow();
+    MainWindow& main = app.mainWindow();
     main.lbUser.setText(app.UserName);
     main.setTitle(txtSaveUser.text());
 
@@ -64,10 +62,11 @@ void SaveUserDialog::closeSettingsDialogs()
         if (!(m_keepShownDialogs && shown))
             m_app.close(id);
     };
-    App &app = m_app;
+    App& app = m_app;
     closeUnlessShown(ScreenId::StateDialog, app.isLoaded(ScreenId::StateDialog) && app.stateDialog().shown());
     closeUnlessShown(ScreenId::CityDialog, app.isLoaded(ScreenId::CityDialog) && app.cityDialog().shown());
-    closeUnlessShown(ScreenId::NonCityDialog, app.isLoaded(ScreenId::NonCityDialog) && app.nonCityDialog().shown());
+    closeUnlessShown(
+        ScreenId::NonCityDialog, app.isLoaded(ScreenId::NonCityDialog) && app.nonCityDialog().shown());
     closeUnlessKept(ScreenId::OvertimeTracker);
 }
 
@@ -75,9 +74,8 @@ void SaveUserDialog::closeUnlessKept(ScreenId id)
 {
     // The trackers were saved with what they show, so an open one may stay open through a
     // calculation as the tax dialogs do.
-    const bool shown = id == ScreenId::OvertimeTracker
-        ? m_app.isLoaded(id) && m_app.overtimeTracker().shown()
-        : m_app.isLoaded(id) && m_app.leaveLog().shown();
+    const bool shown = id == ScreenId::OvertimeTracker ? m_app.isLoaded(id) && m_app.overtimeTracker().shown()
+                                                       : m_app.isLoaded(id) && m_app.leaveLog().shown();
     if (!(m_keepShownDialogs && shown))
         m_app.close(id);
 }
@@ -90,15 +88,12 @@ void SaveUserDialog::Form_Unload()
     m_app.close(ScreenId::SaveUser);
 }
 
-void SaveUserDialog::cmdEnd_Click()
-{
-    Form_Unload();
-}
+void SaveUserDialog::cmdEnd_Click() { Form_Unload(); }
 
 void SaveUserDialog::cmdQuit_Click()
 {
     // Nothing is saved, and the main window closes without asking again.
-    App &app = m_app;
+    App& app = m_app;
     app.close(ScreenId::MainWindow);
     app.close(ScreenId::StateDialog);
     app.close(ScreenId::CityDialog);

@@ -1,16 +1,17 @@
 // The start-up prompt: names the user and brings up the main window.
 #include "screens/app.h"
-#include "storage/fileset.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
+#include "storage/fileset.h"
 
 namespace tallyman {
 
 namespace {
-constexpr const char *PromptTitle = "Enter File Name.........";
+constexpr const char* PromptTitle = "Enter File Name.........";
 }
 
-StartupPrompt::StartupPrompt(App &app) : m_app(app)
+StartupPrompt::StartupPrompt(App& app)
+    : m_app(app)
 {
     setTitle(PromptTitle);
     OKButton.setCaption("OK");
@@ -20,23 +21,20 @@ StartupPrompt::StartupPrompt(App &app) : m_app(app)
     txtUser.onClick = [this] { txtUser.select(0, txtUser.text().size()); };
     // Closing the prompt any other way than OK ends the program.
     onCloseRequested = [this] {
-        App &session = m_app;
+        App& session = m_app;
         session.close(ScreenId::StartupPrompt);
         session.quit();
     };
 }
 
-void StartupPrompt::load()
-{
-    txtUser.setText(m_app.UserName.empty() ? "NAME" : m_app.UserName);
-}
+void StartupPrompt::load() { txtUser.setText(m_app.UserName.empty() ? "NAME" : m_app.UserName); }
 
 void StartupPrompt::OKButton_Click()
 {
-    App &app = m_app;
+    App& app = m_app;
     const std::string name = txtUser.text();
     if (const auto problem = userNameProblem(name)) {
-        app.message({*problem}, PromptTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        app.message({ *problem }, PromptTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return;
     }
     app.UserName = name;
@@ -53,7 +51,7 @@ void StartupPrompt::OKButton_Click()
     app.cityDialog(); // its opening reads the city file into the record
     app.loadNonCitySettings();
 
-    MainWindow &main = app.mainWindow();
+    MainWindow& main = app.mainWindow();
     main.setTitle(app.userTitle());
     main.lbUser.setText(app.UserName);
     app.show(ScreenId::MainWindow);

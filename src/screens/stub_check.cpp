@@ -12,10 +12,10 @@ namespace tallyman {
 
 namespace {
 
-std::string joined(const std::vector<std::string> &texts)
+std::string joined(const std::vector<std::string>& texts)
 {
     std::string out;
-    for (const std::string &t : texts)
+    for (const std::string& t : texts)
         out += (out.empty() ? "" : " ") + t;
     return out;
 }
@@ -24,22 +24,26 @@ std::string joined(const std::vector<std::string> &texts)
 // create screens whose loads save (User Info), and a comparison must leave every file alone.
 class LookingOnly {
 public:
-    explicit LookingOnly(App &app) : m_app(app), m_was(app.setLookOnly(true)) {}
+    explicit LookingOnly(App& app)
+        : m_app(app)
+        , m_was(app.setLookOnly(true))
+    { }
     ~LookingOnly() { m_app.setLookOnly(m_was); }
-    LookingOnly(const LookingOnly &) = delete;
-    LookingOnly &operator=(const LookingOnly &) = delete;
+    LookingOnly(const LookingOnly&) = delete;
+    LookingOnly& operator=(const LookingOnly&) = delete;
 
 private:
-    App &m_app;
+    App& m_app;
     bool m_was;
 };
 
 } // namespace
 
-StubCheckScreen::StubCheckScreen(App &app) : m_app(app)
+StubCheckScreen::StubCheckScreen(App& app)
+    : m_app(app)
 {
     setTitle("Check My Stub");
-    for (ui::TextBox &box : txtStub)
+    for (ui::TextBox& box : txtStub)
         box.setNumeric(true);
     cmdCompare.setCaption("&Compare");
     cmdCompare.onClick = [this] { cmdCompare_Click(); };
@@ -84,8 +88,9 @@ bool StubCheckScreen::cmdCompare_Click()
     for (std::size_t i = 0; i < StubLineCount; ++i) {
         if (const auto problem = readStubAmount(txtStub[i].text(), figures[i])) {
             clearResults();
-            m_app.message({"The stub's " + lbLine[i].caption() + " " + *problem + ": \"" + txtStub[i].text() + "\".",
-                              "Type it as on the stub, for example 1,234.56. Nothing was compared."},
+            m_app.message(
+                { "The stub's " + lbLine[i].caption() + " " + *problem + ": \"" + txtStub[i].text() + "\".",
+                    "Type it as on the stub, for example 1,234.56. Nothing was compared." },
                 ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
             txtStub[i].setFocus();
             return false;
@@ -97,7 +102,8 @@ bool StubCheckScreen::cmdCompare_Click()
     {
         const LookingOnly looking(m_app);
         const PeriodCase period = m_app.mainWindow().periodCase(notices);
-        const auto tables = installableFedTables({m_app.folder().dir(), m_app.installedData()}, period.fedTable);
+        const auto tables
+            = installableFedTables({ m_app.folder().dir(), m_app.installedData() }, period.fedTable);
         result = checkStub(period, figures, tables);
     }
     m_app.showNotices(notices);
@@ -114,9 +120,9 @@ bool StubCheckScreen::cmdCompare_Click()
 
 void StubCheckScreen::showComparison()
 {
-    const StubComparison &c = *m_comparison;
+    const StubComparison& c = *m_comparison;
     for (std::size_t i = 0; i < StubLineCount; ++i) {
-        const ComparedLine &l = c.lines[i];
+        const ComparedLine& l = c.lines[i];
         lbLine[i].setCaption(l.caption);
         lbTallyman[i].setText(formatCommaCents(l.tallyman.toDouble()));
         lbDifference[i].setText(l.difference ? formatCommaCents(l.difference->toDouble()) : "");
@@ -125,7 +131,7 @@ void StubCheckScreen::showComparison()
         else if (l.differs())
             lbCause[i].setText(joined(l.causes));
         else
-            lbCause[i].setText(joined({"Agrees."}) + (l.causes.empty() ? "" : " " + joined(l.causes)));
+            lbCause[i].setText(joined({ "Agrees." }) + (l.causes.empty() ? "" : " " + joined(l.causes)));
     }
     lbSummary.setText(c.summary());
 }
@@ -134,18 +140,15 @@ bool StubCheckScreen::cmdPrint_Click()
 {
     if (!cmdCompare_Click())
         return false;
-    ui::Printer &printer = m_app.printer();
+    ui::Printer& printer = m_app.printer();
     if (!m_app.reportPrinterFailure(printer.choosePrinter()))
         return false;
     LoadHeader(m_app.folder(), m_app.heading);
-    const printing::StubCheckPrintout printout{*m_comparison, m_app.heading, m_app.UserName, m_app.todayText(),
-        m_app.mainWindow().txtWeek.text()};
+    const printing::StubCheckPrintout printout { *m_comparison, m_app.heading, m_app.UserName,
+        m_app.todayText(), m_app.mainWindow().txtWeek.text() };
     return m_app.reportPrinterFailure(printing::PrintStubCheck(printer, printout));
 }
 
-void StubCheckScreen::cmdClose_Click()
-{
-    m_app.close(ScreenId::StubCheck);
-}
+void StubCheckScreen::cmdClose_Click() { m_app.close(ScreenId::StubCheck); }
 
 } // namespace tallyman

@@ -13,7 +13,7 @@ class App;
 
 class StubCheckScreen : public ui::Screen {
 public:
-    explicit StubCheckScreen(App &app);
+    explicit StubCheckScreen(App& app);
 
     // One row per line of the stub, in StubLine order.
     ui::ControlArray<ui::Label, StubLineCount> lbLine;
@@ -34,7 +34,7 @@ public:
     void cmdClose_Click();
 
     // The last comparison, while its table is shown.
-    const std::optional<StubComparison> &comparison() const { return m_comparison; }
+    const std::optional<StubComparison>& comparison() const { return m_comparison; }
     // Whether the row is more than a cent apart (the view highlights it).
     bool rowDiffers(std::size_t row) const;
 
@@ -42,7 +42,7 @@ private:
     void showCaptions();
     void clearResults();
     void showComparison();
-    App &m_app;
+    App& m_app;
     std::optional<StubComparison> m_comparison;
 };
 

@@ -13,7 +13,7 @@ class App;
 // DialogUser: the first window, "Enter File Name.........".
 class StartupPrompt : public ui::Screen {
 public:
-    explicit StartupPrompt(App &app);
+    explicit StartupPrompt(App& app);
 
     ui::TextBox txtUser;
     ui::CommandButton OKButton;
@@ -24,20 +24,20 @@ public:
     void OKButton_Click();
 
 private:
-    App &m_app;
+    App& m_app;
 };
 
 // frmSaveUser: saves every file of the user under the name in its name box.
 class SaveUserDialog : public ui::Screen {
 public:
-    explicit SaveUserDialog(App &app);
+    explicit SaveUserDialog(App& app);
 
     ui::Label Label1; // "Before opening a user file,"
     ui::Label Label2; // "Do you want to save this user?"
     ui::TextBox txtSaveUser;
     ui::CommandButton cmdSaveUser; // "&Save"
-    ui::CommandButton cmdEnd;      // "&No"
-    ui::CommandButton cmdQuit;     // "&Quit"
+    ui::CommandButton cmdEnd; // "&No"
+    ui::CommandButton cmdQuit; // "&Quit"
 
     void load();
     void cmdSaveUser_Click() { save(false); }
@@ -56,14 +56,14 @@ private:
     // The overtime tracker or the leave log, unless a calculation keeps it on screen.
     void closeUnlessKept(ScreenId id);
 
-    App &m_app;
+    App& m_app;
     bool m_keepShownDialogs = false;
 };
 
 // File > New, File > Open, File > Exit and closing the main window.
-void newUser(App &app);
-void openUser(App &app);
-void exitProgram(App &app);
-void closeMainWindow(App &app);
+void newUser(App& app);
+void openUser(App& app);
+void exitProgram(App& app);
+void closeMainWindow(App& app);
 
 } // namespace tallyman

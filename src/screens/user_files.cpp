@@ -3,16 +3,16 @@
 
 #include "screens/entry_numbers.h"
 #include "screens/main_window.h"
+#include "screens/trackers/overtime_tracker.h"
 #include "screens/user_commands.h"
 #include "screens/user_info.h"
-#include "screens/trackers/overtime_tracker.h"
 #include "storage/records.h"
 
 namespace tallyman {
 
 namespace {
 
-std::string whose(const std::string &userName)
+std::string whose(const std::string& userName)
 {
     return userName.empty() ? "the default user" : "user " + userName;
 }
@@ -23,7 +23,8 @@ bool App::SaveOT()
 {
     const std::string name = saveUser().txtSaveUser.text();
     if (const auto problem = userNameProblem(name)) {
-        message({*problem, "Nothing was saved."}, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        message({ *problem, "Nothing was saved." }, ProgramTitle, ui::MessageButtons::Ok,
+            ui::MessageIcon::Warning);
         return false;
     }
     UserName = name;
@@ -32,7 +33,7 @@ bool App::SaveOT()
 
     // A rate box that does not hold a number keeps the rate in memory: the User Info screen
     // refuses such a text before its own save, so only an unconfirmed edit is passed over.
-    UserInfoScreen &info = userInfo();
+    UserInfoScreen& info = userInfo();
     if (const auto rate = strictAmount(info.txtHourRate.text()))
         profile.HourRate = *rate;
     if (const auto rate = strictAmount(info.txtHourRate2.text()))
@@ -55,8 +56,9 @@ bool App::SaveOT()
 
     std::optional<std::string> failure;
     try {
-        failure = saveProfileFileSet(folder(), UserName, ProfileFileSet{profile, tracker, offsets, state, reserved});
-    } catch (const std::exception &e) {
+        failure = saveProfileFileSet(
+            folder(), UserName, ProfileFileSet { profile, tracker, offsets, state, reserved });
+    } catch (const std::exception& e) {
         failure = e.what();
     }
 
@@ -72,7 +74,7 @@ bool App::SaveOT()
     }
 
     if (failure) {
-        message({"The files of " + whose(UserName) + " could not be saved.", *failure}, ProgramTitle,
+        message({ "The files of " + whose(UserName) + " could not be saved.", *failure }, ProgramTitle,
             ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return false;
     }
@@ -83,25 +85,25 @@ bool App::SaveOT()
 
 LoadOutcome App::LoadUserFiles()
 {
-    ProfileFileSet set{profile, tracker, offsets, state, reserved};
+    ProfileFileSet set { profile, tracker, offsets, state, reserved };
     std::vector<std::filesystem::path> cut, longTexts;
     const LoadOutcome outcome = loadProfileFileSet(folder(), UserName, set, &cut, &longTexts);
     // Reported once per user: the screens this load creates read the same files again.
     if ((outcome == LoadOutcome::EndedEarly || !longTexts.empty()) && m_truncatedUser != UserName) {
         m_truncatedUser = UserName;
         std::vector<std::string> lines;
-        for (const auto &path : cut)
+        for (const auto& path : cut)
             lines.push_back("The file " + path.filename().string() + " ends early.");
         if (!cut.empty())
             lines.push_back("The values after that point were not read.");
-        for (const auto &path : longTexts)
+        for (const auto& path : longTexts)
             lines.push_back("The file " + path.filename().string()
                 + " holds a text longer than a box can show: it was cut to "
                 + std::to_string(records::LongestText) + " characters.");
         message(lines, ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
     }
 
-    MainWindow &main = mainWindow();
+    MainWindow& main = mainWindow();
     main.lbTableNotice.setText(tableNotice(profile));
     userInfo().showLoadedProfile();
     // An open tracker keeps what the person typed: this load also runs whenever the state
@@ -114,10 +116,11 @@ void App::loadLedger()
 {
     const bool weekly = paysWeekly(profile);
     if (!AddAnnual(ledger, weekly))
-        message({"CHECK YOUR ENTRY FOR NON NUMBER TYPE"});
+        message({ "CHECK YOUR ENTRY FOR NON NUMBER TYPE" });
     const auto path = ledgerFile(folder(), UserName, weekly);
     if (loadLedgerFile(path, ledger, weekly) == LedgerLoad::EndedEarly)
-        message({"The file " + path.filename().string() + " ends early.", "The values after that point were not read."},
+        message({ "The file " + path.filename().string() + " ends early.",
+                    "The values after that point were not read." },
             ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
 }
 

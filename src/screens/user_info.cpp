@@ -1,11 +1,11 @@
 // The User Info screen: load, fillVar_, Save, Close, ClearAll and the K-plan boxes.
 #include "screens/user_info.h"
 
+#include "numbers/number_text.h"
 #include "screens/app.h"
 #include "screens/entry_numbers.h"
 #include "screens/main_window.h"
 #include "screens/user_commands.h"
-#include "numbers/number_text.h"
 
 #include <array>
 #include <initializer_list>
@@ -14,19 +14,19 @@ namespace tallyman {
 
 namespace {
 
-const std::vector<std::string> Statuses{"Single", "Married"};
-const std::vector<std::string> Exemptions{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const std::vector<std::string> Statuses { "Single", "Married" };
+const std::vector<std::string> Exemptions { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9" };
 // By W4FilingStatus.
-const std::vector<std::string> W4Statuses{
-    "Single or married filing separately", "Married filing jointly", "Head of household"};
+const std::vector<std::string> W4Statuses { "Single or married filing separately", "Married filing jointly",
+    "Head of household" };
 
 // The W-4 amounts as their boxes are captioned, for the messages.
-constexpr const char *Step3Field = "Step 3 (credits)";
-constexpr const char *Step4aField = "Step 4(a) (other income)";
-constexpr const char *Step4bField = "Step 4(b) (deductions)";
+constexpr const char* Step3Field = "Step 3 (credits)";
+constexpr const char* Step4aField = "Step 4(a) (other income)";
+constexpr const char* Step4bField = "Step 4(b) (deductions)";
 
 // A strict number that may not be negative: the form asks for amounts a year.
-std::optional<std::string> w4AmountProblem(const std::string &text, const char *field)
+std::optional<std::string> w4AmountProblem(const std::string& text, const char* field)
 {
     if (auto problem = strictAmountProblem(text, field))
         return problem;
@@ -36,40 +36,41 @@ std::optional<std::string> w4AmountProblem(const std::string &text, const char *
 }
 
 // What the caption boxes show when they are empty at load.
-constexpr std::array<const char *, 5> LoadCaptions{"CrUnion", "Bond", "Dues", "Pension", "Health Ins"};
+constexpr std::array<const char*, 5> LoadCaptions { "CrUnion", "Bond", "Dues", "Pension", "Health Ins" };
 
 } // namespace
 
-std::string tableNotice(const EmployeeProfile &profile)
+std::string tableNotice(const EmployeeProfile& profile)
 {
     return paysWeekly(profile) ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
 }
 
-UserInfoScreen::UserInfoScreen(App &app) : m_app(app)
+UserInfoScreen::UserInfoScreen(App& app)
+    : m_app(app)
 {
     setTitle("User Info");
-    for (ui::TextBox *box : {&txtHourRate, &txtHourRate2, &txtTipsRate, &txtFedAddL, &txtPension, &txtMuni,
-             &txtBond, &txtDues, &txtMisc, &txtKplan, &txtCafe})
+    for (ui::TextBox* box : { &txtHourRate, &txtHourRate2, &txtTipsRate, &txtFedAddL, &txtPension, &txtMuni,
+             &txtBond, &txtDues, &txtMisc, &txtKplan, &txtCafe })
         box->setNumeric(true);
     optWeek.setCaption("Weekly");
     optBiWeek.setCaption("Bi-Weekly");
-    optWeek.setGroup({&optWeek, &optBiWeek});
-    optBiWeek.setGroup({&optWeek, &optBiWeek});
+    optWeek.setGroup({ &optWeek, &optBiWeek });
+    optBiWeek.setGroup({ &optWeek, &optBiWeek });
     cboStatus.setItems(Statuses);
     cboStatus2.setItems(Statuses);
     cboDepend.setItems(Exemptions);
     cboDepend2.setItems(Exemptions);
     optW4Before2020.setCaption("2019 or earlier");
     optW4From2020.setCaption("2020 or later");
-    optW4Before2020.setGroup({&optW4Before2020, &optW4From2020});
-    optW4From2020.setGroup({&optW4Before2020, &optW4From2020});
+    optW4Before2020.setGroup({ &optW4Before2020, &optW4From2020 });
+    optW4From2020.setGroup({ &optW4Before2020, &optW4From2020 });
     optW4Before2020.setValue(-1);
     optW4Before2020.onClick = [this] { enableW4Fields(); };
     optW4From2020.onClick = [this] { enableW4Fields(); };
     cboW4Status.setItems(W4Statuses);
     cboW4Status.setListIndex(0);
     ckW4Step2.setCaption("Step 2: multiple jobs or spouse works");
-    for (ui::TextBox *box : {&txtW4Step3, &txtW4Step4a, &txtW4Step4b})
+    for (ui::TextBox* box : { &txtW4Step3, &txtW4Step4a, &txtW4Step4b })
         box->setNumeric(true);
     enableW4Fields();
     ckFedExemp.setCaption("Federal Tax Exempt");
@@ -111,7 +112,7 @@ void UserInfoScreen::setKplanBoxes(int fix, int per)
 
 void UserInfoScreen::load()
 {
-    EmployeeProfile &p = m_app.profile;
+    EmployeeProfile& p = m_app.profile;
     if (p.FedExemptions.empty())
         p.FedExemptions = "0";
     if (p.FedStatus.empty())
@@ -145,7 +146,7 @@ void UserInfoScreen::load()
 
     showProfile();
 
-    std::array<ui::TextBox *, 5> captions{&txtTax5, &txtTax6, &txtTax7, &txtTax8, &txtTax9};
+    std::array<ui::TextBox*, 5> captions { &txtTax5, &txtTax6, &txtTax7, &txtTax8, &txtTax9 };
     for (std::size_t i = 0; i < captions.size(); ++i)
         if (captions[i]->text().empty())
             captions[i]->setText(LoadCaptions[i]);
@@ -160,7 +161,7 @@ void UserInfoScreen::load()
 // reacts, so the order is free).
 void UserInfoScreen::showFileSetFields()
 {
-    const EmployeeProfile &p = m_app.profile;
+    const EmployeeProfile& p = m_app.profile;
     txtHourRate.setText(numberText(p.HourRate));
     txtHourRate2.setText(numberText(p.HourRate2));
     txtTipsRate.setText(numberText(p.TipsRate));
@@ -193,7 +194,7 @@ void UserInfoScreen::showFileSetFields()
 
 void UserInfoScreen::showW4()
 {
-    const W4Certificate &w4 = m_app.profile.W4;
+    const W4Certificate& w4 = m_app.profile.W4;
     (w4.Form == W4Form::From2020 ? optW4From2020 : optW4Before2020).setValue(-1);
     cboW4Status.setListIndex(static_cast<int>(w4.Status));
     ckW4Step2.setValue(w4.Step2 ? 1 : 0);
@@ -206,8 +207,8 @@ void UserInfoScreen::showW4()
 void UserInfoScreen::enableW4Fields()
 {
     const bool from2020 = optW4From2020.selected();
-    for (ui::Control *control : std::initializer_list<ui::Control *>{
-             &cboW4Status, &ckW4Step2, &txtW4Step3, &txtW4Step4a, &txtW4Step4b})
+    for (ui::Control* control : std::initializer_list<ui::Control*> {
+             &cboW4Status, &ckW4Step2, &txtW4Step3, &txtW4Step4a, &txtW4Step4b })
         control->setEnabled(from2020);
     cboStatus.setEnabled(!from2020);
     cboDepend.setEnabled(!from2020);
@@ -216,12 +217,12 @@ void UserInfoScreen::enableW4Fields()
 // Like the strict rates, an amount that does not convert keeps the value in memory.
 void UserInfoScreen::takeW4()
 {
-    W4Certificate &w4 = m_app.profile.W4;
+    W4Certificate& w4 = m_app.profile.W4;
     w4.Form = optW4From2020.selected() ? W4Form::From2020 : W4Form::Before2020;
     if (const int index = cboW4Status.listIndex(); index >= 0 && index < static_cast<int>(W4Statuses.size()))
         w4.Status = static_cast<W4FilingStatus>(index);
     w4.Step2 = ckW4Step2.value() != 0;
-    const auto strict = [](const ui::TextBox &box, Amount &field) {
+    const auto strict = [](const ui::TextBox& box, Amount& field) {
         if (const auto value = strictAmount(box.text()); value && *value >= 0)
             field = *value;
     };
@@ -234,7 +235,7 @@ void UserInfoScreen::showProfile()
 {
     showFileSetFields();
     // The five values the state file carries.
-    const EmployeeProfile &p = m_app.profile;
+    const EmployeeProfile& p = m_app.profile;
     ckFedExemp.setValue(p.FedExemp);
     ckSSMediExemp.setValue(p.SSMediExemp);
     txtFedAddL.setText(numberText(p.FedAddL));
@@ -245,7 +246,7 @@ void UserInfoScreen::showProfile()
 void UserInfoScreen::showLoadedProfile()
 {
     showFileSetFields();
-    EmployeeProfile &p = m_app.profile;
+    EmployeeProfile& p = m_app.profile;
     p.CafeState = static_cast<short>(ckCafeState.value());
     p.SelfEmp = static_cast<short>(ckSelfEmp.value());
     p.NonCity = static_cast<short>(ckNonCity.value());
@@ -253,15 +254,15 @@ void UserInfoScreen::showLoadedProfile()
 
 void UserInfoScreen::applyCaptionTags()
 {
-    MainWindow &main = m_app.mainWindow();
-    const std::array<const ui::TextBox *, 5> captions{&txtTax5, &txtTax6, &txtTax7, &txtTax8, &txtTax9};
+    MainWindow& main = m_app.mainWindow();
+    const std::array<const ui::TextBox*, 5> captions { &txtTax5, &txtTax6, &txtTax7, &txtTax8, &txtTax9 };
     for (std::size_t i = 0; i < captions.size(); ++i)
         main.lbTaxTag[5 + i].setCaption(captions[i]->text());
 }
 
 void UserInfoScreen::fillVar_()
 {
-    EmployeeProfile &p = m_app.profile;
+    EmployeeProfile& p = m_app.profile;
     // Strict conversions that fail keep the value in memory: Save refuses such texts before
     // it gets here, so only a load could meet one, and a load must not lose data.
     p.FedExemptions = cboDepend.text();
@@ -270,7 +271,7 @@ void UserInfoScreen::fillVar_()
         p.StateExemptions = *exemptions;
     p.StateStatus = cboStatus2.text();
 
-    const auto lenient = [](const ui::TextBox &box, Amount &field) {
+    const auto lenient = [](const ui::TextBox& box, Amount& field) {
         if (const auto value = lenientAmount(box.text()))
             field = *value;
     };
@@ -322,10 +323,10 @@ void UserInfoScreen::fillVar_()
 
 std::optional<std::string> UserInfoScreen::entryProblem() const
 {
-    const auto caption = [](const ui::TextBox &box, const char *fallback) {
+    const auto caption = [](const ui::TextBox& box, const char* fallback) {
         return box.text().empty() ? std::string(fallback) : box.text();
     };
-    std::vector<std::optional<std::string>> problems{
+    std::vector<std::optional<std::string>> problems {
         strictAmountProblem(txtHourRate.text(), "Hourly Rate 1"),
         strictAmountProblem(txtHourRate2.text(), "Hourly Rate 2"),
         strictAmountProblem(txtTipsRate.text(), "Tips Rate"),
@@ -354,7 +355,7 @@ std::optional<std::string> UserInfoScreen::entryProblem() const
         storableTextProblem(txtStateCityZip.text(), "The city, state and zip line"),
         storableTextProblem(txtSSnum.text(), "The social security number"),
     };
-    for (auto &problem : problems)
+    for (auto& problem : problems)
         if (problem)
             return problem;
     return std::nullopt;
@@ -363,10 +364,10 @@ std::optional<std::string> UserInfoScreen::entryProblem() const
 void UserInfoScreen::cmdOk_Click()
 {
     if (const auto problem = entryProblem()) {
-        m_app.message({*problem}, "User Info", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
+        m_app.message({ *problem }, "User Info", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return;
     }
-    App &app = m_app; // this screen is closed (and must not be touched) once the user is saved
+    App& app = m_app; // this screen is closed (and must not be touched) once the user is saved
     fillVar_();
     app.SaveOT();
     app.saveUser().cmdSaveUser_Click();
@@ -374,10 +375,7 @@ void UserInfoScreen::cmdOk_Click()
         app.close(ScreenId::UserInfo);
 }
 
-void UserInfoScreen::Command1_Click()
-{
-    m_app.close(ScreenId::UserInfo);
-}
+void UserInfoScreen::Command1_Click() { m_app.close(ScreenId::UserInfo); }
 
 void UserInfoScreen::ClearAll()
 {

@@ -12,11 +12,11 @@ class App;
 struct EmployeeProfile;
 
 // The main window's notice of the tax tables the pay frequency uses.
-std::string tableNotice(const EmployeeProfile &profile);
+std::string tableNotice(const EmployeeProfile& profile);
 
 class UserInfoScreen : public ui::Screen {
 public:
-    explicit UserInfoScreen(App &app);
+    explicit UserInfoScreen(App& app);
 
     // Pay
     ui::TextBox txtHourRate, txtHourRate2, txtTipsRate;
@@ -41,7 +41,7 @@ public:
     // Employee
     ui::TextBox txtName, txtAddress, txtStateCityZip, txtSSnum;
     // Buttons
-    ui::CommandButton cmdOk;    // "Save"
+    ui::CommandButton cmdOk; // "Save"
     ui::CommandButton Command1; // "Close"
 
     // Load: defaults, show, take back, save.
@@ -72,7 +72,7 @@ private:
     void takeW4();
     void applyCaptionTags();
 
-    App &m_app;
+    App& m_app;
     bool m_kplanSettling = false;
 };
 

@@ -10,9 +10,9 @@ namespace tallyman {
 
 namespace {
 
-std::optional<std::string> environment(const char *name)
+std::optional<std::string> environment(const char* name)
 {
-    const char *value = std::getenv(name);
+    const char* value = std::getenv(name);
     if (value == nullptr || *value == '\0')
         return std::nullopt;
     return std::string(value);
@@ -20,12 +20,12 @@ std::optional<std::string> environment(const char *name)
 
 } // namespace
 
-DataFolderChoice chooseDataFolder(const std::optional<std::string> &dirOption)
+DataFolderChoice chooseDataFolder(const std::optional<std::string>& dirOption)
 {
     if (dirOption)
-        return {*dirOption, false};
+        return { *dirOption, false };
     if (const auto dir = environment("TALLYMAN_DIR"))
-        return {*dir, false};
+        return { *dir, false };
     std::filesystem::path base;
     if (const auto xdg = environment("XDG_DATA_HOME"))
         base = *xdg;
@@ -33,10 +33,10 @@ DataFolderChoice chooseDataFolder(const std::optional<std::string> &dirOption)
         base = std::filesystem::path(*home) / ".local" / "share";
     else
         base = std::filesystem::current_path();
-    return {base / "Tallyman", true};
+    return { base / "Tallyman", true };
 }
 
-std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path &folder)
+std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path& folder)
 {
     if (!createDataFolder(folder))
         return std::nullopt;
@@ -44,7 +44,7 @@ std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::pa
     return std::filesystem::absolute(folder, error);
 }
 
-std::filesystem::path installedDataFolder(const std::filesystem::path &executableDir)
+std::filesystem::path installedDataFolder(const std::filesystem::path& executableDir)
 {
     std::error_code error;
     const auto installed = executableDir / ".." / "share" / "tallyman";

@@ -13,16 +13,16 @@ struct DataFolderChoice {
     std::filesystem::path dir;
     bool isDefault = false; // the application data folder, which is created on first use
 };
-DataFolderChoice chooseDataFolder(const std::optional<std::string> &dirOption);
+DataFolderChoice chooseDataFolder(const std::optional<std::string>& dirOption);
 
 // The chosen data folder, created when it does not exist yet, as an absolute path; nothing
 // when it cannot be made.
-std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path &folder);
+std::optional<std::filesystem::path> prepareDataFolder(const std::filesystem::path& folder);
 
 // ../share/tallyman beside the folder of the running program when it is there, else the
 // source tree's data/ (a build run from the tree).
 std::filesystem::path installedDataFolder();
 // The same beside `executableDir`.
-std::filesystem::path installedDataFolder(const std::filesystem::path &executableDir);
+std::filesystem::path installedDataFolder(const std::filesystem::path& executableDir);
 
 } // namespace tallyman

@@ -25,7 +25,7 @@ std::filesystem::path DataFolder::userFile(std::string_view userName, std::strin
     return file(std::string(userName) + std::string(extension));
 }
 
-bool createDataFolder(const std::filesystem::path &dir)
+bool createDataFolder(const std::filesystem::path& dir)
 {
     std::error_code ec;
     if (std::filesystem::is_directory(dir, ec))
@@ -39,12 +39,12 @@ namespace {
 
 // Opens a plain file for reading; -1 for anything else. Non-blocking, so a named pipe in the
 // folder cannot hold the program up; the check after opening sees what was actually opened.
-int openPlainFile(const std::filesystem::path &path)
+int openPlainFile(const std::filesystem::path& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return -1;
@@ -54,7 +54,7 @@ int openPlainFile(const std::filesystem::path &path)
 
 } // namespace
 
-bool fileExists(const std::filesystem::path &path)
+bool fileExists(const std::filesystem::path& path)
 {
     const int fd = openPlainFile(path);
     if (fd < 0)
@@ -63,7 +63,7 @@ bool fileExists(const std::filesystem::path &path)
     return true;
 }
 
-std::optional<std::string> unreadableReason(const std::filesystem::path &path)
+std::optional<std::string> unreadableReason(const std::filesystem::path& path)
 {
     std::error_code ec;
     const auto link = std::filesystem::symlink_status(path, ec);
@@ -85,7 +85,7 @@ std::optional<std::string> unreadableReason(const std::filesystem::path &path)
     return "it cannot be read";
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path &path)
+std::optional<std::string> readWholeFile(const std::filesystem::path& path)
 {
     const int fd = openPlainFile(path);
     if (fd < 0)
@@ -99,15 +99,15 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &path)
 }
 
 std::optional<StampedRead> readFileUnlessUnchanged(
-    const std::filesystem::path &path, const std::optional<FileStamp> &known)
+    const std::filesystem::path& path, const std::optional<FileStamp>& known)
 {
-    const auto stampOf = [](const struct stat &st) {
-        return FileStamp{static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
-            static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
-            static_cast<long long>(st.st_mtim.tv_nsec), static_cast<long long>(st.st_ctim.tv_sec),
-            static_cast<long long>(st.st_ctim.tv_nsec)};
+    const auto stampOf = [](const struct stat& st) {
+        return FileStamp { static_cast<unsigned long long>(st.st_dev),
+            static_cast<unsigned long long>(st.st_ino), static_cast<long long>(st.st_size),
+            static_cast<long long>(st.st_mtim.tv_sec), static_cast<long long>(st.st_mtim.tv_nsec),
+            static_cast<long long>(st.st_ctim.tv_sec), static_cast<long long>(st.st_ctim.tv_nsec) };
     };
-    struct stat st {};
+    struct stat st { };
     StampedRead read;
     // One system call for the file that has not changed: the calculation asks at every period.
     if (known && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && stampOf(st) == *known) {
@@ -136,9 +136,9 @@ namespace {
 // The file already holds exactly these bytes, privately. Every save writes the whole user,
 // mostly unchanged, and flushing identical files to disk costs far more than the rest of a
 // calculation.
-bool holdsAlready(const std::filesystem::path &path, std::string_view bytes)
+bool holdsAlready(const std::filesystem::path& path, std::string_view bytes)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || (st.st_mode & 0777) != (S_IRUSR | S_IWUSR)
         || static_cast<std::size_t>(st.st_size) != bytes.size())
         return false;
@@ -150,16 +150,16 @@ bool holdsAlready(const std::filesystem::path &path, std::string_view bytes)
 
 namespace {
 
-WriteFaultHook &faultHook()
+WriteFaultHook& faultHook()
 {
     static WriteFaultHook hook;
     return hook;
 }
 
 // The injected error of a step, or 0.
-int injected(WriteStep step, const std::filesystem::path &path)
+int injected(WriteStep step, const std::filesystem::path& path)
 {
-    const WriteFaultHook &hook = faultHook();
+    const WriteFaultHook& hook = faultHook();
     return hook ? hook(step, path) : 0;
 }
 
@@ -168,7 +168,7 @@ int injected(WriteStep step, const std::filesystem::path &path)
 constexpr std::string_view TempMark = ":tmp-";
 constexpr std::size_t TempSuffix = 6; // mkstemp's XXXXXX
 
-std::string temporaryPrefix(const std::filesystem::path &path)
+std::string temporaryPrefix(const std::filesystem::path& path)
 {
     return "." + path.filename().string() + std::string(TempMark);
 }
@@ -180,36 +180,37 @@ bool isTemporarySuffix(std::string_view suffix)
     });
 }
 
-bool before(const struct timespec &a, const struct timespec &b)
+bool before(const struct timespec& a, const struct timespec& b)
 {
     return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
 }
 
 // A temporary nobody writes any more: made before `since`, and not locked by its writer (a
 // running save holds its lock from the moment it made the file until after the rename).
-bool removeIfAbandoned(const std::filesystem::path &temp, const struct timespec &since)
+bool removeIfAbandoned(const std::filesystem::path& temp, const struct timespec& since)
 {
     const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return false;
-    struct stat opened {};
-    struct stat named {};
+    struct stat opened { };
+    struct stat named { };
     bool removed = false;
     if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && before(opened.st_mtim, since)
         && ::flock(fd, LOCK_EX | LOCK_NB) == 0
         // Still the file under that name, now that it is locked.
-        && ::lstat(temp.c_str(), &named) == 0 && named.st_ino == opened.st_ino && named.st_dev == opened.st_dev)
+        && ::lstat(temp.c_str(), &named) == 0 && named.st_ino == opened.st_ino
+        && named.st_dev == opened.st_dev)
         removed = ::unlink(temp.c_str()) == 0;
     ::close(fd);
     return removed;
 }
 
-void removeTemporariesOf(const std::filesystem::path &path)
+void removeTemporariesOf(const std::filesystem::path& path)
 {
     const std::string prefix = temporaryPrefix(path);
     const struct timespec since = processStartTime();
     std::error_code ec;
-    for (const auto &entry : std::filesystem::directory_iterator(path.parent_path(), ec)) {
+    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), ec)) {
         const std::string name = entry.path().filename().string();
         if (name.size() == prefix.size() + TempSuffix && name.compare(0, prefix.size(), prefix) == 0
             && isTemporarySuffix(std::string_view(name).substr(prefix.size())))
@@ -217,7 +218,7 @@ void removeTemporariesOf(const std::filesystem::path &path)
     }
 }
 
-std::string reasonFor(const char *what, const std::filesystem::path &path, int error)
+std::string reasonFor(const char* what, const std::filesystem::path& path, int error)
 {
     return std::string(what) + " " + path.string() + ": " + std::strerror(error);
 }
@@ -236,40 +237,37 @@ struct timespec processStartTime()
     // The clock file times are taken from, so that a file made just after the start never
     // looks older than it.
     static const struct timespec started = [] {
-        struct timespec now {};
+        struct timespec now { };
         ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
         return now;
     }();
     return started;
 }
 
-int removeLeftoverTemporaries(const std::filesystem::path &dir, struct timespec since)
+int removeLeftoverTemporaries(const std::filesystem::path& dir, struct timespec since)
 {
     int removed = 0;
     std::error_code ec;
-    for (const auto &entry : std::filesystem::directory_iterator(dir, ec))
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec))
         if (isTemporaryFileName(entry.path().filename().string()) && removeIfAbandoned(entry.path(), since))
             ++removed;
     return removed;
 }
 
-void setWriteFaultHook(WriteFaultHook hook)
-{
-    faultHook() = std::move(hook);
-}
+void setWriteFaultHook(WriteFaultHook hook) { faultHook() = std::move(hook); }
 
 namespace {
 
 // Makes the temporary of `path` and locks it. A clean-up that found the file before the lock
 // was taken may have removed it: then it is made again under a new name.
-int createLockedTemporary(const std::filesystem::path &path, std::string &temp)
+int createLockedTemporary(const std::filesystem::path& path, std::string& temp)
 {
     for (int attempt = 0; attempt < 8; ++attempt) {
         temp = (path.parent_path() / temporaryPrefix(path)).string() + "XXXXXX";
         const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
         if (fd < 0)
             return -1;
-        struct stat st {};
+        struct stat st { };
         if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0)
             return fd;
         ::close(fd);
@@ -284,7 +282,7 @@ int createLockedTemporary(const std::filesystem::path &path, std::string &temp)
 // Started with the program: the clean-up's notion of "made before this program started".
 [[maybe_unused]] const struct timespec StartNoted = processStartTime();
 
-std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes)
+std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
     if (holdsAlready(path, bytes))
         return std::nullopt;
@@ -305,7 +303,7 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path &path
         ::unlink(temp.c_str());
         return reasonFor("cannot write", path, error);
     }
-    auto fail = [&](const char *what, int error) {
+    auto fail = [&](const char* what, int error) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(temp.c_str());

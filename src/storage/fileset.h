@@ -14,9 +14,11 @@ namespace tallyman {
 class DataFolder {
 public:
     DataFolder() = default;
-    explicit DataFolder(std::filesystem::path dir) : m_dir(std::move(dir)) {}
+    explicit DataFolder(std::filesystem::path dir)
+        : m_dir(std::move(dir))
+    { }
 
-    const std::filesystem::path &dir() const { return m_dir; }
+    const std::filesystem::path& dir() const { return m_dir; }
     // A bare file name ("Smith.use", ".sta", "Header.sav") inside the folder.
     std::filesystem::path file(std::string_view fileName) const;
     // UserName followed by the extension, nothing between them (".use" for the default set).
@@ -28,20 +30,20 @@ private:
 
 // Creates the data folder (and its parents) when missing; the folder itself is private to its
 // owner, as the files in it are. False when it cannot be made.
-bool createDataFolder(const std::filesystem::path &dir);
+bool createDataFolder(const std::filesystem::path& dir);
 
 // The exists test: true when the file can be opened for reading.
-bool fileExists(const std::filesystem::path &path);
+bool fileExists(const std::filesystem::path& path);
 
 // Why something stands under the name but cannot be read as a file ("it is a folder",
 // "Permission denied", ...), or nothing when the name is free or the file can be read. Where
 // the exists test only asks whether a file can be read, this keeps a name that is taken from
 // passing for a free one.
-std::optional<std::string> unreadableReason(const std::filesystem::path &path);
+std::optional<std::string> unreadableReason(const std::filesystem::path& path);
 
 // The whole file, or nothing when the exists test fails or reading does: a reader need not
 // ask first.
-std::optional<std::string> readWholeFile(const std::filesystem::path &path);
+std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
 // What tells one version of a file from another without reading it: a replaced file has a new
 // inode, an edited one a new size or modification time, one whose permissions changed a new
@@ -50,7 +52,7 @@ struct FileStamp {
     unsigned long long device = 0, inode = 0;
     long long size = 0, modifiedSeconds = 0, modifiedNanoseconds = 0;
     long long changedSeconds = 0, changedNanoseconds = 0;
-    bool operator==(const FileStamp &) const = default;
+    bool operator==(const FileStamp&) const = default;
 };
 
 // A file with its stamp, its bytes read only when the stamp differs from `known`. A file whose
@@ -63,13 +65,13 @@ struct StampedRead {
 };
 // Nothing when the file does not open or cannot be read.
 std::optional<StampedRead> readFileUnlessUnchanged(
-    const std::filesystem::path &path, const std::optional<FileStamp> &known);
+    const std::filesystem::path& path, const std::optional<FileStamp>& known);
 
 // Writes the bytes to a temporary file beside `path` (".NAME:tmp-XXXXXX"), flushes it and
 // renames it over `path`, so a failure or a crash leaves the old file intact. The file is
 // readable by its owner only. Temporaries of `path` left by an earlier, killed save are
 // removed. On failure returns a short reason naming the file and the cause.
-std::optional<std::string> writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
+std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The temporary a save of "NAME" writes first is ".NAME:tmp-" and six letters or digits. No
 // user file can be named so: ":" is refused in user names and week endings. Temporaries of the
@@ -79,13 +81,13 @@ bool isTemporaryFileName(std::string_view fileName);
 struct timespec processStartTime();
 // Removes the temporaries a killed save left in the folder: those made before `since` that no
 // running save holds. Returns how many were removed.
-int removeLeftoverTemporaries(const std::filesystem::path &dir, struct timespec since = processStartTime());
+int removeLeftoverTemporaries(const std::filesystem::path& dir, struct timespec since = processStartTime());
 
 // The steps of an atomic write, for failure injection in tests.
 enum class WriteStep { Create, Write, Flush, Close, Rename };
 // When set, asked before each step: a non-zero errno makes the step fail with that error
 // (ENOSPC at Write fails after half the bytes, as a disk that fills up does). Tests only.
-using WriteFaultHook = std::function<int(WriteStep step, const std::filesystem::path &path)>;
+using WriteFaultHook = std::function<int(WriteStep step, const std::filesystem::path& path)>;
 void setWriteFaultHook(WriteFaultHook hook);
 
 // Why a user name cannot be a file base name (a folder separator, a character the file system

@@ -1,9 +1,9 @@
 // Writing and tolerant reading of the record encoding.
 #include "storage/records.h"
 
-#include "storage/codepage.h"
 #include "numbers/amount.h"
 #include "numbers/number_text.h"
+#include "storage/codepage.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,7 +17,7 @@ void RecordWriter::separate()
     m_recordOpen = true;
 }
 
-RecordWriter &RecordWriter::text(std::string_view utf8)
+RecordWriter& RecordWriter::text(std::string_view utf8)
 {
     const auto encoded = toWindows1252(utf8);
     if (!encoded || utf8.find('"') != std::string_view::npos)
@@ -29,48 +29,48 @@ RecordWriter &RecordWriter::text(std::string_view utf8)
     return *this;
 }
 
-RecordWriter &RecordWriter::int16(int value)
+RecordWriter& RecordWriter::int16(int value)
 {
     separate();
     m_bytes += std::to_string(value);
     return *this;
 }
 
-RecordWriter &RecordWriter::float32(float value)
+RecordWriter& RecordWriter::float32(float value)
 {
     separate();
     m_bytes += numberText(value);
     return *this;
 }
 
-RecordWriter &RecordWriter::float64(double value)
+RecordWriter& RecordWriter::float64(double value)
 {
     separate();
     m_bytes += numberText(value);
     return *this;
 }
 
-RecordWriter &RecordWriter::boolean(bool value)
+RecordWriter& RecordWriter::boolean(bool value)
 {
     separate();
     m_bytes += value ? "#TRUE#" : "#FALSE#";
     return *this;
 }
 
-RecordWriter &RecordWriter::empty()
+RecordWriter& RecordWriter::empty()
 {
     separate();
     return *this;
 }
 
-RecordWriter &RecordWriter::raw(std::string_view bytes)
+RecordWriter& RecordWriter::raw(std::string_view bytes)
 {
     separate();
     m_bytes += bytes;
     return *this;
 }
 
-RecordWriter &RecordWriter::endRecord()
+RecordWriter& RecordWriter::endRecord()
 {
     m_bytes += "\r\n";
     m_recordOpen = false;
@@ -80,15 +80,11 @@ RecordWriter &RecordWriter::endRecord()
 RecordReader::RecordReader(std::string bytes, NonNumber nonNumber)
     : m_bytes(std::move(bytes))
     , m_nonNumber(nonNumber)
-{
-}
+{ }
 
-bool RecordReader::atEnd() const
-{
-    return m_pos >= m_bytes.size() && !m_afterComma;
-}
+bool RecordReader::atEnd() const { return m_pos >= m_bytes.size() && !m_afterComma; }
 
-std::string RecordReader::rawField(bool *quoted, std::string *whole)
+std::string RecordReader::rawField(bool* quoted, std::string* whole)
 {
     const auto fieldStart = m_pos;
     if (m_pos >= m_bytes.size()) {
@@ -111,11 +107,13 @@ std::string RecordReader::rawField(bool *quoted, std::string *whole)
         field = m_bytes.substr(m_pos + 1, end - m_pos - 1);
         m_pos = close == std::string::npos ? end : close + 1;
         // Whatever stands between the closing quote and the separator is passed over.
-        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r'
+            && m_bytes[m_pos] != '\n')
             ++m_pos;
     } else {
         const auto start = m_pos;
-        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r'
+            && m_bytes[m_pos] != '\n')
             ++m_pos;
         // Trailing spaces belong to the text.
         field = m_bytes.substr(start, m_pos - start);
@@ -163,7 +161,7 @@ std::string RecordReader::raw()
     return whole;
 }
 
-std::optional<std::string> RecordReader::numberField(double &fixed)
+std::optional<std::string> RecordReader::numberField(double& fixed)
 {
     bool quoted = false;
     std::string field = rawField(&quoted);
@@ -183,13 +181,13 @@ std::optional<std::string> RecordReader::numberField(double &fixed)
     return field;
 }
 
-std::nullopt_t RecordReader::notANumber(const std::string &field) const
+std::nullopt_t RecordReader::notANumber(const std::string& field) const
 {
     if (m_nonNumber == NonNumber::Fails)
         throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
     if (m_nonNumber == NonNumber::WordsReadAsZero) {
         // "nan", "-inf", "1e999": the C library reads them whole, as no finite number.
-        char *end = nullptr;
+        char* end = nullptr;
         const double value = std::strtod(field.c_str(), &end);
         if (!field.empty() && end == field.c_str() + field.size() && !std::isfinite(value))
             throw ReadError("a number field holds \"" + fromWindows1252(field) + "\"");
@@ -224,35 +222,29 @@ float RecordReader::float32()
     return 0;
 }
 
-double RecordReader::float64()
-{
-    return number();
-}
+double RecordReader::float64() { return number(); }
 
 short RecordReader::int16()
 {
     const double value = number();
     try {
         return toInt16(value);
-    } catch (const NumberOverflow &) {
+    } catch (const NumberOverflow&) {
         if (m_nonNumber != NonNumber::ReadsAsZero)
             throw ReadError("a number field is out of range");
         return 0;
     }
 }
 
-short RecordReader::flag()
-{
-    return int16() != 0 ? 1 : 0;
-}
+short RecordReader::flag() { return int16() != 0 ? 1 : 0; }
 
 } // namespace tallyman::records
 
 namespace tallyman {
 
-std::vector<std::string> corruptFileLines(const std::string &fileName)
+std::vector<std::string> corruptFileLines(const std::string& fileName)
 {
-    return {"You have corupted a file.", "Find file,", fileName, "and delete it."};
+    return { "You have corupted a file.", "Find file,", fileName, "and delete it." };
 }
 
 } // namespace tallyman

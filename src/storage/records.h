@@ -12,18 +12,18 @@ namespace tallyman::records {
 // Builds a file's bytes record by record, in Windows-1252.
 class RecordWriter {
 public:
-    RecordWriter &text(std::string_view utf8); // throws std::invalid_argument if not storable
-    RecordWriter &int16(int value);
-    RecordWriter &float32(float value);
-    RecordWriter &float64(double value);
-    RecordWriter &boolean(bool value);
-    RecordWriter &empty();
+    RecordWriter& text(std::string_view utf8); // throws std::invalid_argument if not storable
+    RecordWriter& int16(int value);
+    RecordWriter& float32(float value);
+    RecordWriter& float64(double value);
+    RecordWriter& boolean(bool value);
+    RecordWriter& empty();
     // A field exactly as RecordReader::raw() gave it, quotes and all.
-    RecordWriter &raw(std::string_view bytes);
+    RecordWriter& raw(std::string_view bytes);
     // Ends the current record with CR LF.
-    RecordWriter &endRecord();
+    RecordWriter& endRecord();
 
-    const std::string &bytes() const { return m_bytes; }
+    const std::string& bytes() const { return m_bytes; }
 
 private:
     void separate();
@@ -59,12 +59,12 @@ class RecordReader {
 public:
     explicit RecordReader(std::string bytes, NonNumber nonNumber = NonNumber::ReadsAsZero);
 
-    std::string text();  // UTF-8, at most LongestText characters
+    std::string text(); // UTF-8, at most LongestText characters
     // True once a text field was cut to LongestText.
     bool cutTexts() const { return m_cutTexts; }
-    float float32();     // nearest 32-bit float, rounded once from the text
+    float float32(); // nearest 32-bit float, rounded once from the text
     double float64();
-    short int16();       // nearest integer, halves to even; #TRUE# is -1
+    short int16(); // nearest integer, halves to even; #TRUE# is -1
     // A check-box flag: 0 stays 0, any other number (#TRUE# included) is 1.
     short flag();
     // The next field byte for byte as the file holds it (spaces and quotes included), for
@@ -77,12 +77,12 @@ public:
 private:
     // The next raw field (Windows-1252), and whether it was quoted. `whole`, when given, gets
     // every byte of the field up to its separator.
-    std::string rawField(bool *quoted = nullptr, std::string *whole = nullptr);
+    std::string rawField(bool* quoted = nullptr, std::string* whole = nullptr);
     // The field's number text, or nothing for a field that reads as `fixed` (#TRUE#, #FALSE#,
     // empty, or not a number).
-    std::optional<std::string> numberField(double &fixed);
+    std::optional<std::string> numberField(double& fixed);
     // A field that is not a number: fails in strict reading, else reads as 0.
-    std::nullopt_t notANumber(const std::string &field) const;
+    std::nullopt_t notANumber(const std::string& field) const;
     double number();
 
     std::string m_bytes;
@@ -97,6 +97,6 @@ private:
 namespace tallyman {
 
 // The four lines of the corrupt-file message, naming the file ("Smith.sta").
-std::vector<std::string> corruptFileLines(const std::string &fileName);
+std::vector<std::string> corruptFileLines(const std::string& fileName);
 
 } // namespace tallyman

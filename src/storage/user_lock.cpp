@@ -28,10 +28,11 @@ long pidIn(int fd)
 
 int openLockFile(const std::filesystem::path& path, std::string& reason)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, S_IRUSR | S_IWUSR);
+    const int fd
+        = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, S_IRUSR | S_IWUSR);
     if (fd < 0) {
         const int error = errno;
-        struct stat st {};
+        struct stat st { };
         if (error == ELOOP && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
             reason = "it is a link";
         else if (error == EISDIR)
@@ -40,7 +41,7 @@ int openLockFile(const std::filesystem::path& path, std::string& reason)
             reason = std::strerror(error);
         return -1;
     }
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         reason = "it is not a plain file";
         ::close(fd);

@@ -2,15 +2,15 @@
 // computed here is the one the window computes, file for file.
 #include "cli_test_support.h"
 
-#include "screens/app.h"
 #include "cli/json_writer.h"
 #include "cli/record_output.h"
 #include "engine/states/special_states.h"
-#include "screens/main_window.h"
-#include "screens/user_commands.h"
 #include "platform/plain_clock.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
+#include "screens/app.h"
+#include "screens/main_window.h"
+#include "screens/user_commands.h"
 
 #include <algorithm>
 #include <cmath>

@@ -12,7 +12,10 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(run({ "user", "new", "Smith" }).code, 0);
-        ASSERT_EQ(run({ "--user", "Smith", "user", "set", "HourRate=25", "FedStatus=Single", "FedExemptions=0" }).code, 0);
+        ASSERT_EQ(
+            run({ "--user", "Smith", "user", "set", "HourRate=25", "FedStatus=Single", "FedExemptions=0" })
+                .code,
+            0);
     }
     CliResult smith(std::vector<std::string> args)
     {
@@ -34,7 +37,8 @@ TEST_F(FedTableCommands, ListAndShowTheShippedTable)
 
     const CliResult shown = run({ "--json", "fedtable", "show" });
     ASSERT_EQ(shown.code, 0) << shown.err;
-    EXPECT_TRUE(holds(shown.out, "\"version\": \"2024 Percentage Method, W-4 2019 or earlier\"")) << shown.out;
+    EXPECT_TRUE(holds(shown.out, "\"version\": \"2024 Percentage Method, W-4 2019 or earlier\""))
+        << shown.out;
     EXPECT_TRUE(holds(shown.out, "\"wageBase\": 160200")) << shown.out;
     EXPECT_FALSE(holds(shown.out, "\"year\"")) << shown.out;
 }
@@ -48,7 +52,8 @@ TEST_F(FedTableCommands, InstallKeepsTheOldFileAndTheNextCalculationUsesTheYear)
 
     const CliResult installed = run({ "fedtable", "install", "2026" });
     ASSERT_EQ(installed.code, 0) << installed.err;
-    EXPECT_EQ(installed.out, "The 2026 federal table is installed as " + (dir / "Federal24.dtt").string()
+    EXPECT_EQ(installed.out,
+        "The 2026 federal table is installed as " + (dir / "Federal24.dtt").string()
             + ".\nThe previous table is kept as " + (dir / "Federal24.dtt.bak").string() + ".\n");
     EXPECT_EQ(file("Federal24.dtt.bak"), shipped);
 
@@ -60,7 +65,8 @@ TEST_F(FedTableCommands, InstallKeepsTheOldFileAndTheNextCalculationUsesTheYear)
     const CliResult after = smith({ "--json", "calc", "--amount", "1000" });
     ASSERT_EQ(after.code, 0) << after.err;
     EXPECT_TRUE(holds(after.out, "\"FedTax\": 97.94")) << after.out;
-    EXPECT_TRUE(holds(after.out, "2026 Percentage Method, W-4 2019 or earlier and 2020 or later")) << after.out;
+    EXPECT_TRUE(holds(after.out, "2026 Percentage Method, W-4 2019 or earlier and 2020 or later"))
+        << after.out;
 }
 
 TEST_F(FedTableCommands, StatementAndLedgerShowMedicareWithTheAdditionalTax)

@@ -69,8 +69,9 @@ TEST_F(LedgerCommands, ExportReplacesOnlyAFile)
     ASSERT_EQ(::mkfifo((out / "fifo").c_str(), 0600), 0);
     std::filesystem::create_directory_symlink(out / "folder", out / "to-folder");
     std::ofstream(out / "old.xlsx") << "old";
-    std::filesystem::permissions(out / "old.xlsx", std::filesystem::perms::owner_all
-            | std::filesystem::perms::group_read | std::filesystem::perms::others_read);
+    std::filesystem::permissions(out / "old.xlsx",
+        std::filesystem::perms::owner_all | std::filesystem::perms::group_read
+            | std::filesystem::perms::others_read);
     std::ofstream(out / "other.xlsx") << "other";
     std::filesystem::create_symlink(out / "other.xlsx", out / "to-other.xlsx");
     const struct {

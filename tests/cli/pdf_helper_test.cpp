@@ -71,13 +71,14 @@ TEST_P(PainterFailures, GiveTheReason)
 
 INSTANTIATE_TEST_SUITE_P(Painters, PainterFailures,
     ::testing::Values(
-        PainterFailure { "ItsLastComplaint", "cat > /dev/null; echo 'a warning' >&2; echo 'No space left' >&2; exit 1",
-            ": No space left" },
+        PainterFailure { "ItsLastComplaint",
+            "cat > /dev/null; echo 'a warning' >&2; echo 'No space left' >&2; exit 1", ": No space left" },
         // It stops reading at once: the job cannot all be written, and this program lives on.
         PainterFailure { "EndsWithoutReading", "exit 3", "painter ended with status 3" },
         PainterFailure { "Killed", "kill -9 $$", "painter was killed by signal 9" },
         // Qt's warnings before the end are not the reason.
-        PainterFailure { "KilledAfterAWarning", "cat > \"$1\"; echo 'qt.qpa.fonts: a warning' >&2; kill -9 $$",
+        PainterFailure { "KilledAfterAWarning",
+            "cat > \"$1\"; echo 'qt.qpa.fonts: a warning' >&2; kill -9 $$",
             "painter was killed by signal 9" },
         // The painter's complaint names the file the person asked for, not the temporary.
         PainterFailure { "NamesTheFileAskedFor", "echo \"The file $1 could not be finished.\" >&2; exit 1",
@@ -123,8 +124,7 @@ TEST_F(PdfHelper, OnlyAFileIsReplacedAndTheNewOneIsPrivate)
         { (m_dir / "fifo").string(), "it is a pipe, not a file" },
         { "/dev/full", "it is a device, not a file" },
         { (m_dir / "to-folder").string(), "it is a link to a folder, not to a file" },
-        { (m_dir / "new.pdf").string(), "" },
-        { (m_dir / "to-file.pdf").string(), "" },
+        { (m_dir / "new.pdf").string(), "" }, { (m_dir / "to-file.pdf").string(), "" },
         { (m_dir / "dangling.pdf").string(), "" },
         { kept.string(), "" }, // last: the links before must not have written into it
     };
@@ -170,7 +170,8 @@ TEST_F(PdfHelper, AFolderThatDoesNotExistIsRefusedBeforeAnythingRuns)
 {
     std::string whyNot;
     EXPECT_FALSE(makeHelperPdfPrinter("/no/such/folder/out.pdf", whyNot));
-    EXPECT_EQ(whyNot, "cannot write the PDF /no/such/folder/out.pdf: the folder /no/such/folder does not exist");
+    EXPECT_EQ(
+        whyNot, "cannot write the PDF /no/such/folder/out.pdf: the folder /no/such/folder does not exist");
     EXPECT_FALSE(makeHelperPdfPrinter((m_dir / "").string(), whyNot));
 }
 

@@ -28,8 +28,8 @@ TEST_F(StubCommand, TallymansOwnFiguresAgree)
     const CliResult calc = folder.run({ "--json", "--user", "Alice", "calc", "--straight", "40" });
     ASSERT_EQ(calc.code, 0);
     const auto before = folder.snapshot();
-    const CliResult r
-        = stub({ "Gross=800", "Fed=77.74", "SS=49.60", "Medi=11.60", "State=33", "City=24.31", "Net=603.75" });
+    const CliResult r = stub(
+        { "Gross=800", "Fed=77.74", "SS=49.60", "Medi=11.60", "State=33", "City=24.31", "Net=603.75" });
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out,
         "User: Alice    Weekly Tax Tables\n"
@@ -44,7 +44,9 @@ TEST_F(StubCommand, TallymansOwnFiguresAgree)
         "Net Pay          603.75      603.75         .00  agrees\n"
         "\n"
         "Every line agrees; net pay agrees.\n");
-    EXPECT_NE(calc.out.find("\"lbTaxDed\": [\"77.74\", \"49.60\", \"11.60\", \"33.00\", \"24.31\""), std::string::npos) << calc.out;
+    EXPECT_NE(calc.out.find("\"lbTaxDed\": [\"77.74\", \"49.60\", \"11.60\", \"33.00\", \"24.31\""),
+        std::string::npos)
+        << calc.out;
     EXPECT_EQ(folder.snapshot(), before);
 }
 
@@ -65,7 +67,8 @@ TEST_F(StubCommand, DifferencesAreAnAnswerWithTheirCauses)
         "      \"difference\": 20,\n"
         "      \"agrees\": false,\n"
         "      \"causes\": [\n"
-        "        \"An extra withholding of $20.00 a period on the stub (W-4 Step 4(c) / additional withholding) "
+        "        \"An extra withholding of $20.00 a period on the stub (W-4 Step 4(c) / additional "
+        "withholding) "
         "that User Info does not have.\"\n"
         "      ]\n"
         "    },\n"

@@ -82,8 +82,8 @@ TEST_F(TrackerCommands, TotalTakesAZeroPercentageAndTheHelpSaysSo)
     for (const Case& c : { Case { "50000", "0", 0 }, Case { "0", "15", 2 }, Case { "0", "0", 2 },
              Case { "", "15", 2 }, Case { "50000", "x", 2 } }) {
         SCOPED_TRACE(std::string(c.annual) + " / " + c.percent);
-        const CliResult r
-            = alice({ "ot", "set", std::string("Annual=") + c.annual, std::string("ApPercent=") + c.percent, "1=,100" });
+        const CliResult r = alice({ "ot", "set", std::string("Annual=") + c.annual,
+            std::string("ApPercent=") + c.percent, "1=,100" });
         EXPECT_EQ(r.code, c.code) << r.err;
         if (c.code == 0) {
             EXPECT_NE(r.out.find("-$100.00"), std::string::npos) << r.out;
@@ -108,7 +108,8 @@ TEST_F(TrackerCommands, ShowNumbersTheRowsAsSetDoes)
         const auto start = out.rfind('\n', at) + 1;
         return out.substr(start, out.find('\n', at) - start);
     };
-    ASSERT_EQ(alice({ "ot", "set", "Annual=52000", "ApPercent=15", "1=12/4/2026,61.5", "53=12/25/2026,7.25" }).code,
+    ASSERT_EQ(
+        alice({ "ot", "set", "Annual=52000", "ApPercent=15", "1=12/4/2026,61.5", "53=12/25/2026,7.25" }).code,
         0);
     CliResult r = alice({ "ot", "show" });
     ASSERT_EQ(r.code, 0) << r.err;
@@ -177,7 +178,8 @@ TEST_F(TrackerCommands, PeriodShowNamesAndRestoresTheFiguresAsCalcShowsThem)
             for (std::size_t i = 0; i < texts.size(); ++i) {
                 const auto amount = strictNumber(texts[i]);
                 ASSERT_TRUE(amount) << texts[i];
-                EXPECT_EQ(strictNumber(found->second[i]), amount) << found->second[i] << " against " << texts[i];
+                EXPECT_EQ(strictNumber(found->second[i]), amount)
+                    << found->second[i] << " against " << texts[i];
             }
         }
     }

@@ -24,7 +24,8 @@ TEST_F(W4Commands, ANewUserHasTheOldFormAndNoFile)
     ASSERT_EQ(shown.code, 0) << shown.err;
     EXPECT_EQ(shown.out,
         "{\n  \"user\": \"Alice\",\n  \"W4\": {\n    \"Form\": 2019,\n    \"Status\": \"Single\",\n"
-        "    \"Step2\": 0,\n    \"Step3\": 0,\n    \"Step4a\": 0,\n    \"Step4b\": 0,\n    \"Step4c\": 0\n  },\n"
+        "    \"Step2\": 0,\n    \"Step3\": 0,\n    \"Step4a\": 0,\n    \"Step4b\": 0,\n    \"Step4c\": 0\n  "
+        "},\n"
         "  \"messages\": []\n}\n");
     EXPECT_FALSE(folder.has("Alice.w4"));
 }

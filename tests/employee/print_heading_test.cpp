@@ -13,7 +13,10 @@ namespace {
 struct HeadingFolder : ::testing::Test {
     const test::TempFolder temp;
     DataFolder folder { temp.path() };
-    void write(const std::string &bytes) { ASSERT_FALSE(writeFileAtomically(folder.file(HeaderFileName), bytes)); }
+    void write(const std::string& bytes)
+    {
+        ASSERT_FALSE(writeFileAtomically(folder.file(HeaderFileName), bytes));
+    }
     std::string bytes() { return readWholeFile(folder.file(HeaderFileName)).value_or("<none>"); }
 };
 
@@ -34,18 +37,20 @@ TEST_F(HeadingFolder, DefaultsFillOnlyEmptyFieldsAndSaveAsTheFourTexts)
 TEST_F(HeadingFolder, LoadReadsWhatTheFileHoldsAndKeepsTheRestOtherwise)
 {
     struct Case {
-        const char *name;
-        const char *file; // nullptr: no file
+        const char* name;
+        const char* file; // nullptr: no file
         PrintHeading expected;
     };
     const PrintHeading before { "Old Co", "1 Old St", "Oldtown", "OLD-1" };
     const Case cases[] = {
         { "absent file changes nothing", nullptr, before },
-        { "whole record", "\"Acme \xE9\",\"2 Main St\",\"Zip\",\"12-3\"\r\n", { "Acme \xC3\xA9", "2 Main St", "Zip", "12-3" } },
+        { "whole record", "\"Acme \xE9\",\"2 Main St\",\"Zip\",\"12-3\"\r\n",
+            { "Acme \xC3\xA9", "2 Main St", "Zip", "12-3" } },
         { "empty field stays empty", "\"\",\"A\",\"B\",\"C\"\r\n", { "", "A", "B", "C" } },
-        { "file ending early keeps the fields before", "\"New Co\",\"9 New St\"\r\n", { "New Co", "9 New St", "Oldtown", "OLD-1" } },
+        { "file ending early keeps the fields before", "\"New Co\",\"9 New St\"\r\n",
+            { "New Co", "9 New St", "Oldtown", "OLD-1" } },
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         std::filesystem::remove(folder.file(HeaderFileName));
         if (c.file)
             write(c.file);

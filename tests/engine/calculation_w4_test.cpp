@@ -9,14 +9,14 @@ using namespace tallyman::test;
 
 namespace {
 
-void from2020(CalcHarness &h, W4FilingStatus status = W4FilingStatus::Single)
+void from2020(CalcHarness& h, W4FilingStatus status = W4FilingStatus::Single)
 {
     h.profile.W4.Form = W4Form::From2020;
     h.profile.W4.Status = status;
 }
 
 // 40 hours at 25: 1,000.00 a week.
-void weeklyThousand(CalcHarness &h)
+void weeklyThousand(CalcHarness& h)
 {
     h.profile.HourRate = 25;
     h.txtAmount[0] = "40";
@@ -24,12 +24,12 @@ void weeklyThousand(CalcHarness &h)
 
 struct WiringCase {
     std::string name;
-    std::function<void(CalcHarness &)> setup;
-    const char *fedTax;
+    std::function<void(CalcHarness&)> setup;
+    const char* fedTax;
     Amount fedTaxable;
 };
 
-class W4Wiring : public ::testing::TestWithParam<WiringCase> {};
+class W4Wiring : public ::testing::TestWithParam<WiringCase> { };
 
 } // namespace
 
@@ -50,59 +50,58 @@ TEST_P(W4Wiring, Computes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Year2026, W4Wiring,
-    ::testing::Values(
-        WiringCase{"WeeklySingle", [](CalcHarness &h) { from2020(h); }, "78.08", 1000},
+    ::testing::Values(WiringCase { "WeeklySingle", [](CalcHarness& h) { from2020(h); }, "78.08", 1000 },
         // The exemptions of the old form give no allowance.
-        WiringCase{"ExemptionsDoNotCount",
-            [](CalcHarness &h) {
+        WiringCase { "ExemptionsDoNotCount",
+            [](CalcHarness& h) {
                 from2020(h);
                 h.profile.FedExemptions = "3";
             },
-            "78.08", 1000},
-        WiringCase{"Step2",
-            [](CalcHarness &h) {
+            "78.08", 1000 },
+        WiringCase { "Step2",
+            [](CalcHarness& h) {
                 from2020(h);
                 h.profile.W4.Step2 = true;
             },
-            "135.10", 1000},
+            "135.10", 1000 },
         // Step 4(c) is the additional withholding, added once.
-        WiringCase{"AdditionalWithholding",
-            [](CalcHarness &h) {
+        WiringCase { "AdditionalWithholding",
+            [](CalcHarness& h) {
                 from2020(h);
                 h.profile.FedAddL = 10;
             },
-            "88.08", 1000},
+            "88.08", 1000 },
         // The cafeteria plan lowers the federal wages as with the old form.
-        WiringCase{"CafeteriaPlan",
-            [](CalcHarness &h) {
+        WiringCase { "CafeteriaPlan",
+            [](CalcHarness& h) {
                 from2020(h);
                 h.profile.Cafe = 100;
             },
-            "66.08", 900},
-        WiringCase{"BiWeeklyJointlyWithCredits",
-            [](CalcHarness &h) {
+            "66.08", 900 },
+        WiringCase { "BiWeeklyJointlyWithCredits",
+            [](CalcHarness& h) {
                 from2020(h, W4FilingStatus::MarriedJointly);
                 h.biWeekly();
                 h.profile.HourRate = 37.5f;
                 h.txtAmount[0] = "80";
                 h.profile.W4.Step3 = 4000;
             },
-            "38.46", 3000},
-        WiringCase{"TaxExempt",
-            [](CalcHarness &h) {
+            "38.46", 3000 },
+        WiringCase { "TaxExempt",
+            [](CalcHarness& h) {
                 from2020(h);
                 h.profile.FedExemp = 1;
                 h.profile.FedAddL = 20;
             },
-            ".00", 1000},
+            ".00", 1000 },
         // The form before 2020 keeps the brackets: 1,000 is row 3 of the simple table, 90.
-        WiringCase{"FormBefore2020", [](CalcHarness &) {}, "90.00", 1000}),
-    CaseName{});
+        WiringCase { "FormBefore2020", [](CalcHarness&) {}, "90.00", 1000 }),
+    CaseName {});
 
 TEST(W4Wiring, TheFormBefore2020GivesTheSameResultWithAYearOrWithout)
 {
     CalcHarness withYear, without;
-    for (CalcHarness *h : {&withYear, &without}) {
+    for (CalcHarness* h : { &withYear, &without }) {
         h->fedTable = simpleTable();
         weeklyThousand(*h);
         h->profile.FedExemptions = "2";
@@ -119,16 +118,17 @@ TEST(W4Wiring, TheFormBefore2020GivesTheSameResultWithAYearOrWithout)
 struct RefusalCase {
     std::string name;
     bool ckFedJan;
-    const char *file;
+    const char* file;
 };
 
-class W4Refusal : public ::testing::TestWithParam<RefusalCase> {};
+class W4Refusal : public ::testing::TestWithParam<RefusalCase> { };
 
 TEST_P(W4Refusal, ATableWithoutAYearComputesNothing)
 {
     CalcHarness h;
     h.writeTable(simpleTable("no year"));
-    replaceFile(h.folder.path() / std::string(FedJanTableFileName), fedTableBytes(simpleTable("legacy"), FedLayout::Legacy));
+    replaceFile(h.folder.path() / std::string(FedJanTableFileName),
+        fedTableBytes(simpleTable("legacy"), FedLayout::Legacy));
     h.context.ckFedJan = GetParam().ckFedJan;
     weeklyThousand(h);
     from2020(h);
@@ -138,10 +138,10 @@ TEST_P(W4Refusal, ATableWithoutAYearComputesNothing)
 
     EXPECT_FALSE(h.run());
     ASSERT_EQ(h.notices.size(), 1u);
-    const Notice &notice = h.notices[0];
+    const Notice& notice = h.notices[0];
     EXPECT_TRUE(notice.warning);
     std::string text;
-    for (const auto &line : notice.lines)
+    for (const auto& line : notice.lines)
         text += line + "\n";
     EXPECT_NE(text.find(GetParam().file), std::string::npos) << text;
     EXPECT_NE(text.find("Options > Federal Table..."), std::string::npos) << text;
@@ -152,9 +152,9 @@ TEST_P(W4Refusal, ATableWithoutAYearComputesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, W4Refusal,
-    ::testing::Values(RefusalCase{"Current", false, "Federal24.dtt"},
-        RefusalCase{"PriorToApril", true, "Federal09_jan.dtt"}),
-    CaseName{});
+    ::testing::Values(RefusalCase { "Current", false, "Federal24.dtt" },
+        RefusalCase { "PriorToApril", true, "Federal09_jan.dtt" }),
+    CaseName {});
 
 TEST(W4Refusal, ATaxExemptEmployeeNeedsNoYear)
 {

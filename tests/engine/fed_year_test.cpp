@@ -24,7 +24,7 @@ FedYear shippedYear(int year)
     return *parsed.year;
 }
 
-const char *statusName(std::size_t s)
+const char* statusName(std::size_t s)
 {
     return s == 0 ? "Single" : s == 1 ? "MarriedJointly" : "HeadOfHousehold";
 }
@@ -34,16 +34,16 @@ std::string yearText()
 {
     std::string text = "year 2030\nwage-base 200000\nadditional-medicare 200000 0.009\nallowance 4300\n"
                        "line-1g married-jointly 12900\nline-1g other 8600\n";
-    for (const char *kind : {"standard", "step2"})
-        for (const char *status : {"single", "married-jointly", "head-of-household"}) {
-            const double bounds[8] = {0, 1000, 2000, 3000, 4000, 5000, 6000, 7000};
-            const double rates[8] = {0, 0.1, 0.12, 0.22, 0.24, 0.32, 0.35, 0.37};
+    for (const char* kind : { "standard", "step2" })
+        for (const char* status : { "single", "married-jointly", "head-of-household" }) {
+            const double bounds[8] = { 0, 1000, 2000, 3000, 4000, 5000, 6000, 7000 };
+            const double rates[8] = { 0, 0.1, 0.12, 0.22, 0.24, 0.32, 0.35, 0.37 };
             double base = 0;
             for (int r = 0; r < 8; ++r) {
                 if (r > 0)
                     base += (bounds[r] - bounds[r - 1]) * rates[r - 1];
-                text += std::string(kind) + " " + status + " " + numberText(bounds[r]) + " " + numberText(base)
-                    + " " + numberText(rates[r]) + "\n";
+                text += std::string(kind) + " " + status + " " + numberText(bounds[r]) + " "
+                    + numberText(base) + " " + numberText(rates[r]) + "\n";
             }
         }
     return text;
@@ -53,8 +53,8 @@ std::string yearText()
 
 TEST(ShippedSchedules, EveryYearFrom2024To2026IsShippedAndConsistent)
 {
-    EXPECT_EQ(shippedFedYears(DataDir), (std::vector<int>{2024, 2025, 2026}));
-    const std::map<int, double> wageBases{{2024, 168600}, {2025, 176100}, {2026, 184500}};
+    EXPECT_EQ(shippedFedYears(DataDir), (std::vector<int> { 2024, 2025, 2026 }));
+    const std::map<int, double> wageBases { { 2024, 168600 }, { 2025, 176100 }, { 2026, 184500 } };
     for (const int y : shippedFedYears(DataDir)) {
         SCOPED_TRACE(y);
         const FedYear year = shippedYear(y);
@@ -82,8 +82,8 @@ TEST(ShippedSchedules, ConsistencyCheckCatchesAMistypedFigure)
         double AnnualRow::*field;
         double value;
     };
-    for (const Typo typo : {Typo{3, &AnnualRow::Base, 5880}, Typo{4, &AnnualRow::AtLeast, 113300},
-             Typo{7, &AnnualRow::Base, 192979.25 + 1}, Typo{2, &AnnualRow::AtLeast, 7000}}) {
+    for (const Typo typo : { Typo { 3, &AnnualRow::Base, 5880 }, Typo { 4, &AnnualRow::AtLeast, 113300 },
+             Typo { 7, &AnnualRow::Base, 192979.25 + 1 }, Typo { 2, &AnnualRow::AtLeast, 7000 } }) {
         AnnualSchedule wrong = s;
         wrong[typo.row].*typo.field = typo.value;
         EXPECT_NE(scheduleProblem(wrong), std::nullopt) << "row " << typo.row;
@@ -97,7 +97,7 @@ TEST(ShippedSchedules, ConsistencyCheckCatchesAMistypedFigure)
 TEST(ShippedSchedules, DerivingTheCheckboxSchedulesReproducesEveryPublishedRow)
 {
     // 2025 and 2026 are published; 2024 is shipped derived, and must stay what the rule gives.
-    for (const int y : {2024, 2025, 2026}) {
+    for (const int y : { 2024, 2025, 2026 }) {
         const FedYear year = shippedYear(y);
         for (std::size_t s = 0; s < 3; ++s) {
             const auto status = static_cast<W4FilingStatus>(s);
@@ -121,14 +121,15 @@ TEST(TableBuilder, Building2024ReproducesTheShippedTableFieldByField)
     ASSERT_EQ(readFedTable(shipped, *readWholeFile(DataDir / "Federal24.dtt"), FedLayout::Current),
         FedTableRead::Complete);
     const FedTable built = buildFedTable(shippedYear(2024));
-    const std::pair<const char *, FedRows FedTable::*> tables[] = {{"SingleBiWeekly", &FedTable::SingleBiWeekly},
-        {"SingleWeekly", &FedTable::SingleWeekly}, {"MarriedBiWeekly", &FedTable::MarriedBiWeekly},
-        {"MarriedWeekly", &FedTable::MarriedWeekly}};
-    for (const auto &[name, rows] : tables)
+    const std::pair<const char*, FedRows FedTable::*> tables[]
+        = { { "SingleBiWeekly", &FedTable::SingleBiWeekly }, { "SingleWeekly", &FedTable::SingleWeekly },
+              { "MarriedBiWeekly", &FedTable::MarriedBiWeekly },
+              { "MarriedWeekly", &FedTable::MarriedWeekly } };
+    for (const auto& [name, rows] : tables)
         for (std::size_t r = 0; r < 8; ++r) {
             SCOPED_TRACE(std::string(name) + " row " + std::to_string(r + 1));
-            const FedRow &b = (built.*rows)[r];
-            const FedRow &s = (shipped.*rows)[r];
+            const FedRow& b = (built.*rows)[r];
+            const FedRow& s = (shipped.*rows)[r];
             EXPECT_EQ(b.Over, s.Over);
             if (r < 7) {
                 EXPECT_EQ(b.NotOver, s.NotOver);
@@ -147,7 +148,7 @@ TEST(TableBuilder, Building2024ReproducesTheShippedTableFieldByField)
     // The 177 fields of the built file are the shipped file's, text for text, but the version.
     const std::string bytes = fedTableFileBytes(built);
     const std::string shippedBytes = *readWholeFile(DataDir / "Federal24.dtt");
-    const auto fields = [](const std::string &text) {
+    const auto fields = [](const std::string& text) {
         std::vector<std::string> out;
         records::RecordReader reader(text);
         for (int i = 0; i < 176; ++i)
@@ -188,19 +189,19 @@ TEST(TableFileYear, ADamagedYearRefusesTheFile)
     const std::string good = fedTableFileBytes(buildFedTable(shippedYear(2026)));
     const std::size_t year = good.find(std::string(FedYearMarker)) + FedYearMarker.size() + 3;
     struct Damage {
-        const char *name;
+        const char* name;
         std::string bytes;
     };
     std::string badBase = good;
     badBase.replace(badBase.find("5800,"), 4, "5900"); // a base of the first schedule
     const Damage damages[] = {
-        {"CutInTheSchedules", good.substr(0, good.size() - 40)},
-        {"CutAfterTheMarker", good.substr(0, year)},
-        {"WordForTheWageBase", std::string(good).replace(good.find(",184500,"), 8, ",abc,")},
-        {"InconsistentSchedule", badBase},
-        {"HugeThreshold", std::string(good).replace(good.find(",200000,"), 8, ",1E+300,")},
+        { "CutInTheSchedules", good.substr(0, good.size() - 40) },
+        { "CutAfterTheMarker", good.substr(0, year) },
+        { "WordForTheWageBase", std::string(good).replace(good.find(",184500,"), 8, ",abc,") },
+        { "InconsistentSchedule", badBase },
+        { "HugeThreshold", std::string(good).replace(good.find(",200000,"), 8, ",1E+300,") },
     };
-    for (const Damage &d : damages) {
+    for (const Damage& d : damages) {
         SCOPED_TRACE(d.name);
         FedTable t = simpleTable("old version");
         EXPECT_EQ(readFedTable(t, d.bytes, FedLayout::Current), FedTableRead::Refused);
@@ -210,7 +211,8 @@ TEST(TableFileYear, ADamagedYearRefusesTheFile)
     }
     // Anything else after the version is not a year and is left alone.
     FedTable t;
-    EXPECT_EQ(readFedTable(t, fedTableBytes(simpleTable(), FedLayout::Current) + "\"notes\",1,2\r\n", FedLayout::Current),
+    EXPECT_EQ(readFedTable(t, fedTableBytes(simpleTable(), FedLayout::Current) + "\"notes\",1,2\r\n",
+                  FedLayout::Current),
         FedTableRead::Complete);
     EXPECT_FALSE(t.Year);
 }
@@ -218,29 +220,31 @@ TEST(TableFileYear, ADamagedYearRefusesTheFile)
 TEST(ScheduleFile, RefusesWhatDoesNotMakeAYear)
 {
     ASSERT_TRUE(parseFedYear(yearText()).year) << parseFedYear(yearText()).problem;
-    const auto replaced = [](std::string text, const std::string &from, const std::string &to) {
+    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
         text.replace(text.find(from), from.size(), to);
         return text;
     };
     struct Bad {
-        const char *name;
+        const char* name;
         std::string text;
-        const char *problem;
+        const char* problem;
     };
     const std::string text = yearText();
     const Bad bads[] = {
-        {"NoYear", replaced(text, "year 2030\n", ""), "\"year\" is missing"},
-        {"UnknownKey", "colour blue\n" + text, "line 1: unknown key \"colour\""},
-        {"NotANumber", replaced(text, "wage-base 200000", "wage-base lots"), "line 2: \"lots\" is not an amount"},
-        {"RateInPercent", replaced(text, "standard single 1000 0 0.1", "standard single 1000 0 10"),
-            "line 8: a rate is a fraction (0.22 for 22 %)"},
-        {"NineRows", replaced(text, "step2 single 0 0 0\n", "step2 single 0 0 0\nstep2 single 0 0 0\n"),
-            "has more than 8 rows"},
-        {"BadBase", replaced(text, "standard head-of-household 2000 100", "standard head-of-household 2000 110"),
-            "standard head-of-household: row 3: the base 110 should be 100"},
-        {"TwoYears", text + "year 2031\n", "\"year\" is given twice"},
+        { "NoYear", replaced(text, "year 2030\n", ""), "\"year\" is missing" },
+        { "UnknownKey", "colour blue\n" + text, "line 1: unknown key \"colour\"" },
+        { "NotANumber", replaced(text, "wage-base 200000", "wage-base lots"),
+            "line 2: \"lots\" is not an amount" },
+        { "RateInPercent", replaced(text, "standard single 1000 0 0.1", "standard single 1000 0 10"),
+            "line 8: a rate is a fraction (0.22 for 22 %)" },
+        { "NineRows", replaced(text, "step2 single 0 0 0\n", "step2 single 0 0 0\nstep2 single 0 0 0\n"),
+            "has more than 8 rows" },
+        { "BadBase",
+            replaced(text, "standard head-of-household 2000 100", "standard head-of-household 2000 110"),
+            "standard head-of-household: row 3: the base 110 should be 100" },
+        { "TwoYears", text + "year 2031\n", "\"year\" is given twice" },
     };
-    for (const Bad &b : bads) {
+    for (const Bad& b : bads) {
         SCOPED_TRACE(b.name);
         const ParsedFedYear parsed = parseFedYear(b.text);
         EXPECT_FALSE(parsed.year);
@@ -256,17 +260,18 @@ TEST(InstallYear, WritesTheTableKeepsThePreviousOneAndLoadsIt)
     ASSERT_TRUE(done.installed);
     const auto table = data.path() / "Federal24.dtt";
     const auto backup = data.path() / "Federal24.dtt.bak";
-    EXPECT_EQ(done.lines, (std::vector<std::string>{"The 2026 federal table is installed as " + table.string() + ".",
-                              "The previous table is kept as " + backup.string() + "."}));
+    EXPECT_EQ(done.lines,
+        (std::vector<std::string> { "The 2026 federal table is installed as " + table.string() + ".",
+            "The previous table is kept as " + backup.string() + "." }));
     EXPECT_EQ(readWholeFile(backup), "old table bytes");
     EXPECT_EQ(readWholeFile(table), fedTableFileBytes(buildFedTable(shippedYear(2026))));
-    struct stat st {};
+    struct stat st { };
     ASSERT_EQ(::stat(table.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 
     FedTable loaded;
     std::vector<Notice> notices;
-    ASSERT_TRUE(LoadFedTable(loaded, false, {data.path(), DataDir}, notices));
+    ASSERT_TRUE(LoadFedTable(loaded, false, { data.path(), DataDir }, notices));
     ASSERT_TRUE(loaded.Year);
     EXPECT_EQ(loaded.Year->WageBase, 184500);
 

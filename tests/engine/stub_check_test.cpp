@@ -1,7 +1,7 @@
 // The stub check: each cause with figures that produce it and figures that must not, the
 // alternatives computed by the calculation itself, and the typed amounts.
-#include "engine/stub_check.h"
 #include "engine/fed_year.h"
+#include "engine/stub_check.h"
 
 #include "engine_harness.h"
 
@@ -12,10 +12,7 @@
 namespace tallyman {
 namespace {
 
-Currency dollars(double value)
-{
-    return Currency::fromDouble(value);
-}
+Currency dollars(double value) { return Currency::fromDouble(value); }
 
 // 40 hours at 25: gross 1,000.00 weekly; the simple federal table withholds 90.00.
 PeriodCase weeklyPeriod()
@@ -31,7 +28,7 @@ PeriodCase weeklyPeriod()
 class StubCheck : public ::testing::Test {
 protected:
     PeriodCase period = weeklyPeriod();
-    StubFigures stub{};
+    StubFigures stub {};
     std::vector<FedTableChoice> tables;
     FederalFigure federal = engineFederalFigure;
 
@@ -54,9 +51,9 @@ protected:
         return r.comparison.lines[index(line)];
     }
     // The one cause of the line that contains `text`, or "" when none does.
-    std::string causeWith(StubLine line, const std::string &text) const
+    std::string causeWith(StubLine line, const std::string& text) const
     {
-        for (const std::string &cause : check(line).causes)
+        for (const std::string& cause : check(line).causes)
             if (cause.find(text) != std::string::npos)
                 return cause;
         return "";
@@ -81,13 +78,13 @@ TEST_F(StubCheck, OneCentIsRoundingAndStillAgrees)
     off(StubLine::Fed, 0.01);
     ComparedLine l = check(StubLine::Fed);
     EXPECT_FALSE(l.differs());
-    EXPECT_EQ(l.causes, std::vector<std::string>{"Rounding: one cent."});
+    EXPECT_EQ(l.causes, std::vector<std::string> { "Rounding: one cent." });
 
     off(StubLine::Fed, 0.02);
     l = check(StubLine::Fed);
     EXPECT_TRUE(l.differs());
     EXPECT_EQ(causeWith(StubLine::Fed, "Rounding"), "");
-    EXPECT_EQ(l.causes, std::vector<std::string>{"No known cause."});
+    EXPECT_EQ(l.causes, std::vector<std::string> { "No known cause." });
 }
 
 TEST_F(StubCheck, SocialSecurityStoppedAtTheWageBase)
@@ -95,14 +92,18 @@ TEST_F(StubCheck, SocialSecurityStoppedAtTheWageBase)
     period.ledger.TotGross = dollars(100000);
     set(StubLine::SS, 0);
     EXPECT_EQ(causeWith(StubLine::SS, "wage base"),
-        "The employer's year-to-date wages may have reached the Social Security wage base of $160,200.00 before this "
-        "period, or the ledger is missing earlier periods (Tallyman's year to date from the ledger is $100,000.00).");
+        "The employer's year-to-date wages may have reached the Social Security wage base of $160,200.00 "
+        "before this "
+        "period, or the ledger is missing earlier periods (Tallyman's year to date from the ledger is "
+        "$100,000.00).");
 
     // (160,200 - 159,800) x 6.2 %: the period crossed the base on the employer's side.
     set(StubLine::SS, 24.80);
     EXPECT_EQ(causeWith(StubLine::SS, "wage base"),
-        "The stub stops at the Social Security wage base of $160,200.00: the employer's year to date before this "
-        "period would be $159,800.00 (Tallyman's year to date from the ledger is $100,000.00); the ledger may be "
+        "The stub stops at the Social Security wage base of $160,200.00: the employer's year to date before "
+        "this "
+        "period would be $159,800.00 (Tallyman's year to date from the ledger is $100,000.00); the ledger "
+        "may be "
         "missing earlier periods.");
 
     // More than Tallyman charges is not a base reached.
@@ -116,42 +117,45 @@ TEST_F(StubCheck, SocialSecurityStoppedAtTheWageBase)
 }
 
 struct BaseCase {
-    const char *name;
+    const char* name;
     StubLine line;
     double stub;
-    const char *cause; // "" when none may be reported
+    const char* cause; // "" when none may be reported
 };
 
-class DifferentBase : public StubCheck, public ::testing::WithParamInterface<BaseCase> {};
+class DifferentBase : public StubCheck, public ::testing::WithParamInterface<BaseCase> { };
 
 // Health insurance 100 and a fixed K-plan of 50: Tallyman takes Social Security and Medicare
 // on 900.00.
 TEST_P(DifferentBase, NamesTheDeductionsTheEmployerTookOff)
 {
-    const BaseCase &c = GetParam();
+    const BaseCase& c = GetParam();
     period.profile.Misc = 100;
     period.profile.KpPer = 0;
     period.profile.Kplan = 50;
     set(c.line, c.stub);
     EXPECT_EQ(causeWith(c.line, "% of $"), c.cause);
     if (*c.cause == 0) {
-        EXPECT_EQ(check(c.line).causes, std::vector<std::string>{"No known cause."});
+        EXPECT_EQ(check(c.line).causes, std::vector<std::string> { "No known cause." });
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, DifferentBase,
-    ::testing::Values(BaseCase{"SocialSecurityOnTheWholeGross", StubLine::SS, 62.00,
-                          "The stub's Social Security is 6.2% of $1,000.00, the whole gross pay; Tallyman takes it on "
-                          "gross pay less Misc.."},
-        BaseCase{"SocialSecurityLessTheKplanToo", StubLine::SS, 52.70,
-            "The stub's Social Security is 6.2% of $850.00, gross pay less Misc. and the K-plan; Tallyman takes it on "
-            "gross pay less Misc.."},
-        BaseCase{"SocialSecurityOnNoBaseThereIs", StubLine::SS, 57.00, ""},
-        BaseCase{"MedicareLessTheKplanOnly", StubLine::Medi, 13.78,
-            "The stub's Medicare is 1.45% of $950.00, gross pay less the K-plan; Tallyman takes it on gross pay less "
-            "Misc.."},
-        BaseCase{"MedicareOnNoBaseThereIs", StubLine::Medi, 13.50, ""}),
-    test::CaseName{});
+    ::testing::Values(
+        BaseCase { "SocialSecurityOnTheWholeGross", StubLine::SS, 62.00,
+            "The stub's Social Security is 6.2% of $1,000.00, the whole gross pay; Tallyman takes it on "
+            "gross pay less Misc.." },
+        BaseCase { "SocialSecurityLessTheKplanToo", StubLine::SS, 52.70,
+            "The stub's Social Security is 6.2% of $850.00, gross pay less Misc. and the K-plan; Tallyman "
+            "takes it on "
+            "gross pay less Misc.." },
+        BaseCase { "SocialSecurityOnNoBaseThereIs", StubLine::SS, 57.00, "" },
+        BaseCase { "MedicareLessTheKplanOnly", StubLine::Medi, 13.78,
+            "The stub's Medicare is 1.45% of $950.00, gross pay less the K-plan; Tallyman takes it on gross "
+            "pay less "
+            "Misc.." },
+        BaseCase { "MedicareOnNoBaseThereIs", StubLine::Medi, 13.50, "" }),
+    test::CaseName {});
 
 TEST_F(StubCheck, AdditionalMedicareAboveTheThresholdOfTheTable)
 {
@@ -164,7 +168,8 @@ TEST_F(StubCheck, AdditionalMedicareAboveTheThresholdOfTheTable)
     // Tallyman's ledger is empty; the employer's year to date crossed 200,000 by 500 this period.
     set(StubLine::Medi, 14.50 + 4.50);
     EXPECT_EQ(causeWith(StubLine::Medi, "Additional"),
-        "Additional Medicare: 0.9% of $500.00 of this period's wages, the part of the year-to-date wages above "
+        "Additional Medicare: 0.9% of $500.00 of this period's wages, the part of the year-to-date wages "
+        "above "
         "$200,000.00 (Tallyman's year to date from the ledger is $.00).");
     set(StubLine::Medi, 14.50 + 9.00);
     EXPECT_NE(causeWith(StubLine::Medi, "0.9% of all of this period's wages"), "");
@@ -185,18 +190,19 @@ TEST_F(StubCheck, FederalMatchesAnotherTable)
     // Another year: 11.5 % instead of 10 %, so 1,000.00 withholds 103.50.
     FedTable other = period.fedTable;
     other.Version = "Other year";
-    for (FedRows *rows : {&other.SingleWeekly, &other.SingleBiWeekly, &other.MarriedWeekly, &other.MarriedBiWeekly}) {
+    for (FedRows* rows :
+        { &other.SingleWeekly, &other.SingleBiWeekly, &other.MarriedWeekly, &other.MarriedBiWeekly }) {
         (*rows)[1].Rate = 0.115f;
         (*rows)[2].BaseTax = (*rows)[2].BaseTax * 1.15f;
     }
-    tables = {{"2023", other}, {"in use", period.fedTable}};
+    tables = { { "2023", other }, { "in use", period.fedTable } };
     set(StubLine::Fed, 103.50);
     EXPECT_EQ(check(StubLine::Fed).causes,
-        std::vector<std::string>{
-            "Tallyman's figure with the 2023 federal table is the stub's: the employer may withhold by that table."});
+        std::vector<std::string> { "Tallyman's figure with the 2023 federal table is the stub's: the "
+                                   "employer may withhold by that table." });
     // The table in use never explains a difference, and another figure matches no table.
     set(StubLine::Fed, 107.50);
-    EXPECT_EQ(check(StubLine::Fed).causes, std::vector<std::string>{"No known cause."});
+    EXPECT_EQ(check(StubLine::Fed).causes, std::vector<std::string> { "No known cause." });
 }
 
 TEST_F(StubCheck, TheShippedYearsAreTheTablesTried)
@@ -205,11 +211,11 @@ TEST_F(StubCheck, TheShippedYearsAreTheTablesTried)
     // the 2025 schedules is explained by that year.
     const std::filesystem::path installed = TALLYMAN_DATA_DIR;
     period.fedTable = buildFedTable(*loadShippedFedYear(installed, 2026).year);
-    tables = installableFedTables({{}, installed}, period.fedTable);
+    tables = installableFedTables({ {}, installed }, period.fedTable);
     std::vector<std::string> labels;
-    for (const FedTableChoice &choice : tables)
+    for (const FedTableChoice& choice : tables)
         labels.push_back(choice.label);
-    EXPECT_EQ(labels, (std::vector<std::string>{"2024", "2025"}));
+    EXPECT_EQ(labels, (std::vector<std::string> { "2024", "2025" }));
     PeriodCase by2025 = period;
     by2025.fedTable = tables[1].table;
     stub[index(StubLine::Fed)] = *engineFederalFigure(by2025);
@@ -222,7 +228,8 @@ TEST_F(StubCheck, FederalMatchesTheOtherPayFrequency)
     // The bi-weekly table on the same 1,000.00: 10 % above 200.
     set(StubLine::Fed, 80);
     EXPECT_EQ(causeWith(StubLine::Fed, "pay is the stub's"),
-        "Tallyman's figure for bi-weekly pay is the stub's: the employer may withhold as if paid every two weeks.");
+        "Tallyman's figure for bi-weekly pay is the stub's: the employer may withhold as if paid every two "
+        "weeks.");
     period.profile.Week = 0;
     period.profile.BiWeek = -1;
     // Now bi-weekly: 80.00 agrees, and the weekly table's 90.00 is the other frequency.
@@ -238,7 +245,7 @@ TEST_F(StubCheck, FederalMatchesTheOtherPayFrequency)
 TEST_F(StubCheck, FederalMatchesTheOtherW4FormWithTheSameStatus)
 {
     std::vector<W4Certificate> asked;
-    federal = [&](const PeriodCase &p) -> std::optional<Currency> {
+    federal = [&](const PeriodCase& p) -> std::optional<Currency> {
         asked.push_back(p.profile.W4);
         if (p.profile.W4.Form == W4Form::From2020)
             return dollars(p.profile.W4.Status == W4FilingStatus::MarriedJointly ? 61 : 77);
@@ -246,13 +253,15 @@ TEST_F(StubCheck, FederalMatchesTheOtherW4FormWithTheSameStatus)
     };
     set(StubLine::Fed, 77);
     EXPECT_EQ(causeWith(StubLine::Fed, "W-4"),
-        "Tallyman's figure for a W-4 of 2020 or later (single) is the stub's: the employer may have that form on file.");
+        "Tallyman's figure for a W-4 of 2020 or later (single) is the stub's: the employer may have that "
+        "form on file.");
     set(StubLine::Fed, 61);
     EXPECT_EQ(causeWith(StubLine::Fed, "W-4"), "");
     period.profile.FedStatus = "Married";
     EXPECT_NE(causeWith(StubLine::Fed, "W-4 of 2020 or later (married filing jointly)"), "");
-    EXPECT_TRUE(std::any_of(asked.begin(), asked.end(),
-        [](const W4Certificate &w) { return w.Form == W4Form::From2020 && w.Status == W4FilingStatus::MarriedJointly; }));
+    EXPECT_TRUE(std::any_of(asked.begin(), asked.end(), [](const W4Certificate& w) {
+        return w.Form == W4Form::From2020 && w.Status == W4FilingStatus::MarriedJointly;
+    }));
 
     // A 2020 form on file: the other form is the one before, with the status it had. Such a
     // form is computed only with a table that has its year.
@@ -260,8 +269,9 @@ TEST_F(StubCheck, FederalMatchesTheOtherW4FormWithTheSameStatus)
     period.profile.W4.Form = W4Form::From2020;
     period.profile.W4.Status = W4FilingStatus::Single;
     period.profile.FedStatus = "Single";
-    federal = [](const PeriodCase &p) -> std::optional<Currency> {
-        return p.profile.W4.Form == W4Form::Before2020 && p.profile.FedStatus == "Single" ? dollars(95.25) : dollars(70);
+    federal = [](const PeriodCase& p) -> std::optional<Currency> {
+        return p.profile.W4.Form == W4Form::Before2020 && p.profile.FedStatus == "Single" ? dollars(95.25)
+                                                                                          : dollars(70);
     };
     set(StubLine::Fed, 95.25);
     EXPECT_NE(causeWith(StubLine::Fed, "W-4 of 2019 or earlier (Single)"), "");
@@ -271,7 +281,8 @@ TEST_F(StubCheck, FederalByAWholeDollarAmountIsAnExtraWithholding)
 {
     set(StubLine::Fed, 110);
     EXPECT_EQ(causeWith(StubLine::Fed, "extra withholding"),
-        "An extra withholding of $20.00 a period on the stub (W-4 Step 4(c) / additional withholding) that User Info "
+        "An extra withholding of $20.00 a period on the stub (W-4 Step 4(c) / additional withholding) that "
+        "User Info "
         "does not have.");
     set(StubLine::Fed, 110.50);
     EXPECT_EQ(causeWith(StubLine::Fed, "withholding"), "");
@@ -305,23 +316,25 @@ TEST_F(StubCheck, RatesTheStubImpliesAgainstTheSettings)
 
     set(StubLine::SDI, 12);
     EXPECT_EQ(check(StubLine::SDI).causes,
-        std::vector<std::string>{"The stub's SDI is 1.2% of gross pay ($1,000.00); the state settings have 1.1%."});
+        std::vector<std::string> {
+            "The stub's SDI is 1.2% of gross pay ($1,000.00); the state settings have 1.1%." });
     set(StubLine::SUI, 6);
     EXPECT_EQ(check(StubLine::SUI).causes,
-        std::vector<std::string>{
-            "The stub's SUI is 0.6% of gross pay ($1,000.00); the state settings have a flat $12.50 a period."});
+        std::vector<std::string> { "The stub's SUI is 0.6% of gross pay ($1,000.00); the state settings have "
+                                   "a flat $12.50 a period." });
     set(StubLine::State, 45.25);
     EXPECT_EQ(check(StubLine::State).causes,
-        std::vector<std::string>{"The stub's state tax is 4.525% of the state's taxable wages ($1,000.00); Tallyman's "
-                                 "state tables give $40.00, about 4%."});
+        std::vector<std::string> {
+            "The stub's state tax is 4.525% of the state's taxable wages ($1,000.00); Tallyman's "
+            "state tables give $40.00, about 4%." });
 
     // The base reached on Tallyman's side: the stub's rate is the settings' own, so it is no cause.
     period.ledger.TotGross = dollars(99500);
     set(StubLine::SDI, 11);
-    EXPECT_EQ(check(StubLine::SDI).causes, std::vector<std::string>{"No known cause."});
+    EXPECT_EQ(check(StubLine::SDI).causes, std::vector<std::string> { "No known cause." });
     // Nothing on the stub implies no rate.
     set(StubLine::State, 0);
-    EXPECT_EQ(check(StubLine::State).causes, std::vector<std::string>{"No known cause."});
+    EXPECT_EQ(check(StubLine::State).causes, std::vector<std::string> { "No known cause." });
 }
 
 TEST_F(StubCheck, NetPayExplainedByTheLinesOrByAnUnknownDeduction)
@@ -330,23 +343,24 @@ TEST_F(StubCheck, NetPayExplainedByTheLinesOrByAnUnknownDeduction)
     set(StubLine::Fed, 110);
     stub[index(StubLine::Net)] = net - dollars(20);
     EXPECT_EQ(check(StubLine::Net).causes,
-        std::vector<std::string>{"Net pay differs by exactly the differences of the lines above."});
+        std::vector<std::string> { "Net pay differs by exactly the differences of the lines above." });
 
     stub[index(StubLine::Net)] = net - dollars(35);
     EXPECT_EQ(check(StubLine::Net).causes,
-        (std::vector<std::string>{"The lines above account for -$20.00 of it.",
-            "A deduction on the stub that Tallyman does not know: $15.00."}));
+        (std::vector<std::string> { "The lines above account for -$20.00 of it.",
+            "A deduction on the stub that Tallyman does not know: $15.00." }));
 
     stub[index(StubLine::Fed)].reset();
     stub[index(StubLine::Net)] = net + dollars(14.50); // Medicare left off the stub
     EXPECT_EQ(check(StubLine::Net).causes,
-        std::vector<std::string>{"Tallyman's Medicare ($14.50) is not on the stub."});
+        std::vector<std::string> { "Tallyman's Medicare ($14.50) is not on the stub." });
     stub[index(StubLine::Net)] = net + dollars(90 + 62 + 14.50);
     EXPECT_EQ(check(StubLine::Net).causes,
-        std::vector<std::string>{"Tallyman's Federal Tax, Soc Sec and Medicare (together $166.50) are not on the stub."});
+        std::vector<std::string> {
+            "Tallyman's Federal Tax, Soc Sec and Medicare (together $166.50) are not on the stub." });
     stub[index(StubLine::Net)] = net + dollars(62 + 14.50);
     EXPECT_EQ(check(StubLine::Net).causes,
-        std::vector<std::string>{"Tallyman deducts $76.50 that the stub does not show."});
+        std::vector<std::string> { "Tallyman deducts $76.50 that the stub does not show." });
 
     stub[index(StubLine::Net)] = net;
     EXPECT_TRUE(check(StubLine::Net).causes.empty());
@@ -358,8 +372,8 @@ TEST_F(StubCheck, NetPayThatIncludesTheTips)
     period.txtAmount[7] = "4"; // 20.00 of tips, in gross pay but not in Tallyman's net
     stub[index(StubLine::Net)] = tallyman().lines[index(StubLine::Net)].tallyman + dollars(20);
     EXPECT_EQ(check(StubLine::Net).causes,
-        std::vector<std::string>{
-            "The stub's net pay includes the tips ($20.00); Tallyman leaves them out, as the customers paid them."});
+        std::vector<std::string> { "The stub's net pay includes the tips ($20.00); Tallyman leaves them out, "
+                                   "as the customers paid them." });
 }
 
 TEST_F(StubCheck, SummaryCountsTheLinesThatDiffer)
@@ -375,7 +389,8 @@ TEST_F(StubCheck, SummaryCountsTheLinesThatDiffer)
     EXPECT_EQ(r.comparison.summary(), "2 lines differ; net pay differs by -$11.40.");
     stub = {};
     off(StubLine::Fed, 0);
-    EXPECT_EQ(checkStub(period, stub, {}).comparison.summary(), "Every line agrees; net pay is not on the stub.");
+    EXPECT_EQ(
+        checkStub(period, stub, {}).comparison.summary(), "Every line agrees; net pay is not on the stub.");
 }
 
 TEST_F(StubCheck, TheCallersPeriodIsLeftAsItWas)
@@ -401,14 +416,15 @@ TEST_F(StubCheck, TooLargeAnAmountIsNotCompared)
 TEST(StubAmount, TypedAmounts)
 {
     struct Case {
-        const char *text;
+        const char* text;
         std::optional<double> value;
-        const char *problem;
+        const char* problem;
     };
-    for (const Case &c : std::initializer_list<Case>{{"", std::nullopt, ""}, {"  ", std::nullopt, ""},
-             {"12.5", 12.5, ""}, {"$1,234.56", 1234.56, ""}, {"-3", -3, ""}, {"12a", std::nullopt, "is not an amount"},
-             {"1.2.3", std::nullopt, "is not an amount"}, {"12.345", std::nullopt, "has more than two decimals"},
-             {"1E+30", std::nullopt, "is not an amount"}}) {
+    for (const Case& c : std::initializer_list<Case> { { "", std::nullopt, "" }, { "  ", std::nullopt, "" },
+             { "12.5", 12.5, "" }, { "$1,234.56", 1234.56, "" }, { "-3", -3, "" },
+             { "12a", std::nullopt, "is not an amount" }, { "1.2.3", std::nullopt, "is not an amount" },
+             { "12.345", std::nullopt, "has more than two decimals" },
+             { "1E+30", std::nullopt, "is not an amount" } }) {
         std::optional<Currency> amount = dollars(99);
         const auto problem = readStubAmount(c.text, amount);
         EXPECT_EQ(problem.value_or(""), c.problem) << c.text;

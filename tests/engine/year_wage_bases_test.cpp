@@ -23,14 +23,14 @@ struct Week {
 };
 
 // 52 weekly periods of $3,900 pasted one by one: the year-to-date gross grows by each period's.
-std::vector<Week> yearOfWeeks(CalcHarness &h)
+std::vector<Week> yearOfWeeks(CalcHarness& h)
 {
     h.profile.HourRate = 97.5f; // 40 hours: $3,900 a week
     std::vector<Week> weeks;
     for (int week = 1; week <= 52; ++week) {
-        h.txtAmount = {"40", "", "", "", "", "", "", ""};
+        h.txtAmount = { "40", "", "", "", "", "", "", "" };
         EXPECT_TRUE(h.run());
-        weeks.push_back({week, h.pay.SocSecTax, h.pay.MedicareTax});
+        weeks.push_back({ week, h.pay.SocSecTax, h.pay.MedicareTax });
         h.context.ledger.TotGross = h.context.ledger.TotGross + Currency::fromDouble(h.pay.GrossPay);
     }
     return weeks;
@@ -45,7 +45,7 @@ TEST(YearWageBases, The2026TableStopsSocialSecurityAt184500AndStartsAdditionalMe
     const std::vector<Week> weeks = yearOfWeeks(h);
     ASSERT_TRUE(h.notices.empty());
     double socSec = 0;
-    for (const Week &w : weeks) {
+    for (const Week& w : weeks) {
         SCOPED_TRACE(w.number);
         socSec += w.socSec;
         // 47 weeks make 183,300; week 48 has 1,200 of room left; then nothing.
@@ -65,7 +65,7 @@ TEST(YearWageBases, WithoutItsYearTheTableKeeps160200AndNoAdditionalMedicare)
     plain.Year.reset();
     replaceFile(h.tablePath(), fedTableFileBytes(plain));
     const std::vector<Week> weeks = yearOfWeeks(h);
-    for (const Week &w : weeks) {
+    for (const Week& w : weeks) {
         SCOPED_TRACE(w.number);
         // 41 weeks make 159,900: week 42 has 300 of room.
         EXPECT_EQ(w.socSec, w.number <= 41 ? 241.80f : w.number == 42 ? 18.60f : 0);
@@ -76,21 +76,21 @@ TEST(YearWageBases, WithoutItsYearTheTableKeeps160200AndNoAdditionalMedicare)
 TEST(YearWageBases, AdditionalMedicareTakesThisPeriodsMedicareWagesOnly)
 {
     struct Case {
-        const char *name;
+        const char* name;
         double totGross, gross, misc, cafe;
         double expected;
     };
     const Case cases[] = {
-        {"BelowThreshold", 150000, 3000, 0, 0, 0},
-        {"EndsAtThreshold", 197000, 3000, 0, 0, 0},
-        {"Crosses", 199000, 3000, 0, 0, 2000 * 0.009},
-        {"AlreadyAbove", 250000, 3000, 0, 0, 3000 * 0.009},
+        { "BelowThreshold", 150000, 3000, 0, 0, 0 },
+        { "EndsAtThreshold", 197000, 3000, 0, 0, 0 },
+        { "Crosses", 199000, 3000, 0, 0, 2000 * 0.009 },
+        { "AlreadyAbove", 250000, 3000, 0, 0, 3000 * 0.009 },
         // Health insurance is not Medicare wages; the cafeteria plan is not wages at all.
-        {"AboveWithHealthInsurance", 250000, 3000, 200, 0, 2800 * 0.009},
-        {"CafeteriaDelaysTheCrossing", 199000, 3000, 0, 500, 1500 * 0.009},
-        {"DeductionsAboveGross", 250000, 100, 300, 0, 0},
+        { "AboveWithHealthInsurance", 250000, 3000, 200, 0, 2800 * 0.009 },
+        { "CafeteriaDelaysTheCrossing", 199000, 3000, 0, 500, 1500 * 0.009 },
+        { "DeductionsAboveGross", 250000, 100, 300, 0, 0 },
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EmployeeProfile profile;
         profile.Misc = float(c.misc);

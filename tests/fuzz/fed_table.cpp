@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             try {
                 GetFedSingle(table, profile, pay);
                 GetFedMarried(table, profile, pay);
-            } catch (const NumberOverflow &) {
-            }
+            } catch (const NumberOverflow&) { }
         }
     }
     return 0;

@@ -9,8 +9,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,10 +28,9 @@ namespace {
 // A shown, active window holding the widgets of one test.
 struct Window {
     QWidget widget;
-    QVBoxLayout *layout = new QVBoxLayout(&widget);
+    QVBoxLayout* layout = new QVBoxLayout(&widget);
 
-    template <typename W>
-    W *add(W *child)
+    template <typename W> W* add(W* child)
     {
         layout->addWidget(child);
         return child;
@@ -54,11 +53,16 @@ private slots:
         QTest::addColumn<bool>("numeric");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("digit letter digit") << true << "4a0" << "40";
-        QTest::newRow("letters only") << true << "abc" << "";
-        QTest::newRow("blank minus point") << true << "-1 2.5x" << "-1 2.5";
-        QTest::newRow("signs and commas") << true << "+1,000$" << "1000";
-        QTest::newRow("free text box") << false << "Tax5 x" << "Tax5 x";
+        QTest::newRow("digit letter digit") << true << "4a0"
+                                            << "40";
+        QTest::newRow("letters only") << true << "abc"
+                                      << "";
+        QTest::newRow("blank minus point") << true << "-1 2.5x"
+                                           << "-1 2.5";
+        QTest::newRow("signs and commas") << true << "+1,000$"
+                                          << "1000";
+        QTest::newRow("free text box") << false << "Tax5 x"
+                                       << "Tax5 x";
     }
 
     void typedKeysPassTheModelFilter()
@@ -67,7 +71,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         Window window;
-        auto *edit = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         box.setNumeric(numeric);
         gui::bind(edit, box);
@@ -83,7 +87,7 @@ private slots:
     void textArrivingOtherwisePassesTheFilter()
     {
         Window window;
-        auto *edit = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         box.setNumeric(true);
         gui::bind(edit, box);
@@ -107,7 +111,7 @@ private slots:
     void backspaceAndCaretEditing()
     {
         Window window;
-        auto *edit = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         box.setNumeric(true);
         gui::bind(edit, box);
@@ -124,7 +128,7 @@ private slots:
     void enterUpDownReachKeyDown()
     {
         Window window;
-        auto *edit = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         box.setNumeric(true);
         std::vector<int> keys;
@@ -144,8 +148,8 @@ private slots:
     {
         Window window;
         ui::TextBox first, second;
-        auto *edit1 = window.add(new QLineEdit);
-        auto *edit2 = window.add(new QLineEdit);
+        auto* edit1 = window.add(new QLineEdit);
+        auto* edit2 = window.add(new QLineEdit);
         gui::bind(edit1, first);
         gui::bind(edit2, second);
         second.setText("7.5");
@@ -163,8 +167,8 @@ private slots:
     void focusSelectsAllSoTypingReplaces()
     {
         Window window;
-        auto *other = window.add(new QLineEdit);
-        auto *edit = window.add(new QLineEdit);
+        auto* other = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         box.setNumeric(true);
         gui::bind(edit, box);
@@ -181,8 +185,8 @@ private slots:
     void mouseFocusSelectsAllAfterTheClick()
     {
         Window window;
-        auto *other = window.add(new QLineEdit);
-        auto *edit = window.add(new QLineEdit);
+        auto* other = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         gui::bind(edit, box);
         box.setText("40.25");
@@ -200,7 +204,7 @@ private slots:
     void modelStateShowsInTheWidget()
     {
         Window window;
-        auto *edit = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         gui::bind(edit, box);
         box.setText("12/9/2026");
@@ -218,7 +222,7 @@ private slots:
     void changeHandlerMayRewriteTheText()
     {
         Window window;
-        auto *edit = window.add(new QLineEdit);
+        auto* edit = window.add(new QLineEdit);
         ui::TextBox box;
         box.onChange = [&] {
             if (box.text().size() > 3)
@@ -235,7 +239,7 @@ private slots:
     void checkBoxClicksRunTheModel()
     {
         Window window;
-        auto *check = window.add(new QCheckBox("view text"));
+        auto* check = window.add(new QCheckBox("view text"));
         ui::CheckBox model;
         std::vector<std::string> events;
         model.onMouseDown = [&] { events.push_back("down " + std::to_string(model.value())); };
@@ -257,7 +261,7 @@ private slots:
     void checkBoxRefusedByHandlerStaysOff()
     {
         Window window;
-        auto *check = window.add(new QCheckBox);
+        auto* check = window.add(new QCheckBox);
         ui::CheckBox model;
         model.onClick = [&] { model.setValue(0); };
         gui::bind(check, model);
@@ -270,8 +274,8 @@ private slots:
     void optionButtonsFollowTheModelGroup()
     {
         Window window;
-        auto *weeklyButton = window.add(new QRadioButton("Weekly"));
-        auto *biWeeklyButton = window.add(new QRadioButton("Bi-Weekly"));
+        auto* weeklyButton = window.add(new QRadioButton("Weekly"));
+        auto* biWeeklyButton = window.add(new QRadioButton("Bi-Weekly"));
         ui::OptionButton weekly, biWeekly;
         weekly.setGroup({ &weekly, &biWeekly });
         biWeekly.setGroup({ &weekly, &biWeekly });
@@ -298,8 +302,8 @@ private slots:
     void comboBoxListAndText()
     {
         Window window;
-        auto *list = window.add(new QComboBox);
-        auto *editable = window.add(new QComboBox);
+        auto* list = window.add(new QComboBox);
+        auto* editable = window.add(new QComboBox);
         editable->setEditable(true);
         ui::ComboBox status, state;
         status.setItems({ "Single", "Married" });
@@ -329,7 +333,7 @@ private slots:
     void commandButtonAndMenuItem()
     {
         Window window;
-        auto *button = window.add(new QPushButton("designed"));
+        auto* button = window.add(new QPushButton("designed"));
         ui::CommandButton save;
         int clicks = 0;
         save.onClick = [&] { ++clicks; };
@@ -358,7 +362,7 @@ private slots:
     void labelTextAndClicks()
     {
         Window window;
-        auto *label = window.add(new QLabel);
+        auto* label = window.add(new QLabel);
         ui::Label week;
         int left = 0, right = 0;
         week.onClick = [&] { ++left; };

@@ -2,12 +2,12 @@
 // dialogs, a fixed day.
 #pragma once
 
-#include "screens/app.h"
 #include "gui/qt_screen_host.h"
 #include "gui/resources.h"
 #include "platform/plain_clock.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_dialogs.h"
+#include "screens/app.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

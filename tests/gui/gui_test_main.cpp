@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QTest>
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QByteArray only = qgetenv("GUI_TEST_CLASS");
     int failures = 0;
-    for (const auto &make : tallyman::gui::test::registered()) {
+    for (const auto& make : tallyman::gui::test::registered()) {
         const auto test = make();
         if (!only.isEmpty() && only != test->metaObject()->className())
             continue;

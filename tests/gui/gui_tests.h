@@ -11,14 +11,13 @@ namespace tallyman::gui::test {
 
 using Factory = std::function<std::unique_ptr<QObject>()>;
 
-inline std::vector<Factory> &registered()
+inline std::vector<Factory>& registered()
 {
     static std::vector<Factory> tests;
     return tests;
 }
 
-template <typename T>
-bool registerTest()
+template <typename T> bool registerTest()
 {
     registered().push_back([] { return std::make_unique<T>(); });
     return true;
@@ -26,5 +25,5 @@ bool registerTest()
 
 } // namespace tallyman::gui::test
 
-#define TALLYMAN_GUI_TEST(Class) \
+#define TALLYMAN_GUI_TEST(Class)                                                                             \
     [[maybe_unused]] static const bool registered##Class = tallyman::gui::test::registerTest<Class>();

@@ -11,10 +11,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 #include <tuple>
 
@@ -106,7 +106,8 @@ private slots:
         QVERIFY(hint.startsWith(QStringLiteral("LEFT CLICK ON WEEK NUMBER")));
         QCOMPARE(table->model()->index(LedgerUpperBlockRows, 0).data().toString(), hint);
         QCOMPARE(table->columnSpan(LedgerUpperBlockRows, 0), table->model()->columnCount());
-        QCOMPARE(table->model()->index(LedgerUpperBlockRows + 1, 1).data().toString(), QStringLiteral("Week"));
+        QCOMPARE(
+            table->model()->index(LedgerUpperBlockRows + 1, 1).data().toString(), QStringLiteral("Week"));
         QCOMPARE(table->model()->index(LedgerUpperBlockRows + 2, 0).data().toString(), QStringLiteral("27"));
         QCOMPARE(table->model()->index(54, 0).data().toString(), QStringLiteral("53"));
         auto* under = child<QLabel>(window, "lbHint");

@@ -1,8 +1,8 @@
 // The program through its windows: start-up prompt, main window, User Info, closing.
-#include "screens/main_window.h"
 #include "gui/about_dialog.h"
 #include "gui_session.h"
 #include "gui_tests.h"
+#include "screens/main_window.h"
 #include "support/files.h"
 
 #include <QAction>
@@ -315,8 +315,10 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("Save User") << "mnuSave" << int(ScreenId::SaveUser) << "txtSaveUser" << "Typo";
-        QTest::newRow("User Info") << "mnuTaxInfoItem" << int(ScreenId::UserInfo) << "txtHourRate" << "22";
+        QTest::newRow("Save User") << "mnuSave" << int(ScreenId::SaveUser) << "txtSaveUser"
+                                   << "Typo";
+        QTest::newRow("User Info") << "mnuTaxInfoItem" << int(ScreenId::UserInfo) << "txtHourRate"
+                                   << "22";
     }
     void modalScreensKeepTheMainWindowWaiting()
     {
@@ -331,7 +333,8 @@ private slots:
         // A click on ADD as the window system delivers it: with no dialog up it calculates.
         auto* add = child<QWidget>(main, "cmdCal");
         const auto clickAdd = [main, add] {
-            QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, add->mapTo(main, add->rect().center()));
+            QTest::mouseClick(
+                main->windowHandle(), Qt::LeftButton, {}, add->mapTo(main, add->rect().center()));
         };
         clickAdd();
         session.app.releaseClosedScreens();

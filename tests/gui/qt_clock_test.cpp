@@ -13,13 +13,20 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("US") << "M/d/yy" << "M/d/yyyy";
-        QTest::newRow("German") << "dd.MM.yy" << "dd.MM.yyyy";
-        QTest::newRow("year first") << "yy/MM/dd" << "yyyy/MM/dd";
-        QTest::newRow("already four") << "yyyy-MM-dd" << "yyyy-MM-dd";
-        QTest::newRow("single y") << "M/d/y" << "M/d/yyyy";
-        QTest::newRow("quoted text kept") << "d 'yy' M/yy" << "d 'yy' M/yyyy";
-        QTest::newRow("month names") << "d MMM yy" << "d MMM yyyy";
+        QTest::newRow("US") << "M/d/yy"
+                            << "M/d/yyyy";
+        QTest::newRow("German") << "dd.MM.yy"
+                                << "dd.MM.yyyy";
+        QTest::newRow("year first") << "yy/MM/dd"
+                                    << "yyyy/MM/dd";
+        QTest::newRow("already four") << "yyyy-MM-dd"
+                                      << "yyyy-MM-dd";
+        QTest::newRow("single y") << "M/d/y"
+                                  << "M/d/yyyy";
+        QTest::newRow("quoted text kept") << "d 'yy' M/yy"
+                                          << "d 'yy' M/yyyy";
+        QTest::newRow("month names") << "d MMM yy"
+                                     << "d MMM yyyy";
     }
 
     void widenYear()
@@ -33,9 +40,12 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("en_US") << "en_US" << "12/9/2026";
-        QTest::newRow("de_DE") << "de_DE" << "09.12.2026";
-        QTest::newRow("en_GB") << "en_GB" << "09/12/2026";
+        QTest::newRow("en_US") << "en_US"
+                               << "12/9/2026";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "09.12.2026";
+        QTest::newRow("en_GB") << "en_GB"
+                               << "09/12/2026";
     }
 
     void localeDates()

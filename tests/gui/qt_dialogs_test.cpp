@@ -25,11 +25,10 @@ using namespace tallyman;
 namespace {
 
 // Acts on the modal dialog once it is up; the dialog's own event loop runs the timer.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog *)> act)
+template <typename Dialog> void whenShown(std::function<void(Dialog*)> act)
 {
     QTimer::singleShot(0, [act] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (!dialog) {
             // Not up yet: try again on the next pass of the event loop.
             whenShown<Dialog>(act);
@@ -39,10 +38,7 @@ void whenShown(std::function<void(Dialog *)> act)
     });
 }
 
-void writeFile(const QString &path, const char *text)
-{
-    std::ofstream(path.toStdString()) << text;
-}
+void writeFile(const QString& path, const char* text) { std::ofstream(path.toStdString()) << text; }
 
 } // namespace
 
@@ -53,12 +49,16 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("described pattern") << "User Files (*.use)|*.use" << "User Files (*.use)";
-        QTest::newRow("bare description") << "Saved Files|*.prv" << "Saved Files (*.prv)";
-        QTest::newRow("several patterns") << "Pay Files (*.use;*.prv)|*.use;*.prv" << "Pay Files (*.use *.prv)";
+        QTest::newRow("described pattern") << "User Files (*.use)|*.use"
+                                           << "User Files (*.use)";
+        QTest::newRow("bare description") << "Saved Files|*.prv"
+                                          << "Saved Files (*.prv)";
+        QTest::newRow("several patterns") << "Pay Files (*.use;*.prv)|*.use;*.prv"
+                                          << "Pay Files (*.use *.prv)";
         QTest::newRow("two filters") << "Saved Files (*.use)|*.use|All Files (*.*)|*.*"
                                      << "Saved Files (*.use);;All Files (*.*)";
-        QTest::newRow("no pattern part") << "Saved Files" << "";
+        QTest::newRow("no pattern part") << "Saved Files"
+                                         << "";
     }
 
     void fileFilter()
@@ -73,9 +73,12 @@ private slots:
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("press");
         QTest::addColumn<int>("answer");
-        QTest::newRow("ok") << int(ui::MessageButtons::Ok) << int(QMessageBox::Ok) << int(ui::MessageAnswer::Ok);
-        QTest::newRow("yes") << int(ui::MessageButtons::YesNo) << int(QMessageBox::Yes) << int(ui::MessageAnswer::Yes);
-        QTest::newRow("no") << int(ui::MessageButtons::YesNo) << int(QMessageBox::No) << int(ui::MessageAnswer::No);
+        QTest::newRow("ok") << int(ui::MessageButtons::Ok) << int(QMessageBox::Ok)
+                            << int(ui::MessageAnswer::Ok);
+        QTest::newRow("yes") << int(ui::MessageButtons::YesNo) << int(QMessageBox::Yes)
+                             << int(ui::MessageAnswer::Yes);
+        QTest::newRow("no") << int(ui::MessageButtons::YesNo) << int(QMessageBox::No)
+                            << int(ui::MessageAnswer::No);
     }
 
     void messageBoxes()
@@ -86,7 +89,7 @@ private slots:
         gui::QtDialogs dialogs({}, {});
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        whenShown<QMessageBox>([&](QMessageBox *box) {
+        whenShown<QMessageBox>([&](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
@@ -103,13 +106,13 @@ private slots:
     void inputBoxCancelGivesEmptyText()
     {
         gui::QtDialogs dialogs({}, {});
-        whenShown<QInputDialog>([](QInputDialog *input) {
+        whenShown<QInputDialog>([](QInputDialog* input) {
             input->setTextValue("Smith");
             input->accept();
         });
         QCOMPARE(dialogs.inputBox("Enter new user:", "File New", "NAME"), std::string("Smith"));
         QString shownDefault;
-        whenShown<QInputDialog>([&](QInputDialog *input) {
+        whenShown<QInputDialog>([&](QInputDialog* input) {
             shownDefault = input->textValue();
             input->setTextValue("typed but cancelled");
             input->reject();
@@ -121,7 +124,7 @@ private slots:
     void datePickerReportsEveryChange()
     {
         gui::QtDialogs dialogs({}, {});
-        whenShown<gui::DatePickerDialog>([](gui::DatePickerDialog *picker) {
+        whenShown<gui::DatePickerDialog>([](gui::DatePickerDialog* picker) {
             QCOMPARE(picker->date(), QDate(2026, 12, 9));
             QCOMPARE(picker->okButton()->text(), QStringLiteral("Ok"));
             picker->calendar()->setSelectedDate(QDate(2026, 12, 10));
@@ -129,18 +132,19 @@ private slots:
             picker->okButton()->click();
         });
         std::vector<ui::Date> reported;
-        const auto picked = dialogs.pickDateLive({ 2026, 12, 9 }, [&](const ui::Date &d) { reported.push_back(d); });
+        const auto picked
+            = dialogs.pickDateLive({ 2026, 12, 9 }, [&](const ui::Date& d) { reported.push_back(d); });
         QVERIFY(picked.has_value());
         QCOMPARE(picked->day, 11);
         QCOMPARE(reported.size(), std::size_t(2));
         QCOMPARE(reported[0].day, 10);
 
-        whenShown<gui::DatePickerDialog>([](gui::DatePickerDialog *picker) {
+        whenShown<gui::DatePickerDialog>([](gui::DatePickerDialog* picker) {
             picker->calendar()->setSelectedDate(QDate(2027, 1, 5));
             picker->close();
         });
         reported.clear();
-        QVERIFY(!dialogs.pickDateLive({ 2026, 12, 9 }, [&](const ui::Date &d) { reported.push_back(d); }));
+        QVERIFY(!dialogs.pickDateLive({ 2026, 12, 9 }, [&](const ui::Date& d) { reported.push_back(d); }));
         QCOMPARE(reported.size(), std::size_t(1)); // what was picked stays reported
         QCOMPARE(reported[0].year, 2027);
     }
@@ -152,8 +156,8 @@ private slots:
         writeFile(dir.filePath("Smith.use"), "smith\r\n");
         gui::QtDialogs dialogs(dir.path().toStdString(), {});
         QStringList listed;
-        whenShown<QFileDialog>([&listed](QFileDialog *dialog) {
-            if (auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"))) {
+        whenShown<QFileDialog>([&listed](QFileDialog* dialog) {
+            if (auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"))) {
                 // The folder is read in the background: wait until both files could be there.
                 QElapsedTimer waited;
                 waited.start();
@@ -166,18 +170,23 @@ private slots:
         });
         QVERIFY(!dialogs.openFile("Open", "Saved Files (*.use)|*.use"));
         listed.sort();
-        QCOMPARE(listed, (QStringList{QStringLiteral(".use"), QStringLiteral("Smith.use")}));
+        QCOMPARE(listed, (QStringList { QStringLiteral(".use"), QStringLiteral("Smith.use") }));
     }
 
     void helpPageLookup_data()
     {
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("expected"); // folder/file, relative to the temporary dir
-        QTest::newRow("topic in data folder") << "leave" << "data/leave.html";
-        QTest::newRow("topic only installed") << "ledger" << "installed/ledger.html";
-        QTest::newRow("missing topic gives index") << "nothing" << "data/index.html";
-        QTest::newRow("path is not a topic") << "../installed/ledger" << "data/index.html";
-        QTest::newRow("empty topic") << "" << "data/index.html";
+        QTest::newRow("topic in data folder") << "leave"
+                                              << "data/leave.html";
+        QTest::newRow("topic only installed") << "ledger"
+                                              << "installed/ledger.html";
+        QTest::newRow("missing topic gives index") << "nothing"
+                                                   << "data/index.html";
+        QTest::newRow("path is not a topic") << "../installed/ledger"
+                                             << "data/index.html";
+        QTest::newRow("empty topic") << ""
+                                     << "data/index.html";
     }
 
     void helpPageLookup()
@@ -202,7 +211,7 @@ private slots:
     {
         gui::QtDialogs dialogs("/nonexistent", { std::filesystem::path(TALLYMAN_DATA_DIR) / "help" });
         dialogs.showHelp("no such topic");
-        auto *viewer = dialogs.helpViewer();
+        auto* viewer = dialogs.helpViewer();
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible());
         QVERIFY(viewer->browser()->source().toLocalFile().endsWith("help/index.html"));

@@ -230,8 +230,10 @@ private slots:
                             QVERIFY2(printed, where.constData());
                             QVERIFY2(printer.pageCount() == 1, where.constData());
                             for (const auto& item : printer.placedItems()) {
-                                QVERIFY2(item.placed.text == item.asked, (where + ": " + item.asked.c_str()).constData());
-                                QVERIFY2(item.right <= item.pageWidth + 1e-6, (where + ": " + item.asked.c_str()).constData());
+                                QVERIFY2(item.placed.text == item.asked,
+                                    (where + ": " + item.asked.c_str()).constData());
+                                QVERIFY2(item.right <= item.pageWidth + 1e-6,
+                                    (where + ": " + item.asked.c_str()).constData());
                             }
                         }
             }
@@ -362,7 +364,8 @@ private slots:
 
         QCOMPARE(ended, !diskFull);
         if (diskFull) {
-            QVERIFY2(QString::fromStdString(printer.failure()).contains("statement.pdf could not be finished"),
+            QVERIFY2(
+                QString::fromStdString(printer.failure()).contains("statement.pdf could not be finished"),
                 printer.failure().c_str());
         }
         if (!chosenInDialog)

@@ -15,8 +15,9 @@ private slots:
     {
         QTemporaryDir out;
         QVERIFY(gui::renderScreenshots(out.path().toStdString(), TALLYMAN_DATA_DIR));
-        for (const char* name : { "startup-prompt", "main-window", "user-info", "save-user", "state-dialog",
-                 "city-dialog", "noncity-dialog", "overtime-tracker", "leave-log", "federal-table-dialog", "about" }) {
+        for (const char* name :
+            { "startup-prompt", "main-window", "user-info", "save-user", "state-dialog", "city-dialog",
+                "noncity-dialog", "overtime-tracker", "leave-log", "federal-table-dialog", "about" }) {
             const QImage image(
                 out.path() + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
             QVERIFY2(!image.isNull(), name);

@@ -54,11 +54,14 @@ private slots:
         QTest::mouseClick(child<QWidget>(window, "cmdCompare"), Qt::LeftButton);
         QCOMPARE(child<QLabel>(window, "lbTallyman_1")->text(), QStringLiteral("18.50"));
         QCOMPARE(child<QLabel>(window, "lbDifference_1")->text(), QStringLiteral("10.00"));
-        QVERIFY(child<QLabel>(window, "lbCause_1")->text().contains(QStringLiteral("extra withholding of $10.00")));
+        QVERIFY(child<QLabel>(window, "lbCause_1")
+                    ->text()
+                    .contains(QStringLiteral("extra withholding of $10.00")));
         QVERIFY(child<QLabel>(window, "lbLine_1")->font().bold());
         QVERIFY(!child<QLabel>(window, "lbLine_2")->font().bold());
         QCOMPARE(child<QLabel>(window, "lbCause_2")->text(), QStringLiteral("Agrees."));
-        QCOMPARE(child<QLabel>(window, "lbSummary")->text(), QStringLiteral("1 line differs; net pay is not on the stub."));
+        QCOMPARE(child<QLabel>(window, "lbSummary")->text(),
+            QStringLiteral("1 line differs; net pay is not on the stub."));
 
         typeInto(window, "txtStub_3", QStringLiteral("4.3.5"));
         QTest::mouseClick(child<QWidget>(window, "cmdCompare"), Qt::LeftButton);

@@ -2,10 +2,10 @@
 // fills their fields, SAVE writes the file.
 #include "gui_session.h"
 #include "gui_tests.h"
-#include "support/files.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/special_boxes.h"
 #include "screens/taxtables/state_dialog.h"
+#include "support/files.h"
 
 #include <QAction>
 #include <QCheckBox>

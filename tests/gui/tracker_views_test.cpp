@@ -4,11 +4,11 @@
 #include "gui/qt_dialogs.h"
 #include "gui_session.h"
 #include "gui_tests.h"
-#include "support/files.h"
 #include "screens/main_window.h"
 #include "screens/trackers/leave_log_screen.h"
 #include "screens/trackers/overtime_tracker.h"
 #include "screens/user_info.h"
+#include "support/files.h"
 
 #include <QAction>
 #include <QApplication>

@@ -25,7 +25,8 @@ TEST(XlsxLibrary, AMissingOrWrongLibraryIsReportedByName)
         const char* says;
     };
     for (const Case& c : {
-             Case { "libtallyman-no-such-xlsxwriter.so.9", "cannot write spreadsheets: libtallyman-no-such-xlsxwriter.so.9 cannot be loaded (" },
+             Case { "libtallyman-no-such-xlsxwriter.so.9",
+                 "cannot write spreadsheets: libtallyman-no-such-xlsxwriter.so.9 cannot be loaded (" },
              // A library that loads but is not the spreadsheet writer.
              Case { "libz.so.1", "cannot write spreadsheets: libz.so.1 has no workbook_new" },
          }) {

@@ -11,20 +11,20 @@ using namespace tallyman;
 namespace {
 
 // The float fields of a row in file order (Date and the four money ones aside).
-constexpr Amount LedgerRow::*RowAmounts[]
-    = {&LedgerRow::Fed, &LedgerRow::SS, &LedgerRow::Medi, &LedgerRow::State, &LedgerRow::City, &LedgerRow::Muni,
-        &LedgerRow::Bond, &LedgerRow::Dues, &LedgerRow::Pen, &LedgerRow::Misc, &LedgerRow::Kplan, &LedgerRow::OT,
-        &LedgerRow::Gross, &LedgerRow::Net, &LedgerRow::Sdi, &LedgerRow::Sui, &LedgerRow::Cafe, &LedgerRow::Tips};
+constexpr Amount LedgerRow::*RowAmounts[] = { &LedgerRow::Fed, &LedgerRow::SS, &LedgerRow::Medi,
+    &LedgerRow::State, &LedgerRow::City, &LedgerRow::Muni, &LedgerRow::Bond, &LedgerRow::Dues,
+    &LedgerRow::Pen, &LedgerRow::Misc, &LedgerRow::Kplan, &LedgerRow::OT, &LedgerRow::Gross, &LedgerRow::Net,
+    &LedgerRow::Sdi, &LedgerRow::Sui, &LedgerRow::Cafe, &LedgerRow::Tips };
 
-constexpr Amount YearLedger::*FloatTotals[] = {&YearLedger::TotFed, &YearLedger::TotSS, &YearLedger::TotMedi,
-    &YearLedger::TotState, &YearLedger::TotCity, &YearLedger::TotMuni, &YearLedger::TotBond, &YearLedger::TotDues,
-    &YearLedger::TotPen, &YearLedger::TotMisc, &YearLedger::TotKplan};
+constexpr Amount YearLedger::*FloatTotals[] = { &YearLedger::TotFed, &YearLedger::TotSS, &YearLedger::TotMedi,
+    &YearLedger::TotState, &YearLedger::TotCity, &YearLedger::TotMuni, &YearLedger::TotBond,
+    &YearLedger::TotDues, &YearLedger::TotPen, &YearLedger::TotMisc, &YearLedger::TotKplan };
 
 // Every row holds cent amounts that differ by field and row.
-void fillRows(YearLedger &ledger)
+void fillRows(YearLedger& ledger)
 {
     for (std::size_t i = 0; i < ledger.Rows.size(); ++i) {
-        LedgerRow &row = ledger.Rows[i];
+        LedgerRow& row = ledger.Rows[i];
         row.Date = std::to_string(i % 12 + 1) + "/" + std::to_string(i % 28 + 1) + "/2024, week";
         int k = 0;
         for (auto field : RowAmounts)
@@ -32,7 +32,7 @@ void fillRows(YearLedger &ledger)
     }
 }
 
-std::vector<std::string> recordsOf(const std::string &bytes)
+std::vector<std::string> recordsOf(const std::string& bytes)
 {
     std::vector<std::string> records;
     std::size_t start = 0;
@@ -46,7 +46,10 @@ std::vector<std::string> recordsOf(const std::string &bytes)
 
 class LedgerFiles : public ::testing::Test {
 protected:
-    std::string file(const std::filesystem::path &path) const { return readWholeFile(path).value_or("<absent>"); }
+    std::string file(const std::filesystem::path& path) const
+    {
+        return readWholeFile(path).value_or("<absent>");
+    }
 
     const test::TempFolder m_temp;
     const std::filesystem::path m_dir = m_temp.path();
@@ -56,7 +59,7 @@ protected:
 struct ShapeCase {
     bool weekly;
     int rows;
-    const char *extension;
+    const char* extension;
 };
 
 class LedgerShape : public LedgerFiles, public ::testing::WithParamInterface<ShapeCase> { };
@@ -92,8 +95,8 @@ TEST_P(LedgerShape, RoundTripsTheRowsInUseAndLeavesTheOthers)
     loaded.Rows[52].Date = "kept";
     ASSERT_EQ(loadLedgerFile(path, loaded, shape.weekly), LedgerLoad::Loaded);
     for (int i = 0; i < shape.rows; ++i) {
-        const auto &a = saved.Rows[static_cast<std::size_t>(i)];
-        const auto &b = loaded.Rows[static_cast<std::size_t>(i)];
+        const auto& a = saved.Rows[static_cast<std::size_t>(i)];
+        const auto& b = loaded.Rows[static_cast<std::size_t>(i)];
         EXPECT_EQ(b.Date, a.Date) << i;
         for (auto field : RowAmounts)
             EXPECT_EQ(b.*field, a.*field) << i;
@@ -112,8 +115,8 @@ TEST_P(LedgerShape, RoundTripsTheRowsInUseAndLeavesTheOthers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, LedgerShape,
-    ::testing::Values(ShapeCase{true, 53, ".yrw"}, ShapeCase{false, 27, ".yrb"}),
-    [](const auto &test) { return std::string(test.param.weekly ? "Weekly" : "BiWeekly"); });
+    ::testing::Values(ShapeCase { true, 53, ".yrw" }, ShapeCase { false, 27, ".yrb" }),
+    [](const auto& test) { return std::string(test.param.weekly ? "Weekly" : "BiWeekly"); });
 
 TEST_F(LedgerFiles, FloatTotalsAreCutToSevenDigitsAtEverySum)
 {
@@ -134,7 +137,7 @@ TEST_F(LedgerFiles, FloatTotalsAreCutToSevenDigitsAtEverySum)
 TEST_F(LedgerFiles, MoneyTotalsAreExact)
 {
     YearLedger ledger;
-    for (auto &row : ledger.Rows) {
+    for (auto& row : ledger.Rows) {
         row.OT = 0.1f;
         row.Gross = 1234.57f;
         row.Net = 0.01f;
@@ -175,7 +178,7 @@ TEST_F(LedgerFiles, MoneyTotalsAreExactOnLargeRows)
 TEST_F(LedgerFiles, BiWeeklyInMemoryTotalsCoverEveryRow)
 {
     YearLedger ledger;
-    for (auto &row : ledger.Rows) {
+    for (auto& row : ledger.Rows) {
         row.Fed = 1;
         row.Sdi = 1;
         row.Sui = 0.5f;
@@ -191,7 +194,7 @@ TEST_F(LedgerFiles, BiWeeklyInMemoryTotalsCoverEveryRow)
 TEST_F(LedgerFiles, RowValuesAreWrittenAsTheirShortestText)
 {
     YearLedger ledger;
-    LedgerRow &row = ledger.Rows[0];
+    LedgerRow& row = ledger.Rows[0];
     row.Date = "1/5/2024, Fri";
     row.Fed = 12.345678f;
     row.Gross = 12345678;
@@ -300,7 +303,7 @@ TEST_F(LedgerFiles, RefusedDateOrFailedWriteKeepsTheOldFile)
     EXPECT_EQ(file(path), "old\r\n");
 
     std::filesystem::create_directory(m_dir / "v.yrw");
-    EXPECT_TRUE(saveLedgerFile(ledgerFile(m_folder, "v", true), YearLedger{}, true));
+    EXPECT_TRUE(saveLedgerFile(ledgerFile(m_folder, "v", true), YearLedger {}, true));
 }
 
 // Whatever totals the caller left, the file's totals are the sums of its rows; rows whose
@@ -319,7 +322,7 @@ TEST_F(LedgerFiles, TheFileAlwaysHoldsTheSumsOfItsRows)
     EXPECT_EQ(file(path), file(m_dir / "summed.yrw"));
 
     ASSERT_FALSE(writeFileAtomically(path, "old\r\n"));
-    for (float beyond : {1e20f, -1e20f}) {
+    for (float beyond : { 1e20f, -1e20f }) {
         YearLedger huge;
         huge.Rows[1].Gross = beyond;
         const auto reason = saveLedgerFile(path, huge, true);
@@ -329,16 +332,16 @@ TEST_F(LedgerFiles, TheFileAlwaysHoldsTheSumsOfItsRows)
     }
     // Each row fits the money range; together they do not.
     YearLedger many;
-    for (auto &row : many.Rows)
+    for (auto& row : many.Rows)
         row.Net = 9e13f;
     EXPECT_TRUE(saveLedgerFile(path, many, true));
     EXPECT_EQ(file(path), "old\r\n");
 }
 
 struct OverflowCase {
-    const char *name;
-    void (*spoil)(YearLedger &);
-    void (*check)(const YearLedger &);
+    const char* name;
+    void (*spoil)(YearLedger&);
+    void (*check)(const YearLedger&);
 };
 
 class AddAnnualOverflow : public ::testing::TestWithParam<OverflowCase> { };
@@ -346,7 +349,7 @@ class AddAnnualOverflow : public ::testing::TestWithParam<OverflowCase> { };
 TEST_P(AddAnnualOverflow, ReturnsFalseAndKeepsTheTotalsReached)
 {
     YearLedger ledger;
-    for (auto &row : ledger.Rows) {
+    for (auto& row : ledger.Rows) {
         row.Fed = 1;
         row.Gross = 100;
         row.Sdi = 1;
@@ -359,28 +362,28 @@ TEST_P(AddAnnualOverflow, ReturnsFalseAndKeepsTheTotalsReached)
 }
 
 INSTANTIATE_TEST_SUITE_P(Amounts, AddAnnualOverflow,
-    ::testing::Values(OverflowCase{"GrossTooLargeForMoney", [](YearLedger &l) { l.Rows[2].Gross = 1e30f; },
-                          [](const YearLedger &l) {
+    ::testing::Values(OverflowCase { "GrossTooLargeForMoney", [](YearLedger& l) { l.Rows[2].Gross = 1e30f; },
+                          [](const YearLedger& l) {
                               EXPECT_EQ(l.TotFed, 3.0f) << "row 2's floats come before its money";
                               EXPECT_EQ(l.TotGross.units(), 200 * 10000);
-                          }},
-        OverflowCase{"MoneySumOverflows",
-            [](YearLedger &l) {
+                          } },
+        OverflowCase { "MoneySumOverflows",
+            [](YearLedger& l) {
                 l.Rows[0].Net = 9e14f;
                 l.Rows[1].Net = 9e14f;
             },
-            [](const YearLedger &l) {
+            [](const YearLedger& l) {
                 EXPECT_EQ(l.TotFed, 2.0f);
                 EXPECT_EQ(l.TotGross.units(), 200 * 10000);
-            }},
-        OverflowCase{"FloatSumOverflows",
-            [](YearLedger &l) {
+            } },
+        OverflowCase { "FloatSumOverflows",
+            [](YearLedger& l) {
                 l.Rows[0].Fed = 3e38f;
                 l.Rows[1].Fed = 3e38f;
             },
-            [](const YearLedger &l) {
+            [](const YearLedger& l) {
                 EXPECT_EQ(l.TotFed, 3e38f);
                 EXPECT_EQ(l.TotSS, 0.0f);
                 EXPECT_EQ(l.TotGross.units(), 100 * 10000);
-            }}),
-    [](const auto &test) { return std::string(test.param.name); });
+            } }),
+    [](const auto& test) { return std::string(test.param.name); });

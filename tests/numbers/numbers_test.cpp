@@ -13,17 +13,17 @@ using namespace tallyman;
 
 struct FormatCase {
     double value;
-    const char *comma;  // "#,###.00"
-    const char *dollar; // "$#,###.00"
-    const char *plain;  // "#####.00"
-    const char *padded; // "000000.00"
+    const char* comma; // "#,###.00"
+    const char* dollar; // "$#,###.00"
+    const char* plain; // "#####.00"
+    const char* padded; // "000000.00"
 };
 
-class Formats : public ::testing::TestWithParam<FormatCase> {};
+class Formats : public ::testing::TestWithParam<FormatCase> { };
 
 TEST_P(Formats, MatchEveryPattern)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     EXPECT_EQ(formatCommaCents(c.value), c.comma);
     EXPECT_EQ(formatDollarCents(c.value), c.dollar);
     EXPECT_EQ(formatPlainCents(c.value), c.plain);
@@ -31,25 +31,30 @@ TEST_P(Formats, MatchEveryPattern)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, Formats,
-    ::testing::Values(FormatCase{0, ".00", "$.00", ".00", "000000.00"},
-        FormatCase{0.5, ".50", "$.50", ".50", "000000.50"},
-        FormatCase{1234.5, "1,234.50", "$1,234.50", "1234.50", "001234.50"},
-        FormatCase{-3, "-3.00", "-$3.00", "-3.00", "-000003.00"},
-        FormatCase{0.125, ".13", "$.13", ".13", "000000.13"},
-        FormatCase{0.005, ".01", "$.01", ".01", "000000.01"},
-        FormatCase{2.675, "2.68", "$2.68", "2.68", "000002.68"},
-        FormatCase{-0.004, ".00", "$.00", ".00", "000000.00"},
-        FormatCase{999.995, "1,000.00", "$1,000.00", "1000.00", "001000.00"},
-        FormatCase{1234567.891, "1,234,567.89", "$1,234,567.89", "1234567.89", "1234567.89"},
-        FormatCase{-1234.565, "-1,234.57", "-$1,234.57", "-1234.57", "-001234.57"}));
+    ::testing::Values(FormatCase { 0, ".00", "$.00", ".00", "000000.00" },
+        FormatCase { 0.5, ".50", "$.50", ".50", "000000.50" },
+        FormatCase { 1234.5, "1,234.50", "$1,234.50", "1234.50", "001234.50" },
+        FormatCase { -3, "-3.00", "-$3.00", "-3.00", "-000003.00" },
+        FormatCase { 0.125, ".13", "$.13", ".13", "000000.13" },
+        FormatCase { 0.005, ".01", "$.01", ".01", "000000.01" },
+        FormatCase { 2.675, "2.68", "$2.68", "2.68", "000002.68" },
+        FormatCase { -0.004, ".00", "$.00", ".00", "000000.00" },
+        FormatCase { 999.995, "1,000.00", "$1,000.00", "1000.00", "001000.00" },
+        FormatCase { 1234567.891, "1,234,567.89", "$1,234,567.89", "1234567.89", "1234567.89" },
+        FormatCase { -1234.565, "-1,234.57", "-$1,234.57", "-1234.57", "-001234.57" }));
 
 TEST(PrintedNumber, DropsTheLeadingZeroAndPadsWithSpacesUnlessNegative)
 {
-    const std::pair<float, const char *> cases[] = {
-        { 0.5f, " .5 " }, { -0.25f, "-.25 " }, { 0.f, " 0 " }, { 1234.57f, " 1234.57 " },
-        { -12.f, "-12 " }, { 12345678.f, " 1.234568E+07 " }, { 0.0625f, " .0625 " },
+    const std::pair<float, const char*> cases[] = {
+        { 0.5f, " .5 " },
+        { -0.25f, "-.25 " },
+        { 0.f, " 0 " },
+        { 1234.57f, " 1234.57 " },
+        { -12.f, "-12 " },
+        { 12345678.f, " 1.234568E+07 " },
+        { 0.0625f, " .0625 " },
     };
-    for (const auto &[value, text] : cases)
+    for (const auto& [value, text] : cases)
         EXPECT_EQ(formatPrintedNumber(value), text) << value;
 }
 
@@ -66,7 +71,7 @@ struct RoundCase {
     float cents;
 };
 
-class RoundCents : public ::testing::TestWithParam<RoundCase> {};
+class RoundCents : public ::testing::TestWithParam<RoundCase> { };
 
 TEST_P(RoundCents, TiesGoAwayFromZeroOnTheDecimalText)
 {
@@ -74,12 +79,12 @@ TEST_P(RoundCents, TiesGoAwayFromZeroOnTheDecimalText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundCents,
-    ::testing::Values(RoundCase{0.125, 0.13f}, RoundCase{0.005, 0.01f}, RoundCase{2.675, 2.68f},
-        RoundCase{-2.675, -2.68f}, RoundCase{12.344999, 12.34f}, RoundCase{0, 0.0f},
+    ::testing::Values(RoundCase { 0.125, 0.13f }, RoundCase { 0.005, 0.01f }, RoundCase { 2.675, 2.68f },
+        RoundCase { -2.675, -2.68f }, RoundCase { 12.344999, 12.34f }, RoundCase { 0, 0.0f },
         // A float that prints as x.xx5 only in double: its 15-digit text decides.
-        RoundCase{static_cast<double>(2.675f), 2.67f},
+        RoundCase { static_cast<double>(2.675f), 2.67f },
         // 1.005 is 1.00499999999999989... in binary but 1.00500000000000 at 15 digits.
-        RoundCase{1.005, 1.01f}));
+        RoundCase { 1.005, 1.01f }));
 
 TEST(RoundWhole, TiesGoToEven)
 {
@@ -113,10 +118,10 @@ TEST(Currency, OverflowIsReportedNotUndefined)
 
 struct TextCase {
     float value;
-    const char *text;
+    const char* text;
 };
 
-class FloatText : public ::testing::TestWithParam<TextCase> {};
+class FloatText : public ::testing::TestWithParam<TextCase> { };
 
 TEST_P(FloatText, SevenSignificantDigitsNoTrailingZeros)
 {
@@ -124,12 +129,13 @@ TEST_P(FloatText, SevenSignificantDigitsNoTrailingZeros)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, FloatText,
-    ::testing::Values(TextCase{7.5f, "7.5"}, TextCase{0.062f, "0.062"}, TextCase{11440, "11440"},
-        TextCase{999999, "999999"}, TextCase{0.0525f, "0.0525"}, TextCase{13.08f, "13.08"},
-        TextCase{0, "0"}, TextCase{-1, "-1"}, TextCase{0.5f, "0.5"}, TextCase{1e20f, "1E+20"},
-        TextCase{82.69f * 3, "248.07"}, TextCase{16000000, "1.6E+07"}, TextCase{1234567, "1234567"}));
+    ::testing::Values(TextCase { 7.5f, "7.5" }, TextCase { 0.062f, "0.062" }, TextCase { 11440, "11440" },
+        TextCase { 999999, "999999" }, TextCase { 0.0525f, "0.0525" }, TextCase { 13.08f, "13.08" },
+        TextCase { 0, "0" }, TextCase { -1, "-1" }, TextCase { 0.5f, "0.5" }, TextCase { 1e20f, "1E+20" },
+        TextCase { 82.69f * 3, "248.07" }, TextCase { 16000000, "1.6E+07" },
+        TextCase { 1234567, "1234567" }));
 
-class ExactText : public ::testing::TestWithParam<TextCase> {};
+class ExactText : public ::testing::TestWithParam<TextCase> { };
 
 // The 7-digit text where it reads back as the same float, more digits only where needed.
 TEST_P(ExactText, ReadsBackAsTheSameFloat)
@@ -139,9 +145,10 @@ TEST_P(ExactText, ReadsBackAsTheSameFloat)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ExactText,
-    ::testing::Values(TextCase{12.5f, "12.5"}, TextCase{0, "0"}, TextCase{16000000, "1.6E+07"},
-        TextCase{99999.99f, "99999.99"}, TextCase{123456.78f, "123456.78"}, TextCase{2061051.25f, "2061051.2"},
-        TextCase{12345678, "12345678"}, TextCase{-100000.05f, "-100000.05"}, TextCase{5.199997f, "5.199997"}));
+    ::testing::Values(TextCase { 12.5f, "12.5" }, TextCase { 0, "0" }, TextCase { 16000000, "1.6E+07" },
+        TextCase { 99999.99f, "99999.99" }, TextCase { 123456.78f, "123456.78" },
+        TextCase { 2061051.25f, "2061051.2" }, TextCase { 12345678, "12345678" },
+        TextCase { -100000.05f, "-100000.05" }, TextCase { 5.199997f, "5.199997" }));
 
 TEST(DoubleText, FifteenSignificantDigits)
 {
@@ -160,40 +167,36 @@ TEST(DoubleText, FifteenSignificantDigits)
 }
 
 struct LenientCase {
-    const char *text;
+    const char* text;
     double value;
 };
 
-class Lenient : public ::testing::TestWithParam<LenientCase> {};
+class Lenient : public ::testing::TestWithParam<LenientCase> { };
 
-TEST_P(Lenient, TakesTheLeadingNumber)
-{
-    EXPECT_DOUBLE_EQ(lenientNumber(GetParam().text), GetParam().value);
-}
+TEST_P(Lenient, TakesTheLeadingNumber) { EXPECT_DOUBLE_EQ(lenientNumber(GetParam().text), GetParam().value); }
 
 INSTANTIATE_TEST_SUITE_P(Values, Lenient,
-    ::testing::Values(LenientCase{"", 0}, LenientCase{"40", 40}, LenientCase{" 4 0 ", 40},
-        LenientCase{"12abc", 12}, LenientCase{"abc", 0}, LenientCase{"-", 0}, LenientCase{"1-2", 1},
-        LenientCase{"1.2.3", 1.2}, LenientCase{".5", 0.5}, LenientCase{"-3.25", -3.25},
-        LenientCase{"1E+3", 1000}, LenientCase{"1,234", 1}, LenientCase{"$5", 0}, LenientCase{"2e", 2}));
+    ::testing::Values(LenientCase { "", 0 }, LenientCase { "40", 40 }, LenientCase { " 4 0 ", 40 },
+        LenientCase { "12abc", 12 }, LenientCase { "abc", 0 }, LenientCase { "-", 0 },
+        LenientCase { "1-2", 1 }, LenientCase { "1.2.3", 1.2 }, LenientCase { ".5", 0.5 },
+        LenientCase { "-3.25", -3.25 }, LenientCase { "1E+3", 1000 }, LenientCase { "1,234", 1 },
+        LenientCase { "$5", 0 }, LenientCase { "2e", 2 }));
 
 struct StrictCase {
-    const char *text;
+    const char* text;
     std::optional<double> value;
 };
 
-class Strict : public ::testing::TestWithParam<StrictCase> {};
+class Strict : public ::testing::TestWithParam<StrictCase> { };
 
-TEST_P(Strict, AcceptsOnlyAWholeNumber)
-{
-    EXPECT_EQ(strictNumber(GetParam().text), GetParam().value);
-}
+TEST_P(Strict, AcceptsOnlyAWholeNumber) { EXPECT_EQ(strictNumber(GetParam().text), GetParam().value); }
 
 INSTANTIATE_TEST_SUITE_P(Values, Strict,
-    ::testing::Values(StrictCase{"7.5", 7.5}, StrictCase{" 7.5 ", 7.5}, StrictCase{"", std::nullopt},
-        StrictCase{"-", std::nullopt}, StrictCase{"1.2.3", std::nullopt}, StrictCase{"1-2", std::nullopt},
-        StrictCase{"$1,234.50", 1234.5}, StrictCase{"-$3.00", -3.0}, StrictCase{".50", 0.5},
-        StrictCase{"1E+20", 1e20}, StrictCase{"12abc", std::nullopt}, StrictCase{"1e999", std::nullopt}));
+    ::testing::Values(StrictCase { "7.5", 7.5 }, StrictCase { " 7.5 ", 7.5 }, StrictCase { "", std::nullopt },
+        StrictCase { "-", std::nullopt }, StrictCase { "1.2.3", std::nullopt },
+        StrictCase { "1-2", std::nullopt }, StrictCase { "$1,234.50", 1234.5 }, StrictCase { "-$3.00", -3.0 },
+        StrictCase { ".50", 0.5 }, StrictCase { "1E+20", 1e20 }, StrictCase { "12abc", std::nullopt },
+        StrictCase { "1e999", std::nullopt }));
 
 #include "numbers/decimal.h"
 
@@ -208,8 +211,9 @@ TEST(RoundCents, ShortCutAgreesWithTheDigitText)
     std::uniform_int_distribution<long long> mills(-2000000000LL, 2000000000LL);
     for (int i = 0; i < 200000; ++i) {
         // Half of the values sit on or right beside a half cent.
-        const double value = i % 2 ? dollars(random)
-                                   : (static_cast<double>(mills(random)) * 10 + 5) / 1000 + (i % 3 - 1) * 1e-9;
+        const double value = i % 2
+            ? dollars(random)
+            : (static_cast<double>(mills(random)) * 10 + 5) / 1000 + (i % 3 - 1) * 1e-9;
         const auto text = detail::roundHalfAway(detail::toDecimal(value, 15), 2);
         const std::string expected = (text.negative ? "-" : "") + detail::integerDigits(text) + "."
             + detail::fractionDigits(text, 2);

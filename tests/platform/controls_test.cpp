@@ -18,7 +18,7 @@ class KeyFilter : public ::testing::TestWithParam<KeyCase> { };
 
 TEST_P(KeyFilter, KeepsOnlyNumberKeysInNumberBoxes)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     TextBox box;
     box.setNumeric(c.numeric);
     box.setText("12");
@@ -53,7 +53,7 @@ TEST(KeptEdit, FiltersWhatArrivedOnly)
         bool numeric;
         const char *before, *edited;
         std::size_t caret;
-        const char *kept;
+        const char* kept;
         std::size_t keptCaret;
     } cases[] = {
         { true, "4", "4x", 2, "4", 1 },
@@ -64,7 +64,7 @@ TEST(KeptEdit, FiltersWhatArrivedOnly)
         { true, "12", "", 0, "", 0 },
         { false, "40", "4xq0", 3, "4xq0", 3 },
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.edited);
         TextBox box;
         box.setNumeric(c.numeric);
@@ -76,13 +76,13 @@ TEST(KeptEdit, FiltersWhatArrivedOnly)
 }
 
 struct TypeCase {
-    const char *name;
+    const char* name;
     bool numeric;
-    const char *text;
+    const char* text;
     std::size_t selStart;
     std::size_t selLength;
     int key;
-    const char *expected;
+    const char* expected;
     std::size_t caret;
 };
 
@@ -90,7 +90,7 @@ class Typing : public ::testing::TestWithParam<TypeCase> { };
 
 TEST_P(Typing, ReplacesSelectionOrInsertsAtCaret)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     TextBox box;
     box.setNumeric(c.numeric);
     box.setText(c.text);
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Typing,
         TypeCase { "BackspaceErasesSelection", true, "123", 1, 2, KeyBackspace, "1", 1 },
         TypeCase { "MinusIntoEmptyBox", true, "", 0, 0, '-', "-", 1 },
         TypeCase { "NonAsciiIsUtf8", false, "ab", 2, 0, 0xE9, "ab\xC3\xA9", 4 }),
-    [](const auto &test) { return std::string(test.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TextBox, TypingLettersAndDigitsKeepsOnlyDigits)
 {
@@ -169,7 +169,7 @@ class CheckBoxValue : public ::testing::TestWithParam<CheckCase> { };
 
 TEST_P(CheckBoxValue, ClickHandlerRunsOnlyOnChange)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     CheckBox box;
     box.setValue(c.initial);
     int clicks = 0;
@@ -206,7 +206,7 @@ TEST(CheckBox, ClickTogglesAndMouseDownIsSeparate)
 TEST(OptionButton, SelectingOneClearsTheOthersOfItsGroup)
 {
     OptionButton weekly, biWeekly, other;
-    const std::vector<OptionButton *> group { &weekly, &biWeekly };
+    const std::vector<OptionButton*> group { &weekly, &biWeekly };
     weekly.setGroup(group);
     biWeekly.setGroup(group);
     int weeklyClicks = 0, biWeeklyClicks = 0, weeklyNotes = 0;
@@ -233,7 +233,7 @@ TEST(OptionButton, SelectingOneClearsTheOthersOfItsGroup)
 }
 
 struct ComboCase {
-    const char *text;
+    const char* text;
     int index;
 };
 
@@ -248,8 +248,9 @@ TEST_P(ComboListIndex, IndexOfTheTextInTheList)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ComboListIndex,
-    ::testing::Values(ComboCase { "Single", 0 }, ComboCase { "Married", 1 }, ComboCase { "Head of Household", 2 },
-        ComboCase { "married", -1 }, ComboCase { "Married ", -1 }, ComboCase { "", -1 }));
+    ::testing::Values(ComboCase { "Single", 0 }, ComboCase { "Married", 1 },
+        ComboCase { "Head of Household", 2 }, ComboCase { "married", -1 }, ComboCase { "Married ", -1 },
+        ComboCase { "", -1 }));
 
 TEST(ComboBox, SetListIndexSetsTextOrEmptiesIt)
 {

@@ -20,7 +20,9 @@ void printout(Printer& p)
     p.printAt(197, "back\\slash\r\nnew line");
     p.endLine();
     p.setFont("Times New Roman", 11);
-    p.printAt(1, "Cr\xc3\xa9" "dit 100%");
+    p.printAt(1,
+        "Cr\xc3\xa9"
+        "dit 100%");
     p.printAt(2, "");
     p.endLine();
     p.endDocument();

@@ -8,12 +8,12 @@
 
 namespace tallyman::ui {
 
-bool operator==(const PlacedText &a, const PlacedText &b)
+bool operator==(const PlacedText& a, const PlacedText& b)
 {
     return a.page == b.page && a.x == b.x && a.y == b.y && a.text == b.text;
 }
 
-void PrintTo(const PlacedText &p, std::ostream *os)
+void PrintTo(const PlacedText& p, std::ostream* os)
 {
     *os << "{page " << p.page << ", x " << p.x << ", y " << p.y << ", \"" << p.text << "\"}";
 }
@@ -28,25 +28,16 @@ struct Op {
     PageArea area;
 };
 
-Op at(int column, std::string text)
-{
-    return { Op::At, column, std::move(text), {}, {} };
-}
-Op endLine()
-{
-    return { Op::EndLine, 0, {}, {}, {} };
-}
+Op at(int column, std::string text) { return { Op::At, column, std::move(text), {}, {} }; }
+Op endLine() { return { Op::EndLine, 0, {}, {}, {} }; }
 Op font(double charWidth, double lineHeight)
 {
     return { Op::Font, 0, {}, { charWidth, lineHeight, {} }, {} };
 }
-Op area(double width, double height)
-{
-    return { Op::Area, 0, {}, {}, { width, height } };
-}
+Op area(double width, double height) { return { Op::Area, 0, {}, {}, { width, height } }; }
 
 struct LayoutCase {
-    const char *name;
+    const char* name;
     PageArea area;
     std::vector<Op> ops;
     std::vector<PlacedText> expected;
@@ -56,10 +47,10 @@ class Layout : public ::testing::TestWithParam<LayoutCase> { };
 
 TEST_P(Layout, PlacesItems)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     ColumnLayout layout(c.area, { 1, 1, {} });
     std::vector<PlacedText> placed;
-    for (const auto &op : c.ops) {
+    for (const auto& op : c.ops) {
         switch (op.kind) {
         case Op::At:
             placed.push_back(layout.place(op.column, op.text));
@@ -81,9 +72,8 @@ TEST_P(Layout, PlacesItems)
 const PageArea wide { 80, 0 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, Layout,
-    ::testing::Values(
-        LayoutCase { "ColumnsOnOneLine", wide, { at(1, "Gross"), at(10, "Net") },
-            { { 0, 0, 0, "Gross" }, { 0, 9, 0, "Net" } } },
+    ::testing::Values(LayoutCase { "ColumnsOnOneLine", wide, { at(1, "Gross"), at(10, "Net") },
+                          { { 0, 0, 0, "Gross" }, { 0, 9, 0, "Net" } } },
         LayoutCase { "ColumnRightAfterTextStaysOnLine", wide, { at(1, "Gross"), at(6, "X") },
             { { 0, 0, 0, "Gross" }, { 0, 5, 0, "X" } } },
         LayoutCase { "PassedColumnGoesToNextLine", wide, { at(1, "Gross pay"), at(5, "X") },
@@ -102,20 +92,24 @@ INSTANTIATE_TEST_SUITE_P(Rules, Layout,
             { { 0, 11, 0, "" }, { 0, 0, 1, "Y" } } },
         LayoutCase { "CutKeepsWholeCharacters", { 2, 0 }, { at(1, "\xC3\xA9\xC3\xA9\xC3\xA9") },
             { { 0, 0, 0, "\xC3\xA9\xC3\xA9" } } },
-        LayoutCase { "NewPageWhenLineDoesNotFit", { 80, 3 }, { at(1, "A"), endLine(), endLine(), endLine(), at(1, "B") },
+        LayoutCase { "NewPageWhenLineDoesNotFit", { 80, 3 },
+            { at(1, "A"), endLine(), endLine(), endLine(), at(1, "B") },
             { { 0, 0, 0, "A" }, { 1, 0, 0, "B" } } },
-        LayoutCase { "LastLineOfPageStillFits", { 80, 3 }, { endLine(), endLine(), at(1, "C") }, { { 0, 0, 2, "C" } } },
+        LayoutCase { "LastLineOfPageStillFits", { 80, 3 }, { endLine(), endLine(), at(1, "C") },
+            { { 0, 0, 2, "C" } } },
         LayoutCase { "WrapIntoNewPage", { 80, 2 }, { endLine(), at(5, "A"), at(1, "B") },
             { { 0, 4, 1, "A" }, { 1, 0, 0, "B" } } },
-        LayoutCase { "LargerFontWidensColumnsFromNextItem", wide, { at(1, "AB"), font(2, 3), at(3, "C"), endLine(), at(1, "D") },
+        LayoutCase { "LargerFontWidensColumnsFromNextItem", wide,
+            { at(1, "AB"), font(2, 3), at(3, "C"), endLine(), at(1, "D") },
             { { 0, 0, 0, "AB" }, { 0, 4, 0, "C" }, { 0, 0, 3, "D" } } },
         LayoutCase { "LargerFontColumnAlreadyPassed", wide, { at(1, "ABCDE"), font(2, 3), at(3, "C") },
             { { 0, 0, 0, "ABCDE" }, { 0, 4, 3, "C" } } },
         LayoutCase { "AreaOfUntouchedPageChangesAtOnce", { 5, 0 }, { area(20, 0), at(1, "ABCDEFGHIJ") },
             { { 0, 0, 0, "ABCDEFGHIJ" } } },
-        LayoutCase { "AreaChangeWaitsForNextPage", { 5, 2 }, { at(1, "ABCDEFGHIJ"), area(20, 2), endLine(), endLine(), at(1, "ABCDEFGHIJ") },
+        LayoutCase { "AreaChangeWaitsForNextPage", { 5, 2 },
+            { at(1, "ABCDEFGHIJ"), area(20, 2), endLine(), endLine(), at(1, "ABCDEFGHIJ") },
             { { 0, 0, 0, "ABCDE" }, { 1, 0, 0, "ABCDEFGHIJ" } } }),
-    [](const auto &test) { return std::string(test.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Layout, ProportionalWidthsDecidePassingAndCutting)
 {
@@ -127,8 +121,8 @@ TEST(Layout, ProportionalWidthsDecidePassingAndCutting)
         return w;
     };
     ColumnLayout layout({ 10, 0 }, { 2, 5, width });
-    EXPECT_EQ(layout.place(1, "WW").x, 0);    // ends at 6
-    const auto next = layout.place(4, "a");   // column 4 starts at 6: not passed
+    EXPECT_EQ(layout.place(1, "WW").x, 0); // ends at 6
+    const auto next = layout.place(4, "a"); // column 4 starts at 6: not passed
     EXPECT_EQ(next.y, 0);
     EXPECT_EQ(next.x, 6);
     EXPECT_EQ(layout.place(4, "b").y, 5); // now passed

@@ -11,15 +11,15 @@ namespace tallyman::ui {
 namespace {
 
 // A printout as the printing code does it: stop at the first failure.
-void printout(Printer &p)
+void printout(Printer& p)
 {
     p.choosePrinter() && p.setFont("Arial", 11) && p.printAt(5, "Gross") && p.endLine() && p.endDocument();
 }
 
 struct FailureCase {
-    const char *name;
-    std::function<void(RecordingPrinter &)> setup;
-    const char *transcript;
+    const char* name;
+    std::function<void(RecordingPrinter&)> setup;
+    const char* transcript;
 };
 
 class RecordingFailures : public ::testing::TestWithParam<FailureCase> { };
@@ -33,19 +33,18 @@ TEST_P(RecordingFailures, StopsWhereThePrinterFails)
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, RecordingFailures,
-    ::testing::Values(
-        FailureCase { "NoFailure", [](RecordingPrinter &) {},
-            "choosePrinter\nfont Arial 11\nat 5 \"Gross\"\nendLine\nendDocument\n" },
-        FailureCase { "CancelledChoice", [](RecordingPrinter &p) { p.setCancelChoice(true); },
+    ::testing::Values(FailureCase { "NoFailure", [](RecordingPrinter&) {},
+                          "choosePrinter\nfont Arial 11\nat 5 \"Gross\"\nendLine\nendDocument\n" },
+        FailureCase { "CancelledChoice", [](RecordingPrinter& p) { p.setCancelChoice(true); },
             "choosePrinter cancelled\n" },
-        FailureCase { "FirstCall", [](RecordingPrinter &p) { p.failAtCall(1); }, "choosePrinter failed\n" },
-        FailureCase { "ThirdCall", [](RecordingPrinter &p) { p.failAtCall(3); },
+        FailureCase { "FirstCall", [](RecordingPrinter& p) { p.failAtCall(1); }, "choosePrinter failed\n" },
+        FailureCase { "ThirdCall", [](RecordingPrinter& p) { p.failAtCall(3); },
             "choosePrinter\nfont Arial 11\nat 5 \"Gross\" failed\n" },
-        FailureCase { "AtEndDocument", [](RecordingPrinter &p) { p.failAt("endDocument"); },
+        FailureCase { "AtEndDocument", [](RecordingPrinter& p) { p.failAt("endDocument"); },
             "choosePrinter\nfont Arial 11\nat 5 \"Gross\"\nendLine\nendDocument failed\n" },
-        FailureCase { "AtFont", [](RecordingPrinter &p) { p.failAt("font"); },
+        FailureCase { "AtFont", [](RecordingPrinter& p) { p.failAt("font"); },
             "choosePrinter\nfont Arial 11 failed\n" }),
-    [](const auto &test) { return std::string(test.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(RecordingPrinter, BrokenPrinterStaysBroken)
 {

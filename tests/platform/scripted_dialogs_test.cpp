@@ -14,7 +14,7 @@ Message question(std::string text)
 }
 
 struct AnswerCase {
-    const char *name;
+    const char* name;
     std::vector<MessageAnswer> queued;
     std::optional<MessageAnswer> fallback;
     std::vector<MessageAnswer> expected; // one per question asked
@@ -24,7 +24,7 @@ class ScriptedAnswers : public ::testing::TestWithParam<AnswerCase> { };
 
 TEST_P(ScriptedAnswers, QueueThenDefault)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     ScriptedDialogs dialogs;
     for (auto a : c.queued)
         dialogs.queueAnswer(a);
@@ -32,7 +32,8 @@ TEST_P(ScriptedAnswers, QueueThenDefault)
         dialogs.setDefaultAnswer(*c.fallback);
     for (std::size_t i = 0; i < c.expected.size(); ++i) {
         // An OK message in between neither takes a scripted answer nor counts as a question.
-        EXPECT_EQ(dialogs.message({ { "note" }, "Note", MessageButtons::Ok, MessageIcon::Warning }), MessageAnswer::Ok);
+        EXPECT_EQ(dialogs.message({ { "note" }, "Note", MessageButtons::Ok, MessageIcon::Warning }),
+            MessageAnswer::Ok);
         EXPECT_EQ(dialogs.message(question("q")), c.expected[i]) << "question " << i;
     }
     EXPECT_EQ(dialogs.questions().size(), c.expected.size());
@@ -45,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ScriptedAnswers,
         AnswerCase { "QueueInOrder", { A::Yes, A::No, A::Yes }, {}, { A::Yes, A::No, A::Yes, A::No } },
         AnswerCase { "ConfiguredDefault", { A::No }, A::Yes, { A::No, A::Yes, A::Yes } },
         AnswerCase { "OkInScriptReadsAsNo", { A::Ok }, A::Yes, { A::No, A::Yes } }),
-    [](const auto &test) { return std::string(test.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ScriptedDialogs, InputsAndFilesTakeTheQueueThenTheDefault)
 {
@@ -70,8 +71,8 @@ TEST(ScriptedDialogs, InputsAndFilesTakeTheQueueThenTheDefault)
 }
 
 struct DateCase {
-    const char *name;
-    std::function<void(ScriptedDialogs &)> script;
+    const char* name;
+    std::function<void(ScriptedDialogs&)> script;
     std::vector<Date> reported;
     std::optional<Date> result;
 };
@@ -80,28 +81,36 @@ class ScriptedDates : public ::testing::TestWithParam<DateCase> { };
 
 TEST_P(ScriptedDates, PickerReportsAndAnswers)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     ScriptedDialogs dialogs;
     c.script(dialogs);
     std::vector<Date> reported;
     const Date start { 2026, 12, 9 };
-    EXPECT_EQ(dialogs.pickDateLive(start, [&](const Date &d) { reported.push_back(d); }), c.result);
+    EXPECT_EQ(dialogs.pickDateLive(start, [&](const Date& d) { reported.push_back(d); }), c.result);
     EXPECT_EQ(reported, c.reported);
     ASSERT_EQ(dialogs.dateRequests().size(), 1u);
     EXPECT_EQ(dialogs.dateRequests()[0], start);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, ScriptedDates,
-    ::testing::Values(
-        DateCase { "Confirmed", [](ScriptedDialogs &d) { d.queueDate(Date { 2026, 12, 11 }); }, { { 2026, 12, 11 } },
-            Date { 2026, 12, 11 } },
-        DateCase { "ClosedWithoutOk", [](ScriptedDialogs &d) { d.queueDateClosed({ 2026, 1, 2 }); }, { { 2026, 1, 2 } },
-            std::nullopt },
-        DateCase { "Cancelled", [](ScriptedDialogs &d) { d.queueDate(std::nullopt); }, {}, std::nullopt },
-        DateCase { "EmptyQueueCancels", [](ScriptedDialogs &) {}, {}, std::nullopt },
-        DateCase { "DefaultDate", [](ScriptedDialogs &d) { d.setDefaultDate(Date { 2027, 3, 4 }); }, { { 2027, 3, 4 } },
-            Date { 2027, 3, 4 } }),
-    [](const auto &test) { return std::string(test.param.name); });
+    ::testing::Values(DateCase { "Confirmed",
+                          [](ScriptedDialogs& d) {
+                              d.queueDate(Date { 2026, 12, 11 });
+                          },
+                          { { 2026, 12, 11 } }, Date { 2026, 12, 11 } },
+        DateCase { "ClosedWithoutOk",
+            [](ScriptedDialogs& d) {
+                d.queueDateClosed({ 2026, 1, 2 });
+            },
+            { { 2026, 1, 2 } }, std::nullopt },
+        DateCase { "Cancelled", [](ScriptedDialogs& d) { d.queueDate(std::nullopt); }, {}, std::nullopt },
+        DateCase { "EmptyQueueCancels", [](ScriptedDialogs&) {}, {}, std::nullopt },
+        DateCase { "DefaultDate",
+            [](ScriptedDialogs& d) {
+                d.setDefaultDate(Date { 2027, 3, 4 });
+            },
+            { { 2027, 3, 4 } }, Date { 2027, 3, 4 } }),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ScriptedDialogs, PlainPickDateUsesTheSameScript)
 {

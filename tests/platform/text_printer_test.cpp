@@ -11,10 +11,10 @@
 namespace tallyman::ui {
 namespace {
 
-using Script = std::function<void(TextPrinter &)>;
+using Script = std::function<void(TextPrinter&)>;
 
 struct TextCase {
-    const char *name;
+    const char* name;
     TextPrinterOptions options;
     Script script;
     std::vector<std::string> documents;
@@ -24,7 +24,7 @@ class TextPrinting : public ::testing::TestWithParam<TextCase> { };
 
 TEST_P(TextPrinting, WritesDocuments)
 {
-    const auto &c = GetParam();
+    const auto& c = GetParam();
     TextPrinter printer(c.options);
     ASSERT_TRUE(printer.choosePrinter());
     c.script(printer);
@@ -36,21 +36,20 @@ const TextPrinterOptions narrow { 10, 16, 0, 0.1 };
 const TextPrinterOptions paged { 10, 16, 2, 0.1 };
 
 INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
-    ::testing::Values(
-        TextCase { "ColumnsAreCharacterPositions", {},
-            [](TextPrinter &p) {
-                p.setFont("Arial", 11);
-                p.printAt(1, "Gross");
-                p.printAt(20, "100.00");
-                p.endLine();
-                p.printAt(3, "Net");
-                p.printAt(20, "90.00");
-                p.endLine();
-                p.endDocument();
-            },
-            { "Gross              100.00\n  Net              90.00\n" } },
+    ::testing::Values(TextCase { "ColumnsAreCharacterPositions", {},
+                          [](TextPrinter& p) {
+                              p.setFont("Arial", 11);
+                              p.printAt(1, "Gross");
+                              p.printAt(20, "100.00");
+                              p.endLine();
+                              p.printAt(3, "Net");
+                              p.printAt(20, "90.00");
+                              p.endLine();
+                              p.endDocument();
+                          },
+                          { "Gross              100.00\n  Net              90.00\n" } },
         TextCase { "BlankLinesAreKept", {},
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(1, "A");
                 p.endLine();
                 p.endLine();
@@ -60,26 +59,26 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "A\n\nB\n" } },
         TextCase { "UnfinishedLastLineIsPrinted", {},
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(4, "A");
                 p.endDocument();
             },
             { "   A\n" } },
         TextCase { "PassedColumnWrapsToNextLine", {},
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(1, "Federal Tax");
                 p.printAt(5, "12.00");
                 p.endDocument();
             },
             { "Federal Tax\n    12.00\n" } },
         TextCase { "PortraitCutsAtRightEdge", narrow,
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(6, "1234567890");
                 p.endDocument();
             },
             { "     12345\n" } },
         TextCase { "LandscapeIsWider", narrow,
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.setOrientation(Orientation::Landscape);
                 p.printAt(6, "1234567890");
                 p.endDocument();
@@ -88,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "     1234567890\n", "     1234567890\n" } },
         TextCase { "PagesSeparatedByFormFeed", paged,
-            [](TextPrinter &p) {
-                for (const char *line : { "A", "B", "C" }) {
+            [](TextPrinter& p) {
+                for (const char* line : { "A", "B", "C" }) {
                     p.printAt(1, line);
                     p.endLine();
                 }
@@ -97,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "A\nB\n\f\nC\n" } },
         TextCase { "OrientationDuringDocumentTurnsNextPage", paged,
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(1, "123456789012");
                 p.setOrientation(Orientation::Landscape);
                 p.endLine();
@@ -107,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "1234567890\n\f\n123456789012\n" } },
         TextCase { "SmallerFontHoldsMoreColumns", narrow,
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.setFont("Arial", 5);
                 p.printAt(11, "1234567890X");
                 p.endLine();
@@ -117,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "          1234567890\n     12345\n" } },
         TextCase { "ItemAfterWiderFontWrapsWhereThePageWould", narrow,
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(1, "abcd");
                 p.setFont("Arial", 5);
                 p.printAt(6, "x");
@@ -126,13 +125,13 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "abcd\n     x   y\n" } },
         TextCase { "NothingPrintedGivesNoDocument", {},
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.setFont("Arial", 10);
                 p.endDocument();
             },
             {} },
         TextCase { "EachDocumentStartsAtTheTop", {},
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(5, "one");
                 p.endDocument();
                 p.printAt(2, "two");
@@ -140,19 +139,19 @@ INSTANTIATE_TEST_SUITE_P(Printouts, TextPrinting,
             },
             { "    one\n", " two\n" } },
         TextCase { "WideCharactersCountOnce", {},
-            [](TextPrinter &p) {
+            [](TextPrinter& p) {
                 p.printAt(1, "\xC3\xA9");
                 p.printAt(3, "X");
                 p.endDocument();
             },
             { "\xC3\xA9 X\n" } }),
-    [](const auto &test) { return std::string(test.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TextPrinter, ReportsEachDocumentAndPrintsWindowPictureAsItsOwnDocument)
 {
     TextPrinter printer;
     std::vector<std::string> seen;
-    printer.onDocument = [&](const std::string &doc) { seen.push_back(doc); };
+    printer.onDocument = [&](const std::string& doc) { seen.push_back(doc); };
     Screen window;
     window.setTitle("  User:  Smith");
     printer.printAt(1, "x");
@@ -176,8 +175,10 @@ TEST(TextPrinter, LetterLandscapeHoldsTheLedgersGrossColumnInEightPoint)
     printer.setFont("Arial", 10);
     printer.printAt(170, "123456789");
     printer.endDocument();
-    const std::string &doc = printer.documents().at(0);
-    EXPECT_EQ(doc, std::string(196, ' ') + "Gross" + std::string(12, ' ') + "12345\n" + std::string(169, ' ') + "12345\n");
+    const std::string& doc = printer.documents().at(0);
+    EXPECT_EQ(doc,
+        std::string(196, ' ') + "Gross" + std::string(12, ' ') + "12345\n" + std::string(169, ' ')
+            + "12345\n");
 }
 
 TEST(TextPrinter, KeepsFontAndOrientationAcrossDocuments)
@@ -214,7 +215,8 @@ TEST(TextPrinter, ARuleRunsAsFarAsOnPaper)
     };
     const double width = LetterPrintablePage.portraitWidth;
     const std::string expected = std::string(hyphens(width, 10), '-') + "\n    "
-        + std::string(std::min<std::size_t>(198, hyphens(width - 4 * LiberationSansAverageCharWidth * 8, 8)), '-')
+        + std::string(
+            std::min<std::size_t>(198, hyphens(width - 4 * LiberationSansAverageCharWidth * 8, 8)), '-')
         + "\n";
     EXPECT_EQ(printer.documents().at(0), expected);
     EXPECT_EQ(hyphens(width, 10), 177u);
@@ -229,7 +231,8 @@ TEST(TextPrinter, AFormsFieldMovesLeftToStayWhole)
     printer.endLine();
     printer.printAt(100, "12/31/2026");
     printer.endDocument();
-    EXPECT_EQ(printer.documents().at(0), std::string(111, ' ') + "12/31/2026\n" + std::string(99, ' ') + "12/31/2026\n");
+    EXPECT_EQ(printer.documents().at(0),
+        std::string(111, ' ') + "12/31/2026\n" + std::string(99, ' ') + "12/31/2026\n");
 }
 
 } // namespace

@@ -21,15 +21,29 @@ double advance(char c)
     if (c >= '0' && c <= '9')
         return 0.556;
     switch (c) {
-    case ' ': case '/': case '.': case ',': return 0.278;
-    case '-': return ui::LiberationSansHyphenWidth;
-    case '*': return 0.389;
-    case '_': return 0.556;
-    case '|': return 0.26;
-    case 'W': return 0.944;
-    case 'M': return 0.833;
-    case 'i': case 'l': case 'I': return 0.222;
-    default: return c >= 'A' && c <= 'Z' ? 0.667 : 0.556;
+    case ' ':
+    case '/':
+    case '.':
+    case ',':
+        return 0.278;
+    case '-':
+        return ui::LiberationSansHyphenWidth;
+    case '*':
+        return 0.389;
+    case '_':
+        return 0.556;
+    case '|':
+        return 0.26;
+    case 'W':
+        return 0.944;
+    case 'M':
+        return 0.833;
+    case 'i':
+    case 'l':
+    case 'I':
+        return 0.222;
+    default:
+        return c >= 'A' && c <= 'Z' ? 0.667 : 0.556;
     }
 }
 
@@ -45,8 +59,7 @@ class PaperPrinter : public ui::Printer {
 public:
     explicit PaperPrinter(Paper paper)
         : m_paper(paper)
-    {
-    }
+    { }
     struct Item {
         std::string asked;
         ui::PlacedText placed;

@@ -160,8 +160,9 @@ TEST(Check, StubsDifferOnlyInTheBlankLineBeforeTheSummary)
 
 TEST(TestPage, FieldsAtTheOffsetsWithRulerAndLineNumbers)
 {
-    test::expectGolden(
-        "printing/testpage_+2_-1.txt", printed([](ui::Printer& p) { return PrintTestPage(p, { 2, 2 }); }));
+    test::expectGolden("printing/testpage_+2_-1.txt", printed([](ui::Printer& p) {
+        return PrintTestPage(p, { 2, 2 });
+    }));
 }
 
 TEST(Printouts, StopAtTheFirstPrinterFailure)

@@ -21,7 +21,7 @@ StubComparison sampleComparison()
     period.profile.HourRate = 20;
     period.txtAmount[0] = "40";
     period.fedTable = test::simpleTable(); // 10 % above 100: 70.00
-    StubFigures stub{};
+    StubFigures stub {};
     stub[index(StubLine::Gross)] = Currency::fromDouble(800);
     stub[index(StubLine::Fed)] = Currency::fromDouble(100);
     stub[index(StubLine::SS)] = Currency::fromDouble(49.61);
@@ -36,8 +36,9 @@ TEST(StubCheckPrintout, MatchesGoldenText)
 {
     const StubComparison comparison = sampleComparison();
     ui::TextPrinter printer;
-    const StubCheckPrintout printout{comparison,
-        {"Acme Tool & Die", "12 Main St", "Springfield, IL 62701", "ID 36-1234567"}, "Smith", "12/9/2026", "12/4/2026"};
+    const StubCheckPrintout printout { comparison,
+        { "Acme Tool & Die", "12 Main St", "Springfield, IL 62701", "ID 36-1234567" }, "Smith", "12/9/2026",
+        "12/4/2026" };
     ASSERT_TRUE(PrintStubCheck(printer, printout));
     ASSERT_EQ(printer.documents().size(), 1u);
     EXPECT_EQ(printer.orientation(), ui::Orientation::Portrait);
@@ -49,18 +50,19 @@ TEST(StubCheckPrintout, AFailingPrinterStopsAndEndsTheDocument)
     const StubComparison comparison = sampleComparison();
     ui::RecordingPrinter printer;
     printer.failAt("at ");
-    EXPECT_FALSE(PrintStubCheck(printer, StubCheckPrintout{comparison, {}, "Smith", "12/9/2026", ""}));
+    EXPECT_FALSE(PrintStubCheck(printer, StubCheckPrintout { comparison, {}, "Smith", "12/9/2026", "" }));
     EXPECT_EQ(printer.calls().back().rfind("endDocument", 0), 0u);
     EXPECT_EQ(std::count_if(printer.calls().begin(), printer.calls().end(),
-                  [](const std::string &c) { return c.rfind("at ", 0) == 0; }),
+                  [](const std::string& c) { return c.rfind("at ", 0) == 0; }),
         1);
 }
 
 TEST(WrapText, BreaksAtBlanksWithinTheWidth)
 {
-    EXPECT_EQ(wrapText("one two three four", 9), (std::vector<std::string>{"one two", "three", "four"}));
-    EXPECT_EQ(wrapText("averyveryverylongword x", 5), (std::vector<std::string>{"averyveryverylongword", "x"}));
-    EXPECT_EQ(wrapText("", 5), std::vector<std::string>{});
+    EXPECT_EQ(wrapText("one two three four", 9), (std::vector<std::string> { "one two", "three", "four" }));
+    EXPECT_EQ(
+        wrapText("averyveryverylongword x", 5), (std::vector<std::string> { "averyveryverylongword", "x" }));
+    EXPECT_EQ(wrapText("", 5), std::vector<std::string> {});
 }
 
 } // namespace

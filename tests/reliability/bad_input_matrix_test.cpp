@@ -154,8 +154,9 @@ std::vector<ScreenCase> screens()
     overtime.boxes.push_back(box("txtAnnual", &App::overtimeTracker, &O::txtAnnual));
     overtime.boxes.push_back(box("txtApPercent", &App::overtimeTracker, &O::txtApPercent));
     for (int row : { 0, 52 }) {
-        for (auto [name, control] : std::initializer_list<std::pair<const char*, ui::ControlArray<ui::TextBox, 53> O::*>> {
-                 { "Text1", &O::Text1 }, { "txtOT", &O::txtOT } })
+        for (auto [name, control] :
+            std::initializer_list<std::pair<const char*, ui::ControlArray<ui::TextBox, 53> O::*>> {
+                { "Text1", &O::Text1 }, { "txtOT", &O::txtOT } })
             overtime.boxes.push_back({ std::string(name) + "(" + std::to_string(row) + ")",
                 [control, row](App& app, const std::string& text) {
                     (app.overtimeTracker().*control)[static_cast<std::size_t>(row)].setText(text);
@@ -165,8 +166,9 @@ std::vector<ScreenCase> screens()
 
     ScreenCase leave { "Vacation / Holiday / Sick", {}, [](App& app) { app.leaveLog().OKButton_Click(); } };
     using V = LeaveLogScreen;
-    for (auto [name, control] : std::initializer_list<std::pair<const char*, ui::TextBox V::*>> {
-             { "txtVacBal", &V::txtVacBal }, { "txtHolBal", &V::txtHolBal }, { "txtSickBal", &V::txtSickBal } })
+    for (auto [name, control] :
+        std::initializer_list<std::pair<const char*, ui::TextBox V::*>> { { "txtVacBal", &V::txtVacBal },
+            { "txtHolBal", &V::txtHolBal }, { "txtSickBal", &V::txtSickBal } })
         leave.boxes.push_back(box(name, &App::leaveLog, control));
     for (auto [name, control] :
         std::initializer_list<std::pair<const char*, ui::ControlArray<ui::TextBox, LeaveRows> V::*>> {
@@ -174,23 +176,24 @@ std::vector<ScreenCase> screens()
             { "txtSdate", &V::txtSdate }, { "txtScnt", &V::txtScnt } })
         for (std::size_t row : { std::size_t { 0 }, LeaveRows - 1 })
             leave.boxes.push_back({ std::string(name) + "(" + std::to_string(row) + ")",
-                [control, row](App& app, const std::string& text) { (app.leaveLog().*control)[row].setText(text); } });
+                [control, row](
+                    App& app, const std::string& text) { (app.leaveLog().*control)[row].setText(text); } });
     cases.push_back(std::move(leave));
 
     ScreenCase heading { "Print Out Heading", {}, [](App& app) { app.headingDialog().OKButton_Click(); } };
     for (std::size_t i = 0; i < 4; ++i)
-        heading.boxes.push_back({ "txtHeader(" + std::to_string(i) + ")", [i](App& app, const std::string& text) {
-                                     app.headingDialog().txtHeader[i].setText(text);
-                                 } });
+        heading.boxes.push_back({ "txtHeader(" + std::to_string(i) + ")",
+            [i](App& app, const std::string& text) { app.headingDialog().txtHeader[i].setText(text); } });
     cases.push_back(std::move(heading));
 
     // What is typed on the check goes to paper through the offset dialog's OK.
     ScreenCase check { "Check Printing", {}, [](App& app) { app.printerOffset().OKButton_Click(); } };
     using W = CheckWriter;
     for (auto [name, control] : std::initializer_list<std::pair<const char*, ui::TextBox W::*>> {
-             { "txtCheckDate", &W::txtCheckDate }, { "txtPayTo", &W::txtPayTo }, { "txtCheckAmt", &W::txtCheckAmt },
-             { "txtDollars", &W::txtDollars }, { "txtMemo", &W::txtMemo }, { "txtCheckCompany", &W::txtCheckCompany },
-             { "txtUserName", &W::txtUserName }, { "txtUserSSnum", &W::txtUserSSnum } })
+             { "txtCheckDate", &W::txtCheckDate }, { "txtPayTo", &W::txtPayTo },
+             { "txtCheckAmt", &W::txtCheckAmt }, { "txtDollars", &W::txtDollars }, { "txtMemo", &W::txtMemo },
+             { "txtCheckCompany", &W::txtCheckCompany }, { "txtUserName", &W::txtUserName },
+             { "txtUserSSnum", &W::txtUserSSnum } })
         check.boxes.push_back(box(name, &App::checkWriter, control));
     check.boxes.push_back(box("cboHorz", &App::printerOffset, &PrinterOffsetDialog::cboHorz));
     check.boxes.push_back(box("cboVert", &App::printerOffset, &PrinterOffsetDialog::cboVert));
@@ -203,8 +206,7 @@ protected:
     // Thousands of saves: kept in memory when the system offers it.
     BadInputMatrix()
         : AppTest(test::memoryFolderBase())
-    {
-    }
+    { }
 
     std::map<std::string, std::string> snapshot() const { return test::folderSnapshot(dir); }
 
@@ -216,13 +218,15 @@ protected:
         NonCitySettings nonCity;
         const DataFolder folder(dir);
         EXPECT_NE(records.load(folder, user), LoadOutcome::EndedEarly) << what;
-        EXPECT_NE(loadStateFile(stateFile(folder, user), records.state, records.profile), SettingsLoad::Corrupt)
+        EXPECT_NE(
+            loadStateFile(stateFile(folder, user), records.state, records.profile), SettingsLoad::Corrupt)
             << what;
         EXPECT_NE(loadCityFile(cityFile(folder, user), city), SettingsLoad::Corrupt) << what;
         EXPECT_NE(loadNonCityFile(nonCityFile(folder, user), nonCity), SettingsLoad::Corrupt) << what;
         for (bool weekly : { true, false }) {
             YearLedger ledger;
-            EXPECT_NE(loadLedgerFile(ledgerFile(folder, user, weekly), ledger, weekly), LedgerLoad::EndedEarly)
+            EXPECT_NE(
+                loadLedgerFile(ledgerFile(folder, user, weekly), ledger, weekly), LedgerLoad::EndedEarly)
                 << what;
         }
         LeaveLog leave;

@@ -1,9 +1,9 @@
 // A save killed at any moment leaves every file of the user complete: old or new, and loadable.
 #include "employee/profile_files.h"
 #include "ledger/year_ledger.h"
-#include "taxtables/settings_files.h"
 #include "support/temp_folder.h"
 #include "support/user_records.h"
+#include "taxtables/settings_files.h"
 
 #include <gtest/gtest.h>
 
@@ -159,7 +159,7 @@ TEST(CrashSafeSaves, AThousandKillsLeaveEveryFileOldOrNewAndLoadable)
         temporariesSeen, secondSeen);
 
     // The next start on the folder clears what the killed saves left.
-    struct timespec nextStart {};
+    struct timespec nextStart { };
     ::clock_gettime(CLOCK_REALTIME, &nextStart);
     ++nextStart.tv_sec;
     removeLeftoverTemporaries(dir, nextStart);

@@ -1,12 +1,12 @@
 // One writer per user: a second window or command on the same user may only look.
 #include "cli/cli_test_support.h"
+#include "employee/profile_files.h"
 #include "screens/app_fixture.h"
+#include "screens/heading_dialog.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/trackers/leave_log_screen.h"
-#include "storage/user_lock.h"
 #include "storage/folder_lock.h"
-#include "screens/heading_dialog.h"
-#include "employee/profile_files.h"
+#include "storage/user_lock.h"
 #include "support/user_records.h"
 
 #include <fcntl.h>
@@ -58,11 +58,12 @@ struct SecondWindow {
 
 class OneWriter : public AppTest {
 protected:
-    cli::test::CliResult runCli(const std::vector<std::string>& args) const { return cli::test::runCliIn(dir, args); }
+    cli::test::CliResult runCli(const std::vector<std::string>& args) const
+    {
+        return cli::test::runCliIn(dir, args);
+    }
     std::map<std::string, std::string> snapshot() const { return cli::test::folderSnapshot(dir, true); }
 };
-
-
 
 TEST_F(OneWriter, ASecondWindowOnTheSameUserOpensReadOnlyAndRefusesToSave)
 {
@@ -118,7 +119,8 @@ TEST_F(OneWriter, ASecondWindowOnTheSameUserOpensReadOnlyAndRefusesToSave)
     second.dialogs.queueFile("Smith.use");
     openUser(second.app);
     EXPECT_TRUE(second.app.readOnly());
-    EXPECT_TRUE(second.told("This window opened a user read-only: it saves nothing until Tallyman is started again."));
+    EXPECT_TRUE(second.told(
+        "This window opened a user read-only: it saves nothing until Tallyman is started again."));
     second.app.releaseClosedScreens();
     EXPECT_FALSE(second.app.saveUser().save(false));
     EXPECT_EQ(read("Smith.use"), changed);
@@ -191,7 +193,8 @@ TEST_F(OneWriter, TheCommandLineRefusesToWriteAnOpenUserButShowsIt)
     EXPECT_EQ(folder.snapshot(), before);
 
     // Every show runs read-only beside the window.
-    for (const char* shown : { "user", "state", "city", "noncity", "ledger", "ot", "leave", "offsets", "check" }) {
+    for (const char* shown :
+        { "user", "state", "city", "noncity", "ledger", "ot", "leave", "offsets", "check" }) {
         const auto result = folder.run({ "--user", "Alice", shown, "show" });
         EXPECT_EQ(result.code, 0) << shown << ": " << result.err;
         EXPECT_EQ(result.err, "") << shown;
@@ -213,7 +216,8 @@ std::vector<Unreadable> unreadableKinds(const std::filesystem::path& dir)
 {
     std::vector<Unreadable> kinds {
         { "a folder", [](const auto& p) { std::filesystem::create_directory(p); }, "it is a folder" },
-        { "a pipe", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, "it is not a plain file" },
+        { "a pipe", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+            "it is not a plain file" },
         { "a broken link", [&](const auto& p) { std::filesystem::create_symlink(dir / "gone", p); },
             "it is a link to a file that does not exist" },
     };
@@ -387,8 +391,10 @@ TEST_F(OneWriter, TwoCommandLinesOnOneUserLoseNothing)
             if (result.code == 0) {
                 last = value;
                 ++saved;
-            } else if (result.code != 2 || result.err.find("is open in another Tallyman window") == std::string::npos) {
-                std::fprintf(stderr, "%s=%s: exit %d: %s\n", field.c_str(), value.c_str(), result.code, result.err.c_str());
+            } else if (result.code != 2
+                || result.err.find("is open in another Tallyman window") == std::string::npos) {
+                std::fprintf(stderr, "%s=%s: exit %d: %s\n", field.c_str(), value.c_str(), result.code,
+                    result.err.c_str());
                 return -1;
             }
             // Only this writer changes the field: it holds its last saved value.

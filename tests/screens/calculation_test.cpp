@@ -2,8 +2,8 @@
 #include "screens/app_fixture.h"
 
 #include "screens/taxtables/city_dialog.h"
-#include "taxtables/settings_files.h"
 #include "screens/taxtables/state_dialog.h"
+#include "taxtables/settings_files.h"
 
 using namespace tallyman;
 using namespace tallyman::testing;
@@ -18,7 +18,7 @@ protected:
         ASSERT_TRUE(startAs("NAME"));
         main().txtAmount[0].onFocusRequested = [this] { ++focusedFirst; };
     }
-    void add(const std::string &hours)
+    void add(const std::string& hours)
     {
         main().txtAmount[0].setText(hours);
         main().cmdCal_Click();
@@ -35,15 +35,17 @@ TEST_F(CalculationTest, FortyHoursAtTheDefaultRateAndTheClosingSave)
     EXPECT_EQ(main().Label13.text(), "$300.00");
     EXPECT_EQ(main().lbTaxDed[0].text(), "18.50"); // (300 - 115) x 10 % from the weekly single table
     EXPECT_EQ(main().lbTaxDed[1].text(), "18.60"); // 6.2 %
-    EXPECT_EQ(main().lbTaxDed[2].text(), "4.35");  // 1.45 %
+    EXPECT_EQ(main().lbTaxDed[2].text(), "4.35"); // 1.45 %
     EXPECT_EQ(main().lbTaxVer.text(), "2024 Percentage Method, W-4 2019 or earlier");
     EXPECT_EQ(main().txtAmount[0].text(), "40");
     EXPECT_EQ(main().txtAmount[1].text(), "");
     EXPECT_EQ(focusedFirst, 1);
-    for (const char *file : {"NAME.use", "NAME.and", "NAME.cfe", "NAME.ovw", "NAME.sta", "NAME.cti", "NAME.nci"})
+    for (const char* file :
+        { "NAME.use", "NAME.and", "NAME.cfe", "NAME.ovw", "NAME.sta", "NAME.cti", "NAME.nci" })
         EXPECT_TRUE(exists(file)) << file;
     EXPECT_EQ(main().title(), "NAME");
-    for (ScreenId id : {ScreenId::StateDialog, ScreenId::CityDialog, ScreenId::UserInfo, ScreenId::SaveUser})
+    for (ScreenId id :
+        { ScreenId::StateDialog, ScreenId::CityDialog, ScreenId::UserInfo, ScreenId::SaveUser })
         EXPECT_FALSE(app->isLoaded(id)) << static_cast<int>(id);
 }
 
@@ -90,8 +92,8 @@ TEST_F(CalculationTest, OpenStateAndCityDialogsAreUsedAsTheyStandAndStayOpen)
 
     main().mnuState_Click();
     main().mnuCity_Click();
-    StateDialog &state = app->stateDialog();
-    CityDialog &city = app->cityDialog();
+    StateDialog& state = app->stateDialog();
+    CityDialog& city = app->cityDialog();
     state.txtStateAdj.setText("5");
     city.txtCityPerBS[0].setText("0.5");
     add("40");
@@ -111,7 +113,8 @@ TEST_F(CalculationTest, AnAmountTooLargeToComputeSavesNothing)
     add("40");
     EXPECT_FALSE(exists("NAME.sta"));
     EXPECT_EQ(main().Label13.text(), "");
-    EXPECT_EQ(lastMessage(), "The amounts entered are too large to compute.|Check the hours and the dollar amount.");
+    EXPECT_EQ(lastMessage(),
+        "The amounts entered are too large to compute.|Check the hours and the dollar amount.");
     EXPECT_EQ(main().title(), "  User:  NAME");
     EXPECT_FALSE(app->isLoaded(ScreenId::StateDialog));
     EXPECT_EQ(focusedFirst, 1);

@@ -15,12 +15,14 @@ TEST_F(StartupTest, NameUnchangedCreatesTheProfileSetOfANewUser)
     EXPECT_EQ(app->startupPrompt().txtUser.text(), "NAME");
     ASSERT_TRUE(startAs("NAME"));
 
-    EXPECT_EQ(read("NAME.use"), "0,0,0\r\n0,0,0\r\n7.5,0,0\r\n\"0\",\"Single\",0\r\n0,0,0\r\n0,0,0\r\n"
-                                "#TRUE#,#FALSE#,\"CrUnion\"\r\n\"Bond\",\"Dues\",\"Pension\",\"Health Ins\"\r\n"
-                                "0,,,\r\n,,,\r\n,,,\r\n,,,\r\n");
-    EXPECT_EQ(read("NAME.and"), "0,0,0\r\n0,0,0\r\n0,0,0\r\n#FALSE#,#FALSE#,#FALSE#\r\n"
-                                "\"Employee's Address for Check\",\"City, State Zip Code\",\"Soc Sec #\"\r\n"
-                                "\"Employee's Name\",\"\",\"\"\r\n0,0,0,0\r\n0,0,0\r\n1,0\r\n");
+    EXPECT_EQ(read("NAME.use"),
+        "0,0,0\r\n0,0,0\r\n7.5,0,0\r\n\"0\",\"Single\",0\r\n0,0,0\r\n0,0,0\r\n"
+        "#TRUE#,#FALSE#,\"CrUnion\"\r\n\"Bond\",\"Dues\",\"Pension\",\"Health Ins\"\r\n"
+        "0,,,\r\n,,,\r\n,,,\r\n,,,\r\n");
+    EXPECT_EQ(read("NAME.and"),
+        "0,0,0\r\n0,0,0\r\n0,0,0\r\n#FALSE#,#FALSE#,#FALSE#\r\n"
+        "\"Employee's Address for Check\",\"City, State Zip Code\",\"Soc Sec #\"\r\n"
+        "\"Employee's Name\",\"\",\"\"\r\n0,0,0,0\r\n0,0,0\r\n1,0\r\n");
     EXPECT_EQ(read("NAME.cfe"), "0,0,0\r\n");
     std::string rows;
     for (int i = 0; i < 53; ++i)
@@ -39,7 +41,7 @@ TEST_F(StartupTest, NameUnchangedCreatesTheProfileSetOfANewUser)
 
 TEST_F(StartupTest, ClickingIntoTheNameBoxSelectsTheWholeName)
 {
-    ui::TextBox &box = app->startupPrompt().txtUser;
+    ui::TextBox& box = app->startupPrompt().txtUser;
     box.select(2, 0); // the caret placed inside the name by an earlier click
     box.click();
     EXPECT_EQ(box.selectionStart(), 0u);
@@ -73,11 +75,11 @@ TEST_F(StartupTest, AnExistingSetIsShownNormalisedAndSavedAtOnce)
     stateValues.StateStatus = "Married";
     stateValues.StateExemptions = 2;
     stateValues.FedAddL = 15;
-    ASSERT_FALSE(saveStateFile(dir / "Smith.sta", StateTaxSettings{}, stateValues));
+    ASSERT_FALSE(saveStateFile(dir / "Smith.sta", StateTaxSettings {}, stateValues));
 
     ASSERT_TRUE(startAs("Smith"));
 
-    UserInfoScreen &info = app->userInfo();
+    UserInfoScreen& info = app->userInfo();
     EXPECT_EQ(info.txtTipsRate.text(), "3.25");
     EXPECT_EQ(info.cboStatus2.text(), "Married");
     EXPECT_EQ(info.cboDepend2.text(), "2");
@@ -94,10 +96,10 @@ TEST_F(StartupTest, AnExistingSetIsShownNormalisedAndSavedAtOnce)
 
 TEST_F(StartupTest, ANameThatCannotBeAFileNameIsRefusedAndClosingThePromptEnds)
 {
-    for (const std::string name : {"../escape", "a/b", "c:d", "say\"hi\""}) {
+    for (const std::string name : { "../escape", "a/b", "c:d", "say\"hi\"" }) {
         makeApp();
         bool stillOpen = false;
-        host.script.push_back([&](App &a) {
+        host.script.push_back([&](App& a) {
             a.startupPrompt().txtUser.setText(name);
             a.startupPrompt().OKButton_Click();
             stillOpen = a.isLoaded(ScreenId::StartupPrompt);
@@ -133,14 +135,16 @@ TEST_F(StartupTest, TheYearLedgerAndNonCitySettingsAreReadBeforeTheFirstCalculat
 // save does not carry the rest.
 TEST_F(StartupTest, ATextLongerThanABoxHoldsIsCutAtLoadAndReported)
 {
-    saveUser(dir, "Long", EmployeeProfile{});
+    saveUser(dir, "Long", EmployeeProfile {});
     // Row 1: a week text of megabytes; row 2: the rest of the file, NUL bytes.
     write("Long.ovw", "\"" + std::string(3'000'000, 'x') + "\",\"0\"\r\n" + std::string(1 << 20, '\0'));
     ASSERT_TRUE(startAs("Long"));
     bool reported = false;
-    for (const auto &message : dialogs.messages())
-        for (const auto &text : message.lines)
-            reported |= text == "The file Long.ovw holds a text longer than a box can show: it was cut to 32767 characters.";
+    for (const auto& message : dialogs.messages())
+        for (const auto& text : message.lines)
+            reported |= text
+                == "The file Long.ovw holds a text longer than a box can show: it was cut to 32767 "
+                   "characters.";
     EXPECT_TRUE(reported) << lastMessage();
     EXPECT_EQ(app->tracker.WeekEnding[0], std::string(records::LongestText, 'x'));
     EXPECT_EQ(app->tracker.WeekEnding[1].size(), records::LongestText);
@@ -162,7 +166,7 @@ TEST_F(StartupTest, DamagedFilesAreReportedOnceAndTheUserStillOpens)
     ASSERT_TRUE(startAs("Cut"));
 
     std::vector<std::string> reports;
-    for (const auto &message : dialogs.messages())
+    for (const auto& message : dialogs.messages())
         reports.push_back(message.lines.at(0) + (message.lines.size() > 2 ? message.lines[2] : ""));
     EXPECT_EQ(std::count(reports.begin(), reports.end(), "The file Cut.use ends early."), 1);
     EXPECT_GE(std::count(reports.begin(), reports.end(), "You have corupted a file.Cut.sta"), 1);

@@ -25,15 +25,15 @@ protected:
         saveUser(dir, "NAME", profile);
         ASSERT_TRUE(startAs("NAME"));
     }
-    StubCheckScreen &stub() { return app->stubCheck(); }
-    ui::TextBox &box(StubLine line) { return stub().txtStub[index(line)]; }
+    StubCheckScreen& stub() { return app->stubCheck(); }
+    ui::TextBox& box(StubLine line) { return stub().txtStub[index(line)]; }
     // The main window's label of each line, as a person would copy it from the window.
-    std::array<const ui::Label *, StubLineCount> windowLabels()
+    std::array<const ui::Label*, StubLineCount> windowLabels()
     {
-        MainWindow &m = main();
-        return {&m.Label13, &m.lbTaxDed[0], &m.lbTaxDed[1], &m.lbTaxDed[2], &m.lbTaxDed[3], &m.lbTaxDed[4], &m.lbSDI,
-            &m.lbSUI, &m.lbTaxDed[5], &m.lbTaxDed[6], &m.lbTaxDed[7], &m.lbTaxDed[8], &m.lbTaxDed[9], &m.lbTaxDed[10],
-            &m.lbCafe, &m.lbNet};
+        MainWindow& m = main();
+        return { &m.Label13, &m.lbTaxDed[0], &m.lbTaxDed[1], &m.lbTaxDed[2], &m.lbTaxDed[3], &m.lbTaxDed[4],
+            &m.lbSDI, &m.lbSUI, &m.lbTaxDed[5], &m.lbTaxDed[6], &m.lbTaxDed[7], &m.lbTaxDed[8],
+            &m.lbTaxDed[9], &m.lbTaxDed[10], &m.lbCafe, &m.lbNet };
     }
 };
 
@@ -98,7 +98,8 @@ TEST_F(StubCheckTest, AFigureThatIsNotAnAmountIsRefusedNamingItsLine)
     box(StubLine::Tax9).setText("1.2.3");
     EXPECT_FALSE(stub().cmdCompare_Click());
     EXPECT_EQ(lastMessage(),
-        "The stub's Misc. is not an amount: \"1.2.3\".|Type it as on the stub, for example 1,234.56. Nothing was "
+        "The stub's Misc. is not an amount: \"1.2.3\".|Type it as on the stub, for example 1,234.56. Nothing "
+        "was "
         "compared.");
     EXPECT_FALSE(stub().comparison().has_value());
     EXPECT_EQ(stub().lbTallyman[index(StubLine::Fed)].text(), "");
@@ -113,7 +114,7 @@ TEST_F(StubCheckTest, PrintsTheComparisonOnTheChosenPrinter)
     box(StubLine::Fed).setText("1");
     ASSERT_TRUE(stub().cmdPrint_Click());
     std::string printed;
-    for (const auto &call : printer.calls())
+    for (const auto& call : printer.calls())
         printed += call + "\n";
     EXPECT_NE(printed.find("Pay Stub Check"), std::string::npos);
     EXPECT_NE(printed.find("Federal Tax:"), std::string::npos);
@@ -126,7 +127,8 @@ TEST_F(StubCheckTest, PrintsTheComparisonOnTheChosenPrinter)
 TEST_F(StubCheckTest, TallymansOwnFiguresAlwaysAgree)
 {
     std::mt19937 random(20261210);
-    const auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    const auto uniform
+        = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
     const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
     const auto hundredths = [](double v) { return std::to_string(std::lround(v * 100) / 100.0); };
     int compared = 0;
@@ -166,9 +168,10 @@ TEST_F(StubCheckTest, TallymansOwnFiguresAlwaysAgree)
             app->show(ScreenId::CityDialog);
             app->ledger.TotGross = Currency::fromDouble(std::lround(uniform(0, 210000)));
         }
-        MainWindow &m = main();
+        MainWindow& m = main();
         for (std::size_t i = 0; i < 8; ++i)
-            m.txtAmount[i].setText(chance(i < 2 ? 0.9 : 0.2) ? hundredths(uniform(0, i == 6 ? 500 : 60)) : "");
+            m.txtAmount[i].setText(
+                chance(i < 2 ? 0.9 : 0.2) ? hundredths(uniform(0, i == 6 ? 500 : 60)) : "");
         (chance(0.5) ? m.opt1x : m.opt2x).click();
         m.ckFedJan.setValue(chance(0.1) ? 1 : 0);
         m.cmdCal_Click();
@@ -180,13 +183,14 @@ TEST_F(StubCheckTest, TallymansOwnFiguresAlwaysAgree)
             box(stubLineAt(i)).setText(typed);
         }
         ASSERT_TRUE(stub().cmdCompare_Click()) << lastMessage();
-        const StubComparison &c = *stub().comparison();
-        for (const ComparedLine &l : c.lines) {
+        const StubComparison& c = *stub().comparison();
+        for (const ComparedLine& l : c.lines) {
             if (!l.stub)
                 continue;
             ++compared;
-            ASSERT_EQ(l.difference, Currency()) << "period " << period << " line " << stubLineName(l.line)
-                                                << ": stub " << l.stub->toDouble() << ", Tallyman " << l.tallyman.toDouble();
+            ASSERT_EQ(l.difference, Currency())
+                << "period " << period << " line " << stubLineName(l.line) << ": stub " << l.stub->toDouble()
+                << ", Tallyman " << l.tallyman.toDouble();
         }
         ASSERT_TRUE(c.agree());
     }

@@ -2,8 +2,8 @@
 #include "screens/app_fixture.h"
 
 #include "ledger/year_ledger.h"
-#include "taxtables/settings_files.h"
 #include "screens/taxtables/state_dialog.h"
+#include "taxtables/settings_files.h"
 
 #include <unistd.h>
 
@@ -12,7 +12,7 @@ using namespace tallyman::testing;
 
 namespace {
 
-const char *const AllFiles[] = {".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci"};
+const char* const AllFiles[] = { ".use", ".and", ".cfe", ".ovw", ".sta", ".cti", ".nci" };
 
 class UserCommandsTest : public AppTest {
 protected:
@@ -21,16 +21,16 @@ protected:
         AppTest::SetUp();
         ASSERT_TRUE(startAs("NAME"));
     }
-    void newUser(ui::MessageAnswer saveFirst, const std::string &name)
+    void newUser(ui::MessageAnswer saveFirst, const std::string& name)
     {
         dialogs.queueAnswer(saveFirst);
         dialogs.queueInput(name);
         main().mnuNew_Click();
     }
-    std::string filesOf(const std::string &name) const
+    std::string filesOf(const std::string& name) const
     {
         std::string all;
-        for (const char *ext : AllFiles)
+        for (const char* ext : AllFiles)
             all += exists(name + ext) ? read(name + ext) : "-";
         return all;
     }
@@ -48,11 +48,12 @@ TEST_F(UserCommandsTest, NewStartsAFreshUserAndSavesItThroughTheCalculation)
     newUser(ui::MessageAnswer::No, "Jones");
 
     ASSERT_EQ(dialogs.questions().size(), 1u);
-    EXPECT_EQ(dialogs.questions()[0].title + ":" + dialogs.questions()[0].lines.at(0), "Save?:........SAVE PREVIOUS USER?");
+    EXPECT_EQ(dialogs.questions()[0].title + ":" + dialogs.questions()[0].lines.at(0),
+        "Save?:........SAVE PREVIOUS USER?");
     EXPECT_EQ(dialogs.inputs().at(0).prompt + "/" + dialogs.inputs().at(0).title, "Enter new user:/File New");
     EXPECT_FALSE(host.logged(ScreenId::SaveUser));
     EXPECT_EQ(app->UserName, "Jones");
-    for (const char *ext : AllFiles)
+    for (const char* ext : AllFiles)
         EXPECT_TRUE(exists(std::string("Jones") + ext)) << ext;
     EXPECT_EQ(main().title(), "Jones");
     EXPECT_EQ(main().lbUser.text(), "Jones");
@@ -80,16 +81,17 @@ TEST_F(UserCommandsTest, NewWithYesSavesThePreviousUserFirst)
 TEST_F(UserCommandsTest, NewRefusesExistingAndImpossibleNamesAndCancelGivesTheEmptyName)
 {
     struct Case {
-        const char *name;
-        const char *message;
+        const char* name;
+        const char* message;
     };
     // No default set yet: a cancelled prompt goes on with the empty name and creates it.
     newUser(ui::MessageAnswer::No, "");
     EXPECT_EQ(app->UserName, "");
     EXPECT_TRUE(exists(".use") && exists(".sta"));
-    const Case cases[] = {{"NAME", "........NAME already exists. Use Open"}, {"", "........ already exists. Use Open"},
-        {"a/b", "A user name cannot contain the character /."}};
-    for (const Case &c : cases) {
+    const Case cases[]
+        = { { "NAME", "........NAME already exists. Use Open" }, { "", "........ already exists. Use Open" },
+              { "a/b", "A user name cannot contain the character /." } };
+    for (const Case& c : cases) {
         const std::string before = filesOf("") + filesOf("NAME");
         newUser(ui::MessageAnswer::No, c.name);
         EXPECT_EQ(lastMessage(), c.message);
@@ -102,31 +104,35 @@ TEST_F(UserCommandsTest, NewRefusesExistingAndImpossibleNamesAndCancelGivesTheEm
 TEST_F(UserCommandsTest, NewNeverTakesTheNameOfAUserWhoseUseCannotBeRead)
 {
     struct Case {
-        const char *what;
-        void (*spoil)(const std::filesystem::path &use);
-        const char *reason;
+        const char* what;
+        void (*spoil)(const std::filesystem::path& use);
+        const char* reason;
     };
     const Case cases[] = {
-        {"a folder", [](const std::filesystem::path &use) { std::filesystem::create_directory(use); }, "it is a folder"},
-        {"a broken link",
-            [](const std::filesystem::path &use) { std::filesystem::create_symlink(use.string() + ".gone", use); },
-            "it is a link to a file that does not exist"},
-        {"no permission",
-            [](const std::filesystem::path &use) {
+        { "a folder", [](const std::filesystem::path& use) { std::filesystem::create_directory(use); },
+            "it is a folder" },
+        { "a broken link",
+            [](const std::filesystem::path& use) {
+                std::filesystem::create_symlink(use.string() + ".gone", use);
+            },
+            "it is a link to a file that does not exist" },
+        { "no permission",
+            [](const std::filesystem::path& use) {
                 std::filesystem::permissions(use.string() + ".old", std::filesystem::perms::none);
                 std::filesystem::rename(use.string() + ".old", use);
             },
-            "Permission denied"},
+            "Permission denied" },
     };
     // Every file of the user that can be read, as it stands.
     const auto files = [this] {
         std::string all;
-        for (const char *ext : AllFiles)
-            all += std::filesystem::is_regular_file(dir / (std::string("Old") + ext)) ? read(std::string("Old") + ext)
-                                                                                    : "-";
+        for (const char* ext : AllFiles)
+            all += std::filesystem::is_regular_file(dir / (std::string("Old") + ext))
+                ? read(std::string("Old") + ext)
+                : "-";
         return all;
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         if (c.reason == std::string("Permission denied") && ::geteuid() == 0)
             continue; // permissions do not stop root
         EmployeeProfile kept;
@@ -137,8 +143,8 @@ TEST_F(UserCommandsTest, NewNeverTakesTheNameOfAUserWhoseUseCannotBeRead)
         c.spoil(dir / "Old.use");
         const std::string before = files();
         newUser(ui::MessageAnswer::No, "Old");
-        EXPECT_EQ(lastMessage(), "The file Old.use exists but cannot be read: " + std::string(c.reason)
-                + ".|Nothing was changed.")
+        EXPECT_EQ(lastMessage(),
+            "The file Old.use exists but cannot be read: " + std::string(c.reason) + ".|Nothing was changed.")
             << c.what;
         EXPECT_EQ(app->UserName, "NAME") << c.what;
         EXPECT_EQ(files(), before) << c.what;
@@ -216,17 +222,17 @@ TEST_F(UserCommandsTest, SavingUnderAnotherNameMakesItTheCurrentUser)
     app->userInfo().txtHourRate.setText("26");
     inSaveUser(&SaveUserDialog::cmdSaveUser_Click, "Jones");
     main().mnuSave_Click();
-    for (const char *ext : AllFiles)
+    for (const char* ext : AllFiles)
         EXPECT_TRUE(exists(std::string("Jones") + ext)) << ext;
     EXPECT_EQ(line("Jones.use", 2), "26,0,0");
     EXPECT_EQ(app->UserName, "Jones");
     EXPECT_EQ(main().lbUser.text() + "/" + main().title(), "Jones/Jones");
-    for (ScreenId id : {ScreenId::SaveUser, ScreenId::StateDialog, ScreenId::UserInfo})
+    for (ScreenId id : { ScreenId::SaveUser, ScreenId::StateDialog, ScreenId::UserInfo })
         EXPECT_FALSE(app->isLoaded(id)) << static_cast<int>(id);
     EXPECT_EQ(app->saveUser().txtSaveUser.text(), "Jones");
 
     bool stillOpen = false;
-    host.script.push_back([&](App &a) {
+    host.script.push_back([&](App& a) {
         a.saveUser().txtSaveUser.setText("x:y");
         a.saveUser().cmdSaveUser_Click();
         stillOpen = a.isLoaded(ScreenId::SaveUser);
@@ -239,14 +245,14 @@ TEST_F(UserCommandsTest, SavingUnderAnotherNameMakesItTheCurrentUser)
 
 TEST_F(UserCommandsTest, NoAndTheCloseBoxCloseTheDialogAndTheScreensThatReload)
 {
-    for (bool closeBox : {false, true}) {
+    for (bool closeBox : { false, true }) {
         app->stateDialog();
         app->userInfo();
         const std::string before = filesOf("NAME");
         if (!closeBox)
             inSaveUser(&SaveUserDialog::cmdEnd_Click);
         main().mnuSave_Click();
-        for (ScreenId id : {ScreenId::SaveUser, ScreenId::StateDialog, ScreenId::UserInfo})
+        for (ScreenId id : { ScreenId::SaveUser, ScreenId::StateDialog, ScreenId::UserInfo })
             EXPECT_FALSE(app->isLoaded(id)) << static_cast<int>(id);
         EXPECT_EQ(filesOf("NAME"), before);
         EXPECT_FALSE(app->quitRequested());
@@ -255,8 +261,8 @@ TEST_F(UserCommandsTest, NoAndTheCloseBoxCloseTheDialogAndTheScreensThatReload)
 
 TEST_F(UserCommandsTest, ExitAndClosingTheMainWindowAskAndSaveOnYes)
 {
-    for (bool closeWindow : {false, true})
-        for (auto answer : {ui::MessageAnswer::No, ui::MessageAnswer::Yes}) {
+    for (bool closeWindow : { false, true })
+        for (auto answer : { ui::MessageAnswer::No, ui::MessageAnswer::Yes }) {
             const bool yes = answer == ui::MessageAnswer::Yes;
             makeApp();
             ASSERT_TRUE(startAs("NAME"));
@@ -270,7 +276,8 @@ TEST_F(UserCommandsTest, ExitAndClosingTheMainWindowAskAndSaveOnYes)
             else
                 main().mnuExitItem_Click();
             ASSERT_EQ(dialogs.questions().size(), asked + 1);
-            EXPECT_EQ(dialogs.questions().back().title + ":" + lastMessage(), "Save?:     SAVE USER'S SETTINGS?");
+            EXPECT_EQ(
+                dialogs.questions().back().title + ":" + lastMessage(), "Save?:     SAVE USER'S SETTINGS?");
             EXPECT_EQ(host.logged(ScreenId::SaveUser), yes);
             EXPECT_EQ(exists("NAME.sta"), yes);
             EXPECT_FALSE(app->isLoaded(ScreenId::MainWindow));
@@ -280,9 +287,9 @@ TEST_F(UserCommandsTest, ExitAndClosingTheMainWindowAskAndSaveOnYes)
 
 TEST_F(UserCommandsTest, QuitEndsWithoutSavingAndWithoutAskingAgain)
 {
-    const std::pair<void (MainWindow::*)(), std::size_t> commands[] = {
-        {&MainWindow::mnuExitItem_Click, 1}, {&MainWindow::mnuOpen_Click, 0}, {&MainWindow::mnuNew_Click, 1}};
-    for (const auto &[command, questions] : commands) {
+    const std::pair<void (MainWindow::*)(), std::size_t> commands[] = { { &MainWindow::mnuExitItem_Click, 1 },
+        { &MainWindow::mnuOpen_Click, 0 }, { &MainWindow::mnuNew_Click, 1 } };
+    for (const auto& [command, questions] : commands) {
         makeApp();
         ASSERT_TRUE(startAs("NAME"));
         const std::string before = filesOf("NAME");
@@ -295,7 +302,8 @@ TEST_F(UserCommandsTest, QuitEndsWithoutSavingAndWithoutAskingAgain)
         EXPECT_EQ(filesOf("NAME"), before);
         EXPECT_TRUE(dialogs.inputs().empty() && dialogs.fileRequests().empty());
         EXPECT_EQ(host.log.back(), "ended");
-        for (ScreenId id : {ScreenId::MainWindow, ScreenId::SaveUser, ScreenId::StateDialog, ScreenId::UserInfo})
+        for (ScreenId id :
+            { ScreenId::MainWindow, ScreenId::SaveUser, ScreenId::StateDialog, ScreenId::UserInfo })
             EXPECT_FALSE(app->isLoaded(id)) << static_cast<int>(id);
     }
 }

@@ -1,8 +1,8 @@
 // SaveOT, LoadUserFiles and the state, city and non-city settings procedures of the App.
 #include "app_fixture.h"
 
-#include "taxtables/settings_files.h"
 #include "screens/taxtables/state_dialog.h"
+#include "taxtables/settings_files.h"
 
 using namespace tallyman;
 using namespace tallyman::testing;
@@ -23,12 +23,13 @@ protected:
 TEST_F(UserFilesTest, SaveOTTakesTheRatesByStrictConversionAndKeepsOnesThatAreNoNumber)
 {
     struct Case {
-        const char *typed;
-        const char *written;
+        const char* typed;
+        const char* written;
     };
-    const Case cases[] = {{"30.25", "7.5,30.25,0"}, {" 1,250 ", "7.5,1250,0"}, {"", "7.5,1250,0"},
-        {"-", "7.5,1250,0"}, {"1.2.3", "7.5,1250,0"}, {"12abc", "7.5,1250,0"}, {"1e99", "7.5,1250,0"}};
-    for (const Case &c : cases) {
+    const Case cases[] = { { "30.25", "7.5,30.25,0" }, { " 1,250 ", "7.5,1250,0" }, { "", "7.5,1250,0" },
+        { "-", "7.5,1250,0" }, { "1.2.3", "7.5,1250,0" }, { "12abc", "7.5,1250,0" },
+        { "1e99", "7.5,1250,0" } };
+    for (const Case& c : cases) {
         app->userInfo().txtHourRate2.setText(c.typed);
         ASSERT_TRUE(app->SaveOT());
         EXPECT_EQ(line("NAME.use", 2), c.written) << c.typed;
@@ -39,13 +40,14 @@ TEST_F(UserFilesTest, SaveOTGivesAFrequencyAndSettlesTheKPlanFlags)
 {
     struct Case {
         short per, fix;
-        const char *written;
+        const char* written;
         short perAfter, fixAfter;
     };
     // Both flags on are written as found and settled afterwards.
-    const Case cases[] = {{0, 0, "1,0", 1, 0}, {1, 1, "1,1", 1, 0}, {0, 1, "0,1", 0, 1}, {1, 0, "1,0", 1, 0}};
-    UserInfoScreen &info = app->userInfo();
-    for (const Case &c : cases) {
+    const Case cases[]
+        = { { 0, 0, "1,0", 1, 0 }, { 1, 1, "1,1", 1, 0 }, { 0, 1, "0,1", 0, 1 }, { 1, 0, "1,0", 1, 0 } };
+    UserInfoScreen& info = app->userInfo();
+    for (const Case& c : cases) {
         info.ckKpPer.setValue(0);
         app->profile.KpPer = c.per;
         app->profile.KpFix = c.fix;
@@ -80,7 +82,7 @@ TEST_F(UserFilesTest, SaveOTWritesUnderTheNameInTheSaveUserBoxAndReportsWhatItCa
     EXPECT_EQ(lastMessage().rfind("The files of user Other could not be saved.|", 0), 0u);
     EXPECT_EQ(dialogs.messages().back().icon, ui::MessageIcon::Warning);
 
-    for (const char *file : {"Other.sta", "Other.cti", "Other.nci"})
+    for (const char* file : { "Other.sta", "Other.cti", "Other.nci" })
         std::filesystem::create_directory(dir / file);
     const std::size_t before = messageCount();
     EXPECT_FALSE(app->SaveStateSettings());
@@ -107,7 +109,7 @@ TEST_F(UserFilesTest, LoadUserFilesShowsTheProfileAndKeepsWhatAbsentFilesHold)
 
     EXPECT_EQ(app->LoadUserFiles(), LoadOutcome::Loaded);
 
-    UserInfoScreen &info = app->userInfo();
+    UserInfoScreen& info = app->userInfo();
     EXPECT_EQ(info.txtHourRate.text(), "14");
     EXPECT_EQ(info.txtCafe.text(), "12");
     EXPECT_EQ(info.ckNonCity.value(), 1);
@@ -146,7 +148,7 @@ TEST_F(UserFilesTest, LoadStateSettingsShowsTheFileOrReportsItCorrupt)
 
     values.StateStatus = "Single";
     values.FedAddL = 7;
-    ASSERT_FALSE(saveStateFile(dir / ".sta", StateTaxSettings{}, values));
+    ASSERT_FALSE(saveStateFile(dir / ".sta", StateTaxSettings {}, values));
     app->GetDefaultStateSettings();
     EXPECT_EQ(app->userInfo().txtFedAddL.text(), "7");
     EXPECT_EQ(app->stateDialog().txtStateAmtBS[1].text(), "0");

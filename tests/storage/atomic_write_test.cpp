@@ -73,7 +73,7 @@ TEST_F(AtomicWrite, EachFailedStepKeepsTheOldFileLeavesNoTemporaryAndSaysWhy)
 // A time well after every file the test makes: the clean-up of a program started then.
 struct timespec later()
 {
-    struct timespec t {};
+    struct timespec t { };
     ::clock_gettime(CLOCK_REALTIME, &t);
     t.tv_sec += 3600;
     return t;
@@ -139,7 +139,8 @@ TEST_F(AtomicWrite, LeftoversGoAtTheNextWriteOfThatFileAndAtStart)
     EXPECT_EQ(removeLeftoverTemporaries(dir), 0);
     ASSERT_FALSE(writeFileAtomically(dir / "Smith.use", "newer\r\n"));
     EXPECT_EQ(names(),
-        (std::vector<std::string> { ".Smith.use.tmp-ffffff", ".Smith.use:tmp-eeeeee", ".a.tmp-12.use", "Smith.use" }));
+        (std::vector<std::string> {
+            ".Smith.use.tmp-ffffff", ".Smith.use:tmp-eeeeee", ".a.tmp-12.use", "Smith.use" }));
     EXPECT_EQ(removeLeftoverTemporaries(dir, later()), 1) << "the next start takes it";
 }
 

@@ -57,7 +57,8 @@ TEST(InstalledData, BesideTheProgramWhenInstalledThere)
 {
     TempFolder root;
     std::filesystem::create_directories(root.path() / "bin");
-    EXPECT_EQ(installedDataFolder(root.path() / "bin"), TALLYMAN_DATA_DIR) << "not installed: the source tree's";
+    EXPECT_EQ(installedDataFolder(root.path() / "bin"), TALLYMAN_DATA_DIR)
+        << "not installed: the source tree's";
     std::filesystem::create_directories(root.path() / "share" / "tallyman");
     EXPECT_EQ(installedDataFolder(root.path() / "bin"), root.path() / "share" / "tallyman");
 }

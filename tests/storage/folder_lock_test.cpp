@@ -33,7 +33,7 @@ TEST(FolderLock, AnotherProgramWaitsUntilTheHolderLetsGo)
     ASSERT_EQ(::read(locked[0], &byte, 1), 1);
     ASSERT_EQ(byte, 'y');
 
-    std::atomic<bool> taken{false};
+    std::atomic<bool> taken { false };
     std::thread waiter([&] {
         FolderLock lock(folder);
         taken = lock.held();
@@ -55,7 +55,8 @@ TEST(FolderLock, IsNoUsersLockAndSaysWhyItCannotBeTaken)
     {
         UserLock user;
         EXPECT_EQ(user.take(folder, "Tallyman"), UserLock::Outcome::Taken);
-        EXPECT_EQ(userNameProblem(std::filesystem::path(FolderLockFileName).stem().string()).has_value(), true);
+        EXPECT_EQ(
+            userNameProblem(std::filesystem::path(FolderLockFileName).stem().string()).has_value(), true);
         FolderLock lock(folder);
         EXPECT_TRUE(lock.held());
         EXPECT_TRUE(lock.failure().empty());

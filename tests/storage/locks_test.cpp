@@ -85,7 +85,8 @@ TEST_F(Locks, ALockFileThatCannotBeUsedIsReportedWithItsReason)
     };
     std::ofstream(dir / "target") << "keep";
     const Case cases[] = {
-        { "Link", [&](const auto& p) { std::filesystem::create_symlink(dir / "target", p); }, "it is a link" },
+        { "Link", [&](const auto& p) { std::filesystem::create_symlink(dir / "target", p); },
+            "it is a link" },
         { "Folder", [](const auto& p) { std::filesystem::create_directory(p); }, "it is a folder" },
         { "Pipe", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, "it is not a plain file" },
     };

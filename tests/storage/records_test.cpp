@@ -35,7 +35,9 @@ TEST(RecordWriter, TextIsWindows1252AndRefusesQuotes)
 {
     RecordWriter w;
     w.text("Café €5").endRecord();
-    EXPECT_EQ(w.bytes(), "\"Caf\xE9 \x80" "5\"\r\n");
+    EXPECT_EQ(w.bytes(),
+        "\"Caf\xE9 \x80"
+        "5\"\r\n");
     EXPECT_THROW(w.text("say \"hi\""), std::invalid_argument);
     EXPECT_THROW(w.text("日本"), std::invalid_argument);
     EXPECT_FALSE(isStorableText("a\"b"));
@@ -45,8 +47,8 @@ TEST(RecordWriter, TextIsWindows1252AndRefusesQuotes)
 TEST(RecordReader, ReadsFieldsWhateverTheLineLayout)
 {
     // The same six fields spread over lines differently read the same.
-    for (const char *bytes : {"1,2,3\r\n\"a, b\",#TRUE#,\r\n", "1\r\n2,3,\"a, b\"\r\n#TRUE#\r\n\r\n",
-             "1,2\n3,\"a, b\",#TRUE#,"}) {
+    for (const char* bytes : { "1,2,3\r\n\"a, b\",#TRUE#,\r\n", "1\r\n2,3,\"a, b\"\r\n#TRUE#\r\n\r\n",
+             "1,2\n3,\"a, b\",#TRUE#," }) {
         RecordReader r(bytes);
         EXPECT_EQ(r.int16(), 1) << bytes;
         EXPECT_EQ(r.float32(), 2.0f) << bytes;
@@ -59,11 +61,11 @@ TEST(RecordReader, ReadsFieldsWhateverTheLineLayout)
 }
 
 struct NumberCase {
-    const char *field;
+    const char* field;
     double value;
 };
 
-class ReadNumber : public ::testing::TestWithParam<NumberCase> {};
+class ReadNumber : public ::testing::TestWithParam<NumberCase> { };
 
 TEST_P(ReadNumber, TolerantForms)
 {
@@ -72,9 +74,10 @@ TEST_P(ReadNumber, TolerantForms)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadNumber,
-    ::testing::Values(NumberCase{".5", 0.5}, NumberCase{"0.5", 0.5}, NumberCase{"-0.5", -0.5},
-        NumberCase{"1E+20", 1e20}, NumberCase{"  12", 12}, NumberCase{"#TRUE#", -1}, NumberCase{"#FALSE#", 0},
-        NumberCase{"", 0}, NumberCase{"abc", 0}, NumberCase{"\"7\"", 7}));
+    ::testing::Values(NumberCase { ".5", 0.5 }, NumberCase { "0.5", 0.5 }, NumberCase { "-0.5", -0.5 },
+        NumberCase { "1E+20", 1e20 }, NumberCase { "  12", 12 }, NumberCase { "#TRUE#", -1 },
+        NumberCase { "#FALSE#", 0 }, NumberCase { "", 0 }, NumberCase { "abc", 0 },
+        NumberCase { "\"7\"", 7 }));
 
 TEST(RecordReader, RoundsIntoTheReceivingType)
 {
@@ -120,31 +123,34 @@ TEST(Codepage, EveryByteComesBackUnchanged)
         const std::string byte(1, static_cast<char>(b));
         EXPECT_EQ(toWindows1252(fromWindows1252(byte)), byte) << "byte " << b;
     }
-    RecordReader r("\"a\x81\x8D\x8F\x90\x9D" "b\"\r\n");
+    RecordReader r("\"a\x81\x8D\x8F\x90\x9D"
+                   "b\"\r\n");
     RecordWriter w;
     w.text(r.text()).endRecord();
-    EXPECT_EQ(w.bytes(), "\"a\x81\x8D\x8F\x90\x9D" "b\"\r\n");
+    EXPECT_EQ(w.bytes(),
+        "\"a\x81\x8D\x8F\x90\x9D"
+        "b\"\r\n");
 }
 
 TEST(Codepage, EntryRefusesWhatWouldBreakTheRecord)
 {
-    for (const char *text : {"a\"b", "a\r\nb", "a\nb", "tab\there", "\x1F"})
+    for (const char* text : { "a\"b", "a\r\nb", "a\nb", "tab\there", "\x1F" })
         EXPECT_FALSE(isStorableText(text)) << text;
-    for (const char *text : {"", "Smith, John", "Zoë Ñúñez", "€ 5"})
+    for (const char* text : { "", "Smith, John", "Zoë Ñúñez", "€ 5" })
         EXPECT_TRUE(isStorableText(text)) << text;
 }
 
 struct FloatCase {
-    const char *field;
+    const char* field;
     float value;
 };
 
-class ReadFloat : public ::testing::TestWithParam<FloatCase> {};
+class ReadFloat : public ::testing::TestWithParam<FloatCase> { };
 
 // A 32-bit field is rounded once, from its text, never through a double first.
 TEST_P(ReadFloat, RoundsOnceToTheNearestFloat)
 {
-    for (const auto mode : {NonNumber::ReadsAsZero, NonNumber::Fails}) {
+    for (const auto mode : { NonNumber::ReadsAsZero, NonNumber::Fails }) {
         RecordReader r(std::string(GetParam().field) + "\r\n", mode);
         const float value = r.float32();
         EXPECT_EQ(value, GetParam().value) << GetParam().field << std::hexfloat << " read as " << value;
@@ -152,9 +158,10 @@ TEST_P(ReadFloat, RoundsOnceToTheNearestFloat)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadFloat,
-    ::testing::Values(FloatCase{"0.000980675860773772", 0x1.01140ap-10f}, FloatCase{"3.4028235E+38", FLT_MAX},
-        FloatCase{"-3.4028235E+38", -FLT_MAX}, FloatCase{"3.40282356E+38", FLT_MAX}, FloatCase{"0.062", 0.062f},
-        FloatCase{"1E-50", 0.0f}, FloatCase{"1.4E-45", 0x1p-149f}, FloatCase{"12.5 ", 12.5f}));
+    ::testing::Values(FloatCase { "0.000980675860773772", 0x1.01140ap-10f },
+        FloatCase { "3.4028235E+38", FLT_MAX }, FloatCase { "-3.4028235E+38", -FLT_MAX },
+        FloatCase { "3.40282356E+38", FLT_MAX }, FloatCase { "0.062", 0.062f }, FloatCase { "1E-50", 0.0f },
+        FloatCase { "1.4E-45", 0x1p-149f }, FloatCase { "12.5 ", 12.5f }));
 
 TEST(RecordReader, BeyondTheLargestFloatIsOutOfRange)
 {
@@ -169,9 +176,10 @@ TEST(RecordReader, RawFieldsComeBackByteForByte)
 {
     const std::string bytes = "007, 12,1E5,\"12.50\" ,\"a, b\"x,,#TRUE#,12.5  \r\n\"\",\r\n";
     RecordReader r(bytes);
-    const std::vector<std::string> fields{"007", " 12", "1E5", "\"12.50\" ", "\"a, b\"x", "", "#TRUE#", "12.5  "};
+    const std::vector<std::string> fields { "007", " 12", "1E5", "\"12.50\" ", "\"a, b\"x", "", "#TRUE#",
+        "12.5  " };
     RecordWriter w;
-    for (const auto &expected : fields) {
+    for (const auto& expected : fields) {
         const std::string field = r.raw();
         EXPECT_EQ(field, expected);
         w.raw(field);
@@ -204,7 +212,7 @@ TEST(RecordReader, FlagsAreZeroOrOne)
     std::vector<short> flags;
     while (!r.atEnd())
         flags.push_back(r.flag());
-    EXPECT_EQ(flags, (std::vector<short>{0, 1, 1, 1, 0, 1, 0, 0}));
+    EXPECT_EQ(flags, (std::vector<short> { 0, 1, 1, 1, 0, 1, 0, 0 }));
 }
 
 class DataFiles : public ::testing::Test {
@@ -226,7 +234,7 @@ TEST_F(DataFiles, AtomicWriteReplacesWholeAndIsPrivate)
     ASSERT_FALSE(writeFileAtomically(path, "old\r\n"));
     ASSERT_FALSE(writeFileAtomically(path, "new\r\n"));
     EXPECT_EQ(readWholeFile(path), "new\r\n");
-    struct stat st {};
+    struct stat st { };
     ::stat(path.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1) << "no temporary left";
@@ -248,10 +256,10 @@ TEST_F(DataFiles, AnUnchangedPrivateFileIsLeftAsItIs)
 {
     const auto path = m_dir / "a.use";
     ASSERT_FALSE(writeFileAtomically(path, "same\r\n"));
-    struct stat first {};
+    struct stat first { };
     ::stat(path.c_str(), &first);
     ASSERT_FALSE(writeFileAtomically(path, "same\r\n"));
-    struct stat second {};
+    struct stat second { };
     ::stat(path.c_str(), &second);
     EXPECT_EQ(first.st_ino, second.st_ino) << "not replaced";
 
@@ -260,7 +268,7 @@ TEST_F(DataFiles, AnUnchangedPrivateFileIsLeftAsItIs)
     EXPECT_EQ(readWholeFile(path), "other\r\n");
     ::chmod(path.c_str(), 0644);
     ASSERT_FALSE(writeFileAtomically(path, "other\r\n"));
-    struct stat third {};
+    struct stat third { };
     ::stat(path.c_str(), &third);
     EXPECT_EQ(third.st_mode & 0777, 0600u);
 }
@@ -288,12 +296,12 @@ TEST_F(DataFiles, OnlyPlainFilesAreRead)
     std::filesystem::create_symlink(m_dir / "plain.use", m_dir / "link.use");
     std::filesystem::create_symlink(m_dir / "gone.use", m_dir / "dangling.use");
     struct Case {
-        const char *name;
+        const char* name;
         std::optional<std::string> content;
     };
-    for (const Case &c : {Case{"plain.use", "bytes\r\n"}, Case{"link.use", "bytes\r\n"},
-                          Case{"pipe.use", std::nullopt}, Case{"folder.use", std::nullopt},
-                          Case{"dangling.use", std::nullopt}, Case{"missing.use", std::nullopt}}) {
+    for (const Case& c : { Case { "plain.use", "bytes\r\n" }, Case { "link.use", "bytes\r\n" },
+             Case { "pipe.use", std::nullopt }, Case { "folder.use", std::nullopt },
+             Case { "dangling.use", std::nullopt }, Case { "missing.use", std::nullopt } }) {
         EXPECT_EQ(readWholeFile(m_dir / c.name), c.content) << c.name;
         EXPECT_EQ(fileExists(m_dir / c.name), c.content.has_value()) << c.name;
     }
@@ -301,22 +309,22 @@ TEST_F(DataFiles, OnlyPlainFilesAreRead)
 
 TEST(UserName, RefusesWhatCannotBeAFileBaseName)
 {
-    for (const char *bad : {"a/b", "a\\b", "a:b", "x?", "..", "\"q\"", "tab\there", "日本"})
+    for (const char* bad : { "a/b", "a\\b", "a:b", "x?", "..", "\"q\"", "tab\there", "日本" })
         EXPECT_TRUE(userNameProblem(bad)) << bad;
-    for (const char *good : {"", "NAME", "Smith, John", "José", "o'brien 2"})
+    for (const char* good : { "", "NAME", "Smith, John", "José", "o'brien 2" })
         EXPECT_FALSE(userNameProblem(good)) << good;
 }
 
 // 200 characters, however many bytes each takes in UTF-8.
 TEST(UserName, LengthIsCountedInCharacters)
 {
-    const auto repeated = [](const std::string &piece, int times) {
+    const auto repeated = [](const std::string& piece, int times) {
         std::string text;
         for (int i = 0; i < times; ++i)
             text += piece;
         return text;
     };
-    for (const std::string piece : {"a", "é", "€"}) {
+    for (const std::string piece : { "a", "é", "€" }) {
         EXPECT_FALSE(userNameProblem(repeated(piece, 200))) << piece;
         EXPECT_TRUE(userNameProblem(repeated(piece, 201))) << piece;
     }

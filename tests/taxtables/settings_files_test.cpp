@@ -1,21 +1,21 @@
 // The state, city and non-city settings files: exact bytes, round trips, cut and spoilt files.
-#include "taxtables/settings_files.h"
 #include "support/temp_folder.h"
+#include "taxtables/settings_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 using namespace tallyman;
 
 namespace {
 
 // A state record with a value in every field.
-void fillState(StateTaxSettings &s, EmployeeProfile &p)
+void fillState(StateTaxSettings& s, EmployeeProfile& p)
 {
     for (std::size_t i = 0; i < 10; ++i) {
         const bool used = i < 2;
@@ -28,7 +28,8 @@ void fillState(StateTaxSettings &s, EmployeeProfile &p)
         s.StateSgExp[i] = 38.5f * static_cast<float>(i);
         s.StateMarExp[i] = 77.0f * static_cast<float>(i);
     }
-    s.SDIpercent = 1.1f, s.SUIpercent = 0.9f, s.SDIwageBase = 160000, s.SUIwageBase = 7000, s.StateAdj = -2.5f;
+    s.SDIpercent = 1.1f, s.SUIpercent = 0.9f, s.SDIwageBase = 160000, s.SUIwageBase = 7000,
+    s.StateAdj = -2.5f;
     // Flags hold 0 or 1; neighbours differ, so a field read into the next one shows.
     s.NoStateTax = 1, s.SDIUseBase = 1, s.SUIUseBase = 0, p.SSMediExemp = 1, s.Alabama = 0;
     s.Ariz = 1, s.Louis = 0, s.Iowa = 1, p.StateExemptions = 9, p.FedExemp = 0;
@@ -37,7 +38,7 @@ void fillState(StateTaxSettings &s, EmployeeProfile &p)
     p.FedAddL = 12.5f;
 }
 
-const char *const GoldenState = "0,0,0.04,0,0,0.0525\r\n"
+const char* const GoldenState = "0,0,0.04,0,0,0.0525\r\n"
                                 "308,12.32,0.045,616,24.64,0.0525\r\n"
                                 "999999,0,0,999999,0,0\r\n"
                                 "999999,0,0,999999,0,0\r\n"
@@ -61,7 +62,7 @@ const char *const GoldenState = "0,0,0.04,0,0,0.0525\r\n"
                                 "1.1,0.9,160000,7000,-2.5,1,0,1,0\r\n"
                                 "1,0,1,9,\"Married\",0,12.5,1,0,1,0\r\n";
 
-void fillCity(CityTaxSettings &c)
+void fillCity(CityTaxSettings& c)
 {
     for (std::size_t i = 0; i < 10; ++i) {
         c.CityMinBS[i] = 100.0f * static_cast<float>(i) + 0.5f;
@@ -76,7 +77,7 @@ void fillCity(CityTaxSettings &c)
     c.NoLocalTax = 1;
 }
 
-void fillNonCity(NonCitySettings &n)
+void fillNonCity(NonCitySettings& n)
 {
     for (std::size_t i = 0; i < 8; ++i) {
         n.NonMinBi[i] = 145.0f * static_cast<float>(i);
@@ -89,9 +90,12 @@ void fillNonCity(NonCitySettings &n)
 
 class SettingsFiles : public ::testing::Test {
 protected:
-    std::string file(const std::filesystem::path &path) const { return readWholeFile(path).value_or("<absent>"); }
+    std::string file(const std::filesystem::path& path) const
+    {
+        return readWholeFile(path).value_or("<absent>");
+    }
     // Keeps the first `records` lines of a file, plus `tail` (a started next line).
-    void cut(const std::filesystem::path &path, int records, const std::string &tail = {}) const
+    void cut(const std::filesystem::path& path, int records, const std::string& tail = {}) const
     {
         const std::string bytes = file(path);
         std::size_t end = 0;
@@ -121,7 +125,7 @@ TEST_F(SettingsFiles, StateFileIsByteExact)
 TEST_F(SettingsFiles, FlagsReadAsZeroOrOne)
 {
     std::string bytes = GoldenState;
-    const auto replaceLine = [&bytes](int index, const std::string &line) {
+    const auto replaceLine = [&bytes](int index, const std::string& line) {
         std::size_t start = 0;
         for (int i = 0; i < index; ++i)
             start = bytes.find("\r\n", start) + 2;
@@ -135,14 +139,15 @@ TEST_F(SettingsFiles, FlagsReadAsZeroOrOne)
     StateTaxSettings s;
     EmployeeProfile p;
     ASSERT_EQ(loadStateFile(path, s, p), SettingsLoad::Loaded);
-    const short flags[] = {s.NoStateTax, s.SDIUseBase, s.SUIUseBase, p.SSMediExemp, s.Alabama, s.Ariz, s.Louis,
-        s.Iowa, p.FedExemp, s.Mass, s.Oregon, s.Kentucky, s.Missouri};
+    const short flags[] = { s.NoStateTax, s.SDIUseBase, s.SUIUseBase, p.SSMediExemp, s.Alabama, s.Ariz,
+        s.Louis, s.Iowa, p.FedExemp, s.Mass, s.Oregon, s.Kentucky, s.Missouri };
     EXPECT_EQ(std::vector<short>(std::begin(flags), std::end(flags)),
-        (std::vector<short>{1, 1, 1, 1, 0, 1, 0, 1, 1, 1, 1, 0, 1}));
+        (std::vector<short> { 1, 1, 1, 1, 0, 1, 0, 1, 1, 1, 1, 0, 1 }));
     EXPECT_EQ(s.SDIpercent, 1.1f);
     EXPECT_EQ(p.StateExemptions, 9);
     ASSERT_FALSE(saveStateFile(path, s, p));
-    EXPECT_NE(file(path).find("\r\n1.1,0.9,160000,7000,-2.5,1,1,1,0\r\n1,0,1,9,\"Married\",1,12.5,1,1,0,1\r\n"),
+    EXPECT_NE(
+        file(path).find("\r\n1.1,0.9,160000,7000,-2.5,1,1,1,0\r\n1,0,1,9,\"Married\",1,12.5,1,1,0,1\r\n"),
         std::string::npos)
         << file(path);
 
@@ -214,14 +219,15 @@ TEST_F(SettingsFiles, StateFileCutAfterLine11)
     EXPECT_EQ(t.Missouri, 0);
     EXPECT_EQ(q.StateStatus, "Single");
     EXPECT_EQ(corruptFileLines(path.filename().string()),
-        (std::vector<std::string>{"You have corupted a file.", "Find file,", "Smith.sta", "and delete it."}));
+        (std::vector<std::string> {
+            "You have corupted a file.", "Find file,", "Smith.sta", "and delete it." }));
 }
 
 struct SpoiltCase {
-    const char *name;
-    int keep;         // whole lines kept
-    const char *tail; // what follows them
-    void (*check)(const StateTaxSettings &, const EmployeeProfile &);
+    const char* name;
+    int keep; // whole lines kept
+    const char* tail; // what follows them
+    void (*check)(const StateTaxSettings&, const EmployeeProfile&);
 };
 
 class SpoiltStateFile : public SettingsFiles, public ::testing::WithParamInterface<SpoiltCase> { };
@@ -245,38 +251,38 @@ TEST_P(SpoiltStateFile, IsCorruptAndKeepsWhatFollows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SpoiltStateFile,
-    ::testing::Values(SpoiltCase{"TextInABracket", 1, "308,12.32,abc,616,24.64,0.0525\r\n",
-                          [](const StateTaxSettings &read, const EmployeeProfile &) {
+    ::testing::Values(SpoiltCase { "TextInABracket", 1, "308,12.32,abc,616,24.64,0.0525\r\n",
+                          [](const StateTaxSettings& read, const EmployeeProfile&) {
                               EXPECT_EQ(read.StateMinBS[0], 0.0f);
                               EXPECT_EQ(read.StateMinBS[1], 308.0f);
                               EXPECT_EQ(read.StateAmtBS[1], 12.32f);
                               EXPECT_EQ(read.StatePerBS[1], 0.0f) << "the spoilt field is not read";
                               EXPECT_EQ(read.StateMinBS[2], -1.0f);
-                          }},
-        SpoiltCase{"QuotedNumber", 21, "1.1,0.9,\"\",7000,-2.5,1,0,1,1\r\n",
-            [](const StateTaxSettings &read, const EmployeeProfile &) {
+                          } },
+        SpoiltCase { "QuotedNumber", 21, "1.1,0.9,\"\",7000,-2.5,1,0,1,1\r\n",
+            [](const StateTaxSettings& read, const EmployeeProfile&) {
                 EXPECT_EQ(read.SUIpercent, 0.9f);
                 EXPECT_EQ(read.SDIwageBase, -1.0f);
-            }},
-        SpoiltCase{"FlagOutOfRange", 21, "1.1,0.9,160000,7000,-2.5,1,0,99999,1\r\n",
-            [](const StateTaxSettings &read, const EmployeeProfile &profile) {
+            } },
+        SpoiltCase { "FlagOutOfRange", 21, "1.1,0.9,160000,7000,-2.5,1,0,99999,1\r\n",
+            [](const StateTaxSettings& read, const EmployeeProfile& profile) {
                 EXPECT_EQ(read.SDIwageBase, 160000.0f);
                 EXPECT_EQ(read.SDIUseBase, 1);
                 EXPECT_EQ(profile.SSMediExemp, 0);
-            }},
-        SpoiltCase{"LastLineShort", 22, "0,1,0,3,\"Married\",1\r\n",
-            [](const StateTaxSettings &read, const EmployeeProfile &profile) {
+            } },
+        SpoiltCase { "LastLineShort", 22, "0,1,0,3,\"Married\",1\r\n",
+            [](const StateTaxSettings& read, const EmployeeProfile& profile) {
                 EXPECT_EQ(read.StateMinBS[1], 308.0f);
                 EXPECT_EQ(profile.StateStatus, "Married");
                 EXPECT_EQ(profile.FedExemp, 1);
                 EXPECT_EQ(profile.FedAddL, -1.0f);
-            }},
-        SpoiltCase{"Empty", 0, "",
-            [](const StateTaxSettings &read, const EmployeeProfile &profile) {
+            } },
+        SpoiltCase { "Empty", 0, "",
+            [](const StateTaxSettings& read, const EmployeeProfile& profile) {
                 EXPECT_EQ(read.StateMinBS[0], -1.0f);
                 EXPECT_EQ(profile.StateStatus, "before");
-            }}),
-    [](const auto &test) { return std::string(test.param.name); });
+            } }),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(SettingsFiles, AbsentFilesChangeNothing)
 {
@@ -316,9 +322,9 @@ TEST_F(SettingsFiles, FailedWriteSaysWhyAndKeepsTheOldFile)
 {
     const auto path = m_dir / "u.cti";
     ASSERT_FALSE(writeFileAtomically(path, "old\r\n"));
-    EXPECT_TRUE(saveCityFile(m_dir / "missing" / "u.cti", CityTaxSettings{}));
+    EXPECT_TRUE(saveCityFile(m_dir / "missing" / "u.cti", CityTaxSettings {}));
     std::filesystem::create_directory(m_dir / "u.nci");
-    EXPECT_TRUE(saveNonCityFile(m_dir / "u.nci", NonCitySettings{}));
+    EXPECT_TRUE(saveNonCityFile(m_dir / "u.nci", NonCitySettings {}));
     EXPECT_EQ(file(path), "old\r\n");
 }
 
@@ -348,10 +354,10 @@ TEST_F(SettingsFiles, CityFileCutOrSpoilt)
     const auto path = cityFile(m_folder, "u");
     struct Case {
         int keep;
-        const char *tail;
+        const char* tail;
         int allowancesRead; // allowance entries replaced before the fault
     };
-    for (const Case &k : {Case{15, "", 4}, Case{11, "192.3,x\r\n", 1}, Case{20, "201.3", 10}}) {
+    for (const Case& k : { Case { 15, "", 4 }, Case { 11, "192.3,x\r\n", 1 }, Case { 20, "201.3", 10 } }) {
         ASSERT_FALSE(saveCityFile(path, c));
         cut(path, k.keep, k.tail);
         CityTaxSettings d;
@@ -381,14 +387,15 @@ TEST_F(SettingsFiles, NonCityRoundTripsAndCutFiles)
     ASSERT_FALSE(saveNonCityFile(again, m));
     EXPECT_EQ(file(again), bytes);
 
-    for (int keep : {3, 8}) {
+    for (int keep : { 3, 8 }) {
         ASSERT_FALSE(saveNonCityFile(path, n));
         cut(path, keep);
         NonCitySettings k;
         k.NonMinWk.fill(-1);
         k.NonPer = -1;
         EXPECT_EQ(loadNonCityFile(path, k), SettingsLoad::Corrupt) << keep;
-        EXPECT_EQ(k.NonMinWk[static_cast<std::size_t>(keep - 1)], n.NonMinWk[static_cast<std::size_t>(keep - 1)]);
+        EXPECT_EQ(
+            k.NonMinWk[static_cast<std::size_t>(keep - 1)], n.NonMinWk[static_cast<std::size_t>(keep - 1)]);
         if (keep < 8) {
             EXPECT_EQ(k.NonMinWk[static_cast<std::size_t>(keep)], -1.0f);
         }

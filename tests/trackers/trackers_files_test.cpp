@@ -1,8 +1,8 @@
 // The leave log's ".hol" and the saved pay period's ".prv": bytes, names and damaged files.
+#include "support/temp_folder.h"
 #include "trackers/leave_log.h"
 #include "trackers/overtime_record.h"
 #include "trackers/saved_period.h"
-#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -38,9 +38,9 @@ FedTableDialogView::FedTableDialogView(FedTableDialog& m, QWidget* parent)
     install->addWidget(installButton);
     install->addStretch(1);
     layout->addLayout(install);
-    layout->addWidget(staticText(QStringLiteral(
-        "Install writes Federal24.dtt in the data folder for every user;\n"
-        "the previous file is kept as Federal24.dtt.bak.")));
+    layout->addWidget(
+        staticText(QStringLiteral("Install writes Federal24.dtt in the data folder for every user;\n"
+                                  "the previous file is kept as Federal24.dtt.bak.")));
 
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);

@@ -2,26 +2,26 @@
 // results and the taxes and deductions on the right, the federal table in the status bar.
 #include "gui/views/main_window_view.h"
 
-#include "screens/main_window.h"
-#include "screens/result_fields.h"
 #include "gui/bindings.h"
 #include "gui/resources.h"
 #include "gui/view_widgets.h"
+#include "screens/main_window.h"
+#include "screens/result_fields.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QIcon>
 #include <QToolButton>
 #include <QVBoxLayout>
 

@@ -1,9 +1,9 @@
 // Layout of the Save User dialog: the two lines of text, the name box, the three commands.
 #include "gui/views/save_user_view.h"
 
-#include "screens/user_commands.h"
 #include "gui/bindings.h"
 #include "gui/view_widgets.h"
+#include "screens/user_commands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

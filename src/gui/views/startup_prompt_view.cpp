@@ -1,10 +1,10 @@
 // Layout of the start-up prompt: the name box and OK, which Enter presses.
 #include "gui/views/startup_prompt_view.h"
 
-#include "screens/user_commands.h"
 #include "gui/bindings.h"
 #include "gui/resources.h"
 #include "gui/view_widgets.h"
+#include "screens/user_commands.h"
 
 #include <QHBoxLayout>
 #include <QIcon>

@@ -20,9 +20,10 @@ StubCheckView::StubCheckView(StubCheckScreen& m, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmStubCheck"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = staticText(QStringLiteral(
-        "Type the figures of the pay stub; leave a box empty when the stub has no such line. The hours are the "
-        "main window's. Compare computes the period as ADD does, without saving anything."));
+    auto* intro = staticText(
+        QStringLiteral("Type the figures of the pay stub; leave a box empty when the stub has no such line. "
+                       "The hours are the "
+                       "main window's. Compare computes the period as ADD does, without saving anything."));
     intro->setWordWrap(true);
     layout->addWidget(intro);
 

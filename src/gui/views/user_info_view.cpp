@@ -1,9 +1,9 @@
 // Layout of User Info: pay and employee side by side, federal and state status, deductions.
 #include "gui/views/user_info_view.h"
 
-#include "screens/user_info.h"
 #include "gui/bindings.h"
 #include "gui/view_widgets.h"
+#include "screens/user_info.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -65,10 +65,9 @@ std::optional<printing::CheckOffsets> PrinterOffsetDialog::offsetsFromBoxes()
         const auto value = strictNumber(box.text());
         if (value && std::abs(*value) <= LargestOffset)
             return value;
-        m_app.message(
-            { std::string("The ") + name + " offset \"" + box.text() + "\" is not a number of "
-                    + (name[0] == 'h' ? "columns" : "lines") + " between -200 and 200.",
-                "Nothing was stored or printed." },
+        m_app.message({ std::string("The ") + name + " offset \"" + box.text() + "\" is not a number of "
+                              + (name[0] == 'h' ? "columns" : "lines") + " between -200 and 200.",
+                          "Nothing was stored or printed." },
             ProgramTitle, ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return std::nullopt;
     };

@@ -1,10 +1,10 @@
 // The city dialog and the city settings file.
 #include "screens/taxtables/city_dialog.h"
 
-#include "screens/app.h"
 #include "numbers/number_text.h"
-#include "taxtables/default_tables.h"
+#include "screens/app.h"
 #include "screens/taxtables/dialog_fields.h"
+#include "taxtables/default_tables.h"
 #include "taxtables/settings_files.h"
 
 namespace tallyman {

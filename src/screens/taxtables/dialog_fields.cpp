@@ -1,8 +1,8 @@
 // Field conversion and the messages of the settings dialogs.
 #include "screens/taxtables/dialog_fields.h"
 
-#include "screens/app.h"
 #include "numbers/number_text.h"
+#include "screens/app.h"
 #include "taxtables/settings_files.h"
 
 namespace tallyman {
@@ -20,7 +20,7 @@ std::optional<Amount> fieldAmount(std::string_view text)
     }
 }
 
-bool copyField(const ui::TextBox &field, Amount &value)
+bool copyField(const ui::TextBox& field, Amount& value)
 {
     const auto converted = fieldAmount(field.text());
     if (converted)
@@ -28,7 +28,7 @@ bool copyField(const ui::TextBox &field, Amount &value)
     return converted.has_value();
 }
 
-bool copyTableFields(const TableFields &fields, const TableRecord &record)
+bool copyTableFields(const TableFields& fields, const TableRecord& record)
 {
     auto copy = [&](std::size_t column, std::size_t row) {
         return copyField((*fields[column])[row], (*record[column])[row]);
@@ -47,7 +47,7 @@ bool copyTableFields(const TableFields &fields, const TableRecord &record)
 
 void reportNonNumeric(App& app) { app.message({ "You have entered a NON numerial." }); }
 
-bool settingsLoaded(App &app, SettingsLoad result, const std::filesystem::path &path)
+bool settingsLoaded(App& app, SettingsLoad result, const std::filesystem::path& path)
 {
     if (result == SettingsLoad::Corrupt)
         reportCorruptFile(app, path.filename().string());

@@ -1,10 +1,10 @@
 // The non-city resident dialog and the non-city settings file.
 #include "screens/taxtables/noncity_dialog.h"
 
-#include "screens/app.h"
 #include "numbers/number_text.h"
-#include "taxtables/default_tables.h"
+#include "screens/app.h"
 #include "screens/taxtables/dialog_fields.h"
+#include "taxtables/default_tables.h"
 #include "taxtables/settings_files.h"
 
 namespace tallyman {

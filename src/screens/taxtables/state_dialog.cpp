@@ -1,17 +1,17 @@
 // The state dialog: its controls, opening, copying into the record and its commands.
 #include "screens/taxtables/state_dialog.h"
 
+#include "numbers/number_text.h"
 #include "screens/app.h"
 #include "screens/main_window.h"
-#include "screens/user_commands.h"
-#include "screens/user_info.h"
-#include "numbers/number_text.h"
 #include "screens/taxtables/city_dialog.h"
-#include "taxtables/default_tables.h"
 #include "screens/taxtables/dialog_fields.h"
 #include "screens/taxtables/noncity_dialog.h"
 #include "screens/taxtables/special_boxes.h"
 #include "screens/trackers/leave_log_screen.h"
+#include "screens/user_commands.h"
+#include "screens/user_info.h"
+#include "taxtables/default_tables.h"
 
 namespace tallyman {
 

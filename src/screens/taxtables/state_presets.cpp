@@ -1,12 +1,12 @@
 // The special-state presets of the state dialog and the presses on the special-state boxes.
 #include "screens/taxtables/state_dialog.h"
 
-#include "screens/app.h"
-#include "screens/taxtables/special_boxes.h"
-#include "screens/user_info.h"
 #include "engine/state_calc.h"
 #include "engine/states/iowa_missouri.h"
 #include "numbers/number_text.h"
+#include "screens/app.h"
+#include "screens/taxtables/special_boxes.h"
+#include "screens/user_info.h"
 #include "taxtables/preset_figures.h"
 
 namespace tallyman {

@@ -149,8 +149,8 @@ bool OvertimeTrackerScreen::total(bool quiet)
             m_app.message({ "Please enter amounts in", "Annual Salary and", "Approved Percent Boxes." },
                 "Attention", ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         else
-            m_app.message({ *problem, "Nothing was computed or saved." }, ProgramTitle, ui::MessageButtons::Ok,
-                ui::MessageIcon::Warning);
+            m_app.message({ *problem, "Nothing was computed or saved." }, ProgramTitle,
+                ui::MessageButtons::Ok, ui::MessageIcon::Warning);
         return false;
     }
 

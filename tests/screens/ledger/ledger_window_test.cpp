@@ -212,7 +212,8 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
              Case { "kept elsewhere", false, elsewhere.string(), true, "<none>" },
              Case { "save-as cancelled", false, std::nullopt, false, "where" },
              Case { "copy refused", false, "/no/such/folder/y.xlsx", false,
-                 "The workbook was not saved as /no/such/folder/y.xlsx.|the folder /no/such/folder does not exist" },
+                 "The workbook was not saved as /no/such/folder/y.xlsx.|the folder /no/such/folder does not "
+                 "exist" },
          }) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(elsewhere);
@@ -231,7 +232,8 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
         EXPECT_EQ(book.filename().string().rfind("Smith year to date ", 0), 0u) << book;
         EXPECT_EQ(read("Spreadsheets/" + book.filename().string()).substr(0, 2), "PK");
         using std::filesystem::perms;
-        EXPECT_EQ(std::filesystem::status(book).permissions() & perms::all, perms::owner_read | perms::owner_write);
+        EXPECT_EQ(
+            std::filesystem::status(book).permissions() & perms::all, perms::owner_read | perms::owner_write);
         EXPECT_EQ(std::filesystem::status(dir / "Spreadsheets").permissions() & perms::all, perms::owner_all);
         EXPECT_EQ(std::filesystem::exists(elsewhere), c.copied);
         if (c.copied) {
@@ -253,7 +255,8 @@ TEST_F(LedgerWindowTest, ExcelWritesANewPrivateWorkbookAndOffersSaveAsWhenNothin
     dialogs.queueFile(elsewhere.string());
     w.mnuExcel_Click();
     EXPECT_EQ(read("kept.xlsx").substr(0, 2), "PK");
-    EXPECT_EQ(std::filesystem::status(elsewhere).permissions() & perms::all, perms::owner_read | perms::owner_write);
+    EXPECT_EQ(std::filesystem::status(elsewhere).permissions() & perms::all,
+        perms::owner_read | perms::owner_write);
     EXPECT_EQ(dialogs.unusedAnswers(), 0u);
 }
 
@@ -266,8 +269,8 @@ TEST_F(LedgerWindowTest, ExcelRefusesASpreadsheetsFolderThatIsNotTheUsersOwn)
     const auto folder = dir / "Spreadsheets";
     const auto outside = dir.parent_path() / ("outside-" + dir.filename().string());
     using std::filesystem::perms;
-    const perms open = perms::owner_all | perms::group_read | perms::group_exec | perms::others_read
-        | perms::others_exec;
+    const perms open
+        = perms::owner_all | perms::group_read | perms::group_exec | perms::others_read | perms::others_exec;
     struct Case {
         const char* what;
         std::function<bool()> make; // false: cannot be arranged here

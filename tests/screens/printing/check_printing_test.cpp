@@ -2,11 +2,11 @@
 // the recording printer.
 #include "screens/app_fixture.h"
 
+#include "printing/amount_words.h"
+#include "printing/period_figures.h"
 #include "screens/ledger/ledger_window.h"
 #include "screens/printing/check_writer.h"
 #include "screens/printing/printer_offset.h"
-#include "printing/amount_words.h"
-#include "printing/period_figures.h"
 
 using namespace tallyman;
 using namespace tallyman::testing;
@@ -115,7 +115,8 @@ TEST_F(CheckPrintingTest, TheFaceFollowsTheLatestCalculation)
     EXPECT_NE(face, forty);
     EXPECT_EQ(face, printing::paddedAmount(app->pay.NetPay));
     EXPECT_EQ(textAt(107), "3/21/2026");
-    EXPECT_TRUE(printed("at 85 \"" + printing::fieldAmount(main().lbNet.text()) + "\"")); // the stubs' net pay
+    EXPECT_TRUE(
+        printed("at 85 \"" + printing::fieldAmount(main().lbNet.text()) + "\"")); // the stubs' net pay
     EXPECT_EQ(textAt(10), "For March");
 }
 
@@ -140,7 +141,8 @@ TEST_F(CheckPrintingTest, AReadOnlyWindowPrintsWithoutStoringTheOffsets)
     other.pay.NetPay = 100;
     other.printerOffset().cboHorz.setText("+2");
     other.printerOffset().OKButton_Click();
-    EXPECT_NE(std::find(otherPrinter.calls().begin(), otherPrinter.calls().end(), "at 17 \"Dana Whitfield********\""),
+    EXPECT_NE(std::find(otherPrinter.calls().begin(), otherPrinter.calls().end(),
+                  "at 17 \"Dana Whitfield********\""),
         otherPrinter.calls().end())
         << otherPrinter.transcript();
     EXPECT_EQ(otherDialogs.messages().back().lines,
@@ -220,8 +222,8 @@ TEST_F(CheckPrintingTest, PrintCheckAppliesTheOffsets)
     ASSERT_GE(calls.size(), 6u);
     // No printer dialog; three blank lines, then the date 2 columns further right.
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 6),
-        (std::vector<std::string> { "keepTextsWhole", "font Arial 11", "endLine", "endLine", "endLine",
-            "at 109 \"3/14/2026\"" }));
+        (std::vector<std::string> {
+            "keepTextsWhole", "font Arial 11", "endLine", "endLine", "endLine", "at 109 \"3/14/2026\"" }));
     EXPECT_EQ(calls.back(), "endDocument");
     // Empty hour boxes now read "0".
     for (const ui::TextBox& box : main().txtAmount)
