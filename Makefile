@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 APP := build/apps/tallyman
 
-.PHONY: deps configure build run test test-asan fuzz package test-package bench format clean
+.PHONY: deps configure build run test test-asan fuzz package test-package bench format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -17,6 +17,7 @@ run: build
 	$(APP) $(ARGS)
 
 test: build
+	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory format-check; fi
 	ctest --preset default -j $(JOBS)
 	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory test-asan test-package; fi
 	@if [ -n "$$CI" ]; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(CI_FUZZ_SECONDS); fi
@@ -52,8 +53,13 @@ bench: deps
 	cmake --build --preset release -j $(JOBS)
 	@bench/run-all build-release
 
-format:
-	find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+FORMATTED = find src apps tests bench scripts \( -name '*.cpp' -o -name '*.h' \) -print0
+format: deps
+	$(FORMATTED) | xargs -0 clang-format -i
+
+# Fails, naming each place, when a source file is not as `make format` leaves it.
+format-check: deps
+	$(FORMATTED) | xargs -0 clang-format --dry-run -Werror
 
 clean:
 	rm -rf build build-release build-asan build-fuzz
