@@ -141,7 +141,7 @@ bool renderScreenshots(const std::filesystem::path& outDir, const std::filesyste
     camera.take(host.window(ScreenId::StubCheck), "stub-check");
 
     main.mnuState.click();
-    app.stateDialog().pressKentucky();
+    app.stateDialog().press(&StateDialog::ckKentucky);
     camera.take(host.window(ScreenId::StateDialog), "state-dialog");
 
     main.mnuCity.click();

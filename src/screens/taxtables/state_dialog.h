@@ -98,19 +98,8 @@ public:
     // A person's press on a special-state box: its handler runs before the box toggles, then
     // the toggle follows. The box's onMouseDown runs the handler alone (the GUI toggles).
     void press(const SpecialBox& row);
-    // The presses by name.
-    void pressAriz();
-    void pressLouis();
-    void pressIowa();
-    void pressMissouri();
-    void pressUtah();
-    void pressAlabama();
-    void pressMass();
-    void pressOregon();
-    void pressKentucky();
-    void pressWiscon();
-    void pressWisconApril();
-    void pressNC();
+    // The press on the box `box` (&StateDialog::ckIowa).
+    void press(ui::CheckBox StateDialog::*box);
 
 private:
     void writeWholeTablePreset(const PresetFigures& figures);

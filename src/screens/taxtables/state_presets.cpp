@@ -298,17 +298,6 @@ void StateDialog::press(const SpecialBox& row)
     box.setValue(box.value() == 1 ? 0 : 1);
 }
 
-void StateDialog::pressAriz() { press(specialBox(&StateDialog::ckAriz)); }
-void StateDialog::pressLouis() { press(specialBox(&StateDialog::ckLouis)); }
-void StateDialog::pressIowa() { press(specialBox(&StateDialog::ckIowa)); }
-void StateDialog::pressMissouri() { press(specialBox(&StateDialog::ckMissouri)); }
-void StateDialog::pressUtah() { press(specialBox(&StateDialog::ckUtah)); }
-void StateDialog::pressAlabama() { press(specialBox(&StateDialog::ckAlabama)); }
-void StateDialog::pressMass() { press(specialBox(&StateDialog::ckMass)); }
-void StateDialog::pressOregon() { press(specialBox(&StateDialog::ckOregon)); }
-void StateDialog::pressKentucky() { press(specialBox(&StateDialog::ckKentucky)); }
-void StateDialog::pressWiscon() { press(specialBox(&StateDialog::ckWiscon)); }
-void StateDialog::pressWisconApril() { press(specialBox(&StateDialog::ckWisconApril)); }
-void StateDialog::pressNC() { press(specialBox(&StateDialog::ckNC)); }
+void StateDialog::press(ui::CheckBox StateDialog::*box) { press(specialBox(box)); }
 
 } // namespace tallyman

@@ -162,12 +162,12 @@ INSTANTIATE_TEST_SUITE_P(Boxes, UseBaseTest,
 TEST_F(TaxTablesTest, NewYorkCommandRestoresTablesCaptionsAndEnabledStatesButNotTheRecord)
 {
     StateDialog& d = state();
-    d.pressAlabama();
+    d.press(&StateDialog::ckAlabama);
     for (auto* column : { &d.txtStateMinBS, &d.txtStatePerBM, &d.txtStateMarExp }) {
         EXPECT_EQ((*column)[3].text(), "0");
         EXPECT_FALSE((*column)[3].enabled());
     }
-    d.pressLouis();
+    d.press(&StateDialog::ckLouis);
     d.ckNoStateTax.setValue(1);
     app->state.StateMinBS[1] = 1.0f;
     d.cmdDefault.click();
@@ -206,7 +206,7 @@ TEST_F(TaxTablesTest, ResetClearsTablesAndSelectionKeepsRoundStateAndBasesOfTheR
     app->state.RoundOff = 1;
     app->state.SDIUseBase = 1;
     app->state.SDIpercent = 1.5f;
-    d.pressIowa();
+    d.press(&StateDialog::ckIowa);
     d.cmdRest.click();
     EXPECT_EQ(d.txtStateMinBS[4].text(), "999999");
     EXPECT_EQ(d.txtStateSgExp[0].text(), "0");
@@ -273,7 +273,7 @@ TEST_F(TaxTablesTest, SaveAfterPresetWritesTheStateFileByteExact)
     d.txtSUIpercent.setText("0.5");
     d.txtSUIwageBase.setText("12.5");
     d.txtStateAdj.setText("-2.5");
-    d.pressNC();
+    d.press(&StateDialog::ckNC);
     d.OKButton.click();
     test::expectGolden("taxtables/nc_saved.sta", read("Smith.sta"));
     EXPECT_EQ(app->state.NC, 1);
@@ -284,7 +284,7 @@ TEST_F(TaxTablesTest, OpeningAppliesTheStoredSelection)
 {
     state();
     payWeekly(true);
-    state().pressKentucky();
+    state().press(&StateDialog::ckKentucky);
     state().OKButton.click();
     app->releaseClosedScreens();
 

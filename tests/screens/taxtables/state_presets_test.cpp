@@ -4,14 +4,12 @@
 namespace tallyman::testing {
 namespace {
 
-using Press = void (StateDialog::*)();
 using Box = ui::CheckBox StateDialog::*;
 
 // ---- What every press does to the boxes ----
 
 struct PressCase {
     const char* name;
-    Press press;
     Box box;
     int roundOff; // Round State after the press
     bool spouseVisible;
@@ -19,18 +17,18 @@ struct PressCase {
 };
 
 const PressCase PressCases[] = {
-    { "Ariz", &StateDialog::pressAriz, &StateDialog::ckAriz, 0, false, true },
-    { "Louis", &StateDialog::pressLouis, &StateDialog::ckLouis, 0, false, true },
-    { "Iowa", &StateDialog::pressIowa, &StateDialog::ckIowa, 0, false, false },
-    { "Missouri", &StateDialog::pressMissouri, &StateDialog::ckMissouri, 1, true, true },
-    { "Utah", &StateDialog::pressUtah, &StateDialog::ckUtah, 0, false, true },
-    { "Alabama", &StateDialog::pressAlabama, &StateDialog::ckAlabama, 0, false, true },
-    { "Mass", &StateDialog::pressMass, &StateDialog::ckMass, 0, false, true },
-    { "Oregon", &StateDialog::pressOregon, &StateDialog::ckOregon, 0, false, true },
-    { "Kentucky", &StateDialog::pressKentucky, &StateDialog::ckKentucky, 0, false, true },
-    { "Wiscon", &StateDialog::pressWiscon, &StateDialog::ckWiscon, 0, false, true },
-    { "WisconApril", &StateDialog::pressWisconApril, &StateDialog::ckWisconApril, 0, false, true },
-    { "NC", &StateDialog::pressNC, &StateDialog::ckNC, 1, false, true },
+    { "Ariz", &StateDialog::ckAriz, 0, false, true },
+    { "Louis", &StateDialog::ckLouis, 0, false, true },
+    { "Iowa", &StateDialog::ckIowa, 0, false, false },
+    { "Missouri", &StateDialog::ckMissouri, 1, true, true },
+    { "Utah", &StateDialog::ckUtah, 0, false, true },
+    { "Alabama", &StateDialog::ckAlabama, 0, false, true },
+    { "Mass", &StateDialog::ckMass, 0, false, true },
+    { "Oregon", &StateDialog::ckOregon, 0, false, true },
+    { "Kentucky", &StateDialog::ckKentucky, 0, false, true },
+    { "Wiscon", &StateDialog::ckWiscon, 0, false, true },
+    { "WisconApril", &StateDialog::ckWisconApril, 0, false, true },
+    { "NC", &StateDialog::ckNC, 1, false, true },
 };
 
 const Box SpecialBoxes[]
@@ -52,7 +50,7 @@ TEST_P(PressTest, PressSelectsOnlyThisStateAndASecondPressUnchecksIt)
     d.Label20.setVisible(!c.biweeklyLabelsVisible);
     app->mainWindow().ckLouisPrior.setVisible(true);
 
-    (d.*c.press)();
+    d.press(c.box);
     for (Box box : SpecialBoxes)
         EXPECT_EQ((d.*box).value(), box == c.box ? 1 : 0);
     EXPECT_EQ(d.ckNoStateTax.value(), 0);
@@ -62,7 +60,7 @@ TEST_P(PressTest, PressSelectsOnlyThisStateAndASecondPressUnchecksIt)
     EXPECT_FALSE(app->mainWindow().ckLouisPrior.visible());
 
     const auto figure = d.txtStateSgExp[3].text();
-    (d.*c.press)();
+    d.press(c.box);
     EXPECT_EQ((d.*c.box).value(), 0);
     EXPECT_EQ(d.txtStateSgExp[3].text(), figure);
 }
@@ -75,7 +73,7 @@ TEST_F(TaxTablesTest, ArizonaPressChangesNoField)
     StateDialog& d = state();
     d.txtStateAmtBM[2].setText("17");
     d.txtStateSgExp[4].setText("");
-    d.pressAriz();
+    d.press(&StateDialog::ckAriz);
     EXPECT_EQ(d.txtStateAmtBM[2].text(), "17");
     EXPECT_EQ(d.txtStateSgExp[4].text(), "");
     EXPECT_EQ(d.txtStateMinBS[9].text(), "10208");
@@ -85,13 +83,13 @@ TEST_F(TaxTablesTest, ArizonaPressChangesNoField)
 TEST_F(TaxTablesTest, WisconsinAndNorthCarolinaDropLouisianaFromTheRecordAtOnce)
 {
     StateDialog& d = state();
-    for (Press press : { &StateDialog::pressWiscon, &StateDialog::pressWisconApril, &StateDialog::pressNC }) {
+    for (Box box : { &StateDialog::ckWiscon, &StateDialog::ckWisconApril, &StateDialog::ckNC }) {
         app->state.Louis = 1;
-        (d.*press)();
+        d.press(box);
         EXPECT_EQ(app->state.Louis, 0);
     }
     app->state.Louis = 1;
-    d.pressMass();
+    d.press(&StateDialog::ckMass);
     EXPECT_EQ(app->state.Louis, 1);
 }
 
@@ -111,7 +109,7 @@ TEST_P(LouisianaTest, CountsComeFromTheRecordCapped)
     app->state.StateSgExp[0] = c.personal;
     app->state.StateMarExp[0] = c.dependents;
     d.txtStateMinBS[0].setText("12");
-    d.pressLouis();
+    d.press(&StateDialog::ckLouis);
     EXPECT_EQ(d.txtStateSgExp[0].text(), c.shownPersonal);
     EXPECT_EQ(d.txtStateMarExp[0].text(), c.shownDependents);
     EXPECT_TRUE(d.txtStateSgExp[0].enabled());
@@ -151,7 +149,7 @@ TEST_P(MissouriTest, StandardDeductionByStatusSpouseAndFrequency)
     d.ckSpouse.setValue(c.spouse);
     for (auto& box : d.txtStateSgExp)
         box.setText("17");
-    d.pressMissouri();
+    d.press(&StateDialog::ckMissouri);
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_EQ(d.txtStateSgExp[i].text(), c.standard) << i;
         EXPECT_EQ(d.txtStateMarExp[i].text(), "0") << i;
@@ -175,7 +173,7 @@ TEST_F(TaxTablesTest, SpouseWorksRerunsMissouri)
     StateDialog& d = state();
     payWeekly(true);
     userInfo().cboStatus2.setText("Married");
-    d.pressMissouri();
+    d.press(&StateDialog::ckMissouri);
     EXPECT_TRUE(d.ckSpouse.visible());
     EXPECT_EQ(d.txtStateSgExp[0].text(), "561.54");
     d.ckSpouse.click();
@@ -188,7 +186,7 @@ TEST_F(TaxTablesTest, SpouseWorksRerunsMissouri)
 
 struct FrequencyCase {
     const char* name;
-    Press press;
+    Box box;
     bool weekly;
     StateDialog::Column StateDialog::*column;
     std::size_t row;
@@ -196,12 +194,12 @@ struct FrequencyCase {
 };
 
 const FrequencyCase FrequencyCases[] = {
-    { "IowaWeeklyCredit", &StateDialog::pressIowa, true, &StateDialog::txtStateMarExp, 9, "6.93" },
-    { "IowaBiWeeklyCredit", &StateDialog::pressIowa, false, &StateDialog::txtStateMarExp, 9, "13.86" },
-    { "KentuckyWeeklyMin", &StateDialog::pressKentucky, true, &StateDialog::txtStateMinBS, 5, "2884.61" },
-    { "KentuckyBiWeeklyMin", &StateDialog::pressKentucky, false, &StateDialog::txtStateMinBS, 5, "5769.22" },
-    { "OregonWeeklyMin", &StateDialog::pressOregon, true, &StateDialog::txtStateMinBM, 2, "413.46" },
-    { "OregonBiWeeklyMin", &StateDialog::pressOregon, false, &StateDialog::txtStateMinBM, 2, "826.92" },
+    { "IowaWeeklyCredit", &StateDialog::ckIowa, true, &StateDialog::txtStateMarExp, 9, "6.93" },
+    { "IowaBiWeeklyCredit", &StateDialog::ckIowa, false, &StateDialog::txtStateMarExp, 9, "13.86" },
+    { "KentuckyWeeklyMin", &StateDialog::ckKentucky, true, &StateDialog::txtStateMinBS, 5, "2884.61" },
+    { "KentuckyBiWeeklyMin", &StateDialog::ckKentucky, false, &StateDialog::txtStateMinBS, 5, "5769.22" },
+    { "OregonWeeklyMin", &StateDialog::ckOregon, true, &StateDialog::txtStateMinBM, 2, "413.46" },
+    { "OregonBiWeeklyMin", &StateDialog::ckOregon, false, &StateDialog::txtStateMinBM, 2, "826.92" },
 };
 
 class FrequencyTest : public TaxTablesTest, public ::testing::WithParamInterface<FrequencyCase> { };
@@ -211,7 +209,7 @@ TEST_P(FrequencyTest, PresetFollowsThePayFrequency)
     const auto& c = GetParam();
     StateDialog& d = state();
     payWeekly(c.weekly);
-    (d.*c.press)();
+    d.press(c.box);
     EXPECT_EQ((d.*c.column)[c.row].text(), c.text);
 }
 
@@ -220,7 +218,7 @@ TEST_P(FrequencyTest, SwitchingTheFrequencyChangesTheFiguresWhenThePresetRunsAga
     const auto& c = GetParam();
     StateDialog& d = state();
     payWeekly(!c.weekly);
-    (d.*c.press)();
+    d.press(c.box);
     EXPECT_NE((d.*c.column)[c.row].text(), c.text);
     payWeekly(c.weekly);
     d.showFromMainWindow();
@@ -238,7 +236,7 @@ TEST_F(TaxTablesTest, OregonReshowsTheRecordFirst)
     app->profile.StateStatus = "Married";
     d.txtStateAdj.setText("5");
     d.ckUtah.setValue(1);
-    d.pressOregon();
+    d.press(&StateDialog::ckOregon);
     EXPECT_EQ(d.txtStateAdj.text(), "3");
     EXPECT_EQ(d.ckOregon.value(), 1);
     EXPECT_EQ(d.ckMissouri.value(), 1);
@@ -250,16 +248,16 @@ TEST_F(TaxTablesTest, OregonPressChecksTheBoxEvenWhenTheRecordHoldsOregon)
 {
     StateDialog& d = state();
     app->state.Oregon = 1;
-    d.pressOregon();
+    d.press(&StateDialog::ckOregon);
     EXPECT_EQ(d.ckOregon.value(), 1);
-    d.pressOregon();
+    d.press(&StateDialog::ckOregon);
     EXPECT_EQ(d.ckOregon.value(), 0);
 }
 
 // Each preset's rows and enabled states, after Iowa has disabled every row (weekly pay).
 struct LayoutCase {
     const char* name;
-    Press press;
+    Box box;
     StateDialog::Column StateDialog::*column;
     std::size_t row;
     const char* text;
@@ -267,20 +265,20 @@ struct LayoutCase {
 };
 
 const LayoutCase LayoutCases[] = {
-    { "UtahMin", &StateDialog::pressUtah, &StateDialog::txtStateMinBS, 0, "999999", false },
-    { "UtahAllowance", &StateDialog::pressUtah, &StateDialog::txtStateMarExp, 5, "0", false },
-    { "AlabamaMin", &StateDialog::pressAlabama, &StateDialog::txtStateMinBM, 9, "0", false },
-    { "MassRate", &StateDialog::pressMass, &StateDialog::txtStatePerBM, 0, "0.05", true },
-    { "MassCleared", &StateDialog::pressMass, &StateDialog::txtStateMinBS, 1, "999999", false },
-    { "OregonLastRow", &StateDialog::pressOregon, &StateDialog::txtStateMinBS, 2, "206.73", true },
-    { "OregonCleared", &StateDialog::pressOregon, &StateDialog::txtStateMinBS, 3, "999999", false },
-    { "KentuckyCleared", &StateDialog::pressKentucky, &StateDialog::txtStateMinBS, 6, "999999", false },
-    { "KentuckyRate", &StateDialog::pressKentucky, &StateDialog::txtStatePerBS, 4, "0.058", true },
-    { "WisconLast", &StateDialog::pressWiscon, &StateDialog::txtStateMinBS, 6, "4428.46", true },
-    { "WisconCleared", &StateDialog::pressWiscon, &StateDialog::txtStateMinBS, 7, "999999", true },
-    { "WisconAprilRate", &StateDialog::pressWisconApril, &StateDialog::txtStatePerBS, 3, "0.065408", true },
-    { "NCLast", &StateDialog::pressNC, &StateDialog::txtStateMinBM, 3, "2038.46", true },
-    { "NCCleared", &StateDialog::pressNC, &StateDialog::txtStateAmtBS, 9, "0", true },
+    { "UtahMin", &StateDialog::ckUtah, &StateDialog::txtStateMinBS, 0, "999999", false },
+    { "UtahAllowance", &StateDialog::ckUtah, &StateDialog::txtStateMarExp, 5, "0", false },
+    { "AlabamaMin", &StateDialog::ckAlabama, &StateDialog::txtStateMinBM, 9, "0", false },
+    { "MassRate", &StateDialog::ckMass, &StateDialog::txtStatePerBM, 0, "0.05", true },
+    { "MassCleared", &StateDialog::ckMass, &StateDialog::txtStateMinBS, 1, "999999", false },
+    { "OregonLastRow", &StateDialog::ckOregon, &StateDialog::txtStateMinBS, 2, "206.73", true },
+    { "OregonCleared", &StateDialog::ckOregon, &StateDialog::txtStateMinBS, 3, "999999", false },
+    { "KentuckyCleared", &StateDialog::ckKentucky, &StateDialog::txtStateMinBS, 6, "999999", false },
+    { "KentuckyRate", &StateDialog::ckKentucky, &StateDialog::txtStatePerBS, 4, "0.058", true },
+    { "WisconLast", &StateDialog::ckWiscon, &StateDialog::txtStateMinBS, 6, "4428.46", true },
+    { "WisconCleared", &StateDialog::ckWiscon, &StateDialog::txtStateMinBS, 7, "999999", true },
+    { "WisconAprilRate", &StateDialog::ckWisconApril, &StateDialog::txtStatePerBS, 3, "0.065408", true },
+    { "NCLast", &StateDialog::ckNC, &StateDialog::txtStateMinBM, 3, "2038.46", true },
+    { "NCCleared", &StateDialog::ckNC, &StateDialog::txtStateAmtBS, 9, "0", true },
 };
 
 class LayoutTest : public TaxTablesTest, public ::testing::WithParamInterface<LayoutCase> { };
@@ -289,8 +287,8 @@ TEST_P(LayoutTest, PresetWritesItsRowsAndEnablesThem)
 {
     const auto& c = GetParam();
     StateDialog& d = state();
-    d.pressIowa();
-    (d.*c.press)();
+    d.press(&StateDialog::ckIowa);
+    d.press(c.box);
     EXPECT_EQ((d.*c.column)[c.row].text(), c.text);
     EXPECT_EQ((d.*c.column)[c.row].enabled(), c.enabled);
 }
@@ -310,7 +308,7 @@ TEST_F(TaxTablesTest, IowaPressRefreshesTheStateTaxFromTheRecord)
     app->pay.TaxableWages = 1000;
     app->pay.CafeStateAmt = 0;
     d.ckRoundOff.setValue(1);
-    d.pressIowa();
+    d.press(&StateDialog::ckIowa);
     EXPECT_NEAR(app->pay.StateTax, 48.09, 0.01);
     EXPECT_EQ(d.ckRoundOff.value(), 0);
 }
@@ -323,7 +321,7 @@ TEST_F(TaxTablesTest, MissouriPressRefreshesTheStateTaxAndRoundsState)
     app->state.StateSgExp[0] = 0;
     app->pay.TaxableWages = 400;
     app->pay.CafeStateAmt = 0;
-    d.pressMissouri();
+    d.press(&StateDialog::ckMissouri);
     EXPECT_NEAR(app->pay.StateTax, 12.291, 0.001);
     EXPECT_EQ(d.ckRoundOff.value(), 1);
 }
